@@ -3,7 +3,7 @@ set(QB_SOURCE_FOLDERS platform foundation wave shell factory music)
 
 function(quarbel_core_sources out)
   set(result)
-  foreach(dir ${QB_SOURCE_FOLDERS})
+  foreach(dir ${ARGN})
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     foreach(f ${found})
       if(NOT f MATCHES "/gui/" AND NOT f MATCHES "/platform/qt/")
