@@ -1,0 +1,57 @@
+#include "wave/MainFormAccess.h"
+
+namespace {
+MainFormAccess fallback;
+MainFormAccess* current = nullptr;
+} // namespace
+
+MainFormAccess& MainForm()
+{
+    return current ? *current : fallback;
+}
+
+MainFormAccess* SetMainFormAccess(MainFormAccess* access)
+{
+    MainFormAccess* previous = current;
+    current = access;
+    return previous;
+}
+
+TUnitWave* MainFormAccess::FindUnitWave(const std::string&)
+{
+    return nullptr;
+}
+
+int MainFormAccess::AddWaveNames(WaveNameList&, uint8_t)
+{
+    return 0;
+}
+
+TMDIChildWave* MainFormAccess::ActiveWaveWindow()
+{
+    return nullptr;
+}
+
+MainFormRect MainFormAccess::GetMainFormRect()
+{
+    return {};
+}
+
+void MainFormAccess::PlaySound(const Sound&, bool) {}
+
+void MainFormAccess::RefreshEnvelopeUsers(TMDIChildWave*) {}
+
+void MainFormAccess::UpdateEnvelopeViews(TViewWaveGroup*, int, int, int, int, int, int, int, int, bool) {}
+
+void MainFormAccess::WaveZoomChanged(TMDIChildWave*, int) {}
+
+WaveStatusPanel* MainFormAccess::GetWaveStatusPanel(int n)
+{
+    if (n >= 0 && n < static_cast<int>(panels.size()))
+        return &panels[static_cast<size_t>(n)];
+    return &spare;
+}
+
+void MainFormAccess::SetModelessDialogActive(bool) {}
+
+void MainFormAccess::SelZoomDialogClosed() {}

@@ -1,0 +1,79 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class Sound;
+class TUnitWave;
+class TMDIChildWave;
+class TViewWaveGroup;
+
+// One entry of a list of open waves for a combo box: the document's name and
+// the document itself.
+struct WaveNameItem {
+    std::string name;
+    TUnitWave* unit = nullptr;
+};
+using WaveNameList = std::vector<WaveNameItem>;
+
+struct MainFormRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// A panel of the wave status bar. The shell gives a panel that shows what it is
+// told; the stand-in only remembers it.
+class WaveStatusPanel {
+public:
+    virtual ~WaveStatusPanel() = default;
+    virtual void SetText(const std::string& value) { text = value; }
+    virtual void SetWidth(int value) { width = value; }
+    const std::string& GetText() const { return text; }
+    int GetWidth() const { return width; }
+
+private:
+    std::string text;
+    int width = 0;
+};
+
+// How the sound core, the wave documents and the wave view reach the main
+// window without knowing it. The shell installs the real one at start-up;
+// until then (and in tests that install nothing) every call is a harmless
+// no-op: look-ups find nothing, nothing is played.
+class MainFormAccess {
+public:
+    virtual ~MainFormAccess() = default;
+
+    // The open wave document of that name, skipping a window that is closing.
+    virtual TUnitWave* FindUnitWave(const std::string& name);
+    // Appends the names of open wave documents by filter (0 all, 1 all but the
+    // active one, 2 mono ones but the active one, 3 stereo ones but the active
+    // one) and gives the number added. The list is not cleared first.
+    virtual int AddWaveNames(WaveNameList& list, uint8_t filter);
+    virtual TMDIChildWave* ActiveWaveWindow();
+    virtual MainFormRect GetMainFormRect();
+    // Plays the whole sound, at full volume when asked. The sound is not kept.
+    virtual void PlaySound(const Sound& sound, bool maxVolume);
+    virtual void RefreshEnvelopeUsers(TMDIChildWave* window);
+    virtual void UpdateEnvelopeViews(TViewWaveGroup* group, int fromColumn, int toColumn, int arrayWidth,
+                                     int rangeBegin, int rangeEnd, int sourceCount, int channels, int side,
+                                     bool single);
+    virtual void WaveZoomChanged(TMDIChildWave* window, int pane);
+    // Never null: an unknown panel number gives a spare panel.
+    virtual WaveStatusPanel* GetWaveStatusPanel(int n);
+    virtual void SetModelessDialogActive(bool active);
+    virtual void SelZoomDialogClosed();
+
+private:
+    std::array<WaveStatusPanel, 4> panels;
+    WaveStatusPanel spare;
+};
+
+// The access in force.
+MainFormAccess& MainForm();
+
+// Installs an access (not owned) and gives the previous one; nullptr restores the no-op one.
+MainFormAccess* SetMainFormAccess(MainFormAccess* access);
