@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+// Texts in files cannot hold markup, tabs or line breaks; the writer replaces
+// them by caret pairs: "^E" line break, "^T" tab, "^S" "<", "^G" ">", "^^" "^".
+// Carriage returns are dropped, so CR LF and LF both become "^E".
+std::string EscapeText(const std::string& text);
+
+// Undoes EscapeText; "^E" gives CR LF. A caret before any other character
+// gives that character; a lone caret at the very end is kept.
+std::string UnescapeText(const std::string& text);
