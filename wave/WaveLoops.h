@@ -3,6 +3,7 @@
 #include "wave/Wave.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 // The loops every Wave operation shares: chunks with the stop flag, range
@@ -56,15 +57,16 @@ inline void ClampRange(int32_t values, int32_t& begin, int32_t& end)
     end = std::clamp(end, begin, values);
 }
 
-// x wrapped into [min, max) by whole multiples of max - min.
+// x wrapped into [min, max) by whole multiples of max - min (min for a value
+// that has no place there: an empty window or a value that is not finite).
 inline double WrapIntoWindow(double x, double min, double max)
 {
     const double w = max - min;
-    if (!(w > 0))
+    if (!(w > 0) || !std::isfinite(x))
         return min;
     if (x < min)
-        x += w * static_cast<double>(static_cast<int64_t>((min - x) / w + 1));
-    x -= w * static_cast<double>(static_cast<int64_t>((x - min) / w));
+        x += w * std::trunc((min - x) / w + 1);
+    x -= w * std::trunc((x - min) / w);
     return (x >= min && x < max) ? x : min;
 }
 
