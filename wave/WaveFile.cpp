@@ -1,0 +1,449 @@
+#include "wave/WaveFile.h"
+
+#include "foundation/GuiMessages.h"
+#include "platform/MessageService.h"
+#include "wave/MonoSound.h"
+#include "wave/StereoSound.h"
+
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+const std::string dq = "\"";
+const std::string NoErrors = "No errors occurred.";
+
+// Frames are moved through a buffer of this many bytes (a multiple of every frame size).
+constexpr size_t BlockBytes = 64 * 1024;
+
+uint16_t Get16(const uint8_t* p)
+{
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+uint32_t Get32(const uint8_t* p)
+{
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
+           (static_cast<uint32_t>(p[3]) << 24);
+}
+
+void Put16(uint8_t* p, uint16_t v)
+{
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+}
+
+void Put32(uint8_t* p, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// -32768 -> 0, -1..255 -> 128, 32767 -> 255: the quotient truncates toward zero.
+uint8_t ToByteSample(int16_t v)
+{
+    return static_cast<uint8_t>(v / 256 + 128);
+}
+
+int16_t FromByteSample(uint8_t b)
+{
+    return static_cast<int16_t>((b - 128) * 256);
+}
+
+// ---- reading ----
+
+// Where the bytes come from: a file or memory. Read gives the count actually read.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    virtual size_t Read(void* to, size_t n) = 0;
+    // False when the position would pass the end.
+    virtual bool Skip(uint64_t n) = 0;
+    virtual uint64_t Remaining() const = 0;
+
+    bool ReadExactly(void* to, size_t n) { return Read(to, n) == n; }
+};
+
+class MemorySource : public ByteSource {
+public:
+    MemorySource(const uint8_t* bytes, size_t size) : bytes(bytes), size(size) {}
+    size_t Read(void* to, size_t n) override
+    {
+        n = std::min(n, size - pos);
+        if (n > 0)
+            std::memcpy(to, bytes + pos, n);
+        pos += n;
+        return n;
+    }
+    bool Skip(uint64_t n) override
+    {
+        if (n > size - pos) {
+            pos = size;
+            return false;
+        }
+        pos += static_cast<size_t>(n);
+        return true;
+    }
+    uint64_t Remaining() const override { return size - pos; }
+
+private:
+    const uint8_t* bytes;
+    size_t size;
+    size_t pos = 0;
+};
+
+class FileSource : public ByteSource {
+public:
+    explicit FileSource(std::FILE* file) : file(file)
+    {
+        if (std::fseek(file, 0, SEEK_END) == 0) {
+            const long end = std::ftell(file);
+            size = end > 0 ? static_cast<uint64_t>(end) : 0;
+        }
+        std::fseek(file, 0, SEEK_SET);
+    }
+    size_t Read(void* to, size_t n) override
+    {
+        const size_t got = std::fread(to, 1, n, file);
+        pos += got;
+        return got;
+    }
+    bool Skip(uint64_t n) override
+    {
+        if (n > Remaining()) {
+            pos = size;
+            std::fseek(file, 0, SEEK_END);
+            return false;
+        }
+        pos += n;
+        return std::fseek(file, static_cast<long>(pos), SEEK_SET) == 0;
+    }
+    uint64_t Remaining() const override { return pos < size ? size - pos : 0; }
+
+private:
+    std::FILE* file;
+    uint64_t size = 0;
+    uint64_t pos = 0;
+};
+
+struct Format {
+    int16_t channels = 0;
+    int32_t sampleFreq = 0;
+    int16_t bytesPerSample = 0;
+};
+
+// The header up to and including the data chunk's size. False with the reason in text.
+bool ReadHeader(ByteSource& in, Format& format, uint32_t& dataSize, std::string& text)
+{
+    uint8_t b[16];
+    if (!in.ReadExactly(b, 4) || std::memcmp(b, "RIFF", 4) != 0) {
+        text = dq + "RIFF" + dq + " not found.";
+        return false;
+    }
+    if (!in.ReadExactly(b, 4) || !in.ReadExactly(b, 8) || std::memcmp(b, "WAVEfmt ", 8) != 0) {
+        text = dq + "WAVEfmt " + dq + " not found.";
+        return false;
+    }
+    if (!in.ReadExactly(b, 4) || Get32(b) < 16) {
+        text = "chunk too small.";
+        return false;
+    }
+    const uint32_t formatSize = Get32(b);
+    if (!in.ReadExactly(b, 16)) {
+        text = "chunk too small.";
+        return false;
+    }
+    if (Get16(b) != 1) {
+        text = "A value must be 1.";
+        return false;
+    }
+    format.channels = static_cast<int16_t>(Get16(b + 2));
+    if (format.channels < 1 || format.channels > 2) {
+        text = "MonoStereo must be 1 or 2.";
+        return false;
+    }
+    format.sampleFreq = static_cast<int32_t>(Get32(b + 4));
+    if (format.sampleFreq <= 0) {
+        text = "The sample frequency must be above 0.";
+        return false;
+    }
+    const uint16_t bitsPerSample = Get16(b + 14);
+    if (bitsPerSample != 4 && bitsPerSample != 8 && bitsPerSample != 16) {
+        text = "Only 8 or 16 bits per sample are supported.";
+        return false;
+    }
+    format.bytesPerSample = bitsPerSample == 4 ? 2 : static_cast<int16_t>(bitsPerSample / 8);
+    in.Skip(formatSize - 16);
+
+    bool found = in.ReadExactly(b, 4);
+    if (found && std::memcmp(b, "fact", 4) == 0)
+        found = in.ReadExactly(b, 8) && in.ReadExactly(b, 4);
+    if (!found || std::memcmp(b, "data", 4) != 0 || !in.ReadExactly(b, 4)) {
+        text = dq + "data" + dq + " not found.";
+        return false;
+    }
+    dataSize = Get32(b);
+    return true;
+}
+
+// Frames of 16-bit mono samples go straight into the buffer.
+size_t ReadMono16(ByteSource& in, int16_t* out, size_t frames)
+{
+    const size_t got = in.Read(out, frames * 2) / 2;
+    if constexpr (std::endian::native != std::endian::little) {
+        auto* p = reinterpret_cast<uint8_t*>(out);
+        for (size_t i = 0; i < got; ++i)
+            out[i] = static_cast<int16_t>(Get16(p + 2 * i));
+    }
+    return got;
+}
+
+// Every other layout goes through a block buffer; the count of whole frames read.
+size_t ReadFrames(ByteSource& in, const Format& format, int16_t* left, int16_t* right, size_t frames)
+{
+    const size_t frameBytes = static_cast<size_t>(format.channels) * format.bytesPerSample;
+    std::vector<uint8_t> block(BlockBytes);
+    size_t done = 0;
+    while (done < frames) {
+        const size_t want = std::min(frames - done, BlockBytes / frameBytes);
+        const size_t whole = in.Read(block.data(), want * frameBytes) / frameBytes;
+        const uint8_t* p = block.data();
+        for (size_t i = 0; i < whole; ++i, ++done) {
+            if (format.bytesPerSample == 1) {
+                left[done] = FromByteSample(p[0]);
+                if (right)
+                    right[done] = FromByteSample(p[1]);
+            } else {
+                left[done] = static_cast<int16_t>(Get16(p));
+                if (right)
+                    right[done] = static_cast<int16_t>(Get16(p + 2));
+            }
+            p += frameBytes;
+        }
+        if (whole < want)
+            break;
+    }
+    return done;
+}
+
+bool ReadWave(ByteSource& in, SoundPtr& sound, std::string& text)
+{
+    sound.reset();
+    Format format;
+    uint32_t dataSize = 0;
+    if (!ReadHeader(in, format, dataSize, text))
+        return false;
+
+    // A corrupt size must not make us allocate more than the file can hold.
+    const uint64_t available = std::min<uint64_t>(dataSize, in.Remaining());
+    const uint64_t frameBytes = static_cast<uint64_t>(format.channels) * format.bytesPerSample;
+    const uint64_t frames64 = available / frameBytes;
+    if (frames64 > static_cast<uint64_t>(INT32_MAX)) {
+        text = "The file is too large.";
+        return false;
+    }
+    const auto frames = static_cast<int32_t>(frames64);
+    if (frames == 0) {
+        if (format.channels == 1)
+            sound = std::make_shared<MonoSound>(format.sampleFreq, format.bytesPerSample);
+        else
+            sound = std::make_shared<StereoSound>(format.sampleFreq, format.bytesPerSample);
+        text = NoErrors;
+        return true;
+    }
+
+    SampleBuffer left = AllocSamples(frames);
+    SampleBuffer right;
+    if (AllocationSucceeded(left) && format.channels == 2) {
+        right = AllocSamples(frames);
+        if (!AllocationSucceeded(right))
+            FreeSamples(left);
+    }
+    if (!left) {
+        text = "There is not enough memmory for this operation.";
+        return false;
+    }
+
+    const size_t got = format.channels == 1 && format.bytesPerSample == 2
+                           ? ReadMono16(in, left.get(), static_cast<size_t>(frames))
+                           : ReadFrames(in, format, left.get(), right.get(), static_cast<size_t>(frames));
+    // A file that ends early keeps the frames it has.
+    const auto count = static_cast<int32_t>(got);
+    RefPtr<Wave> waveLeft(new Wave(std::move(left), count));
+    if (format.channels == 1) {
+        sound = std::make_shared<MonoSound>(std::move(waveLeft), format.sampleFreq, format.bytesPerSample);
+    } else {
+        RefPtr<Wave> waveRight(new Wave(std::move(right), count));
+        sound = std::make_shared<StereoSound>(std::move(waveLeft), std::move(waveRight), format.sampleFreq,
+                                              format.bytesPerSample);
+    }
+    text = NoErrors;
+    return true;
+}
+
+// ---- writing ----
+
+void ShowWriteError(const std::string& reason)
+{
+    ShowMessage("Cannot save Wave: " + reason, "FileError", MsgIcon::Information);
+}
+
+const char* const CannotOpen = "Operating System cannot open file for writing, maybe the file is readonly.";
+const char* const CannotWrite = "Operating System cannot write the file, maybe the disk is full.";
+
+// A file the user protected is not replaced, though the folder would allow it.
+bool IsReadOnly(const std::filesystem::path& target)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(target, ec);
+    if (ec || !std::filesystem::exists(status))
+        return false;
+    if (std::filesystem::is_directory(status))
+        return true;
+    return (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+}
+
+// A name in the target's folder that no file has yet, opened for writing.
+std::FILE* CreateTemporary(const std::filesystem::path& target, std::filesystem::path& name)
+{
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target;
+        name += ".~" + std::to_string(counter.fetch_add(1)) + ".tmp";
+        if (std::FILE* file = std::fopen(name.string().c_str(), "wbx"))
+            return file;
+        if (errno != EEXIST)
+            break;
+    }
+    return nullptr;
+}
+
+// Writes the frames b..e-1 of one or two channels, converted block by block.
+bool WriteFrames(std::FILE* file, const int16_t* left, const int16_t* right, int32_t b, int32_t e,
+                 int16_t bytesPerSample)
+{
+    const size_t channels = right ? 2 : 1;
+    const size_t frameBytes = channels * static_cast<size_t>(bytesPerSample);
+    const size_t framesPerBlock = BlockBytes / frameBytes;
+    std::vector<uint8_t> block(BlockBytes);
+    for (int32_t done = b; done < e;) {
+        const size_t n = std::min(framesPerBlock, static_cast<size_t>(e - done));
+        uint8_t* p = block.data();
+        for (size_t i = 0; i < n; ++i) {
+            const size_t k = static_cast<size_t>(done) + i;
+            if (bytesPerSample == 1) {
+                *p++ = ToByteSample(left[k]);
+                if (right)
+                    *p++ = ToByteSample(right[k]);
+            } else {
+                Put16(p, static_cast<uint16_t>(left[k]));
+                p += 2;
+                if (right) {
+                    Put16(p, static_cast<uint16_t>(right[k]));
+                    p += 2;
+                }
+            }
+        }
+        if (std::fwrite(block.data(), 1, n * frameBytes, file) != n * frameBytes)
+            return false;
+        done += static_cast<int32_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+bool ReadWaveFile(const std::string& fileName, SoundPtr& sound, std::string& text)
+{
+    sound.reset();
+    text = NoErrors;
+    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    if (!file) {
+        text = "Cannot open File.";
+        return false;
+    }
+    std::setvbuf(file, nullptr, _IOFBF, BlockBytes);
+    FileSource source(file);
+    const bool ok = ReadWave(source, sound, text);
+    std::fclose(file);
+    return ok;
+}
+
+bool ReadWaveFile(const uint8_t* bytes, size_t size, SoundPtr& sound, std::string& text)
+{
+    MemorySource source(bytes, bytes ? size : 0);
+    return ReadWave(source, sound, text);
+}
+
+bool WriteWaveFile(StopFlag*, const std::string& fileName, const Sound& sound, int32_t begin, int32_t end)
+{
+    const Wave* left = sound.GetLeftWave();
+    const Wave* right = sound.channels == 2 ? sound.GetRightWave() : nullptr;
+    if (!left || (sound.channels == 2 && !right))
+        return false;
+    // A range outside the sound is cut to what the sound has.
+    const int32_t values = sound.GetValues();
+    end = std::clamp(end, 0, values);
+    begin = std::clamp(begin, 0, end);
+    const int16_t bytesPerSample = sound.bytesPerSample == 1 ? 1 : 2;
+
+    const uint64_t dataSize64 = static_cast<uint64_t>(sound.channels) * static_cast<uint64_t>(end - begin) *
+                                static_cast<uint64_t>(bytesPerSample);
+    if (dataSize64 > 0xFFFFFFFFull - 36) {
+        ShowWriteError("the sound is too long for a .wav file.");
+        return false;
+    }
+    const auto dataSize = static_cast<uint32_t>(dataSize64);
+
+    uint8_t header[44];
+    std::memcpy(header, "RIFF", 4);
+    Put32(header + 4, 36 + dataSize);
+    std::memcpy(header + 8, "WAVEfmt ", 8);
+    Put32(header + 16, 16);
+    Put16(header + 20, 1);
+    Put16(header + 22, static_cast<uint16_t>(sound.channels));
+    Put32(header + 24, static_cast<uint32_t>(sound.sampleFreq));
+    Put32(header + 28, static_cast<uint32_t>(sound.channels) * static_cast<uint32_t>(sound.sampleFreq) *
+                           static_cast<uint32_t>(bytesPerSample));
+    Put16(header + 32, static_cast<uint16_t>(sound.channels * bytesPerSample));
+    Put16(header + 34, static_cast<uint16_t>(8 * bytesPerSample));
+    std::memcpy(header + 36, "data", 4);
+    Put32(header + 40, dataSize);
+
+    const std::filesystem::path target(fileName);
+    std::filesystem::path temporary;
+    std::FILE* file = fileName.empty() || IsReadOnly(target) ? nullptr : CreateTemporary(target, temporary);
+    if (!file) {
+        ShowWriteError(CannotOpen);
+        return false;
+    }
+    std::setvbuf(file, nullptr, _IOFBF, BlockBytes);
+    bool ok = std::fwrite(header, 1, sizeof header, file) == sizeof header;
+    if (ok && begin < end) {
+        if (!right && bytesPerSample == 2 && std::endian::native == std::endian::little) {
+            const size_t bytes = static_cast<size_t>(end - begin) * 2;
+            ok = std::fwrite(left->getData() + begin, 1, bytes, file) == bytes;
+        } else {
+            ok = WriteFrames(file, left->getData(), right ? right->getData() : nullptr, begin, end, bytesPerSample);
+        }
+    }
+    ok = std::fflush(file) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
+    std::error_code ec;
+    if (ok) {
+        std::filesystem::rename(temporary, target, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        std::filesystem::remove(temporary, ec);
+        ShowWriteError(CannotWrite);
+        return false;
+    }
+    return true;
+}
