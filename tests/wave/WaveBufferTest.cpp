@@ -1,0 +1,220 @@
+#include "WaveBufferTestSupport.h"
+
+#include "platform/AllocationHook.h"
+#include "platform/RecordingMessageService.h"
+#include "wave/SinusTable.h"
+
+namespace {
+
+const char* const memoryText = "There is not enough memmory for this operation.";
+
+class WaveBufferTest : public ::testing::Test {
+protected:
+    void TearDown() override { AllocationHook::Reset(); }
+    RecordingMessageService messages;
+    StopFlag stop = 0;
+};
+
+TEST_F(WaveBufferTest, NewWaveGivesTheCountAndAnEmptyWaveForZero)
+{
+    RefPtr<Wave> wave = NewWave(&stop, 5);
+    ASSERT_TRUE(wave);
+    EXPECT_EQ(wave->getValues(), 5);
+    EXPECT_EQ(wave->GetCount(), 1);
+
+    RefPtr<Wave> empty = NewWave(&stop, 0);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->getValues(), 0);
+    EXPECT_EQ(empty->getData(), nullptr);
+    EXPECT_EQ(stop, 0);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(WaveBufferTest, NewWaveWithTheFlagSetAllocatesNothing)
+{
+    stop = 1;
+    AllocationHook::FailNext(1); // would fail if it were asked
+    EXPECT_FALSE(NewWave(&stop, 10));
+    EXPECT_EQ(stop, 1);
+    EXPECT_EQ(messages.Count(), 0u);
+    // The armed failure is still there: nothing asked for memory.
+    EXPECT_TRUE(AllocationHook::ShouldFail());
+}
+
+TEST_F(WaveBufferTest, FailedAllocationShowsTheMessageOnceAndSetsTheFlag)
+{
+    AllocationHook::FailNext(1);
+    EXPECT_FALSE(NewWave(&stop, 10));
+    EXPECT_EQ(stop, 1);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, memoryText);
+    EXPECT_EQ(messages.Last().caption, "System Error");
+    EXPECT_EQ(messages.Last().icon, MsgIcon::Information);
+
+    // The next operation with the same flag stays silent.
+    EXPECT_FALSE(NewWave(&stop, 10));
+    int32_t begin = 0;
+    int32_t end = -1;
+    EXPECT_FALSE(MakeWave({1, 2, 3})->makeLine(&stop, 0, 10, 5, begin, end));
+    EXPECT_EQ(messages.Count(), 1u);
+}
+
+TEST_F(WaveBufferTest, ImpossibleSizesFailLikeExhaustedMemory)
+{
+    EXPECT_FALSE(NewWave(&stop, -5));
+    EXPECT_EQ(stop, 1);
+    EXPECT_EQ(messages.Count(), 1u);
+
+    // A result that would pass the largest Wave is refused, not wrapped round.
+    stop = 0;
+    RefPtr<Wave> big = MakeWave({1, 2});
+    EXPECT_FALSE(big->mixAt(&stop, big.get(), INT32_MAX - 1, -1, false));
+    EXPECT_EQ(stop, 1);
+    EXPECT_EQ(messages.Count(), 2u);
+}
+
+TEST_F(WaveBufferTest, FailedOperationLeavesItsSourceAlone)
+{
+    RefPtr<Wave> wave = MakeWave({1, 2, 3});
+    AllocationHook::FailNext(1);
+    EXPECT_FALSE(wave->reverse(&stop, 0, -1));
+    EXPECT_EQ(stop, 1);
+    EXPECT_EQ(Samples(wave), (std::vector<int16_t>{1, 2, 3}));
+}
+
+TEST_F(WaveBufferTest, CopiesAreEqualAndIndependent)
+{
+    RefPtr<Wave> source = MakeWave({4, -5, 6});
+    RefPtr<Wave> copy = NewWaveCopy(&stop, source.get());
+    ASSERT_TRUE(copy);
+    EXPECT_NE(copy.get(), source.get());
+    EXPECT_EQ(Samples(copy), Samples(source));
+
+    RefPtr<Wave> emptyCopy = NewWaveCopy(&stop, MakeWave({}).get());
+    ASSERT_TRUE(emptyCopy);
+    EXPECT_EQ(emptyCopy->getValues(), 0);
+
+    EXPECT_FALSE(NewWaveCopy(&stop, nullptr));
+    EXPECT_EQ(stop, 0);
+}
+
+TEST_F(WaveBufferTest, CopyingEmptyWaveAllocatesNothing)
+{
+    AllocationHook::FailNext(1);
+    EXPECT_TRUE(NewWaveCopy(&stop, MakeWave({}).get()));
+    EXPECT_EQ(stop, 0);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(WaveBufferTest, CopyStopsAtTheNextChunkBoundaryAfterTheFlagIsSet)
+{
+    RefPtr<Wave> source = MakeFilledWave(5000, 7);
+    RefPtr<Wave> target = MakeFilledWave(5000, 0);
+    // The flag goes up while sample 1500 is copied; the chunk 1000..1999 is
+    // finished and nothing after it is touched.
+    target->copyRange(FlagInSample(*target, 1500), *source, 0, 5000, 0);
+    std::vector<int16_t> got = Samples(target);
+    EXPECT_EQ(std::count(got.begin(), got.begin() + 2000, 7), 2000);
+    EXPECT_EQ(std::count(got.begin() + 2000, got.end(), 0), 3000);
+}
+
+TEST_F(WaveBufferTest, AdoptedBufferIsTakenOverWithoutCopying)
+{
+    SampleBuffer buffer = AllocSamples(3);
+    ASSERT_TRUE(AllocationSucceeded(buffer));
+    int16_t* raw = buffer.get();
+    raw[0] = 9;
+    RefPtr<Wave> wave(new Wave(std::move(buffer), 3));
+    EXPECT_EQ(wave->getData(), raw);
+    EXPECT_EQ(wave->getValues(), 3);
+    EXPECT_EQ(wave->getData()[0], 9);
+}
+
+TEST_F(WaveBufferTest, AllocationSucceededReportsOnlyMissingBuffers)
+{
+    SampleBuffer none;
+    EXPECT_FALSE(AllocationSucceeded(none));
+    EXPECT_EQ(messages.Count(), 1u);
+    SampleBuffer some = AllocSamples(1);
+    EXPECT_TRUE(AllocationSucceeded(some));
+    FreeSamples(some);
+    EXPECT_FALSE(some);
+    EXPECT_EQ(messages.Count(), 1u);
+}
+
+TEST_F(WaveBufferTest, InPlaceChangeOfSharedWaveDetachesIt)
+{
+    // Two sounds hold one Wave; a mix into one of them must not reach the other.
+    RefPtr<Wave> first = MakeWave({1, 2, 3});
+    RefPtr<Wave> second = first;
+    RefPtr<Wave> other = MakeWave({10, 10, 10});
+    Wave::mixAdd(&stop, first, other.get(), 0);
+    EXPECT_NE(first.get(), second.get());
+    EXPECT_EQ(Samples(first), (std::vector<int16_t>{11, 12, 13}));
+    EXPECT_EQ(Samples(second), (std::vector<int16_t>{1, 2, 3}));
+    EXPECT_EQ(second->GetCount(), 1);
+
+    // A Wave held once is changed where it is.
+    Wave* before = first.get();
+    Wave::drawSegment(&stop, first, 0, 0, 3, 0);
+    EXPECT_EQ(first.get(), before);
+    EXPECT_EQ(Samples(first), (std::vector<int16_t>{0, 0, 0}));
+}
+
+TEST_F(WaveBufferTest, DetachThatCannotCopyChangesNothing)
+{
+    RefPtr<Wave> first = MakeWave({1, 2, 3});
+    RefPtr<Wave> second = first;
+    RefPtr<Wave> other = MakeWave({5});
+    AllocationHook::FailNext(1);
+    Wave::mixAdd(&stop, first, other.get(), 0);
+    EXPECT_EQ(stop, 1);
+    EXPECT_EQ(first.get(), second.get());
+    EXPECT_EQ(Samples(second), (std::vector<int16_t>{1, 2, 3}));
+}
+
+class SinusTableTest : public WaveBufferTest {
+protected:
+    void TearDown() override
+    {
+        DeleteSinusTable();
+        WaveBufferTest::TearDown();
+    }
+};
+
+TEST_F(SinusTableTest, HoldsOnePeriodWithPiAsTheEngineWritesIt)
+{
+    CreateSinusTable(&stop);
+    ASSERT_TRUE(SinusTable);
+    ASSERT_EQ(SinusTable->getValues(), 9000);
+    const int16_t* s = SinusTable->getData();
+    EXPECT_EQ(s[0], 0);
+    EXPECT_EQ(s[2250], 32766);
+    EXPECT_EQ(s[4500], 2);
+    EXPECT_EQ(s[6750], -32766);
+    EXPECT_EQ(s[8999], -27);
+    EXPECT_EQ(*std::max_element(s, s + 9000), 32766);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(SinusTableTest, FailureIsReportedAndSinesStillWork)
+{
+    AllocationHook::FailNext(1);
+    CreateSinusTable(&stop);
+    EXPECT_FALSE(SinusTable);
+    ASSERT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.All()[0].text, memoryText);
+    EXPECT_EQ(messages.All()[1].text, "Could not create sinus.");
+    EXPECT_EQ(messages.All()[1].caption, "System Error");
+    EXPECT_EQ(messages.All()[1].icon, MsgIcon::Stop);
+
+    // Without the table the sine generators make their own for the call.
+    StopFlag fresh = 0;
+    int32_t begin = 0;
+    int32_t end = -1;
+    RefPtr<Wave> sine = MakeWave({})->makeSinus(&fresh, 32767, -32767, 4, 1, 0, begin, end);
+    ASSERT_TRUE(sine);
+    EXPECT_EQ(Samples(sine), (std::vector<int16_t>{0, 32765, 12, -32765}));
+}
+
+} // namespace
