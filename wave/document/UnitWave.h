@@ -1,0 +1,286 @@
+#pragma once
+#include "wave/Wave.h"
+#include "wave/document/DrawNode.h"
+#include "wave/document/SoundUnit.h"
+#include "wave/props/BalanceProps.h"
+#include "wave/props/BlockFilterProps.h"
+#include "wave/props/BlockProps.h"
+#include "wave/props/BlockTriangleProps.h"
+#include "wave/props/DistortProps.h"
+#include "wave/props/HighLowProps.h"
+#include "wave/props/LeftRightProps.h"
+#include "wave/props/LengthProps.h"
+#include "wave/props/LineProps.h"
+#include "wave/props/MFreqProps.h"
+#include "wave/props/MixProps.h"
+#include "wave/props/NoiseProps.h"
+#include "wave/props/PerEchoProps.h"
+#include "wave/props/RandomEchoProps.h"
+#include "wave/props/ResNotchProps.h"
+#include "wave/props/RollInProps.h"
+#include "wave/props/RollOutProps.h"
+#include "wave/props/RotateProps.h"
+#include "wave/props/ShiftProps.h"
+#include "wave/props/SilenceProps.h"
+#include "wave/props/SinusProps.h"
+#include "wave/props/TempoPitchProps.h"
+#include "wave/props/UpProps.h"
+#include "wave/props/VolumeProps.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class Sound;
+class TUndoUnit;
+class TXMLComplexElement;
+class TXMLItem;
+class WaveWindowAccess;
+
+// Draw kinds of a hand-drawn wave.
+enum : uint8_t { DrawLinear = 0, DrawParabola = 1 };
+
+// The wave document: one sound with its cursor and selection, the hand
+// drawing, the settings last used for each effect, and the marks that say
+// whether the samples and the side file need saving. Every wave command of
+// the main window ends in one member here.
+//
+// The selection is [min(CursorPos, AnchorPos), max(CursorPos, AnchorPos));
+// equal marks are a bare cursor. Marks are always within [0, GetValues()].
+//
+// A command runs with a fresh stop flag. When it stops (memory) it keeps the
+// old sound and range and LastCommandChanged() is false, so the main window
+// does not mark the document changed.
+class TUnitWave : public TSoundUnit {
+public:
+    TUnitWave(const TWaveFileProps& waveFileProps, const std::string& name, const std::string& fileName);
+    TUnitWave(std::shared_ptr<Sound> sound, const std::string& name, const std::string& fileName);
+    ~TUnitWave() override;
+
+    void SetChildWave(WaveWindowAccess* window);
+    WaveWindowAccess* GetChildWave() const { return ChildWave; }
+    void SetAllProps(const TLineProps& lineProps, const TSilenceProps& silenceProps, const TNoiseProps& noiseProps,
+                     const TBlockTriangleProps& makeBlockProps, const TBlockTriangleProps& makeTriangleProps,
+                     const TSinusProps& sinusProps, const TMFreqProps& mFreqProps, const TVolumeProps& volumeProps,
+                     const TBalanceProps& balanceProps, const TRotateProps& rotateProps,
+                     const TBlockProps& blockProps, const TRollInProps& rollInProps,
+                     const TRollOutProps& rollOutProps, const TLengthProps& lengthProps,
+                     const TTempoPitchProps& tempoPitchProps, const TUpProps& upProps,
+                     const TShiftProps& shiftProps, const TDistortProps& distortProps,
+                     const TLeftRightProps& leftRightProps, const TPerEchoProps& perEchoProps,
+                     const TRandomEchoProps& randomEchoProps, const TMixProps& mixProps,
+                     const THighLowProps& highProps, const THighLowProps& lowProps, const TResNotchProps& resProps,
+                     const TResNotchProps& notchProps, const TBlockFilterProps& blockFilterProps);
+    // Installs a sound and gives back the previous one; nothing is repainted or marked.
+    std::shared_ptr<Sound> ExchangeSound(std::shared_ptr<Sound> sound);
+    const std::shared_ptr<Sound>& GetSound() const { return TheSound; }
+
+    // ---- format ----
+    uint32_t GetSampleFreq() const override;
+    uint16_t GetMonoStereo() const override;
+    uint16_t GetBytesPSample() const override;
+    // Converts the sound to another format (mix-down, bytes, rate, doubling, in
+    // that order). The icon changes and the marks scale only when it succeeds.
+    void ChangeFileProps(const TWaveFileProps& from, const TWaveFileProps& to) override;
+    int32_t GetValues() const;
+
+    // ---- selection, without repainting ----
+    int32_t GetCursorPos() const { return CursorPos; }
+    int32_t GetAnchorPos() const { return AnchorPos; }
+    int32_t GetSelectBegin() const;
+    int32_t GetSelectEnd() const;
+    void SetCursorPos(int32_t position);
+    void SetAnchorPos(int32_t position);
+    void SetCursor(int32_t position);
+    void SetSelection(int32_t begin, int32_t end);
+
+    // ---- selection, with repainting ----
+    void MoveCursorPos(int32_t position);
+    void PlaceCursor(int32_t position);
+    void SelectRange(int32_t begin, int32_t end);
+    void SetSelectMarks(int32_t cursorPosition, int32_t anchorPosition);
+
+    // ---- operation range and the command protocol ----
+    int32_t GetOperationBegin() const;
+    int32_t GetOperationEnd() const;
+    double GetOperationTime() const;
+    void BeginOperation(int32_t begin, int32_t end);
+    void EndOperation(int32_t begin, int32_t newEnd);
+    // The range as the clipboard sound; a failed copy keeps the old clipboard.
+    void CopyToClipboard(int32_t begin, int32_t end);
+    void SwapWithUndo(TUndoUnit& undo);
+    // False after a command, format change or drawing rebuild that stopped,
+    // was refused or changed nothing.
+    bool LastCommandChanged() const { return lastCommandChanged; }
+    uint8_t GetStopFlag() const { return stopFlag; }
+
+    // ---- change marks ----
+    bool HasContent() const;
+    bool IsWaveChanged() const;
+    bool IsShadowChanged() const;
+    bool IsChanged() const;
+    void SetChanged();
+    void SetShadowChanged();
+    void ClearChanged();
+
+    // ---- window support ----
+    // The texts of the wave status panels 2 to 7.
+    std::array<std::string, 6> WaveStatusTexts() const;
+    void ShowWaveStatus() const;
+    bool CanDrawWaveLin() const;
+    bool CanDrawWaveLin3G() const { return CanDrawWaveLin(); }
+    bool CanDrawWave3G() const { return CanDrawWaveLin(); }
+    void RepaintSelectionChange(int32_t oldCursor, int32_t newCursor, int32_t oldBegin, int32_t oldEnd,
+                                int32_t newBegin, int32_t newEnd);
+    void RepaintSelectionDiff(int32_t oldBegin, int32_t oldEnd, int32_t newBegin, int32_t newEnd);
+
+    // ---- hand drawing ----
+    void StartUserDraw(uint8_t drawKind);
+    void EndUserDraw();
+    // Inserts in position order; a node at a position already taken is refused (false).
+    bool InsertDrawNode(std::unique_ptr<TDrawNode> node);
+    void DeleteDrawNode(TDrawNode* node);
+    int32_t GetDrawNodeCount() const;
+    // Rebuilds the sound from the nodes. Nodes that are unsorted, share a
+    // position or are fewer than two are refused with a message.
+    void MakeUserDrawnSound();
+    TDrawNode* GetDrawNodes() const { return DrawNodes.get(); }
+    bool IsUserDrawing() const { return UserDrawing != 0; }
+    double GetDrawLength() const { return DrawLength; }
+    uint8_t GetDrawKind() const { return DrawKind; }
+
+    // ---- commands ----
+    void MakeLine(const TLineProps& props);
+    void MakeSilence(const TSilenceProps& props);
+    void MakeNoise(const TNoiseProps& props);
+    void MakeBlock(const TBlockTriangleProps& props);
+    void MakeTriangle(const TBlockTriangleProps& props);
+    void MakeBlockTriangle(const TBlockTriangleProps& props, bool triangle);
+    void MakeSinus(const TSinusProps& props);
+    void MakeMFreq(const TMFreqProps& props);
+    void EditDelete();
+    void EditTrim();
+    void EditCopy();
+    void EditCut();
+    void EditPaste();
+    void EditSwap();
+    void EditExtract();
+    void EditMix(const TMixProps& props);
+    void Volume(const TVolumeProps& props);
+    void MaxVolume();
+    void Reverse();
+    void MoveV(const TUpProps& props);
+    void NormalizeVertically();
+    void Block(const TBlockProps& props);
+    void Rotate(const TRotateProps& props);
+    void RollIn(const TRollInProps& props);
+    void RollOut(const TRollOutProps& props);
+    void Length(const TLengthProps& props);
+    void Distort(const TDistortProps& props);
+    void MoveH(const TShiftProps& props);
+    void Balance(const TBalanceProps& props);
+    void MixLeftRight(const TLeftRightProps& props);
+    void PerEcho(const TPerEchoProps& props);
+    void RndEcho(const TRandomEchoProps& props);
+    void TempoPitch(const TTempoPitchProps& props);
+    void FilterHigh(const THighLowProps& props);
+    void FilterLow(const THighLowProps& props);
+    void FilterHighLow(const THighLowProps& props, bool high);
+    void FilterRes(const TResNotchProps& props);
+    void FilterNotch(const TResNotchProps& props);
+    void FilterResNotch(const TResNotchProps& props, bool resonance);
+    void FilterBlock(const TBlockFilterProps& props);
+
+    // ---- side file and saving (UnitWaveSideFile.cpp) ----
+    // Builds the side-file grammar once, at start-up.
+    static void BuildUnitWaveGrammar();
+    // 0 no side file, 1 read, 2 failed with the reason in error.
+    int LoadShadowFile(const std::string& shadowFileName, std::string& error, bool pending,
+                       std::shared_ptr<Sound>& sound);
+    bool ReadUnitWaveXml(const TXMLItem* unitWave, std::string& error, int32_t& line, int32_t& column,
+                         bool pending, std::shared_ptr<Sound>& sound);
+    std::unique_ptr<TXMLComplexElement> WriteUnitWaveXml() const;
+    bool Save();
+    bool SaveChanged(const std::string& waveFileName);
+    bool SaveShadowAndChangedWave(const std::string& waveFileName);
+    bool SaveWaveAndShadow(const std::string& waveFileName);
+    bool SaveWaveFile(const std::string& waveFileName);
+    bool SaveShadowFile(const std::string& waveFileName);
+    // ---- end of side file and saving ----
+
+    // The settings last used on this document.
+    TLineProps LineProps;
+    TSilenceProps SilenceProps;
+    TNoiseProps NoiseProps;
+    TBlockTriangleProps MakeBlockProps;
+    TBlockTriangleProps MakeTriangleProps;
+    TSinusProps SinusProps;
+    TMFreqProps MFreqProps;
+    TVolumeProps VolumeProps;
+    TBalanceProps BalanceProps;
+    TRotateProps RotateProps;
+    TBlockProps BlockProps;
+    TRollInProps RollInProps;
+    TRollOutProps RollOutProps;
+    TLengthProps LengthProps;
+    TTempoPitchProps TempoPitchProps;
+    TUpProps UpProps;
+    TShiftProps ShiftProps;
+    TDistortProps DistortProps;
+    TLeftRightProps LeftRightProps;
+    TPerEchoProps PerEchoProps;
+    TRandomEchoProps RandomEchoProps;
+    TMixProps MixProps;
+    THighLowProps HighProps;
+    THighLowProps LowProps;
+    TResNotchProps ResProps;
+    TResNotchProps NotchProps;
+    TBlockFilterProps BlockFilterProps;
+
+    uint8_t KeepSound = 0;
+
+private:
+    void InitState();
+    // ---- the command steps ----
+    // A fresh stop flag; nothing changed yet.
+    void BeginCommand();
+    // The result becomes the sound unless the command stopped; true when it did.
+    bool TakeResult(std::shared_ptr<Sound> result);
+    // A command over [begin, end) that changes the length: the operation gets
+    // the range by reference and returns the new sound.
+    void RunLengthCommand(int32_t begin, int32_t end,
+                          const std::function<std::shared_ptr<Sound>(int32_t& begin, int32_t& end)>& operation);
+    // A command that keeps the length: only the sound changes.
+    void RunKeepCommand(const std::function<std::shared_ptr<Sound>()>& operation);
+    void TellWindow();
+    // Shows why a command does nothing.
+    void Refuse(const std::string& reason);
+    // The sound of a reference the settings need; refuses the command without one.
+    bool TakeEnvelope(const unitUnitWave& reference, std::shared_ptr<Sound>& sound);
+    // A range of one value cannot carry an echo or an enveloped filter.
+    bool RefuseShortRange(int32_t begin, int32_t end);
+    int32_t ClampMark(int32_t position) const;
+    // Drawing-mode forms of the value commands.
+    void ChangeDrawNodes(const std::function<int64_t(int64_t value)>& change);
+    bool DrawNodesValid() const;
+
+    WaveWindowAccess* ChildWave = nullptr;
+    std::shared_ptr<Sound> TheSound;
+    int32_t CursorPos = 0;
+    int32_t AnchorPos = 0;
+    uint8_t WaveChanged = 0;
+    uint8_t ShadowChanged = 0;
+    uint8_t WholeWaveCursor = 0;
+    int32_t OldCursorPos = 0;
+    int32_t OldValues = 0;
+    uint8_t stopFlag = 0;
+    uint8_t UserDrawing = 0;
+    double DrawLength = 1.0;
+    uint8_t DrawKind = DrawLinear;
+    std::unique_ptr<TDrawNode> DrawNodes;
+    bool lastCommandChanged = false;
+
+    friend class TUndoUnit;
+};

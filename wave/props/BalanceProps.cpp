@@ -1,0 +1,3 @@
+#include "wave/props/BalanceProps.h"
+
+TBalanceProps::TBalanceProps() : Direction(0, EHAngle) {}

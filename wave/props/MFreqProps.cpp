@@ -1,0 +1,3 @@
+#include "wave/props/MFreqProps.h"
+
+TMFreqProps::TMFreqProps() : Length(3.0, EHS) {}

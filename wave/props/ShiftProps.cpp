@@ -1,0 +1,3 @@
+#include "wave/props/ShiftProps.h"
+
+TShiftProps::TShiftProps() : TimeMiddle(0, EHMS), TimeLeft(0, EHMS), TimeRight(0, EHMS) {}

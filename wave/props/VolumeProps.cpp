@@ -1,0 +1,3 @@
+#include "wave/props/VolumeProps.h"
+
+TVolumeProps::TVolumeProps() : Factor(0.5, EHPerc) {}
