@@ -1,0 +1,15 @@
+#include "shell/BusyCursor.h"
+
+void TBusyCursor::BeginBusy()
+{
+    if (depth++ == 0 && host)
+        host->ShowBusy();
+}
+
+void TBusyCursor::EndBusy()
+{
+    if (depth == 0)
+        return;
+    if (--depth == 0 && host)
+        host->ShowNormal();
+}
