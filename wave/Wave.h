@@ -114,12 +114,121 @@ public:
                                  double startPos, int32_t& begin, int32_t& end) const;
 
     // ---- echoes and balance (WaveEchoes.cpp) ----
+    // count delayed copies of the range, echo i delayed by i times the time (in
+    // samples, negative: before the range) and scaled by the volume to the power
+    // i; the Wave grows where the echoes stick out. Envelopes are stretched over
+    // the grown range: a time envelope scales diffTime by e / 32767, a volume
+    // envelope gives the volume e / 32767.
+    RefPtr<Wave> periodEcho(StopFlag* stop, double time, double volume, int32_t count, int32_t& begin,
+                            int32_t& end) const;
+    RefPtr<Wave> periodEchoTimeEnvelope(StopFlag* stop, double diffTime, const Wave* timeEnvelope, double volume,
+                                        int32_t count, int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> periodEchoVolumeEnvelope(StopFlag* stop, double time, const Wave* volumeEnvelope, int32_t count,
+                                          int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> periodEchoEnvelopes(StopFlag* stop, double diffTime, const Wave* timeEnvelope,
+                                     const Wave* volumeEnvelope, int32_t count, int32_t& begin,
+                                     int32_t& end) const;
+    // Fills a 150-sample Wave with the frequency codes of the far ear's cutoff,
+    // sample 0 for a source on this side, sample 149 for one on the far side.
+    static void makeCutoffCurve(StopFlag* stop, RefPtr<Wave>& wave, int32_t sampleFreq);
+    // The whole Wave low-passed as the ear away from a source in `direction` hears it.
+    RefPtr<Wave> balFilter(StopFlag* stop, double direction, int32_t sampleFreq) const;
+    // One channel (side 0 left, 1 right) of a source placed in direction -1..1
+    // (positive: to the right). volumeDifference wins over filterDifference.
+    RefPtr<Wave> balance(StopFlag* stop, double direction, int32_t side, bool timeDifference,
+                         bool volumeDifference, bool filterDifference, int32_t sampleFreq) const;
+    RefPtr<Wave> balanceEnvelope(StopFlag* stop, const Wave* directionEnvelope, int32_t side, bool timeDifference,
+                                 bool volumeDifference, bool filterDifference, int32_t sampleFreq) const;
 
     // ---- tempo and pitch (WaveTempoPitch.cpp) ----
+    // Output in blocks of blockValues samples: inside a block the source is read
+    // freq samples per output sample, each block restarts where speed says the
+    // output should be; the range becomes trunc(length times lengthFactor) long.
+    // The Crossfade forms overlap two grains half a block apart. Envelope values
+    // are factors e / 32767 times speedFactor or freqFactor.
+    RefPtr<Wave> timeStretch(StopFlag* stop, double speed, double startPos, double lengthFactor, double freq,
+                             int32_t blockValues) const;
+    RefPtr<Wave> timeStretchCrossfade(StopFlag* stop, double speed, double startPos, double lengthFactor,
+                                      double freq, int32_t blockValues) const;
+    RefPtr<Wave> timeStretchRange(StopFlag* stop, double speed, double startPos, double lengthFactor, double freq,
+                                  int32_t blockValues, int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> timeStretchRangeCrossfade(StopFlag* stop, double speed, double startPos, double lengthFactor,
+                                           double freq, int32_t blockValues, int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> timeStretchFreqWave(StopFlag* stop, double speed, double startPos, double lengthFactor,
+                                     double freqFactor, const Wave* frequencyEnvelope, int32_t blockValues,
+                                     int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> timeStretchFreqWaveCrossfade(StopFlag* stop, double speed, double startPos, double lengthFactor,
+                                              double freqFactor, const Wave* frequencyEnvelope,
+                                              int32_t blockValues, int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> timeStretchSpeedEnvelope(StopFlag* stop, double speedFactor, const Wave* speedEnvelope,
+                                          double startPos, double lengthFactor, double freq, int32_t blockValues,
+                                          int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> timeStretchSpeedEnvelopeCrossfade(StopFlag* stop, double speedFactor, const Wave* speedEnvelope,
+                                                   double startPos, double lengthFactor, double freq,
+                                                   int32_t blockValues, int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> timeStretchSpeedFreq(StopFlag* stop, double speedFactor, const Wave* speedEnvelope,
+                                      double startPos, double lengthFactor, double freqFactor,
+                                      const Wave* frequencyEnvelope, int32_t blockValues, int32_t& begin,
+                                      int32_t& end) const;
+    RefPtr<Wave> timeStretchSpeedFreqCrossfade(StopFlag* stop, double speedFactor, const Wave* speedEnvelope,
+                                               double startPos, double lengthFactor, double freqFactor,
+                                               const Wave* frequencyEnvelope, int32_t blockValues,
+                                               int32_t& begin, int32_t& end) const;
 
     // ---- filters (WaveFilters.cpp) ----
+    // time and per are periods in samples; frequency envelopes hold frequency
+    // codes, width envelopes width codes; sampleFreq turns codes into periods.
+    // Cascaded one-pole filters: factor is the gain at the cutoff after countBer
+    // passes, of which this call runs countCmd.
+    RefPtr<Wave> lowPass(StopFlag* stop, double time, double factor, int32_t countBer, int32_t countCmd,
+                         int32_t begin, int32_t end) const;
+    RefPtr<Wave> highPass(StopFlag* stop, double time, double factor, int32_t countBer, int32_t countCmd,
+                          int32_t begin, int32_t end) const;
+    RefPtr<Wave> lowPassEnvelope(StopFlag* stop, const Wave* frequencyEnvelope, double factor, int32_t countBer,
+                                 int32_t countCmd, int32_t sampleFreq, int32_t begin, int32_t end) const;
+    RefPtr<Wave> highPassEnvelope(StopFlag* stop, const Wave* frequencyEnvelope, double factor, int32_t countBer,
+                                  int32_t countCmd, int32_t sampleFreq, int32_t begin, int32_t end) const;
+    // Damped oscillator (band pass) and its complement; width 0..1 sets the damping.
+    RefPtr<Wave> resonance(StopFlag* stop, double per, double width, int32_t begin, int32_t end) const;
+    RefPtr<Wave> resonanceFreqEnvelope(StopFlag* stop, const Wave* frequencyEnvelope, double width,
+                                       int32_t sampleFreq, int32_t begin, int32_t end) const;
+    RefPtr<Wave> resonanceWidthEnvelope(StopFlag* stop, double per, const Wave* widthEnvelope, int32_t begin,
+                                        int32_t end) const;
+    RefPtr<Wave> resonanceEnvelopes(StopFlag* stop, const Wave* frequencyEnvelope, const Wave* widthEnvelope,
+                                    int32_t sampleFreq, int32_t begin, int32_t end) const;
+    RefPtr<Wave> notch(StopFlag* stop, double per, double width, int32_t begin, int32_t end) const;
+    RefPtr<Wave> notchFreqEnvelope(StopFlag* stop, const Wave* frequencyEnvelope, double width,
+                                   int32_t sampleFreq, int32_t begin, int32_t end) const;
+    RefPtr<Wave> notchWidthEnvelope(StopFlag* stop, double per, const Wave* widthEnvelope, int32_t begin,
+                                    int32_t end) const;
+    RefPtr<Wave> notchEnvelopes(StopFlag* stop, const Wave* frequencyEnvelope, const Wave* widthEnvelope,
+                                int32_t sampleFreq, int32_t begin, int32_t end) const;
+    // Half the mean of a sliding window of `block` samples; the Wave grows by the tail.
+    RefPtr<Wave> blockFilter(StopFlag* stop, double block, int32_t& begin, int32_t& end) const;
+    RefPtr<Wave> blockFilterEnvelope(StopFlag* stop, double maxBlock, const Wave* blockEnvelope, int32_t& begin,
+                                     int32_t& end) const;
 
     // ---- shaping (WaveShaping.cpp) ----
+    RefPtr<Wave> addValue(StopFlag* stop, int16_t value, int32_t begin, int32_t end) const;
+    RefPtr<Wave> centre(StopFlag* stop, int32_t begin, int32_t end) const;
+    RefPtr<Wave> multiplyVolume(StopFlag* stop, double factor, int32_t begin, int32_t end) const;
+    static void multiplyVolumeInPlace(StopFlag* stop, RefPtr<Wave>& wave, double factor, int32_t begin,
+                                      int32_t end);
+    // The range times envelope / 32767, the envelope stretched over the range.
+    RefPtr<Wave> applyEnvelope(StopFlag* stop, const Wave* envelope, int32_t begin, int32_t end) const;
+    // Every sample mapped through the curve (-32768..32767 onto its first..last sample).
+    RefPtr<Wave> distort(StopFlag* stop, const Wave* curve, int32_t begin, int32_t end) const;
+    // Blocks of `step` samples held at their mean, quantised to `levels` levels (0: not quantised).
+    RefPtr<Wave> blockHold(StopFlag* stop, double step, int32_t levels, int32_t begin, int32_t end) const;
+    // The margins a move by a shift between shiftA and shiftB needs on each side.
+    void moveMargins(StopFlag* stop, double shiftA, double shiftB, int32_t begin, int32_t end, int32_t& growLeft,
+                     int32_t& growRight) const;
+    // The range moved right by shift samples and added onto what lies there.
+    RefPtr<Wave> moveHorizontally(StopFlag* stop, double shift, int32_t growLeft, int32_t growRight,
+                                  int32_t& begin, int32_t& end) const;
+    // The range moved by envelope / 32768 times maxShift, replacing its surroundings.
+    RefPtr<Wave> moveHorizontallyEnvelope(StopFlag* stop, double maxShift, const Wave* envelope, int32_t growLeft,
+                                          int32_t growRight, int32_t& begin, int32_t& end) const;
 
 protected:
     ~Wave() override;

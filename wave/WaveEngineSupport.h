@@ -1,0 +1,69 @@
+#pragma once
+#include "wave/Wave.h"
+#include "wave/WaveLoops.h"
+
+#include <cstdint>
+
+// Reads shared by the echoes, the tempo and pitch changes, the filters and the
+// shaping: envelopes stretched over a run of samples, ranges read as silence
+// outside their bounds, and results whose size a caller's numbers may overflow.
+
+// The double nearest to the scale factors the engine writes as 1/32767,
+// 1/65535 and 1/21845.
+constexpr double EngineOneBy32767 = static_cast<double>(WaveOneBy32767);
+constexpr double EngineOneBy65535 = static_cast<double>(WaveOneBy65535);
+constexpr double EngineOneBy21845 = static_cast<double>(1.0L / 21845.0L);
+
+// An envelope read with linear interpolation at a running position. The position
+// is held to the envelope's samples, so a running sum that rounds past the last
+// sample (or a caller's envelope shorter than expected) never reads outside it.
+// A missing or empty envelope reads as 0 everywhere.
+class EnvelopeReader {
+public:
+    explicit EnvelopeReader(const Wave* envelope)
+        : samples(envelope != nullptr ? envelope->getData() : nullptr),
+          last(envelope != nullptr ? envelope->getValues() - 1 : -1)
+    {
+    }
+
+    int32_t getValues() const { return last + 1; }
+
+    double at(double q) const
+    {
+        if (last < 0)
+            return 0;
+        if (!(q > 0))
+            return samples[0];
+        if (q >= last)
+            return samples[last];
+        return ReadInterpolated(samples, last, q);
+    }
+
+    // The growth per sample that stretches the envelope over steps + 1 samples;
+    // 0 when there is no step to divide by.
+    double stepOver(double steps) const { return steps > 0 ? (getValues() - 1) / steps : 0.0; }
+
+private:
+    const int16_t* samples;
+    int32_t last;
+};
+
+// samples[begin..end) read at p with linear interpolation, 0 outside begin..end-1.
+inline double ReadRangeAt(const int16_t* samples, int32_t begin, int32_t end, double p)
+{
+    if (!(p >= begin && p <= end - 1))
+        return 0;
+    return ReadInterpolated(samples, end - 1, p);
+}
+
+// NewWave for a size computed in 64 bits: a size no Wave can hold is reported
+// like any other allocation that cannot be satisfied.
+inline RefPtr<Wave> NewWaveOfSize(StopFlag* stop, int64_t n)
+{
+    if (n < 0 || n > INT32_MAX)
+        return NewWave(stop, -1);
+    RefPtr<Wave> wave = NewWave(stop, static_cast<int32_t>(n));
+    if (wave && wave->getValues() != n)
+        return {};
+    return wave;
+}
