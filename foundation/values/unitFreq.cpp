@@ -1,0 +1,23 @@
+#include "foundation/values/unitFreq.h"
+
+namespace {
+constexpr uint32_t shownKinds = (1u << EHS) | (1u << EHMS) | (1u << EHHZ) | (1u << EHKHZ) | (1u << EHFreq);
+}
+
+std::string unitFreq::GetText() const
+{
+    return GetTextPrecision(7);
+}
+
+std::string unitFreq::GetTextPrecision(int precision) const
+{
+    // A frequency typed as a note shows in hertz; a note name cannot be written back.
+    const UnitKind shown = unitKind == EHNote ? EHHZ : unitKind;
+    return TextIfShown(value, ValueType::Frequency, shown, shownKinds, precision);
+}
+
+bool unitFreq::SetFromText(const std::string& text, const std::string& label, std::string& error)
+{
+    std::string reason;
+    return ParseFrequencyText(*this, text, reason) || Refuse(label, reason, error);
+}

@@ -1,0 +1,22 @@
+#include "foundation/values/unitWavePos.h"
+
+#include "foundation/values/ValueFormat.h"
+
+std::string unitWavePos::GetText() const
+{
+    // A position typed as a note is a time and shows in seconds.
+    const UnitKind kind = unitKind == EHNote ? EHS : unitKind;
+    if (kind == EHNone || kind == EHPerc || kind == EHAngle)
+        return FormatValueInUnit(value, ValueType::Factor, kind, 7, true);
+    if (kind >= EHS && kind <= EHKHZ)
+        return FormatValueInUnit(value, ValueType::Time, kind, 7, true);
+    if (kind == EHWavePos)
+        return FormatValueInUnit(value, ValueType::WaveCount, kind, 7, true);
+    return "";
+}
+
+bool unitWavePos::SetFromText(const std::string& text, const std::string& label, std::string& error)
+{
+    std::string reason;
+    return ParseFactoryWavePosText(*this, text, reason) || Refuse(label, reason, error);
+}

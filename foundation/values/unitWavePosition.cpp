@@ -1,0 +1,56 @@
+#include "foundation/values/unitWavePosition.h"
+
+#include "foundation/values/ValueFormat.h"
+#include "platform/Assertions.h"
+
+namespace {
+
+bool IsFractionKind(UnitKind kind)
+{
+    return kind == EHNone || kind == EHPerc || kind == EHAngle;
+}
+
+bool IsTimeKind(UnitKind kind)
+{
+    return kind >= EHS && kind <= EHKHZ;
+}
+
+} // namespace
+
+std::string unitWavePosition::TextIn(UnitKind kind) const
+{
+    if (IsFractionKind(kind)) {
+        // An empty wave has no fractions; its only position is its start.
+        const double fraction = length != 0 ? position / length : 0.0;
+        return FormatValueInUnit(fraction, ValueType::Factor, kind, 7, true);
+    }
+    if (IsTimeKind(kind))
+        return FormatValueInUnit(countedFromEnd ? position - length : position, ValueType::Time, kind, 7, true);
+    return "";
+}
+
+std::string unitWavePosition::GetText() const
+{
+    // A position typed as a note shows in seconds; a note name cannot be written back.
+    return TextIn(unitKind == EHNote ? EHS : unitKind);
+}
+
+std::string unitWavePosition::GetXmlText() const
+{
+    const std::string text = GetText();
+    return text.empty() ? TextIn(EHS) : text;
+}
+
+bool unitWavePosition::SetFromText(const std::string& text, const std::string& label, std::string& error)
+{
+    std::string reason;
+    return ParseWavePositionText(*this, text, reason) || Refuse(label, reason, error);
+}
+
+void unitWavePosition::SetLength(double newLength)
+{
+    QB_ASSERT(newLength > 0);
+    if (IsFractionKind(unitKind) && length != 0)
+        position *= newLength / length;
+    length = newLength;
+}
