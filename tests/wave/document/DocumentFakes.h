@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/AllocationHook.h"
 #include "platform/RecordingMessageService.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
