@@ -1,7 +1,9 @@
 #include "foundation/values/unitFreq.h"
 
 namespace {
-constexpr uint32_t shownKinds = (1u << EHS) | (1u << EHMS) | (1u << EHHZ) | (1u << EHKHZ) | (1u << EHFreq);
+// The frequency and time units, and the wave lengths a frequency may be typed as.
+constexpr uint32_t shownKinds =
+    (1u << EHS) | (1u << EHMS) | (1u << EHHZ) | (1u << EHKHZ) | (1u << EHFreq) | (0x1FFu << EHM);
 }
 
 std::string unitFreq::GetText() const
@@ -14,6 +16,12 @@ std::string unitFreq::GetTextPrecision(int precision) const
     // A frequency typed as a note shows in hertz; a note name cannot be written back.
     const UnitKind shown = unitKind == EHNote ? EHHZ : unitKind;
     return TextIfShown(value, ValueType::Frequency, shown, shownKinds, precision);
+}
+
+std::string unitFreq::GetXmlText() const
+{
+    const std::string text = GetText();
+    return IsReadable(text) ? text : TextIfShown(value, ValueType::Frequency, EHHZ, shownKinds, 7);
 }
 
 bool unitFreq::SetFromText(const std::string& text, const std::string& label, std::string& error)

@@ -21,6 +21,7 @@ public:
     void SetValue(double newValue) { value = newValue; }
 
 protected:
+    std::string GetXmlText() const override;
     unitFreq(double value, UnitKind unitKind, ValueDomain domain) : unit(unitKind, domain), value(value) {}
 
     double value;

@@ -19,6 +19,7 @@ public:
     virtual void SetValue(double newValue) { value = newValue; }
 
 protected:
+    std::string GetXmlText() const override;
     unitFysDist(double value, UnitKind unitKind, ValueDomain domain) : unit(unitKind, domain), value(value) {}
 
     double value;

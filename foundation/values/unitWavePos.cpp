@@ -8,11 +8,18 @@ std::string unitWavePos::GetText() const
     const UnitKind kind = unitKind == EHNote ? EHS : unitKind;
     if (kind == EHNone || kind == EHPerc || kind == EHAngle)
         return FormatValueInUnit(value, ValueType::Factor, kind, 7, true);
-    if (kind >= EHS && kind <= EHKHZ)
+    if ((kind >= EHS && kind <= EHKHZ) || (kind >= EHM && kind <= EHInch))
         return FormatValueInUnit(value, ValueType::Time, kind, 7, true);
     if (kind == EHWavePos)
         return FormatValueInUnit(value, ValueType::WaveCount, kind, 7, true);
     return "";
+}
+
+std::string unitWavePos::GetXmlText() const
+{
+    // A time of 0 under a division is written in seconds.
+    const std::string text = GetText();
+    return IsReadable(text) ? text : FormatValueInUnit(value, ValueType::Time, EHS, 7, true);
 }
 
 bool unitWavePos::SetFromText(const std::string& text, const std::string& label, std::string& error)

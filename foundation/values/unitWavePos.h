@@ -20,6 +20,9 @@ public:
     double GetValue() const { return value; }
     void SetValue(double newValue) { value = newValue; }
 
+protected:
+    std::string GetXmlText() const override;
+
 private:
     friend bool ParseFactoryWavePosText(unitWavePos& object, const std::string& text, std::string& error);
 

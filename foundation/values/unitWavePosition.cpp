@@ -10,9 +10,10 @@ bool IsFractionKind(UnitKind kind)
     return kind == EHNone || kind == EHPerc || kind == EHAngle;
 }
 
+// Seconds, and the units a time may be typed in.
 bool IsTimeKind(UnitKind kind)
 {
-    return kind >= EHS && kind <= EHKHZ;
+    return (kind >= EHS && kind <= EHKHZ) || (kind >= EHM && kind <= EHInch);
 }
 
 } // namespace
@@ -38,7 +39,7 @@ std::string unitWavePosition::GetText() const
 std::string unitWavePosition::GetXmlText() const
 {
     const std::string text = GetText();
-    return text.empty() ? TextIn(EHS) : text;
+    return IsReadable(text) ? text : TextIn(EHS);
 }
 
 bool unitWavePosition::SetFromText(const std::string& text, const std::string& label, std::string& error)

@@ -285,6 +285,60 @@ TEST(ValueClasses, FeetAndInchesShowAndSave)
     EXPECT_EQ(inch.GetText(), "3 inch");
 }
 
+TEST(ValueClasses, EveryUnitTheParserTakesShowsAgain)
+{
+    // A field must reopen with what was typed in it, in whatever unit.
+    struct Case {
+        std::shared_ptr<unit> value;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {std::make_shared<unitFysDist>(), "2 s", "2 s"},
+        {std::make_shared<unitFysDist>(), "343 hz", "343 hz"},
+        {std::make_shared<unitTime>(), "343 m", "343 m"},
+        {std::make_shared<unitTime>(), "1 inch", "1 inch"},
+        {std::make_shared<unitFreq>(), "1 m", "1 m"},
+        {std::make_shared<unitWavePos>(), "34.3 m", "34.3 m"},
+        {std::make_shared<unitWaveVal>(), "-50 %", "-50 %"},
+        {std::make_shared<unitBalAngleFactor>(), "-45'", "-45 '"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        ASSERT_TRUE(c.value->SetFromText(c.typed, "Field", error)) << c.typed << ": " << error;
+        EXPECT_EQ(c.value->GetText(), c.shown) << c.typed;
+    }
+    unitWavePosition position(0, EHS, 1.0);
+    std::string error;
+    ASSERT_TRUE(position.SetFromText("-34.3 m", "Start", error));
+    EXPECT_DOUBLE_EQ(position.GetPosition(), 0.9);
+    EXPECT_EQ(position.GetText(), "-34.3 m");
+}
+
+TEST(ValueClasses, ZeroUnderADivisionIsWrittenInTheBaseUnit)
+{
+    // " * hz" shows that a zero has no frequency, but no parser reads it back.
+    struct Case {
+        std::shared_ptr<unit> source;
+        std::shared_ptr<unit> target;
+        const char* shown;
+        const char* written;
+    } cases[] = {
+        {std::make_shared<unitTime>(0, EHHZ), std::make_shared<unitTime>(5, EHS), " * hz", "0 s"},
+        {std::make_shared<unitFreq>(0, EHMS), std::make_shared<unitFreq>(5, EHHZ), " * ms", "0 hz"},
+        {std::make_shared<unitFysDist>(0, EHKHZ), std::make_shared<unitFysDist>(5, EHM), " * khz", "0 m"},
+        {std::make_shared<unitWavePos>(0, EHHZ), std::make_shared<unitWavePos>(5, EHS), " * hz", "0 s"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.source->GetText(), c.shown);
+        EXPECT_EQ(WrittenText(*c.source), c.written);
+        std::string error;
+        ASSERT_TRUE(RoundTrip(*c.source, *c.target, error)) << c.written << ": " << error;
+        EXPECT_EQ(c.target->GetText(), c.written);
+    }
+    unitWavePosition position(0, EHHZ, 1.0);
+    EXPECT_EQ(WrittenText(position), "0 s");
+}
+
 TEST(ValueClasses, ReadXmlReportsPositionAndFieldName)
 {
     TXMLStringElement element("Volume", "lots");

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 TEST(FormatNumber, DigitsAreCutAndPadded)
 {
     struct Case {
@@ -45,6 +48,24 @@ TEST(FormatNumber, ArgumentsOutsideTheContractAreInternalErrors)
     EXPECT_THROW(FormatNumber(1, 0, 0, 0), FatalAssertion);
     EXPECT_THROW(FormatNumber(1, 1, 3, 2), FatalAssertion);
     EXPECT_THROW(FormatSignificant(1, 0, true), FatalAssertion);
+}
+
+TEST(FormatSignificant, DecimalsShowAsTyped)
+{
+    // The cut digits must not turn 0.7 into 0.6999...: every short decimal shows as written.
+    for (int i = -2000; i <= 2000; ++i) {
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%.2f", i / 100.0);
+        std::string text = expected;
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+        if (text == "-0")
+            text = "0";
+        EXPECT_EQ(FormatSignificant(i / 100.0, 99, true), text) << i;
+        EXPECT_EQ(FormatSignificant(i / 100.0, 7, true), text) << i;
+    }
 }
 
 TEST(FormatSignificant, Precision)
