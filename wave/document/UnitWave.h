@@ -196,9 +196,13 @@ public:
     // ---- side file and saving (UnitWaveSideFile.cpp) ----
     // Builds the side-file grammar once, at start-up.
     static void BuildUnitWaveGrammar();
-    // 0 no side file, 1 read, 2 failed with the reason in error.
+    // 0 no side file, 1 read, 2 failed with the reason in error. A refused file
+    // changes nothing. An empty wave kept in the file replaces sound only when
+    // sound has no values (a .wav with samples wins over a stale side file).
     int LoadShadowFile(const std::string& shadowFileName, std::string& error, bool pending,
                        std::shared_ptr<Sound>& sound);
+    // The same from the bytes of a side file held in memory.
+    int LoadShadowBytes(std::string_view fileBytes, std::string& error, bool pending, std::shared_ptr<Sound>& sound);
     bool ReadUnitWaveXml(const TXMLItem* unitWave, std::string& error, int32_t& line, int32_t& column,
                          bool pending, std::shared_ptr<Sound>& sound);
     std::unique_ptr<TXMLComplexElement> WriteUnitWaveXml() const;
@@ -208,6 +212,16 @@ public:
     bool SaveWaveAndShadow(const std::string& waveFileName);
     bool SaveWaveFile(const std::string& waveFileName);
     bool SaveShadowFile(const std::string& waveFileName);
+    // The view state the side file keeps is that of the window's view group,
+    // which the window installs (not owned). Without one the default view is
+    // written and a view read is checked but not kept.
+    void SetViewGroup(class TViewWaveGroupModel* group) { ViewGroup = group; }
+    TViewWaveGroupModel* GetViewGroup() const { return ViewGroup; }
+
+private:
+    TViewWaveGroupModel* ViewGroup = nullptr;
+
+public:
     // ---- end of side file and saving ----
 
     // The settings last used on this document.
