@@ -34,7 +34,10 @@ std::string FormatNumber(double number, int digitsBefore, int minAfter, int maxA
     // One unit in the first place not written, so that a value a hair below a
     // written digit is not cut down by floating-point error.
     const int guardPlace = std::min(maxAfter, 15 - DigitsBeforePoint(v));
-    v += std::pow(10.0, -(guardPlace + 1));
+    // At the very top of the doubles the guard itself would overflow; there it is left out.
+    const double guarded = v + std::pow(10.0, -(guardPlace + 1));
+    if (std::isfinite(guarded))
+        v = guarded;
     // Counted again after the guard, so a carry into a new leading place keeps
     // its digit; never further down than before, so the guard stays unseen.
     const int m = std::min(guardPlace, 15 - DigitsBeforePoint(v));

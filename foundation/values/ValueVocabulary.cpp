@@ -5,27 +5,29 @@
 #include <cmath>
 
 const char* const ValueTypeNames[ValueTypeCount] = {
-    "Factor", "Balance Angle", "Integer",        "Fysical Length",   "Fysical Speed",
-    "Time",   "Frequency",     "Wave Value",     "Wave Position Count", "Boolean",
+    "Factor",      "Balance Angle",    "Integer",          "Fysical Length", "Fysical Speed",
+    "Time",        "Frequency",        "Wave Value",       "Wave Position Count", "Boolean",
     "Mono/Stereo", "Bytes per Sample", "Sample Frequency", "Wave",
 };
 
 const char* const ValueTypeXmlNames[ValueTypeCount] = {
-    "Factor",    "BalanceAngle", "Integer",        "FysicalLength",      "FysicalSpeed",
-    "Time",      "Frequency",    "WaveValue",      "WaveCount",          "Boolean",
+    "Factor",         "BalanceAngle",       "Integer",             "FysicalLength", "FysicalSpeed",
+    "Time",           "Frequency",          "WaveValue",           "WaveCount",     "Boolean",
     "WaveMonoStereo", "WaveBytesPerSample", "WaveSampleFrequency", "Wave",
 };
 
 const char* const ValueDomTypeNames[ValueDomTypeCount] = {
-    "Factor",      "Balance Angle", "Integer",    "Fysical Length",     "Fysical Speed",  "Time",
-    "Frequency",   "Wave Value",    "Wave Position Count", "Boolean",   "Mono/Stereo",    "Bytes per Sample",
-    "Sample Frequency", "Wave", "All Computable Values", "All Values", "Value without Unit", "Wave Position",
+    "Factor",      "Balance Angle",    "Integer",          "Fysical Length", "Fysical Speed",
+    "Time",        "Frequency",        "Wave Value",       "Wave Position Count", "Boolean",
+    "Mono/Stereo", "Bytes per Sample", "Sample Frequency", "Wave",
+    "All Computable Values", "All Values", "Value without Unit", "Wave Position",
 };
 
 const char* const ValueDomTypeXmlNames[ValueDomTypeCount] = {
-    "Factor",    "BalanceAngle", "Integer",   "FysicalLength", "FysicalSpeed",   "Time",
-    "Frequency", "WaveValue",    "WaveCount", "Boolean",       "WaveMonoStereo", "WaveBytesPerSample",
-    "WaveSampleFrequency", "Wave", "AllComputable", "AllValue", "NoUnit", "WavePos",
+    "Factor",         "BalanceAngle",       "Integer",             "FysicalLength", "FysicalSpeed",
+    "Time",           "Frequency",          "WaveValue",           "WaveCount",     "Boolean",
+    "WaveMonoStereo", "WaveBytesPerSample", "WaveSampleFrequency", "Wave",
+    "AllComputable",  "AllValue",           "NoUnit",              "WavePos",
 };
 
 const char* const ValueDomainNames[ValueDomainCount] = {
@@ -34,16 +36,16 @@ const char* const ValueDomainNames[ValueDomainCount] = {
 };
 
 const char* const ValueDomainXmlNames[ValueDomainCount] = {
-    "AllValues",       "NotZero",         "Negative",        "Positive", "NegativeNotZero",
+    "AllValues",       "NotZero",         "Negative",        "Positive",        "NegativeNotZero",
     "PositiveNotZero", "ZeroInclOneIncl", "ZeroExclOneExcl", "ZeroInclOneExcl", "OneMore",
     "NegOneInclPosOneIncl", "Mono", "Stereo",
 };
 
 const char* const UnitKindNames[UnitKindCount] = {
-    "EHNone", "EHPerc",  "EHDB",  "EHPitch", "EHOctave",  "EHS",       "EHMS",   "EHHZ",
-    "EHKHZ",  "EHTime",  "EHFreq", "EHValue", "EHAngle",  "EHWavePos", "EHNote", "EHError",
-    "EHM",    "EHDM",    "EHCM",  "EHMM",    "EHKM",      "EHMile",    "EHNautMile", "EHFeet",
-    "EHInch", "EHMpS",   "EHKMpH", "EHMpH",  "EHMach",    "EHKnots",
+    "EHNone", "EHPerc", "EHDB",   "EHPitch", "EHOctave", "EHS",     "EHMS",       "EHHZ",
+    "EHKHZ",  "EHTime", "EHFreq", "EHValue", "EHAngle",  "EHWavePos", "EHNote",   "EHError",
+    "EHM",    "EHDM",   "EHCM",   "EHMM",    "EHKM",     "EHMile",  "EHNautMile", "EHFeet",
+    "EHInch", "EHMpS",  "EHKMpH", "EHMpH",   "EHMach",   "EHKnots",
 };
 
 namespace {

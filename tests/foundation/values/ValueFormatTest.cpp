@@ -40,6 +40,12 @@ TEST(FormatNumber, FifteenSignificantDigitsKeepTheMagnitude)
     EXPECT_EQ(FormatNumber(1e16, 1, 0, 0), "10000000000000000");
     EXPECT_EQ(FormatNumber(123456789012345678.0, 1, 0, 0), "123456789012345000");
     EXPECT_EQ(FormatNumber(1.0 / 3, 1, 0, 99), "0.333333333333333");
+    const std::string largest = FormatNumber(1.7976931348623157e308, 1, 0, 0);
+    EXPECT_EQ(largest.size(), 309u);
+    EXPECT_EQ(largest.substr(0, 15), "179769313486231");
+    const std::string smallest = FormatSignificant(5e-324, 99, true);
+    EXPECT_EQ(smallest.substr(0, 6), "0.0000");
+    EXPECT_EQ(smallest.substr(smallest.size() - 15), "494065645841246");
 }
 
 TEST(FormatNumber, ArgumentsOutsideTheContractAreInternalErrors)

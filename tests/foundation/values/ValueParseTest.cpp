@@ -228,6 +228,12 @@ TEST(ClassParsers, Factor)
     EXPECT_EQ(Reason(unitFactorPosMax1(), "2", ParseFactorText), "Value must be no more than 1.");
     EXPECT_EQ(Reason(unitFactorNotNul(), "0", ParseFactorText), "Value must be not 0.");
     EXPECT_EQ(Reason(unitFactorPosMore(), "0 %", ParseFactorText), "Value must be positive and more than 0.");
+    // Logarithmic units out of a fraction range get the wording of the plain forms.
+    EXPECT_EQ(Reason(unitFactorPosLess1(), "0 dB", ParseFactorText),
+              "Value is too high. (maximum: less than 1 or 100 %)");
+    EXPECT_EQ(Reason(unitFactorMin1Pos1(), "2 octave", ParseFactorText),
+              "Value is too high. (maximum: less than 1 or 100 %)");
+    EXPECT_EQ(Reason(unitFactorMin1Pos1(), "-12 #", ParseFactorText), "");
 }
 
 TEST(ClassParsers, Balance)
