@@ -3,6 +3,7 @@
 #include "shell/DocumentKind.h"
 
 #include <initializer_list>
+#include <string_view>
 
 namespace {
 
@@ -273,4 +274,22 @@ void UpdateCommandStates(TCommandStates& states, const TCommandSnapshot& snapsho
     }
     states.lastKind = snapshot.kind <= documentKindPlayers ? snapshot.kind : static_cast<unsigned char>(documentKindNone);
     UpdateCommonActions(states, snapshot);
+}
+
+bool IsCheckableAction(ActionId id)
+{
+    switch (id) {
+    case A::SelectWave: case A::ZoomIn: case A::ViewWave: case A::ViewVold: case A::DrawWaveLin:
+    case A::DrawWave3G: case A::EditNameAction: case A::FilePlay: case A::FilePlayMax: case A::FileRecord:
+    case A::MusicDialogStaves: case A::MusicDialogParts: case A::MusicAutoPlay: case A::MusicNoteStickUp:
+    case A::MusicNoteStickDown: case A::SntModeDrag: case A::SntModeConn: case A::SntShowHints:
+        return true;
+    default:
+        break;
+    }
+    std::string_view category = ActionInfo(id).category;
+    return category == "MusicNotes" ? id <= A::MusicNote64
+                                    : category == "MusicRest" || category == "MusicArt" ||
+                                          category == "MusicClef" || category == "MusicNoteshift" ||
+                                          category == "MusicMode";
 }

@@ -109,3 +109,6 @@ struct TCommandStates {
 // the actions, menus and toolbars. Menus and toolbars are rebuilt only when the
 // kind changed since the last update.
 void UpdateCommandStates(TCommandStates& states, const TCommandSnapshot& snapshot);
+
+// The actions that ever carry a check mark.
+bool IsCheckableAction(ActionId id);

@@ -2,9 +2,11 @@
 #include "platform/HelpService.h"
 #include "platform/qt/HelpWindow.h"
 #include "platform/qt/QtMessageService.h"
+#include "shell/gui/MainForm.h"
+#include "shell/gui/NormalCursorMessages.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -12,19 +14,24 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Quarbel");
     QApplication::setApplicationDisplayName("Quarbel 9.1");
 
-    QtMessageService messages;
+    QtMessageService boxes;
+    TNormalCursorMessages messages(boxes);
     SetMessageService(&messages);
-    HelpWindow help;
-    SetHelpService(&help);
-
-    QMainWindow mainWindow;
-    mainWindow.setWindowTitle("Quarbel 9.1");
-    mainWindow.resize(900, 640);
-    messages.SetParent(&mainWindow);
-    mainWindow.show();
-
-    int result = app.exec();
-    SetHelpService(nullptr);
+    int result = 0;
+    {
+        HelpWindow help;
+        SetHelpService(&help);
+        TMainForm mainForm;
+        boxes.SetParent(&mainForm);
+        mainForm.show();
+        // The file named on the command line opens once the window is shown.
+        const QStringList arguments = QApplication::arguments();
+        const std::string file = arguments.size() > 1 ? arguments.at(1).toStdString() : std::string();
+        QTimer::singleShot(0, &mainForm, [&mainForm, file] { mainForm.FormShow(file); });
+        result = app.exec();
+        boxes.SetParent(nullptr);
+        SetHelpService(nullptr);
+    }
     SetMessageService(nullptr);
     return result;
 }

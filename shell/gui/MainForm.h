@@ -1,0 +1,205 @@
+#pragma once
+#include "shell/ActionId.h"
+#include "shell/BusyCursor.h"
+#include "shell/CommandStates.h"
+#include "shell/DocumentRegistry.h"
+#include "shell/EffectSettings.h"
+#include "shell/ShortcutTable.h"
+#include "wave/document/UndoUnit.h"
+#include "wave/view/VoldViewProps.h"
+#include "wave/view/WaveViewProps.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QKeyEvent;
+class QMdiArea;
+class QMenu;
+class QTimer;
+class QToolBar;
+class Sound;
+class TAudioPlayer;
+class TMDIChildQuarbel;
+class TModelessDialogs;
+class TPanelStatusBar;
+class TUnitWave;
+
+// What the main window opens a command-line file with. Each opener reports its
+// own failure; the kinds whose documents are not built yet say so.
+struct TDocumentOpeners {
+    std::function<void(const std::string&)> openProject;
+    std::function<void(const std::string&)> openPlayers;
+    std::function<void(const std::string&)> openFactory;
+    std::function<void(const std::string&)> openMusic;
+    std::function<void(const std::string&)> openWave;
+};
+
+// The frame of the multiple-document interface: the actions with their menus,
+// toolbars and status bars, the registry of open document windows, and what
+// lives as long as the program (effect defaults, view defaults, clipboard
+// sound, undo snapshot, validation stamps, modeless dialogs, audio player).
+class TMainForm : public QMainWindow, public TBusyCursorHost {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- program entry ----
+    // Opens the file named on the command line (empty: none).
+    void FormShow(const std::string& commandLineFile);
+    TDocumentOpeners& Openers() { return openers; }
+
+    // The busy cursor nests; message boxes show the normal cursor meanwhile.
+    void BeginBusy() { busy.BeginBusy(); }
+    void EndBusy() { busy.EndBusy(); }
+    TBusyCursor& Busy() { return busy; }
+    void ShowBusy() override;
+    void ShowNormal() override;
+
+    int32_t NextValidationStamp() { return ++ValidationCounter; }
+    int32_t GetValidationCounter() const { return ValidationCounter; }
+
+    // ---- registry ----
+    QMdiArea* MdiArea() const { return mdiArea; }
+    // The document window of the area's current sub-window (also while a
+    // modeless dialog has the focus); null when none or when it is closing.
+    TMDIChildQuarbel* ActiveChild() const;
+    TMDIChildQuarbel* ActiveChildOfKind(unsigned char kind) const;
+    TDocumentRegistry Registry() const;
+    int CountChildWindows() const;
+    // Adds a document window to the area, shows and activates it.
+    void AddChildWindow(TMDIChildQuarbel* window);
+    void SetClosingWindow(TMDIChildQuarbel* window);
+
+    bool CheckUnitName(const std::string& name, const TMDIChildQuarbel* window) const;
+    std::string NewUnitName(const std::string& prefix, const std::string& suffix) const;
+    std::string FreeUnitName(const std::string& wished) const;
+
+    // ---- activation notices ----
+    void WindowActivated(TMDIChildQuarbel* window); // the notice of the window's kind
+    void WaveWindowActivated(TMDIChildQuarbel* window);
+    void MusicWindowActivated(TMDIChildQuarbel* window);
+    void FactoryWindowActivated(TMDIChildQuarbel* window);
+    void PlayersWindowActivated(TMDIChildQuarbel* window);
+    void NoWindowActivated();
+    void HideWaveTools();
+    void HideMusicTools();
+    void ClearMusicShortCuts();
+    void ClearFactoryShortCuts();
+    void ClearPlayersShortCuts();
+    void SetMusicShortCuts();
+    void BeginMusicKeySequence();
+    void EndMusicKeySequence();
+    void SetModelessDialogActive(bool active) { ModelessDialogActive = active; }
+    bool IsModelessDialogActive() const { return ModelessDialogActive; }
+
+    // ---- actions ----
+    QAction* Action(ActionId id) const { return actions[ActionIndex(id)]; }
+    // Runs the action's handler when the action is enabled.
+    void Execute(ActionId id);
+    // Handlers of later commands join here.
+    void SetActionHandler(ActionId id, std::function<void()> handler);
+    // The action update: the snapshot of the active document, the rules, and
+    // their result on the actions, menus and toolbars.
+    void UpdateActions();
+    // Asks for one update at the next turn of the event loop.
+    void RequestUpdate();
+    TCommandSnapshot TakeSnapshot() const;
+    const TCommandStates& States() const { return states; }
+    // The audio player and the dialogs' close boxes set check marks themselves.
+    void SetActionChecked(ActionId id, bool checked);
+    TShortcutTable& ShortCuts() { return shortcuts; }
+    // Runs the action that holds the key in the active kind; false when none does.
+    bool DispatchKey(const QKeyEvent& event);
+    QMenu* Menu(const char* name) const;
+    QToolBar* ToolBar(const char* name) const;
+
+    // ---- status bars ----
+    TPanelStatusBar* StatusBarWave() const { return statusBarWave; }
+    TPanelStatusBar* StatusBarMuz() const { return statusBarMuz; }
+    TPanelStatusBar* StatusBarFact() const { return statusBarFact; }
+
+    // ---- what lives as long as the program ----
+    TEffectSettings& EffectSettings() { return *effectSettings; }
+    void CopyEffectSettingsTo(TUnitWave& unit) const { effectSettings->CopyTo(unit); }
+    const TWaveViewProps& DefaultWaveViewProps() const { return defaultWaveViewProps; }
+    const TVoldViewProps& DefaultVoldViewProps() const { return defaultVoldViewProps; }
+    std::shared_ptr<Sound> GetClipBoardSound() const { return ClipBoardSound; }
+    void SetClipBoardSound(std::shared_ptr<Sound> sound) { ClipBoardSound = std::move(sound); }
+    void ClearClipBoard() { ClipBoardSound.reset(); }
+    void MakeUndo(TUnitWave* unit) { TheUndo.MakeUndo(unit); }
+    void DeleteUndo() { TheUndo.DeleteUndo(); }
+    void DeleteUndoOfUnit(TUnitWave* unit) { TheUndo.DeleteUndoOfUnit(unit); }
+    TUndoSlot& UndoSlot() { return TheUndo; }
+    TModelessDialogs& ModelessDialogs() { return *TheModelessDialogs; }
+    void SetModelessDialogs(std::unique_ptr<TModelessDialogs> dialogs);
+    TAudioPlayer& AudioPlayer() { return *TheAudioPlayer; }
+    void SetAudioPlayer(std::unique_ptr<TAudioPlayer> player);
+    const std::string& GetProjectWriteFile() const { return ProjectWriteFile; }
+
+    // The four callbacks of the modeless dialogs' close boxes.
+    void SelZoomDialogClosed();
+    void MusicDialogClosed();
+    void MusTreeDialogClosed();
+    void EditNameDialogClosed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateStatusBars();
+    void InstallHandlers();
+    void ApplyStates();
+    void ApplyShortcutTexts();
+    void ShowDialogToggle(ActionId id, int kind);
+    void TileWindows(bool horizontally);
+    void FillWindowList(QMenu* menu);
+
+    // Own fields, in the order they were always kept.
+    TCommandStates states; // holds LastKind
+    TBusyCursor busy;
+    int32_t ValidationCounter = 0;
+    std::shared_ptr<Sound> ClipBoardSound;
+    std::unique_ptr<TModelessDialogs> TheModelessDialogs;
+    std::unique_ptr<TAudioPlayer> TheAudioPlayer;
+    std::unique_ptr<TEffectSettings> effectSettings;
+    TUndoSlot TheUndo;
+    bool ModelessDialogActive = false;
+    std::string ProjectReadFile;
+    std::string ProjectWriteFile;
+    TWaveViewProps defaultWaveViewProps;
+    TVoldViewProps defaultVoldViewProps;
+
+    TShortcutTable shortcuts;
+    unsigned shownShortcutGeneration = ~0u;
+    int appliedRebuilds = -1;
+    TDocumentOpeners openers;
+    std::array<QAction*, ActionCount> actions{};
+    std::array<std::function<void()>, ActionCount> handlers;
+    // A menu item with its own caption or visibility stands in for its action.
+    struct TMenuItemProxy {
+        QAction* item;
+        ActionId action;
+        MenuPart part;
+        QString caption;
+    };
+    std::vector<TMenuItemProxy> menuItemProxies;
+    std::array<QAction*, MenuPartCount> menuParts{};   // the menus that follow the kind
+    std::array<QToolBar*, MenuPartCount> toolBarParts{}; // the toolbars that follow the kind
+    std::vector<QAction*> windowListItems;
+    QMdiArea* mdiArea = nullptr;
+    TPanelStatusBar* statusBarWave = nullptr;
+    TPanelStatusBar* statusBarMuz = nullptr;
+    TPanelStatusBar* statusBarFact = nullptr;
+    QTimer* updateTimer = nullptr;
+};
