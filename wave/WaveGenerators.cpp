@@ -176,7 +176,7 @@ RefPtr<Wave> Wave::makeSinus(StopFlag* stop, int16_t high, int16_t low, double p
     double p = startAngle;
     RefPtr<Wave> result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
         for (int32_t k = a; k < b; ++k) {
-            out[k] = ToSample(ReadInterpolated(sine, last, last * p) * scale + centre);
+            out[k] = BoundedSample()(ReadInterpolated(sine, last, last * p) * scale + centre);
             p += step;
             if (p >= 1)
                 p -= std::trunc(p);

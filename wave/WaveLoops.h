@@ -61,6 +61,8 @@ inline void ClampRange(int32_t values, int32_t& begin, int32_t& end)
 // that has no place there: an empty window or a value that is not finite).
 inline double WrapIntoWindow(double x, double min, double max)
 {
+    if (x >= min && x < max)
+        return x; // what the reduction below gives, without its division
     const double w = max - min;
     if (!(w > 0) || !std::isfinite(x))
         return min;
@@ -70,16 +72,100 @@ inline double WrapIntoWindow(double x, double min, double max)
     return (x >= min && x < max) ? x : min;
 }
 
-// Linear interpolation at pos: only sample i when the fraction is 0. Indices are
-// clamped to 0..last (last >= 0), so a read at the very end stays inside.
+// Linear interpolation of samples[0..last] at pos (last >= 0): (1 - f) times
+// sample i plus f times sample i + 1, which is sample i alone when the fraction
+// is 0. Positions outside read the nearest end, so no read leaves the buffer
+// and the value always lies within the samples' range.
 inline double ReadInterpolated(const int16_t* samples, int32_t last, double pos)
 {
-    const int32_t i = std::clamp(ToInt32(pos), 0, last);
+    if (!(pos > 0))
+        return samples[0];
+    if (pos >= last)
+        return samples[last];
+    const int32_t i = static_cast<int32_t>(pos);
     const double f = pos - i;
-    if (f == 0)
-        return samples[i];
-    const int32_t j = i < last ? i + 1 : last;
-    return (1 - f) * samples[i] + f * samples[j];
+    return (1 - f) * samples[i] + f * samples[i + 1];
+}
+
+// The same reads for positions that move in steps below one sample: the pair
+// of samples around the position is kept until the position leaves it, which
+// saves the conversions of most reads.
+class PairReader {
+public:
+    PairReader(const int16_t* samples, int32_t last) : samples(samples), last(last) {}
+    double operator()(double pos)
+    {
+        if (pos >= low && pos < high) {
+            const double f = pos - low;
+            return (1 - f) * a + f * b;
+        }
+        return Enter(pos);
+    }
+
+private:
+    double Enter(double pos)
+    {
+        if (!(pos > 0) || pos >= last)
+            return ReadInterpolated(samples, last, pos);
+        const int32_t i = static_cast<int32_t>(pos);
+        low = i;
+        high = i + 1.0;
+        a = samples[i];
+        b = samples[i + 1];
+        const double f = pos - low;
+        return (1 - f) * a + f * b;
+    }
+
+    const int16_t* samples;
+    int32_t last;
+    double low = 1;
+    double high = 0;
+    double a = 0;
+    double b = 0;
+};
+
+struct DirectReader {
+    const int16_t* samples;
+    int32_t last;
+    double operator()(double pos) const { return ReadInterpolated(samples, last, pos); }
+};
+
+// Runs body(read) with the reader that suits positions moving by `step`: the
+// pair pays off when several reads fall between the same two samples.
+template <class Body>
+inline void WithReader(const int16_t* samples, int32_t last, double step, Body&& body)
+{
+    if (std::fabs(step) < 0.25)
+        body(PairReader(samples, last));
+    else
+        body(DirectReader{samples, last});
+}
+
+// Conversions to a sample. ExactSample is ToSample itself. BoundedSample gives
+// the same sample for a value the operation knows to be finite and inside the
+// 32-bit range (an interpolated sample, a sum of scaled samples with small
+// factors), in a form the compiler can vectorise.
+struct ExactSample {
+    int16_t operator()(double value) const { return ToSample(value); }
+};
+struct BoundedSample {
+    int16_t operator()(double value) const { return static_cast<int16_t>(static_cast<int32_t>(value)); }
+};
+
+// Runs body(convert) with BoundedSample when every value is known to be bounded.
+template <class Body>
+inline void WithSampleConversion(bool bounded, Body&& body)
+{
+    if (bounded)
+        body(BoundedSample{});
+    else
+        body(ExactSample{});
+}
+
+// True when sums of samples times these factors stay far inside 32 bits.
+inline bool FactorsKeepSamplesBounded(double factorSum)
+{
+    return std::isfinite(factorSum) && factorSum * 32768.0 < 1073741824.0;
 }
 
 // The common frame of the replacing operations: a new Wave of

@@ -1,6 +1,8 @@
 #include "wave/Wave.h"
 #include "wave/WaveLoops.h"
 
+#include <cmath>
+
 namespace {
 
 // Other's sample k lands on this Wave's sample offset + k, wherever both exist;
@@ -24,9 +26,17 @@ void MixAtOffset(StopFlag* stop, RefPtr<Wave>& wave, const Wave* other, int64_t 
 }
 
 // The sum of two samples is exact in integers; its low 16 bits are the wrapped sample.
-inline int16_t AddWrapped(int16_t a, int16_t b)
-{
+constexpr auto AddWrapped = [](int16_t a, int16_t b) {
     return static_cast<int16_t>(static_cast<uint16_t>(a) + static_cast<uint16_t>(b));
+};
+
+// sample + other sample times factor, over the pairs of an offset mix.
+void MixFactorAtOffset(StopFlag* stop, RefPtr<Wave>& wave, const Wave* other, int64_t offset, double factor)
+{
+    WithSampleConversion(FactorsKeepSamplesBounded(1 + std::fabs(factor)), [&](auto convert) {
+        MixAtOffset(stop, wave, other, offset,
+                    [factor, convert](int16_t a, int16_t b) { return convert(a + b * factor); });
+    });
 }
 
 // How many of other's samples a positioned mix uses, and the first of them.
@@ -50,8 +60,7 @@ void Wave::mixAdd(StopFlag* stop, RefPtr<Wave>& wave, const Wave* other, int32_t
 
 void Wave::mixAddFactor(StopFlag* stop, RefPtr<Wave>& wave, const Wave* other, int32_t offset, double factor)
 {
-    MixAtOffset(stop, wave, other, offset,
-                [factor](int16_t a, int16_t b) { return ToSample(a + b * factor); });
+    MixFactorAtOffset(stop, wave, other, offset, factor);
 }
 
 void Wave::mixAddAligned(StopFlag* stop, RefPtr<Wave>& wave, const Wave* other, int32_t posThis,
@@ -63,8 +72,7 @@ void Wave::mixAddAligned(StopFlag* stop, RefPtr<Wave>& wave, const Wave* other, 
 void Wave::mixAddAlignedFactor(StopFlag* stop, RefPtr<Wave>& wave, const Wave* other, int32_t posThis,
                                int32_t posOther, double factor)
 {
-    MixAtOffset(stop, wave, other, int64_t(posThis) - posOther,
-                [factor](int16_t a, int16_t b) { return ToSample(a + b * factor); });
+    MixFactorAtOffset(stop, wave, other, int64_t(posThis) - posOther, factor);
 }
 
 void Wave::mixCycleAfterThis(StopFlag* stop, RefPtr<Wave>& wave, const Wave* other, int32_t after)
@@ -121,20 +129,22 @@ RefPtr<Wave> Wave::mixStretch(StopFlag* stop, const Wave* other, int32_t begin, 
     if (other == nullptr)
         return {};
     ClampRange(values, begin, end);
-    RefPtr<Wave> result = NewWaveCopy(stop, this);
-    if (!result || other->values == 0 || begin == end)
-        return result; // nothing to stretch: an unchanged copy
+    if (other->values == 0 || begin == end)
+        return NewWaveCopy(stop, this); // nothing to stretch: an unchanged copy
     const int16_t* src = other->data.get();
     const int32_t last = other->values - 1;
+    const int16_t* in = data.get() + begin;
     // Other's last sample is approached but never quite reached.
     const double step = double(last) / double(int64_t(end) - begin + 1);
     double q = 0;
-    int16_t* out = result->data.get() + begin;
-    ForEachChunk(stop, end - begin, [&](int32_t a, int32_t b) {
-        for (int32_t k = a; k < b; ++k) {
-            out[k] = ToSample(ReadInterpolated(src, last, q) + out[k]);
-            q += step;
-        }
+    RefPtr<Wave> result;
+    WithReader(src, last, step, [&](auto read) {
+        result = ReplaceRange(stop, *this, begin, end, end - begin, [&](int16_t* out, int32_t a, int32_t b) {
+            for (int32_t k = a; k < b; ++k) {
+                out[k] = BoundedSample()(read(q) + in[k]);
+                q += step;
+            }
+        });
     });
     return result;
 }
@@ -154,13 +164,16 @@ RefPtr<Wave> Wave::mixLeftRight(StopFlag* stop, double factorThis, const Wave* o
     const int16_t* a = data.get();
     const int16_t* b = other->data.get();
     int16_t* out = result->data.get();
-    ForEachChunk(stop, both - begin, [&](int32_t from, int32_t to) {
-        for (int32_t i = begin + from; i < begin + to; ++i)
-            out[i] = ToSample(a[i] * factorThis + b[i] * factorOther);
-    });
-    ForEachChunk(stop, end - both, [&](int32_t from, int32_t to) {
-        for (int32_t i = both + from; i < both + to; ++i)
-            out[i] = ToSample(a[i] * factorThis);
+    const bool bounded = FactorsKeepSamplesBounded(std::fabs(factorThis) + std::fabs(factorOther));
+    WithSampleConversion(bounded, [&](auto convert) {
+        ForEachChunk(stop, both - begin, [&](int32_t from, int32_t to) {
+            for (int32_t i = begin + from; i < begin + to; ++i)
+                out[i] = convert(a[i] * factorThis + b[i] * factorOther);
+        });
+        ForEachChunk(stop, end - both, [&](int32_t from, int32_t to) {
+            for (int32_t i = both + from; i < both + to; ++i)
+                out[i] = convert(a[i] * factorThis);
+        });
     });
     result->copyRange(stop, *this, end, values, end);
     return result;

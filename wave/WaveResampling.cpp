@@ -34,24 +34,18 @@ RefPtr<Wave> Wave::resampleRangeToLength(StopFlag* stop, int32_t length, bool re
     // end of the Wave that is the last sample itself.
     const int16_t* src = data.get() + begin;
     const int32_t last = values - 1 - begin;
+    // Reversed, the positions run down from R - step: the forward result read backwards.
+    double pos = reversed ? r - step : 0;
+    const double delta = reversed ? -step : step;
     RefPtr<Wave> result;
-    if (reversed) {
-        double pos = r - step;
+    WithReader(src, last, step, [&](auto read) {
         result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
             for (int32_t k = a; k < b; ++k) {
-                out[k] = ToSample(ReadInterpolated(src, last, pos));
-                pos -= step;
+                out[k] = BoundedSample()(read(pos));
+                pos += delta;
             }
         });
-    } else {
-        double pos = 0;
-        result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
-            for (int32_t k = a; k < b; ++k) {
-                out[k] = ToSample(ReadInterpolated(src, last, pos));
-                pos += step;
-            }
-        });
-    }
+    });
     end = begin + n;
     return result;
 }
@@ -101,15 +95,18 @@ RefPtr<Wave> Wave::rollOut(StopFlag* stop, const Wave* form, double per, double 
     const double span = double(endf - 1 - beginf);
     const double step = 1 / per;
     double p = startAngle;
-    RefPtr<Wave> result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
-        for (int32_t k = a; k < b; ++k) {
-            out[k] = ToSample(ReadInterpolated(src, last, beginf + span * p));
-            p += step;
-            if (p >= 1)
-                p -= std::trunc(p);
-            else if (p < 0)
-                p += std::trunc(1 - p);
-        }
+    RefPtr<Wave> result;
+    WithReader(src, last, span * step, [&](auto read) {
+        result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
+            for (int32_t k = a; k < b; ++k) {
+                out[k] = BoundedSample()(read(beginf + span * p));
+                p += step;
+                if (p >= 1)
+                    p -= std::trunc(p);
+                else if (p < 0)
+                    p += std::trunc(1 - p);
+            }
+        });
     });
     end = begin + n;
     return result;
@@ -138,7 +135,7 @@ RefPtr<Wave> Wave::rollOutEnvelope(StopFlag* stop, const Wave* speedEnvelope, do
             const double f = x - i;
             // The loop closes: after its last sample comes its first.
             const int32_t j = i == end - 1 ? begin : i + 1;
-            out[k] = ToSample((1 - f) * d[i] + f * d[j]);
+            out[k] = BoundedSample()((1 - f) * d[i] + f * d[j]);
             q += qStep;
         }
     });
