@@ -68,7 +68,8 @@ public:
     virtual void SelZoomDialogClosed();
 
 private:
-    std::array<WaveStatusPanel, 4> panels;
+    // The wave status bar has eight panels.
+    std::array<WaveStatusPanel, 8> panels;
     WaveStatusPanel spare;
 };
 
