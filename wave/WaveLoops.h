@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/values/NumericHelpers.h"
 #include "platform/SampleConvert.h"
 #include "wave/Wave.h"
 
@@ -13,8 +14,8 @@
 constexpr int32_t WaveChunk = 1000;
 
 // The sound engine writes pi this way; results depend on it.
-constexpr double WavePi = 3.1415293;
-constexpr double WaveTwoPi = 6.2830586;
+constexpr double WavePi = QuarbelPi;
+constexpr double WaveTwoPi = QuarbelTwoPi;
 
 // The long double nearest to 1/65535 and to 1/32767: the generators and the
 // roll-out scale by these, not by powers of two.
@@ -62,14 +63,10 @@ inline void ClampRange(int32_t values, int32_t& begin, int32_t& end)
 inline double WrapIntoWindow(double x, double min, double max)
 {
     if (x >= min && x < max)
-        return x; // what the reduction below gives, without its division
-    const double w = max - min;
-    if (!(w > 0) || !std::isfinite(x))
+        return x; // what the reduction gives, without its division
+    if (!(max > min) || !std::isfinite(x))
         return min;
-    if (x < min)
-        x += w * std::trunc((min - x) / w + 1);
-    x -= w * std::trunc((x - min) / w);
-    return (x >= min && x < max) ? x : min;
+    return WrapIntoRange(x, min, max);
 }
 
 // Linear interpolation of samples[0..last] at pos (last >= 0): (1 - f) times
