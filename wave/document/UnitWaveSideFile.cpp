@@ -198,7 +198,8 @@ int LoadTokens(TUnitWave& unit, const TXMLToken& document, const std::string& ve
         error = document.GetErrorText();
         return 2;
     }
-    if (version != SideFileVersion) {
+    // Without any version the grammar says what is missing.
+    if (!version.empty() && version != SideFileVersion) {
         error = VersionError(version);
         return 2;
     }

@@ -20,7 +20,8 @@ bool ReadTokens(TColorPalette1DItem& palette, const TXMLToken& document, const s
         error = document.GetErrorText();
         return false;
     }
-    if (version != PaletteVersion) {
+    // Without any version the grammar says what is missing.
+    if (!version.empty() && version != PaletteVersion) {
         error = "Unknown version \"" + version + "\" of the Color Palette File; only version \"" + PaletteVersion
               + "\" can be read.";
         return false;

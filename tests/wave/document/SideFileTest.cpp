@@ -46,16 +46,16 @@ std::string SideFile(const std::string& draw, const std::string& tail = "", cons
 const std::string Drawing = "<UserDraw><DrawLinear/>\n"
                             "<DrawPoint><Position>0</Position><WaveValue>0</WaveValue></DrawPoint>\n"
                             "<DrawPoint><Position>1</Position><WaveValue>0</WaveValue></DrawPoint>\n"
-                            "<DrawLength>1</DrawLength></UserDraw>";
+                            "<DrawLength>1 s</DrawLength></UserDraw>";
 
 std::string Points(const std::string& points)
 {
-    return "<UserDraw><DrawParabola/>\n" + points + "<DrawLength>1</DrawLength></UserDraw>";
+    return "<UserDraw><DrawParabola/>\n" + points + "<DrawLength>1 s</DrawLength></UserDraw>";
 }
 
 std::string Point(const std::string& position)
 {
-    return "<DrawPoint><Position>" + position + "</Position><WaveValue>$5</WaveValue></DrawPoint>\n";
+    return "<DrawPoint><Position>" + position + "</Position><WaveValue>0.5</WaveValue></DrawPoint>\n";
 }
 
 struct SideFileTest : ::testing::Test {
@@ -250,23 +250,23 @@ TEST_F(SideFileTest, RefusedFilesChangeNothing)
         {"another version", SideFile(cursor, "", "9.0"),
          "Unknown version \"9.0\" of the Wave Shadow File; only version \"8.0\" can be read.", 1},
         {"no points", SideFile(Points("")),
-         "In UserDraw: A drawing needs at least two points, the last at position 1. At line 5, column 11.", 1},
+         "In UserDraw: A drawing needs at least two points, the last at position 1. At line 6, column 11.", 1},
         {"one point", SideFile(Points(Point("0"))),
-         "In UserDraw: A drawing needs at least two points, the last at position 1. At line 5, column 11.", 1},
+         "In UserDraw: A drawing needs at least two points, the last at position 1. At line 6, column 11.", 1},
         {"not from 0", SideFile(Points(Point("0.1") + Point("1"))),
-         "In DrawPoint: The first point of a drawing must lie at position 0. At line 6, column 12.", 1},
+         "In DrawPoint: The first point of a drawing must lie at position 0. At line 7, column 12.", 1},
         {"not to 1", SideFile(Points(Point("0") + Point("0.9"))),
-         "In UserDraw: A drawing needs at least two points, the last at position 1. At line 5, column 11.", 1},
+         "In UserDraw: A drawing needs at least two points, the last at position 1. At line 6, column 11.", 1},
         {"unsorted", SideFile(Points(Point("0") + Point("0.6") + Point("0.3") + Point("1"))),
-         "In DrawPoint: The points of a drawing must have increasing positions. At line 8, column 12.", 1},
+         "In DrawPoint: The points of a drawing must have increasing positions. At line 9, column 12.", 1},
         {"twice at one place", SideFile(Points(Point("0") + Point("0.5") + Point("50%") + Point("1"))),
-         "In DrawPoint: The points of a drawing must have increasing positions. At line 8, column 12.", 1},
+         "In DrawPoint: The points of a drawing must have increasing positions. At line 9, column 12.", 1},
         {"after the end", SideFile(Points(Point("0") + Point("1") + Point("1"))),
-         "In DrawPoint: The points of a drawing must have increasing positions. At line 8, column 12.", 1},
-        {"stereo drawing", SideFile(Drawing), "In UserDraw: A stereo wave cannot be drawn by hand. At line 5, column 11.",
+         "In DrawPoint: The points of a drawing must have increasing positions. At line 9, column 12.", 1},
+        {"stereo drawing", SideFile(Drawing), "In UserDraw: A stereo wave cannot be drawn by hand. At line 6, column 11.",
          2},
         {"drawing as a volume diagram", SideFile(Drawing, "", "8.0", "<ShowVolume/>"),
-         "In UserDraw: A wave drawn by hand is shown as a waveform, not as a volume diagram. At line 5, column 11.", 1},
+         "In UserDraw: A wave drawn by hand is shown as a waveform, not as a volume diagram. At line 6, column 11.", 1},
         {"three bytes per sample",
          SideFile(cursor, "<EmptyWave><Mono/><SampleFreq>8000</SampleFreq>\n<BytesPerSample>3</BytesPerSample>"
                           "</EmptyWave>\n"),
