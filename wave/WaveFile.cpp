@@ -363,7 +363,8 @@ bool ReadWaveFile(const std::string& fileName, SoundPtr& sound, std::string& tex
 {
     sound.reset();
     text = NoErrors;
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    std::error_code ec;
+    std::FILE* file = std::filesystem::is_directory(fileName, ec) ? nullptr : std::fopen(fileName.c_str(), "rb");
     if (!file) {
         text = "Cannot open File.";
         return false;

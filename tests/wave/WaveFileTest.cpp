@@ -265,6 +265,8 @@ TEST_F(WaveFileTest, AMissingFileCannotBeOpened)
     std::string text;
     EXPECT_FALSE(ReadWaveFile(folder.File("missing.wav"), sound, text));
     EXPECT_EQ(text, "Cannot open File.");
+    EXPECT_FALSE(ReadWaveFile(folder.Path().string(), sound, text));
+    EXPECT_EQ(text, "Cannot open File.");
 }
 
 TEST_F(WaveFileTest, ALackOfMemoryIsShownAndReported)
