@@ -1,0 +1,236 @@
+#include "WaveBufferTestSupport.h"
+
+#include "platform/AllocationHook.h"
+#include "platform/RecordingMessageService.h"
+
+namespace {
+
+using Samples16 = std::vector<int16_t>;
+
+class WaveEchoesTest : public ::testing::Test {
+protected:
+    StopFlag stop = 0;
+};
+
+Samples16 Noise(int n)
+{
+    Samples16 v;
+    for (int i = 0; i < n; ++i)
+        v.push_back(static_cast<int16_t>((i * 7919) % 24000 - 12000));
+    return v;
+}
+
+TEST_F(WaveEchoesTest, TwoEchoesAtTheEndGrowTheWave)
+{
+    Samples16 input(1200, 0);
+    std::fill(input.begin() + 200, input.end(), int16_t(1000));
+    const RefPtr<Wave> wave = MakeWave(input);
+    int32_t begin = 200;
+    int32_t end = -1;
+    const Samples16 got = Samples(wave->periodEcho(&stop, 100, 0.5, 2, begin, end));
+    ASSERT_EQ(got.size(), 1402u); // trunc(101) times 2 more
+    EXPECT_EQ(begin, 200);
+    EXPECT_EQ(end, 1402);
+    const struct {
+        int32_t from, to;
+        int16_t value;
+    } spans[] = {
+        {0, 200, 0}, {200, 300, 1000}, {300, 400, 1500}, {400, 1200, 1750},
+        {1200, 1300, 750}, {1300, 1400, 250}, {1400, 1402, 0},
+    };
+    for (const auto& span : spans)
+        for (int32_t i = span.from; i < span.to; ++i)
+            ASSERT_EQ(got[i], span.value) << i;
+}
+
+TEST_F(WaveEchoesTest, ANegativeTimeGrowsTheFrontAndMovesTheRange)
+{
+    const RefPtr<Wave> wave = MakeWave({1, 2, 3, 4, 5});
+    int32_t begin = 0;
+    int32_t end = 5;
+    EXPECT_EQ(Samples(wave->periodEcho(&stop, -10, 1, 1, begin, end)),
+              Samples16({0, 1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(begin, 0);
+    EXPECT_EQ(end, 16);
+}
+
+TEST_F(WaveEchoesTest, FullEnvelopesMatchTheConstantEchoes)
+{
+    Samples16 input(10, 0);
+    const Samples16 noise = Noise(30);
+    input.insert(input.end(), noise.begin(), noise.end());
+    const RefPtr<Wave> wave = MakeWave(input);
+    const RefPtr<Wave> full = MakeWave({32767, 32767});
+
+    int32_t b1 = 10, e1 = 40, b2 = 10, e2 = 40;
+    EXPECT_EQ(Samples(wave->periodEchoVolumeEnvelope(&stop, 2.5, full.get(), 3, b1, e1)),
+              Samples(wave->periodEcho(&stop, 2.5, 1, 3, b2, e2)));
+    EXPECT_EQ(b1, b2);
+    EXPECT_EQ(e1, e2);
+
+    // A time envelope needs room on both sides, here inside the leading zeros.
+    int32_t b3 = 10, e3 = 40, b4 = 10, e4 = 40;
+    EXPECT_EQ(Samples(wave->periodEchoEnvelopes(&stop, 1, full.get(), full.get(), 2, b3, e3)),
+              Samples(wave->periodEcho(&stop, 1, 1, 2, b4, e4)));
+    EXPECT_EQ(e3, e4);
+    EXPECT_EQ(b3, 6); // the room in front belongs to the result
+    int32_t b5 = 10, e5 = 40;
+    EXPECT_EQ(Samples(wave->periodEchoTimeEnvelope(&stop, 1, full.get(), 0.5, 2, b5, e5)),
+              Samples(wave->periodEcho(&stop, 1, 0.5, 2, b4, e4)));
+    EXPECT_EQ(stop, 0);
+}
+
+TEST_F(WaveEchoesTest, NoEchoesAndDegenerateRangesAreHandled)
+{
+    const RefPtr<Wave> wave = MakeWave({1, 2, 3, 4, 5});
+    const RefPtr<Wave> none = MakeWave({});
+    int32_t begin = 1;
+    int32_t end = 4;
+    EXPECT_EQ(Samples(wave->periodEcho(&stop, 3, 0.5, 0, begin, end)), Samples16({1, 2, 3, 4, 5}));
+    EXPECT_EQ(end, 4);
+    begin = 1;
+    end = 4;
+    // A negative count is no echo either: no room taken, the range unchanged.
+    EXPECT_EQ(Samples(wave->periodEcho(&stop, 3, 0.5, -2, begin, end)), Samples16({1, 2, 3, 4, 5}));
+    EXPECT_EQ(end, 4);
+    // A range of one sample with a constant time: the envelope has nothing to stretch over.
+    begin = 2;
+    end = 3;
+    EXPECT_EQ(Samples(wave->periodEchoVolumeEnvelope(&stop, 0, none.get(), 1, begin, end)),
+              Samples16({1, 2, 3, 4, 5}));
+    begin = 2;
+    end = 2;
+    EXPECT_EQ(Samples(wave->periodEchoEnvelopes(&stop, 2, nullptr, nullptr, 1, begin, end)),
+              Samples16({0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(begin, 0);
+    EXPECT_EQ(end, 6);
+    EXPECT_EQ(stop, 0);
+}
+
+TEST_F(WaveEchoesTest, CutoffCurvesAtCommonRates)
+{
+    // Codes at 20000, 3500, 2500, 1000 and 350 Hz, at samples 0, 58/59, 75, 90 and 149.
+    struct Case {
+        int32_t sampleFreq;
+        int16_t codes[5];
+    } cases[] = {
+        {44100, {32767, 16694, 13389, 4367, -5613}},
+        // No whole period fits 20 kHz at these rates: the top code stands in.
+        {11025, {32767, 16694, 13964, 4367, -5462}},
+        {5512, {32767, 20539, 13963, 5270, -5151}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sampleFreq);
+        RefPtr<Wave> curve = NewWave(&stop, 150);
+        Wave::makeCutoffCurve(&stop, curve, c.sampleFreq);
+        const Samples16 got = Samples(curve);
+        ASSERT_EQ(got.size(), 150u);
+        EXPECT_EQ(got[0], c.codes[0]);
+        EXPECT_EQ(got[59], c.codes[1]);
+        EXPECT_EQ(got[75], c.codes[2]);
+        EXPECT_EQ(got[90], c.codes[3]);
+        EXPECT_EQ(got[149], c.codes[4]);
+        // Segments end on their corner code, give or take the truncated running sum.
+        EXPECT_NEAR(got[58], c.codes[1], 1);
+        EXPECT_NEAR(got[148], c.codes[4], 1);
+    }
+    // Only a 150-sample curve is drawn.
+    RefPtr<Wave> other = MakeWave({7, 7});
+    Wave::makeCutoffCurve(&stop, other, 44100);
+    EXPECT_EQ(Samples(other), Samples16({7, 7}));
+    EXPECT_EQ(stop, 0);
+}
+
+TEST_F(WaveEchoesTest, ConstantBalance)
+{
+    const RefPtr<Wave> wave = MakeWave({100, -200, 300});
+    // Centre with a time difference: one extra 0 on both sides, no shift.
+    for (int32_t side : {0, 1})
+        EXPECT_EQ(Samples(wave->balance(&stop, 0, side, true, false, false, 44100)), Samples16({100, -200, 300, 0}));
+    // Hard right with a volume difference: the left ear hears nothing.
+    EXPECT_EQ(Samples(wave->balance(&stop, 1, 0, false, true, false, 44100)), Samples16({0, 0, 0}));
+    EXPECT_EQ(Samples(wave->balance(&stop, 1, 1, false, true, false, 44100)), Samples16({100, -200, 300}));
+    // Volume wins when filter is asked for too.
+    EXPECT_EQ(Samples(wave->balance(&stop, 0.5, 0, false, true, true, 44100)),
+              Samples(wave->multiplyVolume(&stop, 0.25, 0, -1)));
+    EXPECT_EQ(Samples(wave->balance(&stop, 0.3, 1, false, false, false, 44100)), Samples16({100, -200, 300}));
+    EXPECT_EQ(stop, 0);
+}
+
+TEST_F(WaveEchoesTest, ConstantBalanceDelaysAndFiltersTheFarEar)
+{
+    const RefPtr<Wave> wave = MakeWave(Noise(200));
+    // Hard left: the left ear is near (its cutoff, 20 kHz, passes all), the
+    // right ear far: delayed by 2/3400 s (25.9 samples at 44.1 kHz) and filtered.
+    EXPECT_EQ(Samples(wave->balFilter(&stop, -1, 44100)), Samples(wave));
+    EXPECT_NE(Samples(wave->balFilter(&stop, 1, 44100)), Samples(wave));
+    const Samples16 near = Samples(wave->balance(&stop, -1, 0, true, false, false, 44100));
+    const Samples16 far = Samples(wave->balance(&stop, -1, 1, true, false, false, 44100));
+    ASSERT_EQ(near.size(), 200u + 26u);
+    ASSERT_EQ(far.size(), 200u + 26u);
+    EXPECT_TRUE(std::equal(near.begin(), near.begin() + 200, Samples(wave).begin()));
+    EXPECT_EQ(far[0], 0);
+    const Samples16 farFiltered = Samples(wave->balance(&stop, -1, 1, true, false, true, 44100));
+    EXPECT_NE(farFiltered, far);
+    EXPECT_EQ(farFiltered.size(), far.size());
+}
+
+TEST_F(WaveEchoesTest, EnvelopeBalanceDelaysBothEarsAtTheCentre)
+{
+    const RefPtr<Wave> wave = MakeWave({100, -200, 300});
+    const RefPtr<Wave> centre = MakeWave({0, 0});
+    // M = trunc(44100 / 3400 + 1) = 13 on each side.
+    Samples16 expected(13, 0);
+    expected.insert(expected.end(), {100, -200, 300});
+    expected.insert(expected.end(), 13, 0);
+    for (int32_t side : {0, 1})
+        EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, centre.get(), side, true, false, false, 44100)), expected);
+    // The side envelope halves both ears at the centre (16383 / 32767).
+    EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, centre.get(), 0, false, true, false, 44100)),
+              Samples16({49, -99, 149}));
+    // A missing envelope keeps the source in the middle.
+    EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, nullptr, 1, false, true, false, 44100)),
+              Samples16({49, -99, 149}));
+    EXPECT_EQ(stop, 0);
+}
+
+// Negating -32768 wraps back to -32768: a source hard left would count as near
+// the right ear. Saturated, it is as far from the right ear as hard right is
+// from the left one.
+TEST_F(WaveEchoesTest, HardLeftIsFarFromTheRightEar)
+{
+    const RefPtr<Wave> wave = MakeWave(Noise(100));
+    const RefPtr<Wave> hardLeft = MakeWave({-32768, -32768});
+    const RefPtr<Wave> hardRight = MakeWave({32767, 32767});
+    const Samples16 right = Samples(wave->balanceEnvelope(&stop, hardLeft.get(), 1, false, false, true, 44100));
+    const Samples16 left = Samples(wave->balanceEnvelope(&stop, hardRight.get(), 0, false, false, true, 44100));
+    EXPECT_EQ(right, left);
+    EXPECT_NE(right, Samples(wave));
+}
+
+TEST_F(WaveEchoesTest, FailedAllocationGivesNoWaveAndOneMessage)
+{
+    RecordingMessageService messages;
+    const RefPtr<Wave> wave = MakeWave({1, 2, 3});
+    AllocationHook::FailNext(1);
+    int32_t begin = 0;
+    int32_t end = -1;
+    EXPECT_FALSE(wave->periodEcho(&stop, 1, 0.5, 1, begin, end));
+    EXPECT_EQ(stop, 1);
+    EXPECT_FALSE(wave->balance(&stop, 0.5, 0, true, true, false, 44100));
+    EXPECT_EQ(messages.Count(), 1u);
+    AllocationHook::Reset();
+}
+
+TEST_F(WaveEchoesTest, AnEchoTooLongForAWaveIsALackOfMemory)
+{
+    RecordingMessageService messages;
+    const RefPtr<Wave> wave = MakeWave({1, 2, 3});
+    int32_t begin = 0;
+    int32_t end = -1;
+    EXPECT_FALSE(wave->periodEcho(&stop, 2e9, 0.5, 4, begin, end));
+    EXPECT_EQ(stop, 1);
+    EXPECT_EQ(messages.Count(), 1u);
+}
+
+} // namespace
