@@ -15,8 +15,8 @@ using SoundPtr = std::shared_ptr<Sound>;
 // undo, clipboard, factory runs, players) by shared ownership; an operation
 // that makes a new sound returns it, or nullptr when one of its Waves could not
 // be made (the stop flag then says so). Operations never change their argument
-// sounds; the in-place ones change this sound's samples, and so the samples of
-// every sound that shares a Wave with it.
+// sounds; the in-place ones change only this sound's samples (a Wave it shares
+// with another sound is copied first).
 //
 // Copying is done only by the converting constructors of MonoSound and
 // StereoSound, which take the stop flag.

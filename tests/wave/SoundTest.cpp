@@ -3,12 +3,14 @@
 #include "platform/AllocationHook.h"
 #include "platform/Assertions.h"
 #include "platform/RecordingMessageService.h"
+#include "wave/FilterTable.h"
 #include "wave/MainFormAccess.h"
 #include "wave/SinusTable.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -145,6 +147,76 @@ TEST_F(SoundTest, GeneratorsConvertSecondsToSamples)
     int32_t wb = 0, we = 0;
     RefPtr<Wave> direct = RefPtr<Wave>(new Wave())->makeBlockTriangle(&stop, -1000, 1000, 44.1, 0.5, 441, 0, false, wb, we);
     EXPECT_EQ(LeftOf(*block), SamplesOf(direct.get()));
+}
+
+// What an operation hands its Wave operation: times in samples (whole where a
+// length is wanted), the chosen entry and form, the factors per sample.
+struct Conversion {
+    const char* name;
+    std::function<SoundPtr(const Sound&, StopFlag*, const Sound& envelope)> sound;
+    std::function<RefPtr<Wave>(const Wave&, StopFlag*, const Wave* envelope)> wave;
+};
+
+TEST_F(SoundTest, OperationsConvertTheirArgumentsForTheWaveOperation)
+{
+    const double volumes[] = {9000};
+    const double periods[] = {0.0025};
+    const double factorTimes[] = {0.01};
+    const double factors[] = {0.25};
+    const double angles[] = {0.5};
+    const double periodSamples[] = {20};
+    const double factorPerSample[] = {std::pow(0.25, 1.0 / 80)};
+    auto res = [](int i) { return std::get<ResNotchFilter>(FilterTable[static_cast<size_t>(i)]); };
+    auto resFreq = [](int i) { return std::get<ResNotchFreqEnvelopeFilter>(FilterTable[static_cast<size_t>(i)]); };
+    auto resWidth = [](int i) { return std::get<ResNotchWidthEnvelopeFilter>(FilterTable[static_cast<size_t>(i)]); };
+    auto resBoth = [](int i) { return std::get<ResNotchEnvelopesFilter>(FilterTable[static_cast<size_t>(i)]); };
+    auto resNotch = [&](const Sound& s, StopFlag* f, bool perConstant, bool widthConstant, double per,
+                        const Sound* env) {
+        return s.FilterResNotch(f, perConstant, widthConstant, per, 0.3, env, env, res(filterTableResonance),
+                                resFreq(filterTableResonanceFreqEnvelope), resWidth(filterTableResonanceWidthEnvelope),
+                                resBoth(filterTableResonanceEnvelopes), 50, 150);
+    };
+    int32_t b = 0, e = 0;
+    const Conversion cases[] = {
+        {"Rotate by whole samples", [](const Sound& s, StopFlag* f, const Sound&) { return s.Rotate(f, 0.00126, 50, 150); },
+         [](const Wave& w, StopFlag* f, const Wave*) { return w.rotate(f, 10, 50, 150); }},
+        {"BlockHold by fractional samples", [](const Sound& s, StopFlag* f, const Sound&) { return s.BlockHold(f, 0.00101, 4, 50, 150); },
+         [](const Wave& w, StopFlag* f, const Wave*) { return w.blockHold(f, 8.08, 4, 50, 150); }},
+        {"MakeSinus period", [&](const Sound& s, StopFlag* f, const Sound&) { b = 50, e = 150; return s.MakeSinus(f, 5000, -5000, 0.001, 3.5, 0.25, b, e); },
+         [](const Wave& w, StopFlag* f, const Wave*) { int32_t wb = 50, we = 150; return w.makeSinus(f, 5000, -5000, 8, 3.5, 0.25, wb, we); }},
+        {"MakeMultiFrequency factor per sample", [&](const Sound& s, StopFlag* f, const Sound&) { b = 50, e = 150; return s.MakeMultiFrequency(f, 0.0126, 1, volumes, periods, factorTimes, factors, angles, b, e); },
+         [&](const Wave& w, StopFlag* f, const Wave*) { int32_t wb = 50, we = 150; return w.multiFrequency(f, 100, 1, volumes, periodSamples, angles, factorPerSample, wb, we); }},
+        {"PeriodEcho time", [&](const Sound& s, StopFlag* f, const Sound&) { b = 50, e = 150; return s.PeriodEcho(f, 0.00101, 0.5, 2, b, e); },
+         [](const Wave& w, StopFlag* f, const Wave*) { int32_t wb = 50, we = 150; return w.periodEcho(f, 8.08, 0.5, 2, wb, we); }},
+        {"RollIn length", [&](const Sound& s, StopFlag* f, const Sound&) { b = 50, e = 150; return s.RollIn(f, 0.00126, 3, b, e); },
+         [](const Wave& w, StopFlag* f, const Wave*) { int32_t wb = 50, we = 150; return w.rollIn(f, 10, 3, wb, we); }},
+        {"TempoPitch block and plain form", [&](const Sound& s, StopFlag* f, const Sound&) { b = 50, e = 150; return s.TempoPitch(f, 0.9, 0, 1.1, 1.2, 0.0013, 2, b, e); },
+         [](const Wave& w, StopFlag* f, const Wave*) { int32_t wb = 50, we = 150; return w.timeStretchRange(f, 0.9, 0, 1.1, 1.2, 10, wb, we); }},
+        {"TempoPitchWhole crossfading form", [](const Sound& s, StopFlag* f, const Sound&) { return s.TempoPitchWhole(f, 0.9, 0, 1.1, 1.2, 0.0013, 1); },
+         [](const Wave& w, StopFlag* f, const Wave*) { return w.timeStretchCrossfade(f, 0.9, 0, 1.1, 1.2, 10); }},
+        {"FilterResNotch constants", [&](const Sound& s, StopFlag* f, const Sound&) { return resNotch(s, f, true, true, 0.001, nullptr); },
+         [](const Wave& w, StopFlag* f, const Wave*) { return w.resonance(f, 8, 0.3, 50, 150); }},
+        {"FilterResNotch period below one sample", [&](const Sound& s, StopFlag* f, const Sound&) { return resNotch(s, f, true, true, 0.00001, nullptr); },
+         [](const Wave& w, StopFlag* f, const Wave*) { return w.resonance(f, 1, 0.3, 50, 150); }},
+        {"FilterResNotch period envelope", [&](const Sound& s, StopFlag* f, const Sound& env) { return resNotch(s, f, false, true, 0.001, &env); },
+         [](const Wave& w, StopFlag* f, const Wave* env) { return w.resonanceFreqEnvelope(f, env, 0.3, 8000, 50, 150); }},
+        {"FilterResNotch width envelope", [&](const Sound& s, StopFlag* f, const Sound& env) { return resNotch(s, f, true, false, 0.001, &env); },
+         [](const Wave& w, StopFlag* f, const Wave* env) { return w.resonanceWidthEnvelope(f, 8, env, 50, 150); }},
+        {"FilterResNotch both envelopes", [&](const Sound& s, StopFlag* f, const Sound& env) { return resNotch(s, f, false, false, 0.001, &env); },
+         [](const Wave& w, StopFlag* f, const Wave* env) { return w.resonanceEnvelopes(f, env, env, 8000, 50, 150); }},
+    };
+    if (!SinusTable)
+        CreateSinusTable(&stop);
+    auto sound = Mono(Ramp(300, 1), 8000);
+    auto envelope = Mono(Ramp(30, 2), 8000);
+    for (const Conversion& c : cases) {
+        SCOPED_TRACE(c.name);
+        SoundPtr viaSound = c.sound(*sound, &stop, *envelope);
+        RefPtr<Wave> direct = c.wave(*sound->GetWave(), &stop, envelope->GetWave());
+        ASSERT_EQ(stop, 0);
+        ASSERT_TRUE(viaSound && direct);
+        EXPECT_EQ(LeftOf(*viaSound), SamplesOf(direct.get()));
+    }
 }
 
 TEST_F(SoundTest, DeletingOrExtractingNothingGivesAnEmptySoundOfTheSameFormat)
