@@ -13,11 +13,8 @@ TMDIChildQuarbel::TMDIChildQuarbel(TMainForm& mainForm) : QMdiSubWindow(nullptr)
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-TMDIChildQuarbel::~TMDIChildQuarbel()
-{
-    if (FileUnit && FileUnit->GetWindow() == this)
-        FileUnit->SetWindow(nullptr);
-}
+// The subclass has deleted the document already.
+TMDIChildQuarbel::~TMDIChildQuarbel() = default;
 
 void TMDIChildQuarbel::SetFileUnit(TFileUnit* unit)
 {

@@ -1,0 +1,410 @@
+#include "StandInWindow.h"
+
+#include "platform/RecordingMessageService.h"
+#include "shell/ActionCatalogue.h"
+#include "shell/DocumentKind.h"
+#include "shell/MenuLayout.h"
+#include "shell/ModelessDialogs.h"
+#include "shell/gui/CustomCursors.h"
+#include "shell/gui/MainForm.h"
+#include "shell/gui/NormalCursorMessages.h"
+#include "shell/gui/PanelStatusBar.h"
+#include "shell/gui/ToolBarIcons.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <map>
+#include <set>
+
+namespace {
+
+using A = ActionId;
+
+struct MainFormTest : ::testing::Test {
+    MainFormTest()
+    {
+        form.show();
+        form.activateWindow();
+        QApplication::setActiveWindow(&form);
+        form.UpdateActions();
+    }
+
+    TStandInWindow* Open(unsigned char kind, const std::string& name, const std::string& file = "")
+    {
+        auto* window = new TStandInWindow(form, kind, name, file);
+        form.AddChildWindow(window);
+        form.UpdateActions();
+        return window;
+    }
+
+    // Counts how often each action's handler ran.
+    void Watch(std::initializer_list<ActionId> ids)
+    {
+        for (ActionId id : ids)
+            form.SetActionHandler(id, [this, id] { ++ran[id]; });
+    }
+
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+
+    bool MenuShown(const char* name) { return form.Menu(name)->menuAction()->isVisible(); }
+
+    RecordingMessageService messages;
+    TMainForm form;
+    std::map<ActionId, int> ran;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, StartsWithTheProductTitleAndNoKindMenu)
+{
+    EXPECT_EQ(form.windowTitle(), "Quarbel 9.1");
+    form.FormShow("");
+    EXPECT_EQ(messages.Count(), 0u);
+    for (const char* menu : {"MenuEdit", "MenuView", "MenuMake", "MenuEffects", "MenuMusic", "MenuFactory", "MenuWindow"})
+        EXPECT_FALSE(MenuShown(menu)) << menu;
+    for (const char* menu : {"MenuFile", "MenuProject", "MenuHelp"})
+        EXPECT_TRUE(MenuShown(menu)) << menu;
+    for (const TToolBarInfo& bar : ToolBarLayout())
+        EXPECT_EQ(form.ToolBar(bar.name)->isHidden(), !bar.top) << bar.name;
+    EXPECT_EQ(form.States().lastKind, documentKindNone);
+    EXPECT_FALSE(form.Action(A::FileSave)->isEnabled());
+    EXPECT_FALSE(form.Action(A::DuplicateWave)->isVisible());
+    // The Edit Name dialog is shown at start.
+    EXPECT_TRUE(form.Action(A::EditNameAction)->isChecked());
+    EXPECT_EQ(form.GetValidationCounter(), 0);
+    EXPECT_EQ(form.NextValidationStamp(), 1);
+}
+
+TEST_F(MainFormTest, CommandLineChoosesTheOpener)
+{
+    std::vector<std::string> opened;
+    form.Openers().openFactory = [&](const std::string& f) { opened.push_back("factory " + f); };
+    form.Openers().openWave = [&](const std::string& f) { opened.push_back("wave " + f); };
+
+    form.FormShow("x.QBF");
+    EXPECT_EQ(opened, std::vector<std::string>{"factory x.QBF"});
+    EXPECT_EQ(messages.Count(), 0u);
+
+    form.FormShow("readme");
+    ASSERT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.All()[0].text, "Cannot read the file: \"readme\" File has no extension");
+    EXPECT_EQ(messages.All()[1].text, "Invalid extension \"readme\" used.");
+
+    messages.Clear();
+    form.FormShow("a.b.wav");
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Invalid extension \"b.wav\" used.");
+    EXPECT_EQ(opened.size(), 1u);
+}
+
+TEST_F(MainFormTest, ThreeStatusBarsWithTheirPanelWidths)
+{
+    const std::vector<std::pair<TPanelStatusBar*, std::vector<int>>> bars = {
+        {form.StatusBarWave(), {300, 160, 75, 70, 45, 24, 65, 60}},
+        {form.StatusBarMuz(), {300, 100, 70, 80, 50, 70, 80, 60}},
+        {form.StatusBarFact(), {300, 160, 50}},
+    };
+    for (const auto& [bar, widths] : bars) {
+        ASSERT_EQ(bar->PanelCount(), static_cast<int>(widths.size())) << bar->objectName().toStdString();
+        for (int i = 0; i < bar->PanelCount(); ++i)
+            EXPECT_EQ(bar->PanelWidth(i), widths[i]) << bar->objectName().toStdString() << " " << i;
+        EXPECT_TRUE(bar->isHidden());
+    }
+    EXPECT_EQ(form.StatusBarWave()->Panel(1)->frameShadow(), QFrame::Raised);
+    EXPECT_EQ(form.StatusBarWave()->Panel(2)->frameShadow(), QFrame::Sunken);
+}
+
+TEST_F(MainFormTest, CarriesExactlyTheCatalogueActionsMenusAndToolBars)
+{
+    std::set<QString> names;
+    for (QAction* action : form.findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+        if (!action->objectName().isEmpty() && FindActionByName(action->objectName().toStdString()) != A::Count)
+            names.insert(action->objectName());
+    EXPECT_EQ(names.size(), 162u);
+
+    QStringList menuTitles;
+    for (QAction* action : form.menuBar()->actions())
+        menuTitles << action->text();
+    EXPECT_EQ(menuTitles, (QStringList{"&File", "&Project", "&Edit", "&View", "&Make", "&Effects", "M&usic",
+                                       "F&actory", "&Window", "&Help"}));
+
+    QStringList toolBarTitles;
+    for (const TToolBarInfo& bar : ToolBarLayout())
+        toolBarTitles << form.ToolBar(bar.name)->windowTitle();
+    EXPECT_EQ(toolBarTitles, (QStringList{"Basic", "View", "Make Waves", "Complex Manipulations", "ToolBarMusic2",
+                                          "Music Note", "Music Silence", "Factory"}));
+    EXPECT_EQ(form.toolBarArea(form.ToolBar("ToolBarBasic")), Qt::TopToolBarArea);
+    EXPECT_EQ(form.toolBarArea(form.ToolBar("ToolBarWave1")), Qt::BottomToolBarArea);
+
+    // Menu items with their own captions.
+    QStringList projectItems;
+    for (QAction* item : form.Menu("MenuProject")->actions())
+        if (!item->isSeparator())
+            projectItems << item->text().section('\t', 0, 0);
+    EXPECT_EQ(projectItems, (QStringList{"&New...", "&Open...", "&Close", "&Save", "&Export..."}));
+}
+
+TEST_F(MainFormTest, EveryImageIsDrawn)
+{
+    for (const TActionInfo& info : ActionCatalogue()) {
+        if (info.image < 0)
+            continue;
+        QImage image = ToolBarBitmap(info.image).toImage();
+        ASSERT_EQ(image.size(), QSize(24, 24));
+        int painted = 0;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 24; ++x)
+                painted += qAlpha(image.pixel(x, y)) > 0;
+        EXPECT_GT(painted, 20) << info.name;
+    }
+}
+
+TEST_F(MainFormTest, SevenCustomCursors)
+{
+    std::set<qint64> keys;
+    for (int number = 1; number <= 7; ++number) {
+        QCursor cursor = ScreenCursor(number);
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << CustomCursorName(number);
+        EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+        keys.insert(cursor.pixmap().cacheKey());
+    }
+    EXPECT_EQ(keys.size(), 7u);
+    EXPECT_STREQ(CustomCursorName(6), "ZOOM");
+    EXPECT_EQ(ScreenCursor(0).shape(), Qt::ArrowCursor);
+}
+
+TEST_F(MainFormTest, KeysMeanTheActionsOfTheActiveKind)
+{
+    Watch({A::Volume, A::MaxVolume, A::DeleteUndo, A::EditDelete, A::RndEcho, A::SntValidate, A::EditNameAction});
+    TStandInWindow* wave = Open(documentKindWave, "Wave 1");
+    form.MakeUndo(wave->UnitWave());
+
+    Press(Qt::Key_V);
+    Press(Qt::Key_V, Qt::ShiftModifier);
+    Press(Qt::Key_Delete, Qt::AltModifier);
+    Press(Qt::Key_Delete, Qt::ControlModifier);
+    Press(Qt::Key_E, Qt::AltModifier); // not the Effects menu's mnemonic
+    EXPECT_EQ(ran[A::Volume], 1);
+    EXPECT_EQ(ran[A::MaxVolume], 1);
+    EXPECT_EQ(ran[A::DeleteUndo], 1);
+    EXPECT_EQ(ran[A::EditDelete], 1);
+    EXPECT_EQ(ran[A::RndEcho], 1);
+
+    // An empty wave: Volume is disabled, so V does nothing.
+    wave->wave.values = 0;
+    wave->wave.hasContent = false;
+    Press(Qt::Key_V);
+    EXPECT_EQ(ran[A::Volume], 1);
+
+    // In a factory window V validates.
+    Open(documentKindFactory, "Factory 1");
+    Press(Qt::Key_V);
+    EXPECT_EQ(ran[A::SntValidate], 1);
+    EXPECT_EQ(ran[A::Volume], 1);
+    form.DeleteUndo();
+}
+
+TEST_F(MainFormTest, NoKindKeysBeforeTheFirstActivation)
+{
+    Watch({A::DuplicateWave, A::DuplicateMuz, A::DuplicateFact, A::FilePlay});
+    Press(Qt::Key_D);
+    Press(Qt::Key_P);
+    for (auto [id, count] : ran)
+        EXPECT_EQ(count, 0) << ActionInfo(id).name;
+}
+
+TEST_F(MainFormTest, TypingIntoADialogFiresNoShortcut)
+{
+    Watch({A::EditNameAction, A::Volume});
+    Open(documentKindWave, "Wave 1");
+    QDialog dialog(&form);
+    auto* field = new QLineEdit(&dialog);
+    (new QVBoxLayout(&dialog))->addWidget(field);
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::setActiveWindow(&dialog);
+    field->setFocus();
+    QTest::keyClicks(field, "nv");
+    EXPECT_EQ(field->text(), "nv");
+    EXPECT_EQ(ran[A::EditNameAction], 0);
+    EXPECT_EQ(ran[A::Volume], 0);
+    // The active document still comes from the area while the dialog has the focus.
+    ASSERT_NE(form.ActiveChild(), nullptr);
+    EXPECT_EQ(form.ActiveChild()->GetUnitName(), "Wave 1");
+
+    dialog.hide();
+    QApplication::setActiveWindow(&form);
+    QTest::keyClick(&form, Qt::Key_N);
+    EXPECT_EQ(ran[A::EditNameAction], 1);
+}
+
+TEST_F(MainFormTest, MenusFollowTheKindAndRebuildOnlyOnChange)
+{
+    Open(documentKindWave, "Wave 1");
+    EXPECT_TRUE(MenuShown("MenuEffects"));
+    EXPECT_FALSE(form.ToolBar("ToolBarWave1")->isHidden());
+    EXPECT_FALSE(form.StatusBarWave()->isHidden());
+    const int rebuilds = form.States().menuRebuilds;
+    Open(documentKindWave, "Wave 2");
+    EXPECT_EQ(form.States().menuRebuilds, rebuilds);
+    Open(documentKindMusic, "Music 1");
+    EXPECT_EQ(form.States().menuRebuilds, rebuilds + 1);
+    EXPECT_FALSE(MenuShown("MenuEffects"));
+    EXPECT_TRUE(MenuShown("MenuMusic"));
+    EXPECT_TRUE(form.ToolBar("ToolBarWave1")->isHidden());
+    EXPECT_TRUE(form.StatusBarWave()->isHidden());
+    EXPECT_FALSE(form.StatusBarMuz()->isHidden());
+}
+
+TEST_F(MainFormTest, ClosingTheLastWindowLeavesNoWindowActive)
+{
+    Watch({A::Volume});
+    TStandInWindow* wave = Open(documentKindWave, "Wave 1");
+    EXPECT_FALSE(form.StatusBarWave()->isHidden());
+    EXPECT_TRUE(wave->close());
+    QApplication::processEvents();
+    form.UpdateActions();
+    EXPECT_TRUE(form.StatusBarWave()->isHidden());
+    EXPECT_EQ(form.ActiveChild(), nullptr);
+    EXPECT_FALSE(MenuShown("MenuEffects"));
+    EXPECT_TRUE(form.ShortCuts().Get(A::Volume).IsEmpty());
+    Press(Qt::Key_V);
+    EXPECT_EQ(ran[A::Volume], 0);
+}
+
+TEST_F(MainFormTest, RegistryNamesAndWalkOrder)
+{
+    TStandInWindow* first = Open(documentKindWave, "Wave 1");
+    TStandInWindow* third = Open(documentKindWave, "Wave 3");
+    EXPECT_EQ(form.NewUnitName("Wave", ""), "Wave 2");
+    TStandInWindow* second = Open(documentKindWave, "Wave 2");
+    EXPECT_EQ(form.NewUnitName("Wave", ""), "Wave 4");
+
+    // Least recently activated first.
+    form.MdiArea()->setActiveSubWindow(first);
+    std::vector<std::string> walk;
+    for (TRegisteredWindow* window : form.Registry().Walk())
+        walk.push_back(window->GetUnitName());
+    EXPECT_EQ(walk, (std::vector<std::string>{"Wave 3", "Wave 2", "Wave 1"}));
+    EXPECT_EQ(form.ActiveChild(), first);
+
+    EXPECT_FALSE(form.CheckUnitName("Wave 3", first));
+    EXPECT_EQ(messages.Last().text, "A window with name \"Wave 3\" already exists.");
+    EXPECT_TRUE(form.CheckUnitName("Wave 1", first));
+
+    // A window that is closing no longer holds its name.
+    third->close();
+    EXPECT_EQ(form.NewUnitName("Wave", ""), "Wave 3");
+    EXPECT_EQ(form.Registry().FindByName("Wave 3"), nullptr);
+    (void)second;
+}
+
+TEST_F(MainFormTest, CaptionAndSaveQuestion)
+{
+    TStandInWindow* named = Open(documentKindWave, "Wave 1", "/tmp/a.wav");
+    EXPECT_EQ(named->windowTitle(), "Wave 1 - /tmp/a.wav");
+    named->Unit().SetName("");
+    EXPECT_EQ(named->windowTitle(), "/tmp/a.wav");
+    named->Unit().SetName("Bass");
+    EXPECT_EQ(named->windowTitle(), "Bass - /tmp/a.wav");
+
+    TStandInWindow* players = Open(documentKindPlayers, "", "");
+    EXPECT_EQ(players->windowTitle(), "");
+    EXPECT_EQ(players->GetSaveQuestion(), "Do you want to save the Player Set without name to a new file?");
+
+    named->needsSaving = true;
+    messages.Answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(named->close());
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Do you want to save the Wave with name \"Bass\" to current file \"/tmp/a.wav\"?");
+    EXPECT_EQ(messages.Last().caption, "You have unsaved changes");
+    EXPECT_EQ(messages.Last().buttons, MsgButtons::YesNoCancel);
+    EXPECT_FALSE(named->IsClosing());
+
+    messages.Answer(MsgAnswer::Yes); // the save fails: the window stays
+    EXPECT_FALSE(named->close());
+    EXPECT_EQ(named->saves, 1);
+
+    messages.Answer(MsgAnswer::No);
+    EXPECT_TRUE(named->close());
+    EXPECT_EQ(form.Registry().FindByName("Bass"), nullptr);
+}
+
+TEST_F(MainFormTest, CursorsOfTheDocumentWindow)
+{
+    TStandInWindow* window = Open(documentKindWave, "Wave 1");
+    window->SetZoomCursor();
+    EXPECT_EQ(window->CurrentCursor(), 6);
+    window->SetDrawCursor();
+    EXPECT_EQ(window->CurrentCursor(), 1);
+    window->SetDefaultCursor();
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(MainFormTest, BusyCursorNestsAndBoxesShowTheNormalCursor)
+{
+    struct CursorSeen : MessageService {
+        MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override
+        {
+            shape = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor;
+            return MsgAnswer::Ok;
+        }
+        Qt::CursorShape shape = Qt::WaitCursor;
+    } seen;
+    TNormalCursorMessages boxes(seen);
+    form.BeginBusy();
+    form.BeginBusy();
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    boxes.Show("text", "Error", MsgIcon::Information, MsgButtons::Ok);
+    EXPECT_EQ(seen.shape, Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    form.EndBusy();
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    form.EndBusy();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainFormTest, DialogTogglesFollowTheirDialogs)
+{
+    Open(documentKindWave, "Wave 1");
+    form.Execute(A::SelectWave);
+    form.UpdateActions();
+    EXPECT_TRUE(form.Action(A::SelectWave)->isChecked());
+    form.ModelessDialogs().DialogClosed(modelessDialogSelZoom);
+    form.SelZoomDialogClosed();
+    EXPECT_FALSE(form.Action(A::SelectWave)->isChecked());
+    form.Execute(A::EditNameAction); // shown at start: now hidden
+    form.UpdateActions();
+    EXPECT_FALSE(form.Action(A::EditNameAction)->isChecked());
+}
+
+TEST_F(MainFormTest, UpdateIsCoalescedAfterCommands)
+{
+    Open(documentKindWave, "Wave 1");
+    TStandInWindow* wave = static_cast<TStandInWindow*>(form.ActiveChild());
+    wave->wave.values = 0;
+    wave->wave.hasContent = false;
+    form.Execute(A::FileStop); // disabled: does nothing, asks for nothing
+    form.Execute(A::HelpContents);
+    QTest::qWait(1);
+    EXPECT_FALSE(form.Action(A::Volume)->isEnabled());
+    EXPECT_TRUE(form.Action(A::MakeSinus)->isEnabled());
+}
