@@ -8,13 +8,15 @@
 namespace {
 
 // What one tempo and pitch change is asked for. With an envelope, speed and
-// freq are the factors applied to it.
+// freq are the factors applied to it; an enveloped form given no envelope reads
+// it as 0.
 struct Stretch {
     double speed;
     const Wave* speedEnvelope;
     double startPos;
     double lengthFactor;
     double freq;
+    bool frequencyEnveloped;
     const Wave* frequencyEnvelope;
     int32_t blockValues;
 };
@@ -25,7 +27,7 @@ struct Stretch {
 class ReadRate {
 public:
     ReadRate(const Stretch& st, int32_t n)
-        : env(st.frequencyEnvelope), enveloped(st.frequencyEnvelope != nullptr), factor(st.freq),
+        : env(st.frequencyEnvelope), enveloped(st.frequencyEnveloped), factor(st.freq),
           step(env.stepOver(double(n) - 1))
     {
         rate = enveloped ? env.at(0) * factor * EngineOneBy32767 : factor;
@@ -182,7 +184,7 @@ RefPtr<Wave> StretchCrossfade(StopFlag* stop, const Wave& source, const Stretch&
 
 Stretch Constant(double speed, double startPos, double lengthFactor, double freq, int32_t blockValues)
 {
-    return {speed, nullptr, startPos, lengthFactor, freq, nullptr, blockValues};
+    return {speed, nullptr, startPos, lengthFactor, freq, false, nullptr, blockValues};
 }
 
 } // namespace
@@ -222,7 +224,7 @@ RefPtr<Wave> Wave::timeStretchFreqWave(StopFlag* stop, double speed, double star
                                        double freqFactor, const Wave* frequencyEnvelope, int32_t blockValues,
                                        int32_t& begin, int32_t& end) const
 {
-    const Stretch st{speed, nullptr, startPos, lengthFactor, freqFactor, frequencyEnvelope, blockValues};
+    const Stretch st{speed, nullptr, startPos, lengthFactor, freqFactor, true, frequencyEnvelope, blockValues};
     return StretchBlocks<false>(stop, *this, st, begin, end);
 }
 
@@ -231,7 +233,7 @@ RefPtr<Wave> Wave::timeStretchFreqWaveCrossfade(StopFlag* stop, double speed, do
                                                 const Wave* frequencyEnvelope, int32_t blockValues,
                                                 int32_t& begin, int32_t& end) const
 {
-    const Stretch st{speed, nullptr, startPos, lengthFactor, freqFactor, frequencyEnvelope, blockValues};
+    const Stretch st{speed, nullptr, startPos, lengthFactor, freqFactor, true, frequencyEnvelope, blockValues};
     return StretchCrossfade<false>(stop, *this, st, begin, end);
 }
 
@@ -239,7 +241,7 @@ RefPtr<Wave> Wave::timeStretchSpeedEnvelope(StopFlag* stop, double speedFactor, 
                                             double startPos, double lengthFactor, double freq,
                                             int32_t blockValues, int32_t& begin, int32_t& end) const
 {
-    const Stretch st{speedFactor, speedEnvelope, startPos, lengthFactor, freq, nullptr, blockValues};
+    const Stretch st{speedFactor, speedEnvelope, startPos, lengthFactor, freq, false, nullptr, blockValues};
     return StretchBlocks<true>(stop, *this, st, begin, end);
 }
 
@@ -248,7 +250,7 @@ RefPtr<Wave> Wave::timeStretchSpeedEnvelopeCrossfade(StopFlag* stop, double spee
                                                      double lengthFactor, double freq, int32_t blockValues,
                                                      int32_t& begin, int32_t& end) const
 {
-    const Stretch st{speedFactor, speedEnvelope, startPos, lengthFactor, freq, nullptr, blockValues};
+    const Stretch st{speedFactor, speedEnvelope, startPos, lengthFactor, freq, false, nullptr, blockValues};
     return StretchCrossfade<true>(stop, *this, st, begin, end);
 }
 
@@ -257,7 +259,7 @@ RefPtr<Wave> Wave::timeStretchSpeedFreq(StopFlag* stop, double speedFactor, cons
                                         const Wave* frequencyEnvelope, int32_t blockValues, int32_t& begin,
                                         int32_t& end) const
 {
-    const Stretch st{speedFactor, speedEnvelope, startPos, lengthFactor, freqFactor, frequencyEnvelope,
+    const Stretch st{speedFactor, speedEnvelope, startPos, lengthFactor, freqFactor, true, frequencyEnvelope,
                      blockValues};
     return StretchBlocks<true>(stop, *this, st, begin, end);
 }
@@ -267,7 +269,7 @@ RefPtr<Wave> Wave::timeStretchSpeedFreqCrossfade(StopFlag* stop, double speedFac
                                                  const Wave* frequencyEnvelope, int32_t blockValues,
                                                  int32_t& begin, int32_t& end) const
 {
-    const Stretch st{speedFactor, speedEnvelope, startPos, lengthFactor, freqFactor, frequencyEnvelope,
+    const Stretch st{speedFactor, speedEnvelope, startPos, lengthFactor, freqFactor, true, frequencyEnvelope,
                      blockValues};
     return StretchCrossfade<true>(stop, *this, st, begin, end);
 }
