@@ -2,13 +2,12 @@
 
 #include "foundation/GuiMessages.h"
 #include "platform/MessageService.h"
+#include "platform/SafeFileWriter.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -297,35 +296,8 @@ void ShowWriteError(const std::string& reason)
 const char* const CannotOpen = "Operating System cannot open file for writing, maybe the file is readonly.";
 const char* const CannotWrite = "Operating System cannot write the file, maybe the disk is full.";
 
-// A file the user protected is not replaced, though the folder would allow it.
-bool IsReadOnly(const std::filesystem::path& target)
-{
-    std::error_code ec;
-    const auto status = std::filesystem::status(target, ec);
-    if (ec || !std::filesystem::exists(status))
-        return false;
-    if (std::filesystem::is_directory(status))
-        return true;
-    return (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
-}
-
-// A name in the target's folder that no file has yet, opened for writing.
-std::FILE* CreateTemporary(const std::filesystem::path& target, std::filesystem::path& name)
-{
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target;
-        name += ".~" + std::to_string(counter.fetch_add(1)) + ".tmp";
-        if (std::FILE* file = std::fopen(name.string().c_str(), "wbx"))
-            return file;
-        if (errno != EEXIST)
-            break;
-    }
-    return nullptr;
-}
-
 // Writes the frames b..e-1 of one or two channels, converted block by block.
-bool WriteFrames(std::FILE* file, const int16_t* left, const int16_t* right, int32_t b, int32_t e,
+bool WriteFrames(SafeFileWriter& file, const int16_t* left, const int16_t* right, int32_t b, int32_t e,
                  int16_t bytesPerSample)
 {
     const size_t channels = right ? 2 : 1;
@@ -350,7 +322,7 @@ bool WriteFrames(std::FILE* file, const int16_t* left, const int16_t* right, int
                 }
             }
         }
-        if (std::fwrite(block.data(), 1, n * frameBytes, file) != n * frameBytes)
+        if (!file.Write(block.data(), n * frameBytes))
             return false;
         done += static_cast<int32_t>(n);
     }
@@ -417,32 +389,20 @@ bool WriteWaveFile(StopFlag*, const std::string& fileName, const Sound& sound, i
     std::memcpy(header + 36, "data", 4);
     Put32(header + 40, dataSize);
 
-    const std::filesystem::path target(fileName);
-    std::filesystem::path temporary;
-    std::FILE* file = fileName.empty() || IsReadOnly(target) ? nullptr : CreateTemporary(target, temporary);
-    if (!file) {
+    SafeFileWriter file(fileName);
+    if (!file.Open(BlockBytes)) {
         ShowWriteError(CannotOpen);
         return false;
     }
-    std::setvbuf(file, nullptr, _IOFBF, BlockBytes);
-    bool ok = std::fwrite(header, 1, sizeof header, file) == sizeof header;
+    bool ok = file.Write(header, sizeof header);
     if (ok && begin < end) {
-        if (!right && bytesPerSample == 2 && std::endian::native == std::endian::little) {
-            const size_t bytes = static_cast<size_t>(end - begin) * 2;
-            ok = std::fwrite(left->getData() + begin, 1, bytes, file) == bytes;
-        } else {
+        if (!right && bytesPerSample == 2 && std::endian::native == std::endian::little)
+            ok = file.Write(left->getData() + begin, static_cast<size_t>(end - begin) * 2);
+        else
             ok = WriteFrames(file, left->getData(), right ? right->getData() : nullptr, begin, end, bytesPerSample);
-        }
     }
-    ok = std::fflush(file) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(temporary, target, ec);
-        ok = !ec;
-    }
-    if (!ok) {
-        std::filesystem::remove(temporary, ec);
+    // Only a complete file is renamed over the target; otherwise the temporary one goes.
+    if (!ok || !file.Commit()) {
         ShowWriteError(CannotWrite);
         return false;
     }
