@@ -113,11 +113,12 @@ RefPtr<Wave> Wave::reverse(StopFlag* stop, int32_t begin, int32_t end) const
     if (!result)
         return result;
     result->copyRange(stop, *this, 0, begin, 0);
-    const int16_t* last = data.get() + end - 1;
-    int16_t* out = result->data.get() + begin;
+    const int16_t* in = data.get();
+    int16_t* out = result->data.get();
+    const int32_t last = end - 1;
     ForEachChunk(stop, end - begin, [&](int32_t a, int32_t b) {
         for (int32_t k = a; k < b; ++k)
-            out[k] = last[-k];
+            out[begin + k] = in[last - k];
     });
     result->copyRange(stop, *this, end, values, end);
     return result;

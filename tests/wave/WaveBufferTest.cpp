@@ -173,6 +173,64 @@ TEST_F(WaveBufferTest, DetachThatCannotCopyChangesNothing)
     EXPECT_EQ(Samples(second), (std::vector<int16_t>{1, 2, 3}));
 }
 
+TEST_F(WaveBufferTest, EveryOperationTakesEmptyAndOneSampleWaves)
+{
+    // Ranges of no and of one sample, on Waves of none and of one: each
+    // operation gives a Wave of the size its frame says and reads nothing
+    // outside a buffer (the sanitizers watch the reads).
+    const double one[] = {1.0};
+    for (int32_t size : {0, 1}) {
+        for (int32_t b0 : {0, 1}) {
+            for (int32_t e0 : {0, 1, -1}) {
+                SCOPED_TRACE(testing::Message() << size << " samples, range " << b0 << ".." << e0);
+                RefPtr<Wave> w = MakeFilledWave(size, 1000);
+                RefPtr<Wave> other = MakeFilledWave(size, 7);
+                auto range = [&](auto op) {
+                    int32_t b = b0;
+                    int32_t e = e0;
+                    RefPtr<Wave> got = op(b, e);
+                    ASSERT_TRUE(got);
+                    EXPECT_LE(0, b);
+                    EXPECT_LE(b, e);
+                    EXPECT_LE(e, got->getValues());
+                };
+                range([&](int32_t& b, int32_t& e) { return w->insertSilence(&stop, 1, b, e); });
+                range([&](int32_t& b, int32_t& e) { return w->makeLine(&stop, 1, 2, 1, b, e); });
+                range([&](int32_t& b, int32_t& e) { return w->makeExponentialLine(&stop, 1, 2, 0, b, e); });
+                range([&](int32_t& b, int32_t& e) { return w->makeNoise(&stop, 100, 1, b, e); });
+                range([&](int32_t& b, int32_t& e) {
+                    return w->makeBlockTriangleEnvelope(&stop, 1, 2, 3, other.get(), 1, 0, true, b, e);
+                });
+                range([&](int32_t& b, int32_t& e) { return w->makeSinus(&stop, 1, 2, 0, 0, 0, b, e); });
+                range([&](int32_t& b, int32_t& e) {
+                    return w->multiFrequencyWaveForm(&stop, 1, other.get(), 1, one, one, one, one, b, e);
+                });
+                range([&](int32_t& b, int32_t& e) { return w->resampleRange(&stop, 3, b, e); });
+                range([&](int32_t& b, int32_t& e) { return w->resampleRangeToLength(&stop, 3, true, b, e); });
+                range([&](int32_t& b, int32_t& e) { return w->rollIn(&stop, 2, -7, b, e); });
+                range([&](int32_t& b, int32_t& e) { return w->rollOut(&stop, w.get(), 2, 1, 0, b, e, 0, -1); });
+                range([&](int32_t& b, int32_t& e) {
+                    return w->rollOutEnvelope(&stop, other.get(), 2, 1, 0, b, e);
+                });
+                EXPECT_TRUE(w->extractRange(&stop, b0, e0));
+                EXPECT_TRUE(w->deleteRange(&stop, b0, e0));
+                EXPECT_TRUE(w->replace(&stop, other.get(), b0, e0));
+                EXPECT_TRUE(w->rotate(&stop, 1, b0, e0));
+                EXPECT_TRUE(w->reverse(&stop, b0, e0));
+                EXPECT_TRUE(w->mixStretch(&stop, other.get(), b0, e0));
+                EXPECT_TRUE(w->mixLeftRight(&stop, 1, other.get(), 1, b0, e0));
+                EXPECT_TRUE(w->mixAt(&stop, other.get(), b0, e0, true));
+                Wave::mirrorInPlace(&stop, w, b0, e0);
+                Wave::drawSegment(&stop, w, b0, 5, e0, 6);
+                Wave::mixCycleAfterThis(&stop, w, other.get(), b0);
+                Wave::mixAddAligned(&stop, w, other.get(), b0, e0);
+                EXPECT_EQ(stop, 0);
+                EXPECT_EQ(messages.Count(), 0u);
+            }
+        }
+    }
+}
+
 class SinusTableTest : public WaveBufferTest {
 protected:
     void TearDown() override
