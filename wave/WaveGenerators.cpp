@@ -4,6 +4,7 @@
 #include "wave/WaveLoops.h"
 
 #include <cmath>
+#include <new>
 #include <vector>
 
 namespace {
@@ -213,9 +214,16 @@ RefPtr<Wave> Wave::multiFrequencyWaveForm(StopFlag* stop, int32_t length, const 
     const int16_t* form = count > 0 ? waveForm->data.get() : nullptr;
     const int32_t formLast = count > 0 ? waveForm->values - 1 : 0;
     const double l = count > 0 ? waveForm->values : 0;
-    std::vector<double> volume(size_t(count), 0.0);
-    std::vector<double> position(size_t(count), 0.0);
-    std::vector<double> step(size_t(count), 0.0);
+    std::vector<double> volume;
+    std::vector<double> position;
+    std::vector<double> step;
+    try {
+        volume.resize(size_t(count));
+        position.resize(size_t(count));
+        step.resize(size_t(count));
+    } catch (const std::bad_alloc&) {
+        return NewWave(stop, -1); // no room for the components: reported as lack of memory
+    }
     for (int32_t c = 0; c < count; ++c) {
         volume[c] = startVolumes[c];
         position[c] = l * startAngles[c];
