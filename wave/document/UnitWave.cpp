@@ -402,7 +402,11 @@ void TUnitWave::RunLengthCommand(int32_t begin, int32_t end,
 
 void TUnitWave::RunKeepCommand(const std::function<std::shared_ptr<Sound>()>& operation)
 {
-    TakeResult(operation());
+    if (TakeResult(operation())) {
+        // The marks stay; a result of another length must still contain them.
+        CursorPos = ClampMark(CursorPos);
+        AnchorPos = ClampMark(AnchorPos);
+    }
     TellWindow();
 }
 

@@ -14,6 +14,9 @@ void TUnitWave::StartUserDraw(uint8_t drawKind)
 {
     if (!QB_CHECK(!UserDrawing) || !QB_CHECK(!DrawNodes))
         return;
+    // The drawn sound replaces the wave: only an empty mono wave may be drawn.
+    if (!QB_CHECK(GetValues() == 0 && GetMonoStereo() == 1))
+        return;
     DrawKind = drawKind;
     DrawLength = 1.0;
     UserDrawing = 1;

@@ -1,5 +1,7 @@
 // The texts of the wave status bar.
-#include "foundation/values/ValueFormat.h"
+#include "foundation/values/unitFactor.h"
+#include "foundation/values/unitFreq.h"
+#include "foundation/values/unitTime.h"
 #include "wave/MainFormAccess.h"
 #include "wave/document/UnitWave.h"
 
@@ -9,11 +11,17 @@ struct SizeStep {
     int digits;
 };
 
+// The number with exactly digits decimals.
+std::string NumberText(double number, int digits)
+{
+    return unitFactor(number, EHNone).GetNumberText(1, digits, digits);
+}
+
 // Bytes as b, kb, Mb or Gb with 2, 1 or 0 decimals; the steps are 1024.
 std::string SizeText(double bytes)
 {
     if (bytes < 1024)
-        return FormatNumber(bytes, 1, 0, 0) + " b";
+        return NumberText(bytes, 0) + " b";
     static const char* const units[] = {" kb", " Mb"};
     static const SizeStep steps[] = {{10, 2}, {100, 1}, {1024, 0}};
     double number = bytes;
@@ -21,9 +29,9 @@ std::string SizeText(double bytes)
         number /= 1024;
         for (const SizeStep& step : steps)
             if (number < step.limit)
-                return FormatNumber(number, 1, step.digits, step.digits) + unitWord;
+                return NumberText(number, step.digits) + unitWord;
     }
-    return FormatNumber(number / 1024, 1, 2, 2) + " Gb";
+    return NumberText(number / 1024, 2) + " Gb";
 }
 } // namespace
 
@@ -38,8 +46,8 @@ std::array<std::string, 6> TUnitWave::WaveStatusTexts() const
     else if (IsWaveChanged() || IsShadowChanged())
         saved = "Changed";
     return {
-        FormatValueInUnit(seconds, ValueType::Time, EHTime, 7, true),
-        FormatValueInUnit(freq, ValueType::Frequency, EHHZ, 7, true),
+        unitTime(seconds, EHTime).GetText(),
+        unitFreq(freq, EHHZ).GetText(),
         GetBytesPSample() == 2 ? "16" : "8",
         GetMonoStereo() == 2 ? "ST" : "MO",
         SizeText(size),

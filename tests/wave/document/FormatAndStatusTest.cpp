@@ -1,6 +1,9 @@
 #include "DocumentFakes.h"
 #include "wave/MainFormAccess.h"
 
+#include "foundation/values/unitFreq.h"
+#include "foundation/values/unitTime.h"
+
 #include <gtest/gtest.h>
 
 TEST(ChangeFileProps, ResamplingScalesTheMarks)
@@ -62,8 +65,8 @@ TEST(WaveStatus, PanelTexts)
     EXPECT_EQ(texts[2], "16");
     EXPECT_EQ(texts[3], "ST");
     EXPECT_EQ(texts[5], "");
-    EXPECT_FALSE(texts[0].empty());
-    EXPECT_FALSE(texts[1].empty());
+    EXPECT_EQ(texts[0], unitTime(1.0, EHTime).GetText());
+    EXPECT_EQ(texts[1], unitFreq(44100, EHHZ).GetText());
     f.unit->SetChanged();
     EXPECT_EQ(f.unit->WaveStatusTexts()[5], "Changed");
 

@@ -46,6 +46,12 @@ TEST(HandDrawing, OnlyAnEmptyMonoWaveformCanBeDrawn)
     EXPECT_FALSE(diagram.unit->CanDrawWave3G());
     DocumentFixture full(RampSound(10));
     EXPECT_FALSE(full.unit->CanDrawWaveLin());
+    // Started anyway, it would replace the wave: the box, and nothing changes.
+    std::shared_ptr<Sound> before = full.unit->GetSound();
+    full.unit->StartUserDraw(DrawLinear);
+    EXPECT_FALSE(full.unit->IsUserDrawing());
+    EXPECT_EQ(full.unit->GetSound(), before);
+    EXPECT_EQ(full.messages.Count(), 1u);
 }
 
 TEST(HandDrawing, MiddleNodeAtDifferentRates)
