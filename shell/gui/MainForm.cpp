@@ -11,9 +11,11 @@
 #include "shell/ModelessDialogs.h"
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MDIChildQuarbel.h"
+#include "shell/gui/MainFormHosts.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "shell/gui/ToolBarIcons.h"
 #include "wave/SinusTable.h"
+#include "wave/document/UnitWave.h"
 
 #include <QAction>
 #include <QApplication>
@@ -150,6 +152,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
         RequestUpdate();
     });
     qApp->installEventFilter(this);
+    hosts = std::make_unique<TMainFormHosts>(*this);
     ApplyShortcutTexts();
     RequestUpdate();
 }
@@ -157,6 +160,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
+    hosts.reset();
     DeleteSinusTable();
     TheModelessDialogs.reset();
     DeleteUndo();
@@ -488,6 +492,23 @@ void TMainForm::SetClosingWindow(TMDIChildQuarbel* window)
     if (window)
         window->MarkClosing();
     RequestUpdate();
+}
+
+void TMainForm::UnitNameChanged(const std::string& name)
+{
+    TheModelessDialogs->UnitNameChanged(name);
+}
+
+TUnitWave* TMainForm::FindUnitWave(const std::string& name) const
+{
+    auto* child = dynamic_cast<TMDIChildQuarbel*>(Registry().FindByKindAndName(documentKindWave, name));
+    return child ? dynamic_cast<TUnitWave*>(child->GetFileUnit()) : nullptr;
+}
+
+TUnitWave* TMainForm::ActiveWaveUnit() const
+{
+    TMDIChildQuarbel* child = ActiveChildOfKind(documentKindWave);
+    return child ? dynamic_cast<TUnitWave*>(child->GetFileUnit()) : nullptr;
 }
 
 bool TMainForm::CheckUnitName(const std::string& name, const TMDIChildQuarbel* window) const

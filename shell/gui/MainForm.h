@@ -25,6 +25,7 @@ class QToolBar;
 class Sound;
 class TAudioPlayer;
 class TMDIChildQuarbel;
+class TMainFormHosts;
 class TModelessDialogs;
 class TPanelStatusBar;
 class TUnitWave;
@@ -141,6 +142,10 @@ public:
     TAudioPlayer& AudioPlayer() { return *TheAudioPlayer; }
     void SetAudioPlayer(std::unique_ptr<TAudioPlayer> player);
     const std::string& GetProjectWriteFile() const { return ProjectWriteFile; }
+    // The Edit Name dialog shows the name of the document just opened or renamed.
+    void UnitNameChanged(const std::string& name);
+    TUnitWave* FindUnitWave(const std::string& name) const;
+    TUnitWave* ActiveWaveUnit() const;
 
     // The four callbacks of the modeless dialogs' close boxes.
     void SelZoomDialogClosed();
@@ -202,4 +207,5 @@ private:
     TPanelStatusBar* statusBarMuz = nullptr;
     TPanelStatusBar* statusBarFact = nullptr;
     QTimer* updateTimer = nullptr;
+    std::unique_ptr<TMainFormHosts> hosts; // last: installed once everything stands
 };

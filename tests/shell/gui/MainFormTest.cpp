@@ -10,6 +10,8 @@
 #include "shell/gui/NormalCursorMessages.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "shell/gui/ToolBarIcons.h"
+#include "wave/MainFormAccess.h"
+#include "wave/document/WaveDocumentHost.h"
 
 #include <gtest/gtest.h>
 
@@ -407,4 +409,30 @@ TEST_F(MainFormTest, UpdateIsCoalescedAfterCommands)
     QTest::qWait(1);
     EXPECT_FALSE(form.Action(A::Volume)->isEnabled());
     EXPECT_TRUE(form.Action(A::MakeSinus)->isEnabled());
+}
+
+TEST_F(MainFormTest, TheCoreReachesTheMainWindow)
+{
+    TStandInWindow* wave = Open(documentKindWave, "Wave 1");
+    Open(documentKindFactory, "Factory 1");
+    EXPECT_EQ(MainForm().FindUnitWave("Wave 1"), wave->UnitWave());
+    EXPECT_EQ(MainForm().FindUnitWave("Factory 1"), nullptr);
+    WaveNameList names;
+    EXPECT_EQ(MainForm().AddWaveNames(names, 0), 1);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].unit, wave->UnitWave());
+
+    MainForm().GetWaveStatusPanel(2)->SetText("0:01.000");
+    EXPECT_EQ(form.StatusBarWave()->PanelText(2), "0:01.000");
+    EXPECT_NE(MainForm().GetWaveStatusPanel(99), nullptr);
+
+    EXPECT_EQ(WaveHost().ActiveWaveUnit(), nullptr); // the factory window is active
+    form.MdiArea()->setActiveSubWindow(wave);
+    EXPECT_EQ(WaveHost().ActiveWaveUnit(), wave->UnitWave());
+    WaveHost().MakeUndo(wave->UnitWave());
+    form.UpdateActions();
+    EXPECT_TRUE(form.Action(A::Undo)->isEnabled());
+    WaveHost().DeleteUndoOfUnit(wave->UnitWave());
+    form.UpdateActions();
+    EXPECT_FALSE(form.Action(A::Undo)->isEnabled());
 }

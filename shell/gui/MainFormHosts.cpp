@@ -1,0 +1,130 @@
+#include "shell/gui/MainFormHosts.h"
+
+#include "shell/AudioPlayer.h"
+#include "shell/DocumentKind.h"
+#include "shell/ModelessDialogs.h"
+#include "shell/gui/MDIChildQuarbel.h"
+#include "shell/gui/MainForm.h"
+#include "shell/gui/PanelStatusBar.h"
+#include "wave/document/UnitWave.h"
+#include "wave/document/WaveWindowAccess.h"
+
+#include <QLabel>
+
+void TLabelStatusPanel::SetText(const std::string& value)
+{
+    WaveStatusPanel::SetText(value);
+    if (label)
+        label->setText(QString::fromStdString(value));
+}
+
+void TLabelStatusPanel::SetWidth(int value)
+{
+    WaveStatusPanel::SetWidth(value);
+    if (label)
+        label->setFixedWidth(value);
+}
+
+TMainFormHosts::TMainFormHosts(TMainForm& form) : form(form)
+{
+    for (int i = 0; i < static_cast<int>(panels.size()); ++i)
+        panels[i] = TLabelStatusPanel(form.StatusBarWave()->Panel(i));
+    previousAccess = SetMainFormAccess(this);
+    previousHost = SetWaveDocumentHost(this);
+}
+
+TMainFormHosts::~TMainFormHosts()
+{
+    SetWaveDocumentHost(previousHost);
+    SetMainFormAccess(previousAccess);
+}
+
+namespace {
+
+TUnitWave* WaveOf(TRegisteredWindow* window)
+{
+    auto* child = dynamic_cast<TMDIChildQuarbel*>(window);
+    return child ? dynamic_cast<TUnitWave*>(child->GetFileUnit()) : nullptr;
+}
+
+} // namespace
+
+TUnitWave* TMainFormHosts::FindUnitWave(const std::string& name)
+{
+    return WaveOf(form.Registry().FindByKindAndName(documentKindWave, name));
+}
+
+int TMainFormHosts::AddWaveNames(WaveNameList& list, uint8_t filter)
+{
+    const TDocumentRegistry registry = form.Registry();
+    std::vector<std::string> names;
+    registry.AddWaveNames(names, filter);
+    for (const std::string& name : names)
+        list.push_back({name, WaveOf(registry.FindByKindAndName(documentKindWave, name))});
+    return static_cast<int>(names.size());
+}
+
+MainFormRect TMainFormHosts::GetMainFormRect()
+{
+    const QRect frame = form.frameGeometry();
+    return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+}
+
+void TMainFormHosts::PlaySound(const Sound& sound, bool maxVolume)
+{
+    form.AudioPlayer().PlaySound(sound, maxVolume);
+}
+
+WaveStatusPanel* TMainFormHosts::GetWaveStatusPanel(int n)
+{
+    if (n >= 0 && n < static_cast<int>(panels.size()))
+        return &panels[n];
+    return &spare;
+}
+
+void TMainFormHosts::SetModelessDialogActive(bool active)
+{
+    form.SetModelessDialogActive(active);
+}
+
+void TMainFormHosts::SelZoomDialogClosed()
+{
+    form.SelZoomDialogClosed();
+}
+
+std::shared_ptr<Sound> TMainFormHosts::GetClipBoardSound()
+{
+    return form.GetClipBoardSound();
+}
+
+void TMainFormHosts::SetClipBoardSound(std::shared_ptr<Sound> sound)
+{
+    form.SetClipBoardSound(std::move(sound));
+}
+
+void TMainFormHosts::MakeUndo(TUnitWave* unit)
+{
+    form.MakeUndo(unit);
+}
+
+void TMainFormHosts::DeleteUndo()
+{
+    form.DeleteUndo();
+}
+
+void TMainFormHosts::DeleteUndoOfUnit(TUnitWave* unit)
+{
+    form.DeleteUndoOfUnit(unit);
+}
+
+TUnitWave* TMainFormHosts::ActiveWaveUnit()
+{
+    TMDIChildQuarbel* child = form.ActiveChildOfKind(documentKindWave);
+    return child ? dynamic_cast<TUnitWave*>(child->GetFileUnit()) : nullptr;
+}
+
+void TMainFormHosts::WaveSelectionChanged(WaveWindowAccess* window)
+{
+    form.ModelessDialogs().WaveSelectionChanged(dynamic_cast<TMDIChildQuarbel*>(window));
+    // The envelope users of the wave repaint with the wave window.
+}

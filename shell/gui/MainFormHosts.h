@@ -1,0 +1,56 @@
+#pragma once
+#include "wave/MainFormAccess.h"
+#include "wave/document/WaveDocumentHost.h"
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class TMainForm;
+
+// A panel of the wave status bar as the wave view writes it.
+class TLabelStatusPanel : public WaveStatusPanel {
+public:
+    explicit TLabelStatusPanel(QLabel* label = nullptr) : label(label) {}
+    void SetText(const std::string& value) override;
+    void SetWidth(int value) override;
+
+private:
+    QLabel* label;
+};
+
+// How the core reaches the one main window: look-ups in the registry, the
+// status panels, the clipboard sound, the undo slot and the notices. Installed
+// for the main window's lifetime.
+class TMainFormHosts : public MainFormAccess, public WaveDocumentHost {
+public:
+    explicit TMainFormHosts(TMainForm& form);
+    ~TMainFormHosts() override;
+    TMainFormHosts(const TMainFormHosts&) = delete;
+    TMainFormHosts& operator=(const TMainFormHosts&) = delete;
+
+    // MainFormAccess
+    TUnitWave* FindUnitWave(const std::string& name) override;
+    int AddWaveNames(WaveNameList& list, uint8_t filter) override;
+    MainFormRect GetMainFormRect() override;
+    void PlaySound(const Sound& sound, bool maxVolume) override;
+    WaveStatusPanel* GetWaveStatusPanel(int n) override;
+    void SetModelessDialogActive(bool active) override;
+    void SelZoomDialogClosed() override;
+
+    // WaveDocumentHost
+    std::shared_ptr<Sound> GetClipBoardSound() override;
+    void SetClipBoardSound(std::shared_ptr<Sound> sound) override;
+    void MakeUndo(TUnitWave* unit) override;
+    void DeleteUndo() override;
+    void DeleteUndoOfUnit(TUnitWave* unit) override;
+    TUnitWave* ActiveWaveUnit() override;
+    void WaveSelectionChanged(WaveWindowAccess* window) override;
+
+private:
+    TMainForm& form;
+    std::array<TLabelStatusPanel, 8> panels;
+    TLabelStatusPanel spare;
+    MainFormAccess* previousAccess;
+    WaveDocumentHost* previousHost;
+};
