@@ -270,7 +270,8 @@ double TUnitWave::GetOperationTime() const
 
 void TUnitWave::BeginOperation(int32_t begin, int32_t end)
 {
-    if (QB_CHECK(ChildWave != nullptr && ChildWave->HasViewGroup()))
+    bool viewWaveGroup = ChildWave && ChildWave->HasViewGroup();
+    if (QB_CHECK(viewWaveGroup))
         ChildWave->BeginKeepZoom(begin, end);
     if (CursorPos == AnchorPos && begin <= 0 && end >= GetValues()) {
         WholeWaveCursor = 1;
@@ -283,7 +284,8 @@ void TUnitWave::BeginOperation(int32_t begin, int32_t end)
 
 void TUnitWave::EndOperation(int32_t begin, int32_t newEnd)
 {
-    if (QB_CHECK(ChildWave != nullptr && ChildWave->HasViewGroup()))
+    bool viewWaveGroup = ChildWave && ChildWave->HasViewGroup();
+    if (QB_CHECK(viewWaveGroup))
         ChildWave->EndKeepZoom(begin, newEnd);
     if (WholeWaveCursor == 0) {
         SetSelection(begin, newEnd);

@@ -130,7 +130,6 @@ public:
     std::array<std::string, 6> WaveStatusTexts() const;
     void ShowWaveStatus() const;
     bool CanDrawWaveLin() const;
-    bool CanDrawWaveLin3G() const { return CanDrawWaveLin(); }
     bool CanDrawWave3G() const { return CanDrawWaveLin(); }
     void RepaintSelectionChange(int32_t oldCursor, int32_t newCursor, int32_t oldBegin, int32_t oldEnd,
                                 int32_t newBegin, int32_t newEnd);

@@ -89,20 +89,21 @@ void TUnitWave::MakeMFreq(const TMFreqProps& props)
     std::shared_ptr<Sound> waveForm;
     if (MFreqProps.UseKind != 0 && !TakeEnvelope(MFreqProps.WaveForm, waveForm))
         return;
-    int32_t n = records.GetCount();
-    std::vector<double> volumes(n), periods(n), factorTimes(n), factors(n), angles(n);
+    int32_t freqCount = records.GetCount();
+    std::vector<double> volumes(freqCount), periods(freqCount), factorTimes(freqCount), factors(freqCount),
+        angles(freqCount);
     int32_t index = 0;
     for (const TBrowseRecord* r = records.GetFirstRecord(); r; r = r->GetNext()) {
-        if (!QB_CHECK(index < n))
+        if (!QB_CHECK(index < freqCount))
             break;
-        const auto* record = dynamic_cast<const TMFreqBrowseRecord*>(r);
-        if (!QB_CHECK(record != nullptr))
+        const auto* mFreqBrowseRecord = dynamic_cast<const TMFreqBrowseRecord*>(r);
+        if (!QB_CHECK(mFreqBrowseRecord != nullptr))
             return;
-        volumes[index] = record->StartVolume.GetValue();
-        periods[index] = record->Frequency.GetValue();
-        factorTimes[index] = record->VolumeFactorAtTime.GetValue();
-        factors[index] = record->VolumeFactor.GetValue();
-        angles[index] = record->StartAngle.GetValue();
+        volumes[index] = mFreqBrowseRecord->StartVolume.GetValue();
+        periods[index] = mFreqBrowseRecord->Frequency.GetValue();
+        factorTimes[index] = mFreqBrowseRecord->VolumeFactorAtTime.GetValue();
+        factors[index] = mFreqBrowseRecord->VolumeFactor.GetValue();
+        angles[index] = mFreqBrowseRecord->StartAngle.GetValue();
         ++index;
     }
     double length = MFreqProps.Length.GetValue();
