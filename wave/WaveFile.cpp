@@ -180,15 +180,18 @@ bool ReadHeader(ByteSource& in, Format& format, uint32_t& dataSize, std::string&
     format.bytesPerSample = bitsPerSample == 4 ? 2 : static_cast<int16_t>(bitsPerSample / 8);
     in.Skip(formatSize - 16);
 
-    bool found = in.ReadExactly(b, 4);
-    if (found && std::memcmp(b, "fact", 4) == 0)
-        found = in.ReadExactly(b, 8) && in.ReadExactly(b, 4);
-    if (!found || std::memcmp(b, "data", 4) != 0 || !in.ReadExactly(b, 4)) {
-        text = dq + "data" + dq + " not found.";
-        return false;
+    // Chunks before the data ("fact", "LIST", ...) are skipped, padded to an even size.
+    while (in.ReadExactly(b, 8)) {
+        if (std::memcmp(b, "data", 4) == 0) {
+            dataSize = Get32(b + 4);
+            return true;
+        }
+        const uint64_t chunkSize = Get32(b + 4);
+        if (!in.Skip(chunkSize + (chunkSize & 1)))
+            break;
     }
-    dataSize = Get32(b);
-    return true;
+    text = dq + "data" + dq + " not found.";
+    return false;
 }
 
 // Frames of 16-bit mono samples go straight into the buffer.

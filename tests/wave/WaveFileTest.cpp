@@ -182,6 +182,11 @@ TEST_F(WaveFileTest, AcceptsWhatTheWriterDoesNotWrite)
     const Accepted cases[] = {
         {"a fact chunk before the data", With([](WavBytes& w) { w.beforeData = "fact" + U32(4) + U32(123); }), 1, 2,
          {100, -200, 300, -400}},
+        {"a list chunk before the data", With([](WavBytes& w) { w.beforeData = "LIST" + U32(4) + "abcd"; }), 1, 2,
+         {100, -200, 300, -400}},
+        {"an odd-sized chunk and its pad byte before the data",
+         With([](WavBytes& w) { w.beforeData = "LIST" + U32(3) + "abc" + std::string(1, '\0') + "fact" + U32(4) + U32(9); }),
+         1, 2, {100, -200, 300, -400}},
         {"a format chunk of 18 bytes", With([](WavBytes& w) {
              w.formatSize = 18;
              w.formatExtra = U16(0);
@@ -242,8 +247,8 @@ TEST_F(WaveFileTest, RefusesMalformedFilesWithTheirReason)
         {"sample frequency 0", With([](WavBytes& w) { w.freq = 0; }).Build(), "The sample frequency must be above 0."},
         {"a negative sample frequency", With([](WavBytes& w) { w.freq = 0x80000000u; }).Build(),
          "The sample frequency must be above 0."},
-        {"a list chunk before the data", With([](WavBytes& w) { w.beforeData = "LIST" + U32(4) + "abcd"; }).Build(),
-         dq + "data" + dq + " not found."},
+        {"a chunk before the data that runs past the end",
+         With([](WavBytes& w) { w.beforeData = "LIST" + U32(400) + "abcd"; }).Build(), dq + "data" + dq + " not found."},
         {"no data chunk", With([](WavBytes&) {}).Build().substr(0, 36), dq + "data" + dq + " not found."},
         {"a format size past the end", With([](WavBytes& w) { w.formatSize = 0x7FFFFFFF; }).Build(),
          dq + "data" + dq + " not found."},
