@@ -1,4 +1,5 @@
 // The format change behind File Properties.
+#include "platform/Assertions.h"
 #include "platform/SampleConvert.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
@@ -20,6 +21,10 @@ SoundPtr WithBytesPerSample(const Sound& sound, int16_t bytes)
 void TUnitWave::ChangeFileProps(const TWaveFileProps& from, const TWaveFileProps& to)
 {
     BeginCommand();
+    bool validFormat = to.SampleFreq > 0 && (to.MonoStereo == 1 || to.MonoStereo == 2) &&
+                       (to.BytesPSample == 1 || to.BytesPSample == 2);
+    if (!QB_CHECK(validFormat))
+        return;
     SoundPtr current = TheSound;
     bool soundChanged = false;
 

@@ -38,6 +38,13 @@ TEST(ChangeFileProps, ChannelsChangeTheIconAndTheSound)
     EXPECT_EQ(u.GetSampleFreq(), 22050u);
     EXPECT_EQ(f.window.icon, 2);
     EXPECT_EQ(f.window.soundChanged, 2);
+
+    // A format no sound can have is reported and changes nothing.
+    std::shared_ptr<Sound> before = u.GetSound();
+    u.ChangeFileProps(TWaveFileProps(2, 22050, 1), TWaveFileProps(2, 0, 1));
+    u.ChangeFileProps(TWaveFileProps(2, 22050, 1), TWaveFileProps(2, 22050, 3));
+    EXPECT_EQ(u.GetSound(), before);
+    EXPECT_EQ(f.messages.Count(), 2u);
 }
 
 TEST(WaveStatus, PanelTexts)
