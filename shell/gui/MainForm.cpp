@@ -739,10 +739,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && QApplication::activeWindow() == this &&
-        watched->isWidgetType()) {
+        !QApplication::activePopupWidget() && watched->isWidgetType()) {
         // Our own table decides: the active kind's action wins, and no menu
         // mnemonic or widget shortcut takes a key an action holds. Keys typed
-        // into a dialog never reach it (its window is the active one then).
+        // into a dialog never reach it (its window is the active one then),
+        // nor do the keys of an open menu.
         auto* key = static_cast<QKeyEvent*>(event);
         if (type == QEvent::ShortcutOverride) {
             const TShortcut shortcut = ShortcutOf(*key);

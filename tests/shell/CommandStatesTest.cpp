@@ -1,5 +1,8 @@
 #include "shell/CommandStates.h"
 #include "shell/DocumentKind.h"
+#include "shell/WaveCommandState.h"
+#include "wave/document/UnitWave.h"
+#include "wave/document/WaveFileProps.h"
 
 #include <gtest/gtest.h>
 
@@ -216,4 +219,23 @@ TEST(CommandStates, OtherKindsOfferTheirDuplicateAndRules)
     EXPECT_FALSE(states[A::MusicStaccato].enabled);
     EXPECT_FALSE(states[A::FileRecord].enabled);
     EXPECT_TRUE(states[A::FilePlay].enabled);
+}
+
+TEST(CommandStates, ANewEmptyWaveDocument)
+{
+    TUnitWave unit(TWaveFileProps(1, 22050, 2), "Wave 1", "");
+    TCommandSnapshot snap;
+    snap.kind = documentKindWave;
+    snap.playerUsable = true;
+    snap.wave = WaveCommandStateOf(unit);
+    EXPECT_EQ(snap.wave.values, 0);
+    EXPECT_EQ(snap.wave.channels, 1);
+    EXPECT_FALSE(snap.wave.hasContent);
+    EXPECT_FALSE(snap.wave.isChanged); // an empty wave asks no save question
+    EXPECT_FALSE(snap.wave.hasFileName);
+    TCommandStates states = After(snap);
+    EXPECT_TRUE(states[A::FileRecord].enabled);
+    EXPECT_FALSE(states[A::FilePlay].enabled);
+    EXPECT_FALSE(states[A::FileSave].enabled);
+    EXPECT_FALSE(states[A::SplitV].enabled);
 }

@@ -257,6 +257,19 @@ TEST_F(MainFormTest, TypingIntoADialogFiresNoShortcut)
     EXPECT_EQ(ran[A::EditNameAction], 1);
 }
 
+TEST_F(MainFormTest, AnOpenMenuKeepsItsKeys)
+{
+    Watch({A::Volume});
+    Open(documentKindWave, "Wave 1");
+    QMenu* effects = form.Menu("MenuEffects");
+    effects->popup(form.mapToGlobal(QPoint(10, 10)));
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activePopupWidget(), effects);
+    QTest::keyClick(effects, Qt::Key_V);
+    EXPECT_EQ(ran[A::Volume], 0);
+    effects->close();
+}
+
 TEST_F(MainFormTest, MenusFollowTheKindAndRebuildOnlyOnChange)
 {
     Open(documentKindWave, "Wave 1");
