@@ -240,6 +240,8 @@ void UpdateCommonActions(TCommandStates& s, const TCommandSnapshot& snap)
     s[A::FileStop].enabled = snap.playerUsable && running;
     s[A::FilePause].enabled = snap.playerUsable && (!s[A::FileRecord].checked || snap.pendingRecord);
     Enable(s, {A::Undo, A::DeleteUndo}, snap.undoUsable);
+    // The standard close-window action closes the active document window only.
+    s[A::FileClose].enabled = snap.kind != 0;
     s[A::EditNameAction].checked = snap.dialogVisible[3];
     Enable(s, {A::ProjectClose, A::ProjectSave, A::ProjectExport}, snap.projectOpen);
     Enable(s,

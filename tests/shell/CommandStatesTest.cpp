@@ -44,7 +44,7 @@ TEST(CommandStates, FirstUpdateWithoutWindowHidesEveryKindMenu)
             EXPECT_FALSE(states.Shown(part)) << i;
         }
     }
-    for (ActionId id : {A::FileRecord, A::FileSave, A::FileSaveAs, A::FileProperties, A::DuplicateWave,
+    for (ActionId id : {A::FileRecord, A::FileSave, A::FileSaveAs, A::FileProperties, A::DuplicateWave, A::FileClose,
                         A::DuplicatePlay, A::Volume, A::EditPaste, A::SntRunCrWnd, A::ProjectClose})
         EXPECT_FALSE(states[id].enabled) << ActionInfo(id).name;
     EXPECT_FALSE(states[A::DuplicateMuz].visible);
@@ -63,7 +63,8 @@ TEST(CommandStates, EmptyWaveRecordsButDoesNotPlay)
     EXPECT_FALSE(states[A::EditPaste].enabled);
     for (ActionId id : {A::EditDelete, A::EditCopy, A::Reverse, A::FilterLow, A::Volume, A::Balance})
         EXPECT_FALSE(states[id].enabled) << ActionInfo(id).name;
-    for (ActionId id : {A::MakeSilence, A::MakeSinus, A::MakeMFreq, A::ViewWave, A::ViewVold, A::DuplicateWave})
+    for (ActionId id : {A::MakeSilence, A::MakeSinus, A::MakeMFreq, A::ViewWave, A::ViewVold, A::DuplicateWave,
+                        A::FileClose})
         EXPECT_TRUE(states[id].enabled) << ActionInfo(id).name;
 
     TCommandSnapshot withClipboard = WaveSnapshot(0);
