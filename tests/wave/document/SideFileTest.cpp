@@ -386,3 +386,29 @@ TEST_F(SideFileTest, SaveChainWritesWhatChanged)
     EXPECT_FALSE(unit.SaveChanged(blocked));
     EXPECT_FALSE(std::filesystem::exists(SideFileName(blocked)));
 }
+
+TEST_F(SideFileTest, LongDrawingsAndOversizedDiagrams)
+{
+    std::string points = Point("0");
+    const int count = 20000;
+    for (int i = 1; i < count; ++i)
+        points += Point(std::to_string(double(i) / count));
+    points += Point("1");
+    TUnitWave unit(RampSound(100), "Wave 1", "");
+    std::shared_ptr<Sound> sound = unit.GetSound();
+    std::string error;
+    ASSERT_EQ(unit.LoadShadowBytes(SideFile(Points(points)), error, false, sound), 1) << error;
+    EXPECT_EQ(unit.GetDrawNodeCount(), count + 1);
+
+    // A volume diagram too large for memory is refused where its resolution stands.
+    std::string file = SideFile("<ValueDraw><Cursor><WavePos>0</WavePos></Cursor></ValueDraw>");
+    size_t resolution = file.find("<YResolution>50</YResolution>");
+    ASSERT_NE(resolution, std::string::npos);
+    file.replace(resolution, std::string("<YResolution>50</YResolution>").size(),
+                 "<YResolution>1000000</YResolution>");
+    TUnitWave other(RampSound(100), "Wave 2", "");
+    sound = other.GetSound();
+    EXPECT_EQ(other.LoadShadowBytes(file, error, false, sound), 2);
+    EXPECT_EQ(error, "In YResolution: A volume diagram of 500 x 1000000 cells is too large; at most 16777216 cells "
+                     "are allowed. At line 30, column 18.");
+}
