@@ -78,7 +78,9 @@ RefPtr<Wave> PeriodEchoes(StopFlag* stop, const Wave& source, double time, const
                 }
                 double v;
                 if constexpr (VolumeEnvelope) {
-                    v = std::pow(volumeEnv.at(qVolume) * EngineOneBy32767, i);
+                    // pow(x, 1) is x exactly; the first echo needs no call.
+                    const double factor = volumeEnv.at(qVolume) * EngineOneBy32767;
+                    v = i == 1 ? factor : std::pow(factor, i);
                     qVolume += volumeStep;
                 } else {
                     v = runningVolume;
@@ -153,7 +155,7 @@ RefPtr<Wave> EnvelopeTimeDifference(StopFlag* stop, const Wave& source, const Wa
     const int16_t* in = source.getData();
     const double m = sampleFreq * SecondsPerPathStep;
     const int64_t M = std::max<int64_t>(WholePart(m + 1), 0);
-    const double sign = side == 0 ? 1 : -1;
+    const double sign = side == 1 ? -1 : 1;
     RefPtr<Wave> result = NewWaveOfSize(stop, values + 2 * M);
     if (!result)
         return result;

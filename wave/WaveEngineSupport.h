@@ -36,7 +36,7 @@ public:
             return samples[0];
         if (q >= last)
             return samples[last];
-        return ReadInterpolated(samples, last, q);
+        return Interpolate(q);
     }
 
     // The growth per sample that stretches the envelope over steps + 1 samples;
@@ -44,16 +44,32 @@ public:
     double stepOver(double steps) const { return steps > 0 ? (getValues() - 1) / steps : 0.0; }
 
 private:
+    // 0 < q < last: both neighbours exist.
+    double Interpolate(double q) const
+    {
+        const int32_t i = static_cast<int32_t>(q);
+        const double f = q - i;
+        if (f == 0)
+            return samples[i];
+        return (1 - f) * samples[i] + f * samples[i + 1];
+    }
+
     const int16_t* samples;
     int32_t last;
 };
 
 // samples[begin..end) read at p with linear interpolation, 0 outside begin..end-1.
+// Range bounds are never negative, so p truncates to its floor; a fraction
+// above 0 means p < end - 1, so the right neighbour lies in the range too.
 inline double ReadRangeAt(const int16_t* samples, int32_t begin, int32_t end, double p)
 {
     if (!(p >= begin && p <= end - 1))
         return 0;
-    return ReadInterpolated(samples, end - 1, p);
+    const int32_t i = static_cast<int32_t>(p);
+    const double f = p - i;
+    if (f == 0)
+        return samples[i];
+    return (1 - f) * samples[i] + f * samples[i + 1];
 }
 
 // NewWave for a size computed in 64 bits: a size no Wave can hold is reported

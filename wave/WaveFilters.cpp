@@ -37,12 +37,15 @@ RefPtr<Wave> OnePolePasses(StopFlag* stop, const Wave& source, int32_t begin, in
     const int16_t* input = firstInput;
     double y = 0;
     auto pass = [&](int16_t* out, int32_t from, int32_t to) {
+        // The state lives in a register through the chunk.
+        double state = y;
         for (int32_t k = from; k < to; ++k) {
             const double a = feedback(k);
             const double x = input[k];
-            y = (1 - a) * x + a * y;
-            out[k] = ToSample(High ? x - y : y);
+            state = (1 - a) * x + a * state;
+            out[k] = ToSample(High ? x - state : state);
         }
+        y = state;
     };
     if (countCmd < 1) {
         // No pass asked for: the range stays as it is.
@@ -128,9 +131,12 @@ template <int SubSteps, bool Notch, class Parameters>
 RefPtr<Wave> Resonate(StopFlag* stop, const Wave& source, int32_t begin, int32_t end, Parameters& oscillator)
 {
     const int16_t* in = source.getData() + begin;
-    double v = 0;
-    double s = 0;
+    double velocity = 0;
+    double position = 0;
     return ReplaceRange(stop, source, begin, end, end - begin, [&](int16_t* out, int32_t from, int32_t to) {
+        // The state lives in registers through the chunk.
+        double v = velocity;
+        double s = position;
         for (int32_t j = from; j < to; ++j) {
             const Oscillator o = oscillator(j);
             const double x = in[j];
@@ -142,6 +148,8 @@ RefPtr<Wave> Resonate(StopFlag* stop, const Wave& source, int32_t begin, int32_t
             }
             out[j] = ToSample(Notch ? x - s : s);
         }
+        velocity = v;
+        position = s;
     });
 }
 

@@ -76,6 +76,15 @@ private:
     double q = 0;
 };
 
+// A position wrapped into the range. Positions no sound can reach (a speed of
+// 1e300, say) start over at the range's beginning instead of overflowing.
+double Wrap(double x, int32_t begin, int32_t end)
+{
+    if (!(std::fabs(x) < 1e15))
+        return begin;
+    return WrapIntoWindow(x, begin, end);
+}
+
 // The source read anywhere in the Wave, silence below 0 and above the last sample.
 struct SourceReader {
     const int16_t* samples;
@@ -115,12 +124,12 @@ RefPtr<Wave> StretchBlocks(StopFlag* stop, const Wave& source, const Stretch& st
         return [=, rate = ReadRate(st, n), starts = BlockStarts(st, base, n, blockValues, 1.0), x = base,
                 k = int32_t(0)](int16_t* out, int32_t from, int32_t to) mutable {
             for (int32_t j = from; j < to; ++j) {
-                out[j] = ToSample(read(SpeedEnvelope ? WrapIntoWindow(x, b0, e0) : x));
+                out[j] = ToSample(read(SpeedEnvelope ? Wrap(x, b0, e0) : x));
                 x = x + rate.current();
                 rate.advance();
                 if (++k == blockValues) {
                     const int32_t index = j + 1;
-                    x = SpeedEnvelope ? starts.next() : WrapIntoWindow(base + index * st.speed, b0, e0);
+                    x = SpeedEnvelope ? starts.next() : Wrap(base + index * st.speed, b0, e0);
                     k = 0;
                 }
             }
@@ -144,8 +153,8 @@ RefPtr<Wave> StretchCrossfade(StopFlag* stop, const Wave& source, const Stretch&
                 k = int32_t(0)](int16_t* out, int32_t from, int32_t to) mutable {
             for (int32_t j = from; j < to; ++j) {
                 const double w = std::fabs(double(k) / blockValues * 2 - 1);
-                const double a = read(SpeedEnvelope ? WrapIntoWindow(xA, b0, e0) : xA);
-                const double b = read(SpeedEnvelope ? WrapIntoWindow(xB, b0, e0) : xB);
+                const double a = read(SpeedEnvelope ? Wrap(xA, b0, e0) : xA);
+                const double b = read(SpeedEnvelope ? Wrap(xB, b0, e0) : xB);
                 const int16_t first = ToSample(a * w);
                 out[j] = ToSample(b * (1 - w) + first);
                 const double f = rate.current();
@@ -166,9 +175,9 @@ RefPtr<Wave> StretchCrossfade(StopFlag* stop, const Wave& source, const Stretch&
                     // middle lies where the tempo says the output should be.
                     auto restart = [&] {
                         const double latest = rate.current();
-                        return WrapIntoWindow((1 - latest) * 0.5 * blockValues + index * st.speed + b0 +
-                                                  (e0 - b0) * st.startPos,
-                                              b0, e0);
+                        return Wrap((1 - latest) * 0.5 * blockValues + index * st.speed + b0 +
+                                        (e0 - b0) * st.startPos,
+                                    b0, e0);
                     };
                     if (k == half)
                         xA = restart();

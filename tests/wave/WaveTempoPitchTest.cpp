@@ -227,6 +227,18 @@ TEST_F(WaveTempoPitchTest, DegenerateBlocksRangesAndLengthsAreHandled)
     EXPECT_EQ(Samples(wave->timeStretchSpeedFreq(&stop, 1, speeds.get(), 0, 0.5, 1, nullptr, 4, begin, end)),
               Samples16({1, 2, 4}));
     EXPECT_EQ(end, 2);
+    // Block starts beyond any sound start over at the range's beginning.
+    for (double speed : {1e300, -1e300}) {
+        begin = 0;
+        end = -1;
+        EXPECT_EQ(Samples(wave->timeStretchRange(&stop, speed, 0, 2, 1, 1, begin, end)),
+                  Samples16({1, 1, 1, 1, 1, 1, 1, 1}));
+        begin = 0;
+        end = -1;
+        EXPECT_EQ(Samples(wave->timeStretchSpeedEnvelopeCrossfade(&stop, speed, speeds.get(), 0, 2, 1, 2, begin, end))
+                      .size(),
+                  8u);
+    }
     EXPECT_EQ(stop, 0);
 }
 
