@@ -56,6 +56,10 @@ public:
     virtual void FillCommandState(TCommandSnapshot& snapshot) const;
     // Writes the status bar of this kind.
     virtual void ShowStatus() {}
+    // A wave window that shows the waveform with the wave of that name drawn as
+    // its envelope; other windows draw no envelope.
+    virtual bool DrawsEnvelopeOf(const std::string& /*waveName*/) const { return false; }
+    virtual void RepaintViews() {}
 
     // The window became the active document window: the activation notice of its kind.
     virtual void EvFormOnActivate();

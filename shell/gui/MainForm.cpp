@@ -1,5 +1,6 @@
 #include "shell/gui/MainForm.h"
 
+#include "platform/Assertions.h"
 #include "platform/HelpService.h"
 #include "platform/MessageService.h"
 #include "shell/ActionCatalogue.h"
@@ -524,6 +525,40 @@ std::string TMainForm::NewUnitName(const std::string& prefix, const std::string&
 std::string TMainForm::FreeUnitName(const std::string& wished) const
 {
     return Registry().FreeUnitName(wished);
+}
+
+// ---------------------------------------------------------------- change notices
+
+void TMainForm::RefreshEnvelopeUsers(TMDIChildQuarbel* window)
+{
+    if (!QB_CHECK(window != nullptr) || !QB_CHECK(window->GetFileUnit() != nullptr))
+        return;
+    RefreshEnvelopeUsersByName(window->GetUnitName());
+}
+
+void TMainForm::RefreshEnvelopeUsersByName(const std::string& waveName)
+{
+    if (waveName.empty())
+        return;
+    // The window itself is not skipped: it may draw its own wave as envelope.
+    for (TRegisteredWindow* each : Registry().Walk()) {
+        auto* window = dynamic_cast<TMDIChildQuarbel*>(each);
+        if (window && window->GetKind() == documentKindWave && window->DrawsEnvelopeOf(waveName))
+            window->RepaintViews();
+    }
+}
+
+void TMainForm::WaveSelectionChanged(TMDIChildQuarbel* window)
+{
+    TheModelessDialogs->WaveSelectionChanged(window);
+    if (window)
+        RefreshEnvelopeUsers(window);
+}
+
+void TMainForm::WaveZoomChanged(TMDIChildQuarbel* window, int pane)
+{
+    if (window && window == ActiveChildOfKind(documentKindWave))
+        TheModelessDialogs->WaveZoomChanged(window, pane);
 }
 
 // ---------------------------------------------------------------- activation notices

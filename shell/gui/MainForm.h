@@ -81,6 +81,14 @@ public:
     std::string NewUnitName(const std::string& prefix, const std::string& suffix) const;
     std::string FreeUnitName(const std::string& wished) const;
 
+    // ---- change notices ----
+    // Repaints the wave windows that draw the window's wave as their envelope.
+    void RefreshEnvelopeUsers(TMDIChildQuarbel* window);
+    void RefreshEnvelopeUsersByName(const std::string& waveName);
+    void WaveSelectionChanged(TMDIChildQuarbel* window);
+    // Passed on only for the active wave window.
+    void WaveZoomChanged(TMDIChildQuarbel* window, int pane);
+
     // ---- activation notices ----
     void WindowActivated(TMDIChildQuarbel* window); // the notice of the window's kind
     void WaveWindowActivated(TMDIChildQuarbel* window);

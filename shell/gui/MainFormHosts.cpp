@@ -125,6 +125,5 @@ TUnitWave* TMainFormHosts::ActiveWaveUnit()
 
 void TMainFormHosts::WaveSelectionChanged(WaveWindowAccess* window)
 {
-    form.ModelessDialogs().WaveSelectionChanged(dynamic_cast<TMDIChildQuarbel*>(window));
-    // The envelope users of the wave repaint with the wave window.
+    form.WaveSelectionChanged(dynamic_cast<TMDIChildQuarbel*>(window));
 }

@@ -449,3 +449,23 @@ TEST_F(MainFormTest, TheCoreReachesTheMainWindow)
     form.UpdateActions();
     EXPECT_FALSE(form.Action(A::Undo)->isEnabled());
 }
+
+TEST_F(MainFormTest, EnvelopeUsersRepaintWithTheirWave)
+{
+    TStandInWindow* source = Open(documentKindWave, "Wave 1");
+    TStandInWindow* user = Open(documentKindWave, "Wave 2");
+    TStandInWindow* closing = Open(documentKindWave, "Wave 3");
+    user->envelopeOf = "Wave 1";
+    closing->envelopeOf = "Wave 1";
+    closing->close();
+    form.RefreshEnvelopeUsers(source);
+    EXPECT_EQ(user->repaints, 1);
+    EXPECT_EQ(source->repaints, 0);
+    form.RefreshEnvelopeUsersByName("");
+    EXPECT_EQ(user->repaints, 1);
+
+    // A broken call reports and returns.
+    form.RefreshEnvelopeUsers(nullptr);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Assertion failed");
+}

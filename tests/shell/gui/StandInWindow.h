@@ -42,7 +42,12 @@ public:
         return saveSucceeds;
     }
 
+    bool DrawsEnvelopeOf(const std::string& waveName) const override { return envelopeOf == waveName; }
+    void RepaintViews() override { ++repaints; }
+
     TWaveCommandState wave;
+    std::string envelopeOf;
+    int repaints = 0;
     bool needsSaving = false;
     bool saveSucceeds = false;
     int saves = 0;
