@@ -161,13 +161,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
+    updateTimer->stop();
+    // No snapshot may outlive its document; then the document windows go while
+    // everything they may call on their way out still stands.
+    DeleteUndo();
+    delete mdiArea;
+    mdiArea = nullptr;
     hosts.reset();
     DeleteSinusTable();
     TheModelessDialogs.reset();
-    DeleteUndo();
-    // The document windows go before the rest of the program's state.
-    delete mdiArea;
-    mdiArea = nullptr;
     ClipBoardSound.reset();
     TheAudioPlayer.reset();
 }
