@@ -41,3 +41,18 @@ std::string TShortcut::Text() const
         text += "Alt+";
     return text + key;
 }
+
+TShortcut TShortcut::UnshiftedAlternative() const
+{
+    static constexpr const char* pairs[][2] = {
+        {">", "."}, {"<", ","}, {"?", "/"}, {":", ";"}, {"\"", "'"}, {"!", "1"}, {"@", "2"}, {"#", "3"},
+        {"$", "4"}, {"%", "5"}, {"^", "6"}, {"&", "7"}, {"*", "8"}, {"(", "9"}, {")", "0"}, {"_", "-"},
+        {"+", "="}, {"{", "["}, {"}", "]"}, {"|", "\\"}, {"~", "`"},
+    };
+    if (!(modifiers & ModShift))
+        return {};
+    for (const auto& pair : pairs)
+        if (key == pair[0])
+            return TShortcut{modifiers, pair[1]};
+    return {};
+}

@@ -19,4 +19,8 @@ struct TShortcut {
     static TShortcut Parse(std::string_view text);
     // The text in the order Ctrl, Shift, Alt ("Ctrl+Shift+Del").
     std::string Text() const;
+    // Keyboards report Shift with the symbol it makes (">" for Shift and the
+    // period); the same key named by its unshifted symbol on a US layout, or
+    // an empty shortcut when there is none.
+    TShortcut UnshiftedAlternative() const;
 };

@@ -745,15 +745,24 @@ void TMainForm::ApplyShortcutTexts()
         proxy.item->setText(withKey(proxy.caption, shortcuts.Get(proxy.action)));
 }
 
-bool TMainForm::DispatchKey(const QKeyEvent& event)
+ActionId TMainForm::FindKeyAction(const QKeyEvent& event)
 {
     const TShortcut key = ShortcutOf(event);
     if (key.IsEmpty())
-        return false;
+        return A::Count;
     UpdateActions();
     const TMDIChildQuarbel* child = ActiveChild();
-    const ActionId id = shortcuts.Find(key, child ? child->GetKind() : 0,
-                                       [this](ActionId each) { return Action(each)->isEnabled(); });
+    const unsigned char kind = child ? child->GetKind() : 0;
+    auto enabled = [this](ActionId each) { return Action(each)->isEnabled(); };
+    ActionId id = shortcuts.Find(key, kind, enabled);
+    if (id == A::Count)
+        id = shortcuts.Find(key.UnshiftedAlternative(), kind, enabled);
+    return id;
+}
+
+bool TMainForm::DispatchKey(const QKeyEvent& event)
+{
+    const ActionId id = FindKeyAction(event);
     if (id == A::Count)
         return false;
     Execute(id);
@@ -783,12 +792,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
         // nor do the keys of an open menu.
         auto* key = static_cast<QKeyEvent*>(event);
         if (type == QEvent::ShortcutOverride) {
-            const TShortcut shortcut = ShortcutOf(*key);
-            const TMDIChildQuarbel* child = ActiveChild();
-            UpdateActions();
-            if (!shortcut.IsEmpty() &&
-                shortcuts.Find(shortcut, child ? child->GetKind() : 0,
-                               [this](ActionId each) { return Action(each)->isEnabled(); }) != A::Count) {
+            if (FindKeyAction(*key) != A::Count) {
                 key->accept();
                 return true;
             }

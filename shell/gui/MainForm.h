@@ -125,6 +125,7 @@ public:
     TShortcutTable& ShortCuts() { return shortcuts; }
     // Runs the action that holds the key in the active kind; false when none does.
     bool DispatchKey(const QKeyEvent& event);
+    ActionId FindKeyAction(const QKeyEvent& event);
     QMenu* Menu(const char* name) const;
     QToolBar* ToolBar(const char* name) const;
 

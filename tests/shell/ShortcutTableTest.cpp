@@ -38,6 +38,9 @@ TEST(Shortcut, ParsesAndWritesKeyTexts)
     EXPECT_EQ(TShortcut::Parse("Ctrl+v").Text(), "Ctrl+V");
     EXPECT_EQ(TShortcut::Parse("Shift+.").Text(), "Shift+.");
     EXPECT_TRUE(TShortcut::Parse("").IsEmpty());
+    EXPECT_EQ((TShortcut{TShortcut::ModShift, ">"}).UnshiftedAlternative().Text(), "Shift+.");
+    EXPECT_TRUE((TShortcut{0, ">"}).UnshiftedAlternative().IsEmpty());
+    EXPECT_TRUE((TShortcut{TShortcut::ModShift, "V"}).UnshiftedAlternative().IsEmpty());
 }
 
 TEST(ShortcutTable, OneKeyMeansOneActionPerWindowKind)

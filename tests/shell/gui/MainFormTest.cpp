@@ -223,6 +223,18 @@ TEST_F(MainFormTest, KeysMeanTheActionsOfTheActiveKind)
     // The form goes with the snapshot still held: nothing outlives its document.
 }
 
+TEST_F(MainFormTest, ShiftedSymbolsFindTheirKey)
+{
+    Watch({A::MusicPointAdd, A::MusicPointDelete});
+    TStandInWindow* music = Open(documentKindMusic, "Music 1");
+    music->music.canPointAdd = true;
+    music->music.canPointDelete = true;
+    Press(Qt::Key_Period);
+    Press(Qt::Key_Greater, Qt::ShiftModifier);
+    EXPECT_EQ(ran[A::MusicPointAdd], 1);
+    EXPECT_EQ(ran[A::MusicPointDelete], 1);
+}
+
 TEST_F(MainFormTest, NoKindKeysBeforeTheFirstActivation)
 {
     Watch({A::DuplicateWave, A::DuplicateMuz, A::DuplicateFact, A::FilePlay});

@@ -34,7 +34,11 @@ public:
     TUnitWave* UnitWave() const { return dynamic_cast<TUnitWave*>(unit.get()); }
     TFileUnit& Unit() const { return *unit; }
 
-    void FillCommandState(TCommandSnapshot& snapshot) const override { snapshot.wave = wave; }
+    void FillCommandState(TCommandSnapshot& snapshot) const override
+    {
+        snapshot.wave = wave;
+        snapshot.music = music;
+    }
     bool NeedsSaving() const override { return needsSaving; }
     bool SaveDocument() override
     {
@@ -46,6 +50,7 @@ public:
     void RepaintViews() override { ++repaints; }
 
     TWaveCommandState wave;
+    TMusicCommandState music;
     std::string envelopeOf;
     int repaints = 0;
     bool needsSaving = false;
