@@ -167,8 +167,11 @@ void TUnitWave::Length(const TLengthProps& props)
             Refuse("The length factor must be greater than 0.");
             return;
         }
+        double oldLength = DrawLength;
         DrawLength *= factor;
         MakeUserDrawnSound();
+        if (!lastCommandChanged)
+            DrawLength = oldLength; // the nodes still describe the old sound
         TellWindow();
         return;
     }

@@ -284,6 +284,14 @@ TEST(UnitWaveDecisions, DrawingModeClampsAndRefusesBadNodes)
     EXPECT_EQ(u.GetValues(), 501);
     EXPECT_EQ(f.window.soundChanged, 1);
 
+    // A rebuild that runs out of memory keeps the drawn length with its sound.
+    AllocationHook::FailNext();
+    u.Length(half);
+    AllocationHook::Reset();
+    EXPECT_DOUBLE_EQ(u.GetDrawLength(), 0.5);
+    EXPECT_EQ(u.GetValues(), 501);
+    f.messages.Clear();
+
     // Nodes out of order (as a side file may hold them) are refused, not followed off the list.
     std::shared_ptr<Sound> before = u.GetSound();
     u.GetDrawNodes()->Position = 0.75;
