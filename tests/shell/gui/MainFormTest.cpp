@@ -481,3 +481,12 @@ TEST_F(MainFormTest, EnvelopeUsersRepaintWithTheirWave)
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().caption, "Assertion failed");
 }
+
+TEST_F(MainFormTest, AMenuShowsFreshStates)
+{
+    TStandInWindow* wave = Open(documentKindWave, "Wave 1");
+    EXPECT_TRUE(form.Action(A::Reverse)->isEnabled());
+    wave->wave.values = 0;
+    emit form.Menu("MenuEffects")->aboutToShow();
+    EXPECT_FALSE(form.Action(A::Reverse)->isEnabled());
+}
