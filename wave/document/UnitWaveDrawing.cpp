@@ -9,6 +9,7 @@
 #include "wave/document/WaveWindowAccess.h"
 
 #include <algorithm>
+#include <vector>
 
 void TUnitWave::StartUserDraw(uint8_t drawKind)
 {
@@ -147,8 +148,17 @@ void TUnitWave::ChangeDrawNodes(const std::function<int64_t(int64_t)>& change)
 {
     if (!DrawNodes)
         return;
-    for (TDrawNode* node = DrawNodes.get(); node; node = node->GetNext())
+    std::vector<int16_t> oldValues;
+    for (TDrawNode* node = DrawNodes.get(); node; node = node->GetNext()) {
+        oldValues.push_back(node->Value);
         node->Value = static_cast<int16_t>(std::clamp<int64_t>(change(node->Value), -32768, 32767));
+    }
     MakeUserDrawnSound();
+    if (!lastCommandChanged) {
+        // The nodes still describe the old sound.
+        size_t i = 0;
+        for (TDrawNode* node = DrawNodes.get(); node; node = node->GetNext())
+            node->Value = oldValues[i++];
+    }
     TellWindow();
 }

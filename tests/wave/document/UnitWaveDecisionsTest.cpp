@@ -290,6 +290,10 @@ TEST(UnitWaveDecisions, DrawingModeClampsAndRefusesBadNodes)
     AllocationHook::Reset();
     EXPECT_DOUBLE_EQ(u.GetDrawLength(), 0.5);
     EXPECT_EQ(u.GetValues(), 501);
+    AllocationHook::FailNext();
+    u.MoveV(up);
+    AllocationHook::Reset();
+    EXPECT_EQ(u.GetDrawNodes()->GetNext()->Value, -32768);
     f.messages.Clear();
 
     // Nodes out of order (as a side file may hold them) are refused, not followed off the list.
