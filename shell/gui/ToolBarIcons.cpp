@@ -33,7 +33,7 @@ enum class Glyph {
     Window,    // window arrangement
 };
 
-struct TIconSpec {
+struct TIconDesign {
     Glyph glyph;
     QColor colour;
     const char* label;
@@ -44,9 +44,9 @@ const QColor Blue(40, 90, 200), Green(30, 140, 60), Red(200, 40, 40), Orange(220
 
 using A = ActionId;
 
-const std::map<ActionId, TIconSpec>& Specs()
+const std::map<ActionId, TIconDesign>& Designs()
 {
-    static const std::map<ActionId, TIconSpec> specs = {
+    static const std::map<ActionId, TIconDesign> designs = {
         {A::FileNewWave, {Glyph::NewPage, Blue, "W"}}, {A::FileOpenWave, {Glyph::Folder, Blue, "W"}},
         {A::FileNewMuz, {Glyph::NewPage, Green, "M"}}, {A::FileOpenMuz, {Glyph::Folder, Green, "M"}},
         {A::FileNewFactory, {Glyph::NewPage, Orange, "F"}}, {A::FileOpenFactory, {Glyph::Folder, Orange, "F"}},
@@ -132,7 +132,7 @@ const std::map<ActionId, TIconSpec>& Specs()
         {A::SntModeConn, {Glyph::Badge, Orange, "->"}}, {A::SntRunCrWnd, {Glyph::Badge, Orange, "Run"}},
         {A::SntShowHints, {Glyph::Badge, Orange, "?"}},
     };
-    return specs;
+    return designs;
 }
 
 void Label(QPainter& p, const QRectF& box, const QString& text, const QColor& colour)
@@ -215,11 +215,11 @@ void PaintNote(QPainter& p, const QString& length, bool rest)
     p.drawText(QRectF(12, 14, 12, 10), Qt::AlignRight | Qt::AlignBottom, length);
 }
 
-void Paint(QPainter& p, const TIconSpec& spec)
+void Paint(QPainter& p, const TIconDesign& design)
 {
-    const QString label = QString::fromUtf8(spec.label);
-    const QColor c = spec.colour;
-    switch (spec.glyph) {
+    const QString label = QString::fromUtf8(design.label);
+    const QColor c = design.colour;
+    switch (design.glyph) {
     case Glyph::Badge:
         p.setPen(QPen(c.darker(140), 1));
         p.setBrush(c.lighter(185));
@@ -281,7 +281,7 @@ void Paint(QPainter& p, const TIconSpec& spec)
         p.setPen(QPen(c.darker(150), 1));
         p.setBrush(c);
         p.drawPath(triangle);
-        if (spec.glyph == Glyph::PlayMax) {
+        if (design.glyph == Glyph::PlayMax) {
             p.setPen(QPen(Qt::red, 2));
             p.drawLine(QPointF(21, 3), QPointF(21, 21));
         }
@@ -310,7 +310,7 @@ void Paint(QPainter& p, const TIconSpec& spec)
         p.drawArc(QRectF(5, 6, 14, 12), 0, 200 * 16);
         p.drawLine(QPointF(5, 13), QPointF(2, 9));
         p.drawLine(QPointF(5, 13), QPointF(9, 10));
-        if (spec.glyph == Glyph::DeleteUndo) {
+        if (design.glyph == Glyph::DeleteUndo) {
             p.setPen(QPen(Red, 2.5));
             p.drawLine(QPointF(12, 13), QPointF(21, 22));
             p.drawLine(QPointF(21, 13), QPointF(12, 22));
@@ -330,7 +330,7 @@ void Paint(QPainter& p, const TIconSpec& spec)
     }
     case Glyph::Note:
     case Glyph::Rest:
-        PaintNote(p, label, spec.glyph == Glyph::Rest);
+        PaintNote(p, label, design.glyph == Glyph::Rest);
         break;
     case Glyph::Arrow:
         PaintArrow(p, c, label.isEmpty() ? 'R' : label[0].toLatin1());
@@ -364,13 +364,13 @@ QPixmap ToolBarBitmap(int image)
     for (const TActionInfo& info : ActionCatalogue()) {
         if (info.image != image)
             continue;
-        auto spec = Specs().find(info.id);
-        if (spec == Specs().end())
+        auto design = Designs().find(info.id);
+        if (design == Designs().end())
             break;
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        Paint(painter, spec->second);
+        Paint(painter, design->second);
         break;
     }
     return pixmap;
