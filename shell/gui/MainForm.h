@@ -166,6 +166,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // The kind toolbars follow the active window, not a context menu.
+    QMenu* createPopupMenu() override { return nullptr; }
 
 private:
     void CreateActions();
