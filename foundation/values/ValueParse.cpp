@@ -68,10 +68,18 @@ int ReadExponent(const std::string& text, size_t& pos)
     return negative ? -exponent : exponent;
 }
 
+// mantissa times 10 to the exponent. A power beyond the doubles is taken in
+// halves, so that it spoils no result that lies within them ("0.001e+310").
 double Scale(double mantissa, int exponent)
 {
     // 0 times a huge power is still 0, not NaN.
-    return mantissa == 0 ? 0.0 : mantissa * std::pow(10.0, exponent);
+    if (mantissa == 0)
+        return 0.0;
+    if (exponent > 300 || exponent < -300) {
+        const int half = exponent / 2;
+        return Scale(Scale(mantissa, half), exponent - half);
+    }
+    return exponent < 0 ? mantissa / std::pow(10.0, -exponent) : mantissa * std::pow(10.0, exponent);
 }
 
 struct UnitWord {
@@ -191,18 +199,23 @@ bool ParseNumber(const std::string& text, size_t& pos, double& number, std::stri
         value = whole / denominator;
     } else if (p < text.size() && (text[p] == '.' || text[p] == ',')) {
         ++p;
-        // Digits past what a double can hold change nothing; they are read and skipped.
+        // Significant digits past what a double can hold change nothing; they
+        // are read and skipped. Leading zeros only move the point.
         double fraction = 0;
         int fractionDigits = 0;
+        int significantDigits = 0;
         while (p < text.size() && IsDigit(text[p])) {
-            if (fractionDigits < 30) {
+            // Zeros beyond the reach of any exponent leave the value 0.
+            if (significantDigits < 30 && fractionDigits < 2000000) {
                 fraction = fraction * 10 + (text[p] - '0');
                 ++fractionDigits;
+                if (fraction != 0)
+                    ++significantDigits;
             }
             ++p;
         }
         const int exponent = ReadExponent(text, p);
-        value = Scale(whole + fraction / std::pow(10.0, fractionDigits), exponent);
+        value = Scale(whole, exponent) + Scale(fraction, exponent - fractionDigits);
     } else {
         const int exponent = ReadExponent(text, p);
         if (wholeDigits == 0) {

@@ -17,6 +17,9 @@ TEST(ParseNumber, NumbersFractionsAndExponents)
         {"2,5", 2.5, 3},       {".", 0, 1},          {"-.5", -0.5, 3},   {"+ 7", 7, 3},
         {"1.5e+3", 1500, 6},   {"1.5 E - 3", 0.0015, 9}, {"2e+2", 200, 4}, {"1.5e3", 1.5, 3},
         {"12 kHz", 12, 3},     {"0e+400", 0, 6},     {"1e-400", 0, 6},   {"007", 7, 3},
+        // Leading zeros of a fraction count however many there are; a power
+        // beyond the doubles still gives a result within them.
+        {"0.0000000000000000000000000000000001", 1e-34, 36}, {"0.001e+310", 1e307, 10},
     };
     for (const Case& c : cases) {
         size_t pos = 0;
