@@ -224,15 +224,11 @@ void TViewWave::resizeEvent(QResizeEvent*)
     LayoutScrollBar();
     if (Zoom.Zoomed)
         UpdateScrollBar();
-    // A window laid out before it is first shown has not been changed by the user.
-    if (Shown)
+    // Sizes given while the window is laid out before its first paint are not
+    // the user's doing: a freshly opened wave must not count as changed.
+    if (LastPaintFirst != -1)
         ViewWaveGroup->ZoomChanged(this);
     InvalidateView();
-}
-
-void TViewWave::showEvent(QShowEvent*)
-{
-    Shown = true;
 }
 
 // ---- keyboard ----

@@ -69,7 +69,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -95,7 +94,6 @@ private:
 
     TViewWaveGroup* ViewWaveGroup;
     bool RepaintPending = false;
-    bool Shown = false;
     TPaneZoom Zoom;
     TRandomSource Random;
     QScrollBar* ScrollBar;
