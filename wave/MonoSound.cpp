@@ -1,5 +1,6 @@
 #include "wave/MonoSound.h"
 
+#include "foundation/values/NumericHelpers.h"
 #include "platform/Assertions.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveLoops.h"
@@ -92,7 +93,7 @@ double MonoSound::GetEnvelopeValue(StopFlag*, double relPos, double atTop, doubl
     const int32_t n = wave->getValues();
     const double pos = (n - 1) * std::clamp(relPos, 0.0, 1.0);
     const double v = n > 0 ? ReadInterpolated(wave->getData(), n - 1, pos) : 0.0;
-    return atBottom + (v + 32768.0) * (atTop - atBottom) / 65535.0;
+    return LinearMap(v, -32768.0, 32767.0, atBottom, atTop);
 }
 
 RefPtr<Wave>& MonoSound::ChannelRef(int)

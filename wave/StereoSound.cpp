@@ -1,5 +1,6 @@
 #include "wave/StereoSound.h"
 
+#include "foundation/values/NumericHelpers.h"
 #include "platform/Assertions.h"
 #include "wave/WaveLoops.h"
 
@@ -105,7 +106,7 @@ double StereoSound::GetEnvelopeValue(StopFlag*, double relPos, double atTop, dou
     double right = 0;
     double mono = 0;
     GetValueAt((GetValues() - 1) * std::clamp(relPos, 0.0, 1.0), left, right, mono);
-    return atBottom + (mono + 32768.0) * (atTop - atBottom) / 65535.0;
+    return LinearMap(mono, -32768.0, 32767.0, atBottom, atTop);
 }
 
 RefPtr<Wave>& StereoSound::ChannelRef(int side)

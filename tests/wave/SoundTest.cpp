@@ -1,5 +1,6 @@
 #include "SoundTestSupport.h"
 
+#include "foundation/values/NumericHelpers.h"
 #include "platform/AllocationHook.h"
 #include "platform/Assertions.h"
 #include "platform/RecordingMessageService.h"
@@ -110,6 +111,10 @@ TEST_F(SoundTest, QueriesReadPeaksValuesAndEnvelopes)
     EXPECT_DOUBLE_EQ(curve->GetEnvelopeValue(&stop, 0, 10, 2), 2);
     EXPECT_DOUBLE_EQ(curve->GetEnvelopeValue(&stop, 1, 10, 2), 10);
     EXPECT_DOUBLE_EQ(Stereo({32767}, {-32768})->GetEnvelopeValue(&stop, 0.5, 10, 2), 6);
+    // Exactly the shared linear map: a value an ulp away can truncate differently.
+    const double mapped = LinearMap(-32735, -32768, 32767, 0, 100);
+    EXPECT_EQ(Mono({-32735})->GetEnvelopeValue(&stop, 0, 100, 0), mapped);
+    EXPECT_EQ(Stereo({-32735}, {-32735})->GetEnvelopeValue(&stop, 0, 100, 0), mapped);
 }
 
 TEST_F(SoundTest, ChangeSampleFreqKeepsTheDurationAndTruncatesTheRate)
