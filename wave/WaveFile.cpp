@@ -154,7 +154,9 @@ bool ReadHeader(ByteSource& in, Format& format, uint32_t& dataSize, std::string&
         return false;
     }
     const uint32_t formatSize = Get32(b);
-    if (!in.ReadExactly(b, 16)) {
+    // Each field is judged as soon as it is read, so a cut file is refused for
+    // the first field that is wrong.
+    if (!in.ReadExactly(b, 2)) {
         text = "chunk too small.";
         return false;
     }
@@ -162,9 +164,17 @@ bool ReadHeader(ByteSource& in, Format& format, uint32_t& dataSize, std::string&
         text = "A value must be 1.";
         return false;
     }
+    if (!in.ReadExactly(b + 2, 2)) {
+        text = "chunk too small.";
+        return false;
+    }
     format.channels = static_cast<int16_t>(Get16(b + 2));
     if (format.channels < 1 || format.channels > 2) {
         text = "MonoStereo must be 1 or 2.";
+        return false;
+    }
+    if (!in.ReadExactly(b + 4, 12)) {
+        text = "chunk too small.";
         return false;
     }
     format.sampleFreq = static_cast<int32_t>(Get32(b + 4));
