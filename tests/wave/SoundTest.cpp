@@ -290,6 +290,40 @@ TEST_F(SoundTest, BalanceMakesAStereoSoundOfTheSameFormat)
     EXPECT_EQ(placed->GetBytesPSample(), 1);
 }
 
+TEST_F(SoundTest, StereoMovesShareTheMarginsAndReturnTheRangeOfBothChannels)
+{
+    auto stereo = Stereo(Ramp(10, 1), Ramp(10, 2), 100);
+    int32_t b = 2, e = 8;
+    SoundPtr moved = stereo->MoveHorizontally(&stop, 0.1, -0.1, b, e);
+    ASSERT_TRUE(moved);
+    // Left 10 samples to the right, right 10 to the left: margins of 8 on both sides.
+    int32_t lb = 2, le = 8, rb = 2, re = 8;
+    RefPtr<Wave> left = stereo->GetWaveLeft()->moveHorizontally(&stop, 10, 8, 8, lb, le);
+    RefPtr<Wave> right = stereo->GetWaveRight()->moveHorizontally(&stop, -10, 8, 8, rb, re);
+    EXPECT_EQ(LeftOf(*moved), SamplesOf(left.get()));
+    EXPECT_EQ(RightOf(*moved), SamplesOf(right.get()));
+    EXPECT_EQ(b, rb); // the right channel's new begin ...
+    EXPECT_EQ(e, le); // ... to the left channel's new end
+    EXPECT_EQ(e, 26);
+
+    // Along an envelope each channel follows its own channel of the envelope.
+    auto envelope = Stereo({-32768, 0, 32767}, {32767, 0, -32768}, 100);
+    b = 2, e = 8;
+    moved = stereo->MoveHorizontallyEnvelope(&stop, 0.03, -0.05, *envelope, b, e);
+    ASSERT_TRUE(moved);
+    int32_t growLeft = 0, growRight = 0;
+    stereo->GetWaveLeft()->moveMargins(&stop, -5, 5, 2, 8, growLeft, growRight);
+    lb = 2, le = 8, rb = 2, re = 8;
+    left = stereo->GetWaveLeft()->moveHorizontallyEnvelope(&stop, 3, envelope->GetWaveLeft(), growLeft, growRight,
+                                                           lb, le);
+    right = stereo->GetWaveRight()->moveHorizontallyEnvelope(&stop, -5, envelope->GetWaveRight(), growLeft,
+                                                             growRight, rb, re);
+    EXPECT_EQ(LeftOf(*moved), SamplesOf(left.get()));
+    EXPECT_EQ(RightOf(*moved), SamplesOf(right.get()));
+    EXPECT_EQ(b, std::min(lb, rb));
+    EXPECT_EQ(e, std::max(le, re));
+}
+
 // A sound to be mixed in that sets the caller's flag when its right channel is
 // taken: the operation is stopped halfway through.
 class StoppingSound : public StereoSound {
