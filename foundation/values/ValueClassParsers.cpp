@@ -505,6 +505,9 @@ bool ParseWavePositionText(unitWavePosition& object, const std::string& text, st
         }
         if (position < 0) {
             position += length;
+            // A hair before the end must not round onto it.
+            if (position >= length)
+                position = std::nextafter(length, 0.0);
             countedFromEnd = true;
         }
     }

@@ -60,9 +60,10 @@ protected:
     {
         return ((last >= 31 ? 0xFFFFFFFFu : (1u << (last + 1)) - 1)) & ~((1u << first) - 1);
     }
-    // Whether a text of GetText can be read back by the parsers: not empty and
-    // not the star of a zero under a division (" * hz").
-    static bool IsReadable(const std::string& text) { return !text.empty() && text[0] != ' '; }
+    // Whether a text of GetText can be read back by the parsers: not empty, not
+    // the star of a zero under a division (" * hz") and not the stars of a
+    // conversion beyond the doubles ("*** khz").
+    static bool IsReadable(const std::string& text) { return !text.empty() && text[0] != ' ' && text[0] != '*'; }
     // Completes a parser's reason into the message of SetFromText.
     static bool Refuse(const std::string& label, const std::string& reason, std::string& error);
 

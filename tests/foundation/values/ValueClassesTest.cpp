@@ -158,6 +158,12 @@ TEST(ValueClasses, WavePositionCountedFromTheEnd)
     ASSERT_TRUE(p.SetFromText("-2 s", "Start", error));
     EXPECT_DOUBLE_EQ(p.GetPosition(), 0);
 
+    // A hair before the end is still before it.
+    ASSERT_TRUE(p.SetFromText("-1e-20 s", "Start", error));
+    EXPECT_LT(p.GetPosition(), 2.0);
+    EXPECT_TRUE(p.IsCountedFromEnd());
+    ASSERT_TRUE(p.SetFromText("-2 s", "Start", error));
+
     EXPECT_FALSE(p.SetFromText("2 s", "Start", error));
     EXPECT_EQ(error, "In Start: Position must be before the end of the wave");
     EXPECT_FALSE(p.SetFromText("-2.5 s", "Start", error));
@@ -237,6 +243,10 @@ TEST(ValueClasses, ValuesRoundTripThroughXml)
         ASSERT_TRUE(RoundTrip(*c.source, *c.target, error)) << c.text << ": " << error;
         EXPECT_EQ(c.target->GetText(), c.readBack);
     }
+    // A tiny value is written out in full, with dozens of zeros, and must not read back as 0.
+    unitFactor tiny(1e-40, EHNone), back(5, EHNone);
+    ASSERT_TRUE(RoundTrip(tiny, back, error)) << error;
+    EXPECT_NEAR(back.GetValue(), 1e-40, 1e-53);
 }
 
 TEST(ValueClasses, NoteNamesShowAndSaveInTheDefaultUnit)
@@ -337,6 +347,15 @@ TEST(ValueClasses, ZeroUnderADivisionIsWrittenInTheBaseUnit)
     }
     unitWavePosition position(0, EHHZ, 1.0);
     EXPECT_EQ(WrittenText(position), "0 s");
+
+    // A conversion beyond the doubles shows stars, which no parser reads either.
+    unitFysDist tiny(1e-307, EHKHZ);
+    EXPECT_EQ(tiny.GetText(), "*** khz");
+    unitFysDist back(5, EHM);
+    std::string error;
+    ASSERT_TRUE(RoundTrip(tiny, back, error)) << error;
+    EXPECT_DOUBLE_EQ(back.GetValue(), 1e-307);
+    EXPECT_EQ(back.GetUnitKind(), EHM);
 }
 
 TEST(ValueClasses, ReadXmlReportsPositionAndFieldName)
