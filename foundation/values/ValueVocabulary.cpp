@@ -41,7 +41,7 @@ const char* const ValueDomainXmlNames[ValueDomainCount] = {
     "NegOneInclPosOneIncl", "Mono", "Stereo",
 };
 
-const char* const UnitKindNames[UnitKindCount] = {
+const char* const UnitKindXmlNames[UnitKindCount] = {
     "EHNone", "EHPerc", "EHDB",   "EHPitch", "EHOctave", "EHS",     "EHMS",       "EHHZ",
     "EHKHZ",  "EHTime", "EHFreq", "EHValue", "EHAngle",  "EHWavePos", "EHNote",   "EHError",
     "EHM",    "EHDM",   "EHCM",   "EHMM",    "EHKM",     "EHMile",  "EHNautMile", "EHFeet",
@@ -108,7 +108,7 @@ uint32_t RegionOf(double x)
 
 } // namespace
 
-int FindUnitKindName(const std::string& text) { return FindName(UnitKindNames, UnitKindCount, text); }
+int FindUnitKindName(const std::string& text) { return FindName(UnitKindXmlNames, UnitKindCount, text); }
 int FindValueTypeXmlName(const std::string& text) { return FindName(ValueTypeXmlNames, ValueTypeCount, text); }
 int FindValueKindXmlName(const std::string& text) { return FindName(ValueDomTypeXmlNames, ValueDomTypeCount, text); }
 int FindValueDomainXmlName(const std::string& text) { return FindName(ValueDomainXmlNames, ValueDomainCount, text); }

@@ -106,7 +106,7 @@ extern const char* const ValueDomTypeNames[ValueDomTypeCount];
 extern const char* const ValueDomTypeXmlNames[ValueDomTypeCount];
 extern const char* const ValueDomainNames[ValueDomainCount];
 extern const char* const ValueDomainXmlNames[ValueDomainCount];
-extern const char* const UnitKindNames[UnitKindCount];
+extern const char* const UnitKindXmlNames[UnitKindCount];
 
 // Exact, case-sensitive look-ups; -1 when no name matches.
 int FindUnitKindName(const std::string& text);

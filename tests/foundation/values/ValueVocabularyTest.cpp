@@ -31,6 +31,8 @@ TEST(ValueVocabulary, NameLookupsAreExactAndCaseSensitive)
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.find(c.text), c.index) << c.text;
+    // The factory files write a unit kind by this table.
+    EXPECT_STREQ(UnitKindXmlNames[EHWavePos], "EHWavePos");
 }
 
 TEST(ValueVocabulary, DisplayNamesKeepTheirSpelling)
