@@ -30,12 +30,12 @@ const char* const ValueDomTypeXmlNames[ValueDomTypeCount] = {
     "AllComputable",  "AllValue",           "NoUnit",              "WavePos",
 };
 
-const char* const ValueDomainNames[ValueDomainCount] = {
+const char* const ValueDomainNames[ValueDomainCodeCount] = {
     "All Values", "Not Zero", "Negative", "Positive", "Negative Not Zero", "Positive Not Zero", "[0,1]",
     "<0,1>",      "[0,1>",    "Positive More Than 1", "[-1,1]", "Mono", "Stereo",
 };
 
-const char* const ValueDomainXmlNames[ValueDomainCount] = {
+const char* const ValueDomainXmlNames[ValueDomainCodeCount] = {
     "AllValues",       "NotZero",         "Negative",        "Positive",        "NegativeNotZero",
     "PositiveNotZero", "ZeroInclOneIncl", "ZeroExclOneExcl", "ZeroInclOneExcl", "OneMore",
     "NegOneInclPosOneIncl", "Mono", "Stereo",
@@ -58,7 +58,7 @@ int FindName(const char* const* names, int count, const std::string& text)
     return -1;
 }
 
-constexpr uint32_t domainMasks[ValueDomainCount] = {
+constexpr uint32_t domainMasks[ValueDomainCodeCount] = {
     0x1CF, 0x1C7, 0x1C8, 0x00F, 0x1C0, 0x007, 0x00B, 0x001, 0x009, 0x004, 0x0CB, 0x001, 0x002,
 };
 
@@ -111,12 +111,12 @@ uint32_t RegionOf(double x)
 int FindUnitKindName(const std::string& text) { return FindName(UnitKindXmlNames, UnitKindCount, text); }
 int FindValueTypeXmlName(const std::string& text) { return FindName(ValueTypeXmlNames, ValueTypeCount, text); }
 int FindValueKindXmlName(const std::string& text) { return FindName(ValueDomTypeXmlNames, ValueDomTypeCount, text); }
-int FindValueDomainXmlName(const std::string& text) { return FindName(ValueDomainXmlNames, ValueDomainCount, text); }
+int FindValueDomainXmlName(const std::string& text) { return FindName(ValueDomainXmlNames, ValueDomainCodeCount, text); }
 
 uint32_t GetValueDomainMask(ValueDomain domain)
 {
     const auto index = static_cast<unsigned>(domain);
-    return index < ValueDomainCount ? domainMasks[index] : 0;
+    return index < ValueDomainCodeCount ? domainMasks[index] : 0;
 }
 
 bool IsInValueDomain(double number, ValueDomain domain)

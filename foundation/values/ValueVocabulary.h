@@ -63,7 +63,8 @@ enum class ValueDomain : uint8_t {
     Mono = 11,
     Stereo = 12,
 };
-constexpr int ValueDomainCount = 13;
+// ValueDomainCount is the name of the factory's table of domains per value kind.
+constexpr int ValueDomainCodeCount = 13;
 
 enum UnitKind : uint8_t {
     EHNone = 0,
@@ -104,8 +105,8 @@ extern const char* const ValueTypeNames[ValueTypeCount];
 extern const char* const ValueTypeXmlNames[ValueTypeCount];
 extern const char* const ValueDomTypeNames[ValueDomTypeCount];
 extern const char* const ValueDomTypeXmlNames[ValueDomTypeCount];
-extern const char* const ValueDomainNames[ValueDomainCount];
-extern const char* const ValueDomainXmlNames[ValueDomainCount];
+extern const char* const ValueDomainNames[ValueDomainCodeCount];
+extern const char* const ValueDomainXmlNames[ValueDomainCodeCount];
 extern const char* const UnitKindXmlNames[UnitKindCount];
 
 // Exact, case-sensitive look-ups; -1 when no name matches.
