@@ -79,6 +79,11 @@ const std::vector<Case>& Cases()
              int32_t b = 0, e = -1;
              return w.periodEchoTimeEnvelope(s, 4410, Sweep(), 0.5, 1, b, e);
          }},
+        {"echo", "periodEchoTimeEnvelope/count4",
+         [](const Wave& w, StopFlag* s) {
+             int32_t b = 0, e = -1;
+             return w.periodEchoTimeEnvelope(s, 4410, Sweep(), 0.5, 4, b, e);
+         }},
         {"echo", "periodEchoVolumeEnvelope/count1",
          [](const Wave& w, StopFlag* s) {
              int32_t b = 0, e = -1;
@@ -93,6 +98,11 @@ const std::vector<Case>& Cases()
          [](const Wave& w, StopFlag* s) {
              int32_t b = 0, e = -1;
              return w.periodEchoEnvelopes(s, 4410, Sweep(), Half(), 1, b, e);
+         }},
+        {"echo", "periodEchoEnvelopes/count4",
+         [](const Wave& w, StopFlag* s) {
+             int32_t b = 0, e = -1;
+             return w.periodEchoEnvelopes(s, 4410, Sweep(), Half(), 4, b, e);
          }},
         // Balance of one channel.
         {"balance", "balance/volume",

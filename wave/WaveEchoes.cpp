@@ -60,36 +60,47 @@ RefPtr<Wave> PeriodEchoes(StopFlag* stop, const Wave& source, double time, const
     const int32_t first = static_cast<int32_t>(newBegin);
     const int32_t rangeBegin = begin;
     const int32_t rangeEnd = end;
-    double runningVolume = 1;
-    for (int32_t i = 1; i <= count; ++i) {
-        runningVolume *= volume;
-        const double shift = i * time;
-        double qTime = 0;
-        double qVolume = 0;
-        const bool whole = ForEachChunk(stop, n, [&](int32_t from, int32_t to) {
+    // Echoes read this Wave only, so a chunk can take its echoes one after the
+    // other before the next chunk starts: each sample still gets them in the
+    // order 1..count, and the envelopes are read once per sample, not per echo.
+    double qTime = 0;
+    double qVolume = 0;
+    if (count > 0) {
+        ForEachChunk(stop, n, [&](int32_t from, int32_t to) {
+            double e1[WaveChunk];
+            double e2[WaveChunk];
             for (int32_t k = from; k < to; ++k) {
-                const int32_t s = first + k;
-                double p;
                 if constexpr (TimeEnvelope) {
-                    p = s - shift * timeEnv.at(qTime) * EngineOneBy32767;
+                    e1[k - from] = timeEnv.at(qTime);
                     qTime += timeStep;
-                } else {
-                    p = s - shift;
                 }
-                double v;
                 if constexpr (VolumeEnvelope) {
-                    // pow(x, 1) is x exactly; the first echo needs no call.
-                    const double factor = volumeEnv.at(qVolume) * EngineOneBy32767;
-                    v = i == 1 ? factor : std::pow(factor, i);
+                    e2[k - from] = volumeEnv.at(qVolume) * EngineOneBy32767;
                     qVolume += volumeStep;
-                } else {
-                    v = runningVolume;
                 }
-                out[s] = ToSample(ReadRangeAt(in, rangeBegin, rangeEnd, p) * v + out[s]);
+            }
+            double runningVolume = 1;
+            for (int32_t i = 1; i <= count; ++i) {
+                runningVolume *= volume;
+                const double shift = i * time;
+                for (int32_t k = from; k < to; ++k) {
+                    const int32_t s = first + k;
+                    double p;
+                    if constexpr (TimeEnvelope)
+                        p = s - shift * e1[k - from] * EngineOneBy32767;
+                    else
+                        p = s - shift;
+                    double v;
+                    if constexpr (VolumeEnvelope) {
+                        // pow(x, 1) is x exactly; the first echo needs no call.
+                        v = i == 1 ? e2[k - from] : std::pow(e2[k - from], i);
+                    } else {
+                        v = runningVolume;
+                    }
+                    out[s] = ToSample(ReadRangeAt(in, rangeBegin, rangeEnd, p) * v + out[s]);
+                }
             }
         });
-        if (!whole)
-            break;
     }
     begin = static_cast<int32_t>(newBegin + growLeft);
     end = static_cast<int32_t>(newEnd + growLeft);

@@ -157,12 +157,11 @@ RefPtr<Wave> Wave::blockHold(StopFlag* stop, double step, int32_t levels, int32_
                     sum += in[read + k];
             }))
             return {};
-        double mean = ToSample(sum / n);
+        int16_t held = ToSample(sum / n);
         if (levels != 0) {
-            const int32_t k = ToInt32((mean + 32768) * levelScale);
-            mean = ToSample(65535.0 / (levels - 1) * k - 32768);
+            const int32_t k = ToInt32((held + 32768) * levelScale);
+            held = ToSample(65535.0 / (levels - 1) * k - 32768);
         }
-        const int16_t held = static_cast<int16_t>(mean);
         if (!ForEachChunk(stop, n, [&](int32_t from, int32_t to) {
                 std::fill(out + read + from, out + read + to, held);
             }))

@@ -3,6 +3,8 @@
 #include "platform/AllocationHook.h"
 #include "platform/RecordingMessageService.h"
 
+#include <functional>
+
 namespace {
 
 using Samples16 = std::vector<int16_t>;
@@ -41,6 +43,64 @@ TEST_F(WaveEchoesTest, TwoEchoesAtTheEndGrowTheWave)
     for (const auto& span : spans)
         for (int32_t i = span.from; i < span.to; ++i)
             ASSERT_EQ(got[i], span.value) << i;
+}
+
+struct GoldenCase {
+    const char* name;
+    std::function<RefPtr<Wave>(const Wave&, StopFlag*, int32_t&, int32_t&)> echo;
+    Samples16 expected;
+    int32_t begin, end;
+};
+
+// Frozen from the echo formulas worked through echo by echo. By hand: sample 4
+// gets -4000 plus 0.6 times the range at 2.5 (5000), and nothing from the second
+// echo, which reads before the range.
+TEST_F(WaveEchoesTest, EchoesKeepTheirGoldenOutput)
+{
+    Samples16 input(12, 0);
+    input[3] = 10000;
+    input[4] = -4000;
+    input[7] = 7000;
+    input[10] = 300;
+    const RefPtr<Wave> wave = MakeWave(input);
+    const RefPtr<Wave> times = MakeWave({32767, -20000, 10000});
+    const RefPtr<Wave> volumes = MakeWave({30000, 5000});
+    const Wave* t = times.get();
+    const Wave* v = volumes.get();
+    const GoldenCase cases[] = {
+        {"periodEcho",
+         [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) { return w.periodEcho(s, 1.5, 0.6, 3, b, e); },
+         {0, 0, 0, 10000, -1000, 1800, 2400, 6640, 2748, 1668, 2820, 756, 756, 0, 0, 0}, 2, 16},
+        {"periodEcho before the range",
+         [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) { return w.periodEcho(s, -2.25, -0.5, 2, b, e); },
+         {0, 0, 1250, 750, -1750, -3250, 2375, 10875, -4875, -2625, 0, 7000, 0, 0, 300, 0}, 0, 14},
+        {"periodEchoTimeEnvelope",
+         [=](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) {
+             return w.periodEchoTimeEnvelope(s, 2.5, t, 0.7, 3, b, e);
+         },
+         {0, 0, 0, 0, 0, 0, 0, 0, 0, 9184, 8841, -1613, 2713, 2771, 7000, 0, 0, 300, 0, 0, 0, 0, 0, 0, 0, 0}, 0,
+         26},
+        {"periodEchoVolumeEnvelope",
+         [=](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) {
+             return w.periodEchoVolumeEnvelope(s, 1.5, v, 3, b, e);
+         },
+         {0, 0, 0, 10000, -9, 2218, 3273, 6654, 2507, 1508, 1692, 203, 124, 0, 0, 0}, 2, 16},
+        {"periodEchoEnvelopes",
+         [=](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) {
+             return w.periodEchoEnvelopes(s, 2.5, t, v, 3, b, e);
+         },
+         {0, 0, 0, 0, 0, 0, 0, 0, 0, 7739, 9111, -2608, 1973, 2054, 7000, 0, 0, 300, 0, 0, 0, 0, 0, 0, 0, 0}, 0,
+         26},
+    };
+    for (const GoldenCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        int32_t begin = 2;
+        int32_t end = 10;
+        EXPECT_EQ(Samples(c.echo(*wave, &stop, begin, end)), c.expected);
+        EXPECT_EQ(begin, c.begin);
+        EXPECT_EQ(end, c.end);
+    }
+    EXPECT_EQ(stop, 0);
 }
 
 TEST_F(WaveEchoesTest, ANegativeTimeGrowsTheFrontAndMovesTheRange)
