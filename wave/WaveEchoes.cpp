@@ -14,7 +14,7 @@ int64_t WholePart(double x)
 {
     if (!(x == x))
         return 0;
-    return static_cast<int64_t>(std::clamp(x, -4294967296.0, 4294967296.0));
+    return static_cast<int64_t>(std::clamp(x, -2147483648.0, 2147483648.0));
 }
 
 // The echoes of one operation: a constant time or diffTime scaled by a time
