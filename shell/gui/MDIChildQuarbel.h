@@ -14,7 +14,7 @@ struct TCommandSnapshot;
 // titles the window from the document, answers the document's kind, sets the
 // mouse cursor and asks the save question before an unsaved document closes.
 // The subclass owns the document and deletes it in its destructor.
-class TMDIChildQuarbel : public QMdiSubWindow, public DocumentWindowAccess, public TRegisteredWindow {
+class TMDIChildQuarbel : public QMdiSubWindow, public virtual DocumentWindowAccess, public TRegisteredWindow {
     Q_OBJECT
 public:
     explicit TMDIChildQuarbel(TMainForm& mainForm);
@@ -72,9 +72,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     TMainForm& Main;
+    int CursorNumber = 0;
 
 private:
     TFileUnit* FileUnit = nullptr;
     bool Closing = false;
-    int CursorNumber = 0;
 };

@@ -140,7 +140,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     openers.openPlayers = [](const std::string& file) { NotYetOpened(file, "Player sets"); };
     openers.openFactory = [](const std::string& file) { NotYetOpened(file, "Factories"); };
     openers.openMusic = [](const std::string& file) { NotYetOpened(file, "Music files"); };
-    openers.openWave = [](const std::string& file) { NotYetOpened(file, "Wave files"); };
+    openers.openWave = [this](const std::string& file) {
+        TBusyGuard guard(busy);
+        OpenWaveFile(false, file, "");
+    };
 
     // The key filter and the coalesced action update.
     updateTimer = new QTimer(this);
@@ -353,6 +356,7 @@ void TMainForm::InstallHandlers()
     SetActionHandler(A::HelpContents, [] { Help().ShowContents(); });
     SetActionHandler(A::HelpTopicSearch, [] { Help().Search(); });
     SetActionHandler(A::HelpOnHelp, [] { Help().HelpOnHelp(); });
+    InstallWaveHandlers();
 }
 
 void TMainForm::ShowDialogToggle(ActionId id, int kind)

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QKeyEvent;
 class QMdiArea;
@@ -25,10 +26,13 @@ class QToolBar;
 class Sound;
 class TAudioPlayer;
 class TMDIChildQuarbel;
+class TMDIChildWave;
 class TMainFormHosts;
 class TModelessDialogs;
 class TPanelStatusBar;
 class TUnitWave;
+class TViewWaveGroup;
+struct TWaveFileProps;
 
 // What the main window opens a command-line file with. Each opener reports its
 // own failure; the kinds whose documents are not built yet say so.
@@ -156,6 +160,29 @@ public:
     TUnitWave* FindUnitWave(const std::string& name) const;
     TUnitWave* ActiveWaveUnit() const;
 
+    // ---- wave documents and their windows ----
+    TMDIChildWave* ActiveWaveWindow() const;
+    // The window takes the document over, with copies of the view settings.
+    TMDIChildWave* CreateWaveWindow(std::unique_ptr<TUnitWave> unit, TWaveViewProps waveViewProps,
+                                    TVoldViewProps voldViewProps);
+    // A new empty wave of that format in its window ("Wave n").
+    TUnitWave* NewWave(const TWaveFileProps& props);
+    // Opens a .wav file (with its side file; from the temporary copy of a
+    // project when one is named). A file that cannot be read gives its message
+    // and no window (null).
+    TUnitWave* OpenWaveFile(bool fromProject, const std::string& fileName, const std::string& tempFileName);
+    // Each file in turn; one that cannot be read does not stop the others.
+    void OpenWaveFiles(const std::vector<std::string>& fileNames);
+    // A new window around a sound made elsewhere; marked changed.
+    TMDIChildWave* CreateWaveFromSound(std::shared_ptr<Sound> sound, const std::string& prefix,
+                                       const std::string& suffix);
+    // Saves a wave to its file; false leaves the window open.
+    bool SaveUnitWave(TUnitWave* unit);
+    // The volume diagram of the group's wave got new columns: the windows that
+    // draw that wave as their envelope follow column by column.
+    void UpdateEnvelopeViews(TViewWaveGroup* group, int fromColumn, int toColumn, int arrayWidth, int rangeBegin,
+                             int rangeEnd, int sourceCount, int channels, int side, bool single);
+
     // The four callbacks of the modeless dialogs' close boxes.
     void SelZoomDialogClosed();
     void MusicDialogClosed();
@@ -175,6 +202,9 @@ private:
     void CreateToolBars();
     void CreateStatusBars();
     void InstallHandlers();
+    void InstallWaveHandlers();
+    void FileNewWaveExecute();
+    void FileOpenWaveExecute();
     void ApplyStates();
     void ApplyShortcutTexts();
     void ShowDialogToggle(ActionId id, int kind);

@@ -4,6 +4,7 @@
 #include "shell/DocumentKind.h"
 #include "shell/ModelessDialogs.h"
 #include "shell/gui/MDIChildQuarbel.h"
+#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "wave/document/UnitWave.h"
@@ -64,6 +65,11 @@ int TMainFormHosts::AddWaveNames(WaveNameList& list, uint8_t filter)
     return static_cast<int>(names.size());
 }
 
+TMDIChildWave* TMainFormHosts::ActiveWaveWindow()
+{
+    return form.ActiveWaveWindow();
+}
+
 MainFormRect TMainFormHosts::GetMainFormRect()
 {
     const QRect frame = form.frameGeometry();
@@ -73,6 +79,24 @@ MainFormRect TMainFormHosts::GetMainFormRect()
 void TMainFormHosts::PlaySound(const Sound& sound, bool maxVolume)
 {
     form.AudioPlayer().PlaySound(sound, maxVolume);
+}
+
+void TMainFormHosts::RefreshEnvelopeUsers(TMDIChildWave* window)
+{
+    form.RefreshEnvelopeUsers(window);
+}
+
+void TMainFormHosts::UpdateEnvelopeViews(TViewWaveGroup* group, int fromColumn, int toColumn, int arrayWidth,
+                                         int rangeBegin, int rangeEnd, int sourceCount, int channels, int side,
+                                         bool single)
+{
+    form.UpdateEnvelopeViews(group, fromColumn, toColumn, arrayWidth, rangeBegin, rangeEnd, sourceCount, channels,
+                             side, single);
+}
+
+void TMainFormHosts::WaveZoomChanged(TMDIChildWave* window, int pane)
+{
+    form.WaveZoomChanged(window, pane);
 }
 
 WaveStatusPanel* TMainFormHosts::GetWaveStatusPanel(int n)

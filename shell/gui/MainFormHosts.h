@@ -32,8 +32,13 @@ public:
     // MainFormAccess
     TUnitWave* FindUnitWave(const std::string& name) override;
     int AddWaveNames(WaveNameList& list, uint8_t filter) override;
+    TMDIChildWave* ActiveWaveWindow() override;
     MainFormRect GetMainFormRect() override;
     void PlaySound(const Sound& sound, bool maxVolume) override;
+    void RefreshEnvelopeUsers(TMDIChildWave* window) override;
+    void UpdateEnvelopeViews(TViewWaveGroup* group, int fromColumn, int toColumn, int arrayWidth, int rangeBegin,
+                             int rangeEnd, int sourceCount, int channels, int side, bool single) override;
+    void WaveZoomChanged(TMDIChildWave* window, int pane) override;
     WaveStatusPanel* GetWaveStatusPanel(int n) override;
     void SetModelessDialogActive(bool active) override;
     void SelZoomDialogClosed() override;

@@ -5,7 +5,7 @@
 
 // What the wave document asks of its wave window: repaints after selection
 // and sound changes, the icon, and the zoom that a command keeps.
-class WaveWindowAccess : public DocumentWindowAccess {
+class WaveWindowAccess : public virtual DocumentWindowAccess {
 public:
     // Value ranges and positions are value indices of the wave.
     virtual void RepaintWaveRange(int32_t from, int32_t to) = 0;
