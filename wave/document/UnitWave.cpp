@@ -173,8 +173,10 @@ void TUnitWave::SetCursor(int32_t position)
 void TUnitWave::SetSelection(int32_t begin, int32_t end)
 {
     QB_CHECK(begin <= end);
-    int32_t b = ClampMark(std::min(begin, end));
-    int32_t e = ClampMark(std::max(begin, end));
+    // Reversed bounds are reported and stored as given; the marks still
+    // span the same range.
+    int32_t b = ClampMark(begin);
+    int32_t e = ClampMark(end);
     // The moving mark stays at the end of the selection where it was.
     if (CursorPos >= AnchorPos) {
         CursorPos = e;

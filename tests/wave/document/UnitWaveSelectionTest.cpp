@@ -38,6 +38,13 @@ TEST(UnitWaveSelection, SetSelectionKeepsTheMovingMarkAtItsEnd)
     EXPECT_NE(f.messages.Last().text.find("begin <= end"), std::string::npos);
     EXPECT_EQ(u.GetSelectBegin(), 5);
     EXPECT_EQ(u.GetSelectEnd(), 10);
+
+    // From a bare cursor the bounds are stored as given: cursor 5, anchor 10.
+    u.SetCursor(20);
+    u.SetSelection(10, 5);
+    EXPECT_EQ(u.GetCursorPos(), 5);
+    EXPECT_EQ(u.GetAnchorPos(), 10);
+    EXPECT_EQ(f.messages.Count(), 2u);
 }
 
 TEST(UnitWaveSelection, OperationRangeIsTheSelectionOrTheWholeWave)
