@@ -119,7 +119,8 @@ void TUnitWave::RndEcho(const TRandomEchoProps& props)
         }
     }
 
-    TakeResult(std::move(result));
-    PlaceCursor(0);
+    // A stopped echo keeps the old sound with its marks and marks nothing changed.
+    if (TakeResult(std::move(result)))
+        PlaceCursor(0);
     TellWindow();
 }

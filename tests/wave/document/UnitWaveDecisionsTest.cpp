@@ -69,6 +69,7 @@ TEST(UnitWaveDecisions, StoppedCommandRestoresItsRange)
         [](TUnitWave& u) { u.EditTrim(); },
         [](TUnitWave& u) { u.Length(TLengthProps()); },
         [](TUnitWave& u) { u.EditPaste(); },
+        [](TUnitWave& u) { u.RndEcho(TRandomEchoProps()); },
     };
     for (const auto& command : commands) {
         DocumentFixture f(RampSound(1000));
@@ -83,6 +84,7 @@ TEST(UnitWaveDecisions, StoppedCommandRestoresItsRange)
         EXPECT_EQ(u.GetSelectBegin(), 100);
         EXPECT_EQ(u.GetSelectEnd(), 300);
         EXPECT_FALSE(u.LastCommandChanged());
+        EXPECT_FALSE(u.IsChanged());
         EXPECT_EQ(f.window.soundChanged, 1); // the window is still told
     }
 }
