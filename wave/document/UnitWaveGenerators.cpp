@@ -5,6 +5,7 @@
 #include "wave/Sound.h"
 #include "wave/document/UnitWave.h"
 
+#include <cstddef>
 #include <vector>
 
 void TUnitWave::MakeLine(const TLineProps& props)
@@ -97,7 +98,8 @@ void TUnitWave::MakeMFreq(const TMFreqProps& props)
         if (!QB_CHECK(index < freqCount))
             break;
         const auto* mFreqBrowseRecord = dynamic_cast<const TMFreqBrowseRecord*>(r);
-        if (!QB_CHECK(mFreqBrowseRecord != nullptr))
+        // Written with NULL: the condition is the text the box shows.
+        if (!QB_CHECK(mFreqBrowseRecord != NULL))
             return;
         volumes[index] = mFreqBrowseRecord->StartVolume.GetValue();
         periods[index] = mFreqBrowseRecord->Frequency.GetValue();

@@ -2,6 +2,8 @@
 
 #include "platform/Assertions.h"
 
+#include <cstddef>
+
 TMFreqRecordBrowser::TMFreqRecordBrowser()
 {
     SetRecords(std::make_unique<TMFreqBrowseRecord>(), 0);
@@ -22,9 +24,10 @@ void TMFreqRecordBrowser::OnCloseCancel()
     DlgMFreqProps = nullptr;
 }
 
+// The conditions are written with NULL: they are the texts the failure shows.
 bool TMFreqRecordBrowser::ReadEdit(std::unique_ptr<TBrowseRecord>& record)
 {
-    QB_ASSERT(DlgMFreqProps != nullptr);
+    QB_ASSERT(DlgMFreqProps != NULL);
     std::unique_ptr<TMFreqBrowseRecord> read;
     if (!DlgMFreqProps->ReadRecordEdits(read) || !read)
         return false;
@@ -40,7 +43,7 @@ void TMFreqRecordBrowser::ShowEdit(const TBrowseRecord& record)
 
 void TMFreqRecordBrowser::ClearEdit()
 {
-    QB_ASSERT(DlgMFreqProps != nullptr);
+    QB_ASSERT(DlgMFreqProps != NULL);
     DlgMFreqProps->ClearRecordEdits();
 }
 

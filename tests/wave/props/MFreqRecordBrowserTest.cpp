@@ -1,3 +1,4 @@
+#include "platform/Assertions.h"
 #include "platform/RecordingMessageService.h"
 #include "wave/MonoSound.h"
 #include "wave/document/UnitWave.h"
@@ -87,4 +88,33 @@ TEST(MFreqRecordBrowser, DefaultTickKeepsTheTextForTheNewComponent)
     props.Records.CloseCancel(); // the shown edit was never applied
     EXPECT_EQ(props.Records.GetCount(), 2);
     EXPECT_EQ(Frequencies(props).size(), 2u);
+}
+
+// Internal faults name their condition as written: NULL, not nullptr.
+TEST(MFreqRecordBrowser, InternalFaultsShowTheirConditionTexts)
+{
+    {
+        ThrowOnFatalAssertion fatal;
+        TMFreqProps props; // never opened on a dialog
+        try {
+            props.Records.CopyRecord();
+            ADD_FAILURE() << "no assertion";
+        } catch (const FatalAssertion& failure) {
+            EXPECT_EQ(failure.condition, "DlgMFreqProps != NULL");
+        }
+    }
+
+    // A component that is not a multi-frequency record: the box, and no wave.
+    struct Foreign : TBrowseRecord {
+        std::unique_ptr<TBrowseRecord> Clone() const override { return std::make_unique<Foreign>(); }
+    };
+    TMFreqProps props;
+    props.Records.SetRecords(std::make_unique<Foreign>(), 0);
+    RecordingMessageService messages;
+    TUnitWave unit(std::make_shared<MonoSound>(1000, 2), "Wave 1", "");
+    unit.MakeMFreq(props);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Assertion failed");
+    EXPECT_NE(messages.Last().text.find("\"mFreqBrowseRecord != NULL\""), std::string::npos) << messages.Last().text;
+    EXPECT_EQ(unit.GetValues(), 0);
 }
