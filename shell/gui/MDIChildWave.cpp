@@ -31,6 +31,8 @@ TMDIChildWave::TMDIChildWave(TMainForm& mainForm, std::unique_ptr<TUnitWave> uni
 
 TMDIChildWave::~TMDIChildWave()
 {
+    // The frame's own teardown changes the state again: nothing of this window may hear it.
+    disconnect(this, &QMdiSubWindow::windowStateChanged, this, nullptr);
     // The writer is joined and the view group goes before the document it shows.
     if (ViewWaveGroup) {
         ViewWaveGroup->StopVolumeWriter();
