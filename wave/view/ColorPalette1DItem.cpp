@@ -124,8 +124,10 @@ int TColorPalette1DItem::CountItems() const
 
 uint32_t TColorPalette1DItem::GetColor(double p) const
 {
-    if (!QB_CHECK(NextColorPalette1DItem != nullptr))
+    if (!NextColorPalette1DItem) {
+        ReportAssertionFailed("NextColorPalette1DItem != NULL", __FILE__, __LINE__);
         return ColorBefore;
+    }
     const TColorPalette1DItem* item = this;
     if (!(p >= item->GetDPosition())) // also catches NaN
         p = item->GetDPosition();
@@ -147,8 +149,10 @@ uint32_t TColorPalette1DItem::GetColor(double p) const
 TColorPalette1DItem* TColorPalette1DItem::InsertItem(unitFactorPosMoreLess1 position, uint32_t colorBefore)
 {
     double q = position.GetValue();
-    if (!QB_CHECK(q > GetDPosition()))
+    if (!(q > GetDPosition())) {
+        ReportAssertionFailed("position > Position", __FILE__, __LINE__);
         return nullptr;
+    }
     TColorPalette1DItem* item = this;
     while (item->GetNext() && item->GetNext()->GetDPosition() <= q)
         item = item->GetNext();
@@ -163,14 +167,16 @@ TColorPalette1DItem* TColorPalette1DItem::InsertItem(unitFactorPosMoreLess1 posi
     return item->GetNext();
 }
 
-TColorPalette1DItem* TColorPalette1DItem::DeleteItem(TColorPalette1DItem* item)
+TColorPalette1DItem* TColorPalette1DItem::DeleteItem(TColorPalette1DItem* current)
 {
-    if (!QB_CHECK(item != nullptr && item->GetDPosition() > 0 && item->GetDPosition() < 1))
+    if (!QB_CHECK(current != nullptr))
         return nullptr;
-    TColorPalette1DItem* prevItem = GetPreviousItem(item);
+    if (!QB_CHECK(current->GetDPosition() > 0 && current->GetDPosition() < 1))
+        return nullptr;
+    TColorPalette1DItem* prevItem = GetPreviousItem(current);
     if (!QB_CHECK(prevItem))
         return nullptr;
-    TColorPalette1DItem* nextItem = item->GetNext();
+    TColorPalette1DItem* nextItem = current->GetNext();
     if (!QB_CHECK(nextItem))
         return nullptr;
     std::unique_ptr<TColorPalette1DItem> removed = std::move(prevItem->NextColorPalette1DItem);

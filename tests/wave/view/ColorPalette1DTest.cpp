@@ -44,6 +44,13 @@ TEST(ColorPalette1D, DefaultRampFromBlackToWhite)
     for (const Case& c : cases)
         EXPECT_EQ(palette.GetColor(c.p), c.color) << c.p;
     EXPECT_EQ(messages.Count(), 0u);
+
+    // A lone item has no ramp: reported, and its own colour given.
+    TColorPalette1DItem lone(At(0.5), 0x123456);
+    EXPECT_EQ(lone.GetColor(0.7), 0x123456u);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_NE(messages.Last().text.find("Condition \"NextColorPalette1DItem != NULL\"failed!"), std::string::npos)
+        << messages.Last().text;
 }
 
 TEST(ColorPalette1D, ColorAfterMakesAStep)
@@ -85,11 +92,20 @@ TEST(ColorPalette1D, InsertKeepsPositionOrderAndRefusesClashes)
     EXPECT_EQ(messages.Count(), 0u);
 
     // Two items at one position would make the ramp divide by zero.
-    for (double clash : {0.4, 0.0, -0.5, 1.0, 1.5}) {
+    struct Clash {
+        double position;
+        const char* condition; // the developers' text where they named one
+    } clashes[] = {{0.4, ""}, {0.0, "position > Position"}, {-0.5, "position > Position"}, {1.0, ""}, {1.5, ""}};
+    for (const Clash& clash : clashes) {
         messages.Clear();
-        EXPECT_EQ(palette.InsertItem(At(clash), 9), nullptr) << clash;
-        EXPECT_EQ(messages.Count(), 1u) << clash;
+        EXPECT_EQ(palette.InsertItem(At(clash.position), 9), nullptr) << clash.position;
+        EXPECT_EQ(messages.Count(), 1u) << clash.position;
         EXPECT_EQ(messages.Last().caption, "Assertion failed");
+        if (*clash.condition) {
+            EXPECT_NE(messages.Last().text.find("Condition \"" + std::string(clash.condition) + "\"failed!"),
+                      std::string::npos)
+                << messages.Last().text;
+        }
     }
     EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.2, 0.4, 0.6, 1}));
     EXPECT_TRUE(palette.IsWellFormed());
@@ -114,6 +130,10 @@ TEST(ColorPalette1D, DeleteAndPreviousItem)
     EXPECT_EQ(palette.DeleteItem(&palette), nullptr);
     EXPECT_EQ(palette.DeleteItem(palette.GetLastItem()), nullptr);
     EXPECT_EQ(messages.Count(), 2u);
+    EXPECT_NE(messages.Last().text.find(
+                  "Condition \"current->GetDPosition() > 0 && current->GetDPosition() < 1\"failed!"),
+              std::string::npos)
+        << messages.Last().text;
     EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.7, 1}));
 
     TColorPalette1DItem stranger(At(0.5), 0);
