@@ -412,3 +412,78 @@ TEST_F(SideFileTest, LongDrawingsAndOversizedDiagrams)
     EXPECT_EQ(error, "In YResolution: A volume diagram of 500 x 1000000 cells is too large; at most 16777216 cells "
                      "are allowed. At line 30, column 18.");
 }
+
+TEST_F(SideFileTest, CompleteFileOfAMonoWaveWithASelection)
+{
+    // The anchor at 500, the cursor moved back to 200; the second pane zoomed.
+    TUnitWave unit(RampSound(1000, 8000), "Wave 1", "");
+    TViewPaneModel first(300, 1000), second(300, 1000);
+    TViewWaveGroupModel group{TWaveViewProps(), TVoldViewProps()};
+    group.AddView(&first);
+    group.AddView(&second);
+    group.SetSplitPosition(0.25);
+    second.ZoomToRange(100, 900, true);
+    unit.SetViewGroup(&group);
+    unit.SetCursor(500);
+    unit.SetCursorPos(200);
+    std::string wave = folder.File("mono.wav");
+    ASSERT_TRUE(unit.SaveShadowFile(wave));
+    // Every byte, so that a drift of the format or of a default shows here.
+    EXPECT_EQ(ReadWholeFile(SideFileName(wave)),
+              "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n"
+              "<!DOCTYPE UnitWave_v8_0 SYSTEM \"UnitWave_v8_0.dtd\">\r\n"
+              "\r\n"
+              "<UnitWave>\r\n"
+              "  <Version>8.0</Version>\r\n"
+              "  <ValueDraw>\r\n"
+              "    <Part>\r\n"
+              "      <WavePos>200</WavePos>\r\n"
+              "      <WavePos>500</WavePos>\r\n"
+              "    </Part>\r\n"
+              "  </ValueDraw>\r\n"
+              "  <SplitPosition>0.25</SplitPosition>\r\n"
+              "  <View />\r\n"
+              "  <View>\r\n"
+              "    <Zoom>\r\n"
+              "      <WavePos>100</WavePos>\r\n"
+              "      <WavePos>900</WavePos>\r\n"
+              "    </Zoom>\r\n"
+              "  </View>\r\n"
+              "  <ShowWave />\r\n"
+              "  <ViewWave>\r\n"
+              "    <DrawLines />\r\n"
+              "    <DistPeriod />\r\n"
+              "    <ValuesPerPixel>15</ValuesPerPixel>\r\n"
+              "    <UseGrid />\r\n"
+              "    <GridColor>808080</GridColor>\r\n"
+              "    <CursorColor>FF00FF</CursorColor>\r\n"
+              "    <Strength>1</Strength>\r\n"
+              "    <SingleColor>000000</SingleColor>\r\n"
+              "    <BackgroundColor>FFFFFF</BackgroundColor>\r\n"
+              "    <LeftColor>0000FF</LeftColor>\r\n"
+              "    <RightColor>808000</RightColor>\r\n"
+              "    <FrontNone />\r\n"
+              "    <DrawSingle />\r\n"
+              "  </ViewWave>\r\n"
+              "  <ViewVolume>\r\n"
+              "    <TimeTop>20 khz</TimeTop>\r\n"
+              "    <TimeBottom>20 hz</TimeBottom>\r\n"
+              "    <XResolution>500</XResolution>\r\n"
+              "    <YResolution>50</YResolution>\r\n"
+              "    <YWidth>1</YWidth>\r\n"
+              "    <YLog />\r\n"
+              "    <SensNormal />\r\n"
+              "    <Strength>1.3</Strength>\r\n"
+              "    <SingleColor>FFFFFF</SingleColor>\r\n"
+              "    <BackgroundColor>000000</BackgroundColor>\r\n"
+              "    <LeftColor>0000FF</LeftColor>\r\n"
+              "    <RightColor>808000</RightColor>\r\n"
+              "    <CursorColor>FF00FF</CursorColor>\r\n"
+              "    <ColorPalette1D>\r\n"
+              "      <BeginColor>000000</BeginColor>\r\n"
+              "      <EndColor>FFFFFF</EndColor>\r\n"
+              "    </ColorPalette1D>\r\n"
+              "    <DrawSingle />\r\n"
+              "  </ViewVolume>\r\n"
+              "</UnitWave>\r\n");
+}
