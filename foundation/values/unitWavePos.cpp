@@ -19,7 +19,15 @@ std::string unitWavePos::GetXmlText() const
 {
     // A time of 0 under a division is written in seconds.
     const std::string text = GetText();
-    return IsReadable(text) ? text : FormatValueInUnit(value, ValueType::Time, EHS, 7, true);
+    if (!IsReadable(text))
+        return FormatValueInUnit(value, ValueType::Time, EHS, 7, true);
+    // Seven digits can show a turn a hair short of a full one as "360 '",
+    // which the parser refuses; the plain fraction has all the digits.
+    unitWavePos check(*this);
+    std::string error;
+    if (unitKind == EHAngle && !check.SetFromText(text, "Position", error))
+        return FormatValueInUnit(value, ValueType::Factor, EHNone, 99, true);
+    return text;
 }
 
 bool unitWavePos::SetFromText(const std::string& text, const std::string& label, std::string& error)

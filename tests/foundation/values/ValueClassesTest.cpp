@@ -247,6 +247,14 @@ TEST(ValueClasses, ValuesRoundTripThroughXml)
     unitFactor tiny(1e-40, EHNone), back(5, EHNone);
     ASSERT_TRUE(RoundTrip(tiny, back, error)) << error;
     EXPECT_NEAR(back.GetValue(), 1e-40, 1e-53);
+
+    // A turn a hair short of a full one shows as "360 '", which no parser takes back.
+    unitWavePos turn;
+    ASSERT_TRUE(turn.SetFromText("-0.0000001 '", "Phase", error)) << error;
+    EXPECT_EQ(turn.GetText(), "360 '");
+    unitWavePos turnBack(5, EHS);
+    ASSERT_TRUE(RoundTrip(turn, turnBack, error)) << error;
+    EXPECT_DOUBLE_EQ(turnBack.GetValue(), turn.GetValue());
 }
 
 TEST(ValueClasses, NoteNamesShowAndSaveInTheDefaultUnit)
