@@ -214,9 +214,14 @@ void TViewWave::PaintCursorLine(int32_t)
 {
     if (width() <= 1 || RepaintPending)
         return;
-    DrawCursorLine(Canvas, PaneView(), ViewWaveGroup->GetShowKind(), ViewWaveGroup->GetWaveViewProps(),
+    TPaneView pane = PaneView();
+    DrawCursorLine(Canvas, pane, ViewWaveGroup->GetShowKind(), ViewWaveGroup->GetWaveViewProps(),
                    ViewWaveGroup->GetVoldViewProps());
-    update();
+    // The line stands at the cursor, or on the last value when the cursor is at the end.
+    TUnitWave* unit = ViewWaveGroup->GetUnitWave();
+    int32_t position = unit ? std::max(std::min(unit->GetCursorPos(), unit->GetValues() - 1), 0) : 0;
+    int32_t x = pane.map.WavePosToPixel(position);
+    update(QRect(x - 1, 0, 3, pane.map.rect.Height()));
 }
 
 void TViewWave::resizeEvent(QResizeEvent*)
