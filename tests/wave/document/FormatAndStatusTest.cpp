@@ -1,9 +1,6 @@
 #include "DocumentFakes.h"
 #include "wave/MainFormAccess.h"
 
-#include "foundation/values/unitFreq.h"
-#include "foundation/values/unitTime.h"
-
 #include <gtest/gtest.h>
 
 TEST(ChangeFileProps, ResamplingScalesTheMarks)
@@ -72,8 +69,9 @@ TEST(WaveStatus, PanelTexts)
     EXPECT_EQ(texts[2], "16");
     EXPECT_EQ(texts[3], "ST");
     EXPECT_EQ(texts[5], "");
-    EXPECT_EQ(texts[0], unitTime(1.0, EHTime).GetText());
-    EXPECT_EQ(texts[1], unitFreq(44100, EHHZ).GetText());
+    // A time in hours, minutes and seconds (five decimals) and a frequency in hz.
+    EXPECT_EQ(texts[0], "1.00000 s");
+    EXPECT_EQ(texts[1], "44100 hz");
     f.unit->SetChanged();
     EXPECT_EQ(f.unit->WaveStatusTexts()[5], "Changed");
 
