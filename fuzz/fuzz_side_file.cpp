@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes through the wave side-file reader, into a document
-// with a window view, and writes back whatever it accepted.
+// with a window view, and writes back whatever it accepted, which must read again.
 #include "foundation/xml/XMLComplexElement.h"
 #include "foundation/xml/XMLDocumentWriter.h"
 #include "platform/MessageService.h"
@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -52,8 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TUnitWave::BuildUnitWaveGrammar();
     std::string written;
     if (ReadInto(std::string_view(reinterpret_cast<const char*>(data), size), written) == 1) {
+        // What the writer makes of an accepted file must read back.
         std::string again;
-        ReadInto(written, again);
+        if (ReadInto(written, again) != 1)
+            std::abort();
     }
     return 0;
 }
