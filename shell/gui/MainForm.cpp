@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -488,6 +489,10 @@ int TMainForm::CountChildWindows() const
 
 void TMainForm::AddChildWindow(TMDIChildQuarbel* window)
 {
+    // The default size of a new document window: three quarters of the area;
+    // the area places it.
+    const QSize area = mdiArea->viewport()->size();
+    window->resize(std::max(320, area.width() * 3 / 4), std::max(200, area.height() * 3 / 4));
     mdiArea->addSubWindow(window);
     window->show();
     mdiArea->setActiveSubWindow(window);
