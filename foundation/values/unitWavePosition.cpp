@@ -50,7 +50,12 @@ bool unitWavePosition::SetFromText(const std::string& text, const std::string& l
 
 void unitWavePosition::SetLength(double newLength)
 {
-    QB_ASSERT(newLength > 0);
+    // An empty wave (a roll-out over an empty wave, say) has only its start.
+    if (!(newLength > 0)) {
+        length = 0.0;
+        position = 0.0;
+        return;
+    }
     if (IsFractionKind(unitKind) && length != 0)
         position *= newLength / length;
     length = newLength;

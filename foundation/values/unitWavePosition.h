@@ -22,7 +22,7 @@ public:
     double GetPosition() const { return position; }
     double GetLength() const { return length; }
     bool IsCountedFromEnd() const { return countedFromEnd; }
-    // A new wave length (above 0); a position held as a fraction of the wave
+    // A new wave length; a position held as a fraction of the wave
     // (plain, percent, degrees) keeps its fraction, a time keeps its seconds.
     void SetLength(double newLength);
 

@@ -213,6 +213,17 @@ TEST(ValueClasses, SetLengthKeepsFractionsAndTimes)
     EXPECT_EQ(fresh.GetText(), "10 %");
 }
 
+TEST(ValueClasses, SetLengthOfAnEmptyWaveLeavesOnlyItsStart)
+{
+    for (double length : {0.0, -1.0}) {
+        unitWavePosition p(0.5, EHPerc, 2.0);
+        p.SetLength(length);
+        EXPECT_EQ(p.GetLength(), 0.0);
+        EXPECT_EQ(p.GetPosition(), 0.0);
+        EXPECT_EQ(p.GetText(), "0 %");
+    }
+}
+
 TEST(ValueClasses, WavePositionOfAnEmptyWaveShowsItsStart)
 {
     EXPECT_EQ(unitWavePosition(0, EHPerc).GetText(), "0 %");
