@@ -157,7 +157,9 @@ bool ReadEmptyWave(const TXMLItem* emptyWave, SideFileContent& content, std::str
     if (bytesPerSample.GetValue() != 1 && bytesPerSample.GetValue() != 2)
         return Fail(item, "In BytesPerSample: Only 1 or 2 bytes per sample are supported.", error, line, column);
     content.bytesPerSample = static_cast<int16_t>(bytesPerSample.GetValue());
-    QB_ASSERT(item->GetNext() == nullptr);
+    // The grammar allows nothing more; reported, and the format read is kept.
+    const TXMLItem* xmlEmpty = item->GetNext();
+    QB_CHECK(!xmlEmpty);
     return true;
 }
 

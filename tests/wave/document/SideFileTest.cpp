@@ -1,6 +1,7 @@
 #include "wave/document/UnitWaveSideFile.h"
 
 #include "foundation/xml/XMLComplexElement.h"
+#include "platform/Assertions.h"
 #include "support/TempFolder.h"
 #include "tests/wave/document/DocumentFakes.h"
 #include "wave/WaveFile.h"
@@ -192,6 +193,30 @@ TEST_F(SideFileTest, EmptyWaveLivesInTheSideFileAlone)
     EXPECT_FALSE(ReadSideFileEmptyWave(folder.File("none.wav"), error));
     EXPECT_EQ(error, "The file \"" + folder.File("none.wav") + "\" does not exist.");
     EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(SideFileTest, SurplusInEmptyWaveIsReportedAndTheFormatKept)
+{
+    // Only a tree built by hand gets past the grammar with it.
+    TUnitWave written(TWaveFileProps(1, 8000, 1), "Wave 1", "");
+    std::unique_ptr<TXMLComplexElement> tree = written.WriteUnitWaveXml();
+    auto* emptyWave = dynamic_cast<TXMLComplexElement*>(tree->GetLastItem());
+    ASSERT_TRUE(emptyWave != nullptr && emptyWave->GetElement() == "EmptyWave");
+    emptyWave->AddItem(std::make_unique<TXMLComplexElement>("Surplus"));
+
+    ThrowOnFatalAssertion fatal;
+    std::shared_ptr<Sound> placeholder = std::make_shared<StereoSound>(44100, 2);
+    TUnitWave unit(placeholder, "Wave 2", "");
+    std::shared_ptr<Sound> sound = placeholder;
+    std::string error;
+    int32_t line = 0, column = 0;
+    EXPECT_TRUE(unit.ReadUnitWaveXml(tree.get(), error, line, column, false, sound)) << error;
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Assertion failed");
+    EXPECT_NE(messages.Last().text.find("Condition \"!xmlEmpty\"failed!"), std::string::npos) << messages.Last().text;
+    EXPECT_EQ(sound->channels, 1);
+    EXPECT_EQ(sound->sampleFreq, 8000);
+    EXPECT_EQ(sound->GetBytesPSample(), 1);
 }
 
 TEST_F(SideFileTest, SavingAnEmptiedWaveOverItsFileKeepsThePairConsistent)
