@@ -77,24 +77,30 @@ void TVolumeBands::Reset()
     std::fill(Volume.begin(), Volume.end(), 0.0f);
 }
 
-void TVolumeBands::ProcessSample(float sample)
+namespace {
+
+// One sample through every band. The bands are independent, so the loop runs
+// several of them at once; the four resonator steps of a sample are written out.
+void ResonateBands(size_t count, const float* __restrict tr, const float* __restrict free,
+                   const float* __restrict rest, float* __restrict value, float* __restrict speed,
+                   float* __restrict volume, float sample)
 {
-    const size_t count = Tr.size();
-    const float* tr = Tr.data();
-    const float* free = Free.data();
-    const float* rest = Rest.data();
-    float* value = Value.data();
-    float* speed = Speed.data();
-    float* volume = Volume.data();
-    // The bands are independent, so this loop runs several bands at once.
     for (size_t i = 0; i < count; ++i) {
         float v = value[i];
         float s = speed[i];
-        for (int step = 0; step < 4; ++step) {
-            v = s * tr[i] + v;
-            s = s - v;
-            v = free[i] * v + rest[i] * sample;
-        }
+        const float t = tr[i], f = free[i], input = rest[i] * sample;
+        v = s * t + v;
+        s = s - v;
+        v = f * v + input;
+        v = s * t + v;
+        s = s - v;
+        v = f * v + input;
+        v = s * t + v;
+        s = s - v;
+        v = f * v + input;
+        v = s * t + v;
+        s = s - v;
+        v = f * v + input;
         value[i] = v;
         speed[i] = s;
         // The peak is kept untruncated; truncating it when it is taken gives
@@ -102,6 +108,13 @@ void TVolumeBands::ProcessSample(float sample)
         float a = std::fabs(v);
         volume[i] = volume[i] < a ? a : volume[i];
     }
+}
+
+} // namespace
+
+void TVolumeBands::ProcessSample(float sample)
+{
+    ResonateBands(Tr.size(), Tr.data(), Free.data(), Rest.data(), Value.data(), Speed.data(), Volume.data(), sample);
 }
 
 float TVolumeBands::TakeVolume(int32_t band)
