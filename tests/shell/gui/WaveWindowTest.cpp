@@ -2,9 +2,11 @@
 
 #include "platform/RecordingMessageService.h"
 #include "shell/AudioPlayer.h"
+#include "shell/gui/DlgWaveFileProp.h"
 #include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/WaveWindowIcons.h"
+#include "wave/MainFormAccess.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveFile.h"
@@ -18,8 +20,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QPointer>
+#include <QRadioButton>
 #include <QSplitter>
 #include <QTest>
 
@@ -357,4 +361,42 @@ TEST_F(WaveWindowTest, EnvelopeUsersRepaintUnderTheOldAndTheNewName)
     ASSERT_FALSE(pane->IsRepaintPending());
     form.RefreshEnvelopeUsersByName("Wave 1");
     EXPECT_TRUE(pane->IsRepaintPending());
+}
+
+TEST_F(WaveWindowTest, TheCoreFindsTheActiveWaveWindow)
+{
+    EXPECT_EQ(MainForm().ActiveWaveWindow(), nullptr);
+    TMDIChildWave* window = form.CreateWaveFromSound(SineSound(100, 1), "Wave", "");
+    EXPECT_EQ(MainForm().ActiveWaveWindow(), window);
+    EXPECT_EQ(MainForm().FindUnitWave("Wave 1"), window->GetUnitWave());
+    // A broadcast without a group reports and returns.
+    form.UpdateEnvelopeViews(nullptr, 0, 1, 1, 0, 1, 1, 1, 2, false);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Assertion failed");
+}
+
+TEST(WaveFormatDialog, ShowsAndReadsBackTheFormat)
+{
+    TDlgWaveFileProp dialog(nullptr, TWaveFileProps(1, 11025, 1));
+    auto* list = dialog.findChild<QListWidget*>("lbSampleFreq");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->currentRow(), 1);
+    auto radios = dialog.findChildren<QRadioButton*>();
+    ASSERT_EQ(radios.size(), 4);
+    EXPECT_TRUE(radios[0]->isChecked()); // 8 Bits
+    EXPECT_TRUE(radios[2]->isChecked()); // Mono
+    list->setCurrentRow(5);
+    radios[3]->setChecked(true);
+    dialog.accept();
+    const TWaveFileProps props = dialog.GetProps();
+    EXPECT_EQ(props.SampleFreq, 176128u);
+    EXPECT_EQ(props.MonoStereo, 2);
+    EXPECT_EQ(props.BytesPSample, 1);
+
+    // A frequency not offered shows the first entry, and OK takes it.
+    TDlgWaveFileProp odd(nullptr, TWaveFileProps(2, 8000, 2));
+    EXPECT_EQ(odd.findChild<QListWidget*>("lbSampleFreq")->currentRow(), 0);
+    odd.accept();
+    EXPECT_EQ(odd.GetProps().SampleFreq, 5512u);
+    EXPECT_EQ(odd.GetProps().BytesPSample, 2);
 }
