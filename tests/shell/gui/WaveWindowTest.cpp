@@ -276,6 +276,14 @@ TEST_F(WaveWindowTest, EnableRulesFollowTheRealWave)
     form.ActiveWaveUnit()->SelectRange(0, 1000);
     form.UpdateActions();
     EXPECT_TRUE(form.Action(A::EditTrim)->isEnabled());
+    // A selection that reaches an end leaves nothing to split off there.
+    EXPECT_FALSE(form.Action(A::SplitH)->isEnabled());
+    form.ActiveWaveUnit()->SelectRange(10, 1000);
+    form.UpdateActions();
+    EXPECT_FALSE(form.Action(A::SplitH)->isEnabled());
+    form.ActiveWaveUnit()->SelectRange(10, 990);
+    form.UpdateActions();
+    EXPECT_TRUE(form.Action(A::SplitH)->isEnabled());
 }
 
 TEST_F(WaveWindowTest, VIsVolumeInAWaveWindow)
