@@ -1,6 +1,7 @@
 #include "DisplayTestSupport.h"
 
 #include "wave/display/VolumeArray.h"
+#include "wave/document/DrawNode.h"
 #include "wave/display/WaveformPainter.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,44 @@ TEST(PanePainter, APendingFullPaintMakesPartialPaintsWait)
     PaintViewPart(f.canvas, f.pane, {10, 0, 20, 10}, false, false, f.group.GetWaveViewProps(),
                   f.group.GetVoldViewProps(), waveWindWave);
     EXPECT_EQ(f.canvas.GetColor(15, 0), 0xABCDEFu);
+}
+
+TEST(PanePainter, TheTimeGridMarksEveryStepAndTheZeroLine)
+{
+    // One second over 100 pixels: a step of 0.2 s suits 20 columns.
+    DisplayFixture f(MonoOf(44100, Silence), 100, 21);
+    TWaveViewProps props = NoGrid();
+    props.UseGrid = true;
+    props.GridColor = 0x0000AA;
+    f.group.SetWaveViewProps(props);
+    f.unit.SetCursor(44100);
+    f.Paint();
+    for (int32_t x : {20, 40, 80})
+        EXPECT_EQ(f.canvas.GetColor(x, 0), 0x0000AAu) << x;
+    int lines = 0;
+    for (int32_t x = 0; x < 99; ++x)
+        lines += f.canvas.GetColor(x, 0) == 0x0000AAu;
+    EXPECT_EQ(lines, 4);
+    EXPECT_EQ(f.canvas.GetColor(50, 10), 0x0000AAu);
+}
+
+TEST(PanePainter, HandDrawingShowsTheNodes)
+{
+    DisplayFixture f(MonoOf(0, Silence), 100, 41);
+    f.unit.StartUserDraw(DrawLinear);
+    f.unit.InsertDrawNode(std::make_unique<TDrawNode>(int16_t(16000), 0.5));
+    f.unit.MakeUserDrawnSound();
+    f.pane.map.last = f.unit.GetValues();
+    TWaveViewProps props = NoGrid();
+    props.GridColor = 0x0000AA;
+    f.group.SetWaveViewProps(props);
+    f.Paint();
+    // The middle node at column 50, row trunc(LinearMap(16000, 32767, -32767, 0, 41)) = 10:
+    // its centre pixel in the pen colour, its inside in the fill colour.
+    EXPECT_EQ(f.canvas.GetColor(50, 10), 0x405060u);
+    EXPECT_EQ(f.canvas.GetColor(51, 10), 0x0000AAu);
+    EXPECT_EQ(f.canvas.GetColor(50, 30), 0x102030u);
+    f.unit.EndUserDraw();
 }
 
 } // namespace
