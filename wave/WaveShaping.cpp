@@ -51,14 +51,15 @@ RefPtr<Wave> Wave::centre(StopFlag* stop, int32_t begin, int32_t end) const
 {
     ClampRange(values, begin, end);
     const int16_t* in = data.get() + begin;
-    double sum = 0;
+    // Whole-number sums are exact in 64 bits, as they are in a double.
+    int64_t sum = 0;
     if (!ForEachChunk(stop, end - begin, [&](int32_t from, int32_t to) {
             for (int32_t k = from; k < to; ++k)
                 sum += in[k];
         }))
         return {};
     // An empty range has no mean to remove.
-    const double mean = end > begin ? sum / (end - begin) : 0.0;
+    const double mean = end > begin ? static_cast<double>(sum) / (end - begin) : 0.0;
     return addValue(stop, ToSample(-static_cast<double>(ToInt32(mean))), begin, end);
 }
 
@@ -151,13 +152,13 @@ RefPtr<Wave> Wave::blockHold(StopFlag* stop, double step, int32_t levels, int32_
             b = end;
         const int32_t blockEnd = std::max(ToInt32(b), read + 1);
         const int32_t n = blockEnd - read;
-        double sum = 0;
+        int64_t sum = 0;
         if (!ForEachChunk(stop, n, [&](int32_t from, int32_t to) {
                 for (int32_t k = from; k < to; ++k)
                     sum += in[read + k];
             }))
             return {};
-        int16_t held = ToSample(sum / n);
+        int16_t held = ToSample(static_cast<double>(sum) / n);
         if (levels != 0) {
             const int32_t k = ToInt32((held + 32768) * levelScale);
             held = ToSample(65535.0 / (levels - 1) * k - 32768);
