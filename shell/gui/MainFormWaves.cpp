@@ -207,8 +207,10 @@ TMDIChildWave* TMainForm::CreateWaveFromSound(std::shared_ptr<Sound> sound, cons
 
 bool TMainForm::SaveUnitWave(TUnitWave* unit)
 {
+    // A wave never saved goes through Save As, which comes with the save commands.
     if (!unit || unit->HasNoFileName())
         return false;
+    TBusyGuard guard(busy);
     // A failed write has shown its own message; the window may still close.
     if (unit->Save())
         unit->ClearChanged();
