@@ -361,13 +361,20 @@ TEST_F(WaveWindowTest, EnvelopeUsersRepaintUnderTheOldAndTheNewName)
     user->SetShowKind(1);
     EXPECT_FALSE(user->DrawsEnvelopeOf("Wave 1"));
     user->SetShowKind(0);
-    // The rename retitles the window; the broadcast reaches the user by the old name.
-    source->GetUnitWave()->SetName("Lead");
-    EXPECT_EQ(source->windowTitle(), "Lead");
+    // The rename retitles the window and repaints the user, which names the old name.
     TViewWave* pane = user->GetViewWaveGroup()->GetPane(2);
     pane->PaintPendingNow();
     ASSERT_FALSE(pane->IsRepaintPending());
-    form.RefreshEnvelopeUsersByName("Wave 1");
+    source->GetUnitWave()->SetName("Lead");
+    EXPECT_EQ(source->windowTitle(), "Lead");
+    EXPECT_TRUE(pane->IsRepaintPending());
+    // Closing the source repaints the user once more, now without it.
+    pane->PaintPendingNow();
+    props.Envelope = unitUnitWave("Lead");
+    user->SetWaveViewProps(props);
+    pane->PaintPendingNow();
+    messages.Answer(MsgAnswer::No);
+    EXPECT_TRUE(source->close());
     EXPECT_TRUE(pane->IsRepaintPending());
 }
 
