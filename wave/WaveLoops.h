@@ -69,16 +69,29 @@ inline double WrapIntoWindow(double x, double min, double max)
     return WrapIntoRange(x, min, max);
 }
 
-// Linear interpolation of samples[0..last] at pos (last >= 0): (1 - f) times
-// sample i plus f times sample i + 1, which is sample i alone when the fraction
-// is 0. Positions outside read the nearest end, so no read leaves the buffer
-// and the value always lies within the samples' range.
+// Linear interpolation of samples[0..last] at pos (last >= 0): with i the
+// position truncated toward zero and f = pos - i, (1 - f) times sample i plus
+// f times sample i + 1, which is sample i alone when the fraction is 0.
+// A position a hair below 0 (a falling running sum) has i 0 and a negative
+// fraction, as that split gives. Where sample i + 1 would lie past the end the
+// last sample is read in its place; positions a whole sample or more outside
+// read the nearest end. So no read leaves the buffer, and the value stays
+// within three times the samples' range.
+inline double ReadInterpolatedAtEdge(const int16_t* samples, int32_t last, double pos)
+{
+    if (!(pos > -1))
+        return samples[0];
+    if (!(pos < last + 1.0))
+        return samples[last];
+    const int32_t i = static_cast<int32_t>(pos);
+    const double f = pos - i;
+    return (1 - f) * samples[i] + f * samples[std::min(i + 1, last)];
+}
+
 inline double ReadInterpolated(const int16_t* samples, int32_t last, double pos)
 {
-    if (!(pos > 0))
-        return samples[0];
-    if (pos >= last)
-        return samples[last];
+    if (!(pos > 0 && pos < last))
+        return ReadInterpolatedAtEdge(samples, last, pos);
     const int32_t i = static_cast<int32_t>(pos);
     const double f = pos - i;
     return (1 - f) * samples[i] + f * samples[i + 1];

@@ -120,6 +120,10 @@ TEST_F(WaveResamplingTest, UpsamplingTheWholeWaveNeverReadsPastIt)
     EXPECT_EQ(Samples(wave->resample(&stop, 2)), (Samples16{10, 16, 20}));
     EXPECT_EQ(Samples(wave->resampleToLength(&stop, 4, false)), (Samples16{10, 15, 20, 20}));
     EXPECT_EQ(Samples(wave->resampleToLength(&stop, 4, true)), (Samples16{20, 20, 15, 10}));
+    // It stands in for the sample, the interpolation itself stays: at 1/9,
+    // 8/9 of -32767 plus 1/9 of -32767 comes out a hair above -32767.
+    EXPECT_EQ(Samples(MakeWave({-32767})->resampleToLength(&stop, 9, false)),
+              (Samples16{-32767, -32766, -32767, -32767, -32767, -32767, -32767, -32767, -32767}));
 }
 
 TEST_F(WaveResamplingTest, LongResampleStopsWhenTheFlagIsSet)
