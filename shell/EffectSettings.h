@@ -1,65 +1,15 @@
 #pragma once
-#include "wave/props/BalanceProps.h"
-#include "wave/props/BlockFilterProps.h"
-#include "wave/props/BlockProps.h"
-#include "wave/props/BlockTriangleProps.h"
-#include "wave/props/DistortProps.h"
-#include "wave/props/HighLowProps.h"
-#include "wave/props/LeftRightProps.h"
-#include "wave/props/LengthProps.h"
-#include "wave/props/LineProps.h"
-#include "wave/props/MFreqProps.h"
 #include "wave/props/MergeHorProps.h"
 #include "wave/props/MergeVertProps.h"
-#include "wave/props/MixProps.h"
-#include "wave/props/NoiseProps.h"
-#include "wave/props/PerEchoProps.h"
-#include "wave/props/RandomEchoProps.h"
-#include "wave/props/ResNotchProps.h"
-#include "wave/props/RollInProps.h"
-#include "wave/props/RollOutProps.h"
-#include "wave/props/RotateProps.h"
-#include "wave/props/ShiftProps.h"
-#include "wave/props/SilenceProps.h"
-#include "wave/props/SinusProps.h"
 #include "wave/props/SplitHorProps.h"
-#include "wave/props/TempoPitchProps.h"
-#include "wave/props/UpProps.h"
-#include "wave/props/VolumeProps.h"
+#include "wave/props/WaveEffectProps.h"
 
 class TUnitWave;
 
 // The last-used settings of every wave effect, which new wave documents start
 // with: the 27 records a wave document holds, in its order, then those of
 // splitting and the two merges, which stay with the main window.
-struct TEffectSettings {
-    TLineProps LineProps;
-    TSilenceProps SilenceProps;
-    TNoiseProps NoiseProps;
-    TBlockTriangleProps MakeBlockProps;
-    TBlockTriangleProps MakeTriangleProps;
-    TSinusProps SinusProps;
-    TMFreqProps MFreqProps;
-    TVolumeProps VolumeProps;
-    TBalanceProps BalanceProps;
-    TRotateProps RotateProps;
-    TBlockProps BlockProps;
-    TRollInProps RollInProps;
-    TRollOutProps RollOutProps;
-    TLengthProps LengthProps;
-    TTempoPitchProps TempoPitchProps;
-    TUpProps UpProps;
-    TShiftProps ShiftProps;
-    TDistortProps DistortProps;
-    TLeftRightProps LeftRightProps;
-    TPerEchoProps PerEchoProps;
-    TRandomEchoProps RandomEchoProps;
-    TMixProps MixProps;
-    THighLowProps HighProps;
-    THighLowProps LowProps;
-    TResNotchProps ResProps;
-    TResNotchProps NotchProps;
-    TBlockFilterProps BlockFilterProps;
+struct TEffectSettings : TWaveEffectProps {
     TSplitHorProps SplitHorProps;
     TMergeHorProps MergeHorProps;
     TMergeVertProps MergeVertProps;

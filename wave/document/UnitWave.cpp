@@ -62,48 +62,9 @@ void TUnitWave::SetChildWave(WaveWindowAccess* window)
     ChildWave = window;
 }
 
-void TUnitWave::SetAllProps(const TLineProps& lineProps, const TSilenceProps& silenceProps,
-                            const TNoiseProps& noiseProps, const TBlockTriangleProps& makeBlockProps,
-                            const TBlockTriangleProps& makeTriangleProps, const TSinusProps& sinusProps,
-                            const TMFreqProps& mFreqProps, const TVolumeProps& volumeProps,
-                            const TBalanceProps& balanceProps, const TRotateProps& rotateProps,
-                            const TBlockProps& blockProps, const TRollInProps& rollInProps,
-                            const TRollOutProps& rollOutProps, const TLengthProps& lengthProps,
-                            const TTempoPitchProps& tempoPitchProps, const TUpProps& upProps,
-                            const TShiftProps& shiftProps, const TDistortProps& distortProps,
-                            const TLeftRightProps& leftRightProps, const TPerEchoProps& perEchoProps,
-                            const TRandomEchoProps& randomEchoProps, const TMixProps& mixProps,
-                            const THighLowProps& highProps, const THighLowProps& lowProps,
-                            const TResNotchProps& resProps, const TResNotchProps& notchProps,
-                            const TBlockFilterProps& blockFilterProps)
+void TUnitWave::SetAllProps(const TWaveEffectProps& props)
 {
-    LineProps = lineProps;
-    SilenceProps = silenceProps;
-    NoiseProps = noiseProps;
-    MakeBlockProps = makeBlockProps;
-    MakeTriangleProps = makeTriangleProps;
-    SinusProps = sinusProps;
-    MFreqProps = mFreqProps;
-    VolumeProps = volumeProps;
-    BalanceProps = balanceProps;
-    RotateProps = rotateProps;
-    BlockProps = blockProps;
-    RollInProps = rollInProps;
-    RollOutProps = rollOutProps;
-    LengthProps = lengthProps;
-    TempoPitchProps = tempoPitchProps;
-    UpProps = upProps;
-    ShiftProps = shiftProps;
-    DistortProps = distortProps;
-    LeftRightProps = leftRightProps;
-    PerEchoProps = perEchoProps;
-    RandomEchoProps = randomEchoProps;
-    MixProps = mixProps;
-    HighProps = highProps;
-    LowProps = lowProps;
-    ResProps = resProps;
-    NotchProps = notchProps;
-    BlockFilterProps = blockFilterProps;
+    static_cast<TWaveEffectProps&>(*this) = props;
 }
 
 std::shared_ptr<Sound> TUnitWave::ExchangeSound(std::shared_ptr<Sound> sound)

@@ -2,30 +2,7 @@
 #include "wave/Wave.h"
 #include "wave/document/DrawNode.h"
 #include "wave/document/SoundUnit.h"
-#include "wave/props/BalanceProps.h"
-#include "wave/props/BlockFilterProps.h"
-#include "wave/props/BlockProps.h"
-#include "wave/props/BlockTriangleProps.h"
-#include "wave/props/DistortProps.h"
-#include "wave/props/HighLowProps.h"
-#include "wave/props/LeftRightProps.h"
-#include "wave/props/LengthProps.h"
-#include "wave/props/LineProps.h"
-#include "wave/props/MFreqProps.h"
-#include "wave/props/MixProps.h"
-#include "wave/props/NoiseProps.h"
-#include "wave/props/PerEchoProps.h"
-#include "wave/props/RandomEchoProps.h"
-#include "wave/props/ResNotchProps.h"
-#include "wave/props/RollInProps.h"
-#include "wave/props/RollOutProps.h"
-#include "wave/props/RotateProps.h"
-#include "wave/props/ShiftProps.h"
-#include "wave/props/SilenceProps.h"
-#include "wave/props/SinusProps.h"
-#include "wave/props/TempoPitchProps.h"
-#include "wave/props/UpProps.h"
-#include "wave/props/VolumeProps.h"
+#include "wave/props/WaveEffectProps.h"
 
 #include <array>
 #include <cstdint>
@@ -53,7 +30,8 @@ enum : uint8_t { DrawLinear = 0, DrawParabola = 1 };
 // A command runs with a fresh stop flag. When it stops (memory) it keeps the
 // old sound and range and LastCommandChanged() is false, so the main window
 // does not mark the document changed.
-class TUnitWave : public TSoundUnit {
+// The settings last used on a document are its TWaveEffectProps members.
+class TUnitWave : public TSoundUnit, public TWaveEffectProps {
 public:
     TUnitWave(const TWaveFileProps& waveFileProps, const std::string& name, const std::string& fileName);
     TUnitWave(std::shared_ptr<Sound> sound, const std::string& name, const std::string& fileName);
@@ -61,18 +39,7 @@ public:
 
     void SetChildWave(WaveWindowAccess* window);
     WaveWindowAccess* GetChildWave() const { return ChildWave; }
-    void SetAllProps(const TLineProps& lineProps, const TSilenceProps& silenceProps, const TNoiseProps& noiseProps,
-                     const TBlockTriangleProps& makeBlockProps, const TBlockTriangleProps& makeTriangleProps,
-                     const TSinusProps& sinusProps, const TMFreqProps& mFreqProps, const TVolumeProps& volumeProps,
-                     const TBalanceProps& balanceProps, const TRotateProps& rotateProps,
-                     const TBlockProps& blockProps, const TRollInProps& rollInProps,
-                     const TRollOutProps& rollOutProps, const TLengthProps& lengthProps,
-                     const TTempoPitchProps& tempoPitchProps, const TUpProps& upProps,
-                     const TShiftProps& shiftProps, const TDistortProps& distortProps,
-                     const TLeftRightProps& leftRightProps, const TPerEchoProps& perEchoProps,
-                     const TRandomEchoProps& randomEchoProps, const TMixProps& mixProps,
-                     const THighLowProps& highProps, const THighLowProps& lowProps, const TResNotchProps& resProps,
-                     const TResNotchProps& notchProps, const TBlockFilterProps& blockFilterProps);
+    void SetAllProps(const TWaveEffectProps& props);
     // Installs a sound and gives back the previous one; nothing is repainted or marked.
     std::shared_ptr<Sound> ExchangeSound(std::shared_ptr<Sound> sound);
     const std::shared_ptr<Sound>& GetSound() const { return TheSound; }
@@ -223,34 +190,6 @@ private:
 public:
     // ---- end of side file and saving ----
 
-    // The settings last used on this document.
-    TLineProps LineProps;
-    TSilenceProps SilenceProps;
-    TNoiseProps NoiseProps;
-    TBlockTriangleProps MakeBlockProps;
-    TBlockTriangleProps MakeTriangleProps;
-    TSinusProps SinusProps;
-    TMFreqProps MFreqProps;
-    TVolumeProps VolumeProps;
-    TBalanceProps BalanceProps;
-    TRotateProps RotateProps;
-    TBlockProps BlockProps;
-    TRollInProps RollInProps;
-    TRollOutProps RollOutProps;
-    TLengthProps LengthProps;
-    TTempoPitchProps TempoPitchProps;
-    TUpProps UpProps;
-    TShiftProps ShiftProps;
-    TDistortProps DistortProps;
-    TLeftRightProps LeftRightProps;
-    TPerEchoProps PerEchoProps;
-    TRandomEchoProps RandomEchoProps;
-    TMixProps MixProps;
-    THighLowProps HighProps;
-    THighLowProps LowProps;
-    TResNotchProps ResProps;
-    TResNotchProps NotchProps;
-    TBlockFilterProps BlockFilterProps;
 
     uint8_t KeepSound = 0;
 
