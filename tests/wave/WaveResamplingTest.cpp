@@ -78,6 +78,14 @@ TEST_F(WaveResamplingTest, RangeOperations)
              return w.rollOutEnvelope(s, full.get(), 2, 0.5, 0, b, e);
          },
          {15, 20, 25, 30, 35, 40, 25, 10}, 8},
+        // Each step lands exactly one loop back (x = -4): the wrap by whole loops
+        // would put it on `end`, outside the loop; it belongs on `begin`.
+        {"roll out back by the whole loop stays in it", {10, 20, 30, 40, 50}, 0, 4,
+         [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) {
+             RefPtr<Wave> full = MakeWave({32767});
+             return w.rollOutEnvelope(s, full.get(), 1, -4, 0, b, e);
+         },
+         {10, 10, 10, 10, 50}, 4},
         {"roll out with no envelope holds", {10, 20}, 0, -1,
          [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) { return w.rollOutEnvelope(s, nullptr, 1, 1, 0, b, e); },
          {10, 10}, 2},
