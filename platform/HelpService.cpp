@@ -1,5 +1,7 @@
 #include "platform/HelpService.h"
 
+#include "platform/ServiceSlot.h"
+
 namespace {
 
 class NoHelp : public HelpService {
@@ -11,18 +13,16 @@ public:
 };
 
 NoHelp none;
-HelpService* current = nullptr;
+ServiceSlot<HelpService> slot(none);
 
 } // namespace
 
 HelpService& Help()
 {
-    return current ? *current : none;
+    return slot.Get();
 }
 
 HelpService* SetHelpService(HelpService* service)
 {
-    HelpService* previous = current;
-    current = service;
-    return previous;
+    return slot.Set(service);
 }

@@ -1,5 +1,7 @@
 #include "platform/MessageService.h"
 
+#include "platform/ServiceSlot.h"
+
 #include <cstdio>
 
 namespace {
@@ -14,20 +16,18 @@ public:
 };
 
 StderrMessageService fallback;
-MessageService* current = nullptr;
+ServiceSlot<MessageService> slot(fallback);
 
 } // namespace
 
 MessageService& Messages()
 {
-    return current ? *current : fallback;
+    return slot.Get();
 }
 
 MessageService* SetMessageService(MessageService* service)
 {
-    MessageService* previous = current;
-    current = service;
-    return previous;
+    return slot.Set(service);
 }
 
 void ShowMessage(const std::string& text, const std::string& caption, MsgIcon icon)

@@ -1,20 +1,20 @@
 #include "wave/MainFormAccess.h"
 
+#include "platform/ServiceSlot.h"
+
 namespace {
 MainFormAccess fallback;
-MainFormAccess* current = nullptr;
+ServiceSlot<MainFormAccess> slot(fallback);
 } // namespace
 
 MainFormAccess& MainForm()
 {
-    return current ? *current : fallback;
+    return slot.Get();
 }
 
 MainFormAccess* SetMainFormAccess(MainFormAccess* access)
 {
-    MainFormAccess* previous = current;
-    current = access;
-    return previous;
+    return slot.Set(access);
 }
 
 TUnitWave* MainFormAccess::FindUnitWave(const std::string&)

@@ -1,20 +1,20 @@
 #include "wave/document/WaveDocumentHost.h"
 
+#include "platform/ServiceSlot.h"
+
 namespace {
 WaveDocumentHost fallback;
-WaveDocumentHost* current = nullptr;
+ServiceSlot<WaveDocumentHost> slot(fallback);
 } // namespace
 
 WaveDocumentHost& WaveHost()
 {
-    return current ? *current : fallback;
+    return slot.Get();
 }
 
 WaveDocumentHost* SetWaveDocumentHost(WaveDocumentHost* host)
 {
-    WaveDocumentHost* previous = current;
-    current = host;
-    return previous;
+    return slot.Set(host);
 }
 
 std::shared_ptr<Sound> WaveDocumentHost::GetClipBoardSound()
