@@ -156,6 +156,10 @@ TEST_F(WaveFiltersTest, FiltersBehaveAsTheirSettingsSay)
          [](const Wave& x, StopFlag* s) { return x.lowPass(s, 2, 0.999999, 1, 1, 0, -1); }, {5, -300, 7000, 12}},
         {"a high pass whose feedback would be negative passes nothing", {5, -300, 7000, 12},
          [](const Wave& x, StopFlag* s) { return x.highPass(s, 2, 0.999999, 1, 1, 0, -1); }, {0, 0, 0, 0}},
+        // 1 - a = 2 pi 0.6 / (0.8 10): 0.471229395 with the engine's pi gives
+        // 14136.88; 6.2831853 would give 14137.17.
+        {"two pi is 6.2830586", {30000},
+         [](const Wave& x, StopFlag* s) { return x.lowPass(s, 10, 0.6, 1, 1, 0, -1); }, {14136}},
         {"a resonance of width 1 follows the input", {100, -2000, 30000, -32768, 7},
          [](const Wave& x, StopFlag* s) { return x.resonance(s, 10, 1, 0, -1); }, {100, -2000, 30000, -32768, 7}},
         {"a notch of width 1 outputs silence", {100, -2000, 30000, -32768, 7},
