@@ -9,6 +9,7 @@
 #include "wave/display/WaveDisplayGroup.h"
 #include "wave/document/UnitWave.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -18,10 +19,15 @@ std::string TimeText(const TPaneMap& map, int32_t x, double sampleFreq)
     return unitTime(map.PixelToSeconds(x, sampleFreq), EHTime).GetText();
 }
 
-// A cell that the writer has not reached yet reads as silent.
+// The cell is kept inside the array, as a pointer dragged past the pane's
+// edge still reads the edge column; one that the writer has not reached yet
+// reads as silent.
 double CellValue(const TVolumeArray* array, int32_t column, int32_t row)
 {
-    if (!array || column < 0 || column >= array->GetColumnsWritten())
+    if (!array)
+        return 0.0;
+    column = std::clamp(column, 0, array->GetWidth() - 1);
+    if (column >= array->GetColumnsWritten())
         return 0.0;
     return array->GetVolume(column, row);
 }

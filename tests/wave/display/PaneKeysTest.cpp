@@ -107,6 +107,12 @@ TEST(StatusTexts, VolumeDiagramFrequencyAndVolume)
     EXPECT_NE(VolumeStatusText(f.group, f.pane.map, 5, 50).find("): " + half), std::string::npos);
     // A column not computed yet reads as silent.
     EXPECT_NE(VolumeStatusText(f.group, f.pane.map, 55, 50).find("): 0"), std::string::npos);
+    // A pointer dragged past an edge of the pane reads the edge column.
+    EXPECT_NE(VolumeStatusText(f.group, f.pane.map, -15, 50).find("): " + half), std::string::npos);
+    array->SetVolume(9, 5, 0.25f);
+    array->SetColumnsWritten(10);
+    std::string quarter = unitFactorPos(0.25, EHDB).GetText();
+    EXPECT_NE(VolumeStatusText(f.group, f.pane.map, 105, 50).find("): " + quarter), std::string::npos);
 }
 
 TEST(StatusTexts, JoinedStereoShowsBothChannels)
