@@ -120,7 +120,8 @@ void TViewWaveGroup::PaintCursorLine(int32_t position)
 
 int32_t TViewWaveGroup::GetViewsHeight() const
 {
-    return ViewFirst->GetHeight();
+    // The panes' own height, scroll bar included: the same for both, whichever is zoomed.
+    return ViewFirst->height();
 }
 
 void TViewWaveGroup::ZoomChanged(const TViewWave* pane)

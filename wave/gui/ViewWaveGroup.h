@@ -40,6 +40,7 @@ public:
     void RepaintWaveRange(int32_t begin, int32_t end);
     void RepaintWavePos(int32_t position);
     void PaintCursorLine(int32_t position);
+    // The common height of the panes.
     int32_t GetViewsHeight() const;
 
     // The zoom of a pane changed: the main window hears of it and the side file is changed.

@@ -51,6 +51,11 @@ TEST(ViewWaveGroup, ZoomLivesInTheScrollBar)
     EXPECT_LT(pane.GetHeight(), heightUnzoomed);
     EXPECT_EQ(recorder.panes.back(), 2);
     EXPECT_TRUE(f.unit.IsShadowChanged());
+    // The panes' common height counts the scroll bar, whichever pane shows one.
+    EXPECT_EQ(f.group->GetViewsHeight(), 60);
+    f.Pane(1).ZoomToRange(0, 500, false);
+    EXPECT_EQ(f.group->GetViewsHeight(), 60);
+    f.Pane(1).UnZoom();
 
     pane.SetRandomSource([] { return 0; });
     pane.ZoomToRange(400, 500, true);
