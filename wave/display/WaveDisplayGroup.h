@@ -48,7 +48,10 @@ public:
     // Installed once by the window's view before any writer starts.
     void SetColumnsWrittenPoster(std::function<void()> poster) { ColumnsWrittenPoster = std::move(poster); }
     // The user-interface side of a posted report: later reports may post again.
-    void TakeColumnsWrittenNotice() { ProgressPosted.store(false, std::memory_order_release); }
+    // An exchange, not a store: a report skipped because this one was still
+    // waiting must have its columns visible to the reads that follow, or the
+    // last columns of a run would never be painted.
+    void TakeColumnsWrittenNotice() { ProgressPosted.exchange(false, std::memory_order_acq_rel); }
 
 protected:
     virtual void VolumeDiagramEmpty() {}
