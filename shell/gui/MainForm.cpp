@@ -203,8 +203,10 @@ void TMainForm::CreateMenus()
     for (const TMenuInfo& info : MainMenuLayout()) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(info.caption));
         menu->setObjectName(info.name);
-        if (info.part != MenuPart::Count)
+        if (info.part != MenuPart::Count) {
             menuParts[static_cast<int>(info.part)] = menu->menuAction();
+            menu->menuAction()->setVisible(states.Shown(info.part));
+        }
         std::vector<QMenu*> open = {menu};
         for (const TMenuEntry& entry : info.entries) {
             QMenu* current = open.back();

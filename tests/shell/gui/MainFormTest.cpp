@@ -94,6 +94,19 @@ TEST_F(MainFormTest, StartsWithTheProductTitleAndNoKindMenu)
     EXPECT_EQ(form.NextValidationStamp(), 1);
 }
 
+// The form itself hides the kind menus and toolbars; the first update hides Window and Factory too.
+TEST(MainFormStart, TheFormHidesTheKindMenusBeforeAnyUpdate)
+{
+    RecordingMessageService messages;
+    TMainForm form;
+    for (const char* menu : {"MenuEdit", "MenuView", "MenuMake", "MenuEffects", "MenuMusic"})
+        EXPECT_FALSE(form.Menu(menu)->menuAction()->isVisible()) << menu;
+    for (const char* menu : {"MenuFile", "MenuProject", "MenuFactory", "MenuWindow", "MenuHelp"})
+        EXPECT_TRUE(form.Menu(menu)->menuAction()->isVisible()) << menu;
+    for (const TToolBarInfo& bar : ToolBarLayout())
+        EXPECT_EQ(form.ToolBar(bar.name)->isHidden(), !bar.top) << bar.name;
+}
+
 TEST_F(MainFormTest, CommandLineChoosesTheOpener)
 {
     std::vector<std::string> opened;
