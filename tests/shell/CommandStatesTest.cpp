@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 namespace {
 
 using A = ActionId;
@@ -239,4 +242,33 @@ TEST(CommandStates, ANewEmptyWaveDocument)
     EXPECT_FALSE(states[A::FilePlay].enabled);
     EXPECT_FALSE(states[A::FileSave].enabled);
     EXPECT_FALSE(states[A::SplitV].enabled);
+}
+
+TEST(CommandStates, LeavingTheLastWindowDisablesExactlyTheDocumentCommands)
+{
+    TCommandStates states;
+    UpdateCommandStates(states, WaveSnapshot(10));
+    for (TActionState& state : states.actions)
+        state.enabled = true;
+    UpdateCommandStates(states, TCommandSnapshot{}); // no window, no player, no undo, no project
+
+    std::set<std::string> disabled;
+    for (const TActionInfo& info : ActionCatalogue())
+        if (!states[info.id].enabled)
+            disabled.insert(info.name);
+    const std::set<std::string> expected = {
+        // the no-window update
+        "FileProperties", "FileSave", "FileSaveAs", "FileRevert", "FilePlay", "FilePlayMax", "FileRecord",
+        "DuplicateWave", "DuplicateMuz", "DuplicateFact", "DuplicatePlay",
+        "EditDelete", "EditTrim", "EditClearClipboard", "EditSwap", "EditExtract", "EditMix", "EditCut", "EditCopy",
+        "EditPaste", "NoZoom", "ZoomIn", "ViewWave", "ViewVold", "MergeH", "MergeV", "SplitV", "SplitH",
+        "MakeSilence", "MakeLine", "MakeBlock", "MakeTriangle", "MakeSinus", "MakeNoise", "MakeMFreq", "DrawWaveLin",
+        "DrawWave3G", "MaxVolume", "Volume", "Reverse", "MoveV", "Block", "RollOut", "Rotate", "RollIn", "Length",
+        "Distort", "NormalizeVertically", "MixLeftRight", "Balance", "RndEcho", "PerEcho", "TempoPitch",
+        "FilterBlock", "FilterLow", "FilterHigh", "FilterRes", "FilterNotch", "SntRunCrWnd",
+        // the common rules without player, undo snapshot, project or active window
+        "FileStop", "FilePause", "Undo", "DeleteUndo", "FileClose", "ProjectClose", "ProjectSave", "ProjectExport"};
+    EXPECT_EQ(disabled, expected);
+    for (ActionId id : {A::DuplicateWave, A::DuplicateMuz, A::DuplicateFact, A::DuplicatePlay})
+        EXPECT_FALSE(states[id].visible) << ActionInfo(id).name;
 }
