@@ -271,7 +271,7 @@ void TMainForm::FillWindowList(QMenu* menu)
 
 void TMainForm::CreateToolBars()
 {
-    bool firstBottom = true;
+    std::vector<QToolBar*> bottom;
     for (const TToolBarInfo& info : ToolBarLayout()) {
         auto* bar = new QToolBar(QString::fromUtf8(info.caption), this);
         bar->setObjectName(info.name);
@@ -282,19 +282,22 @@ void TMainForm::CreateToolBars()
             else
                 bar->addAction(Action(id));
         }
-        if (info.top) {
+        if (info.top)
             addToolBar(Qt::TopToolBarArea, bar);
-        } else {
-            // Each bottom toolbar keeps its own row; their order is their stacking.
-            if (!firstBottom)
-                addToolBarBreak(Qt::BottomToolBarArea);
-            firstBottom = false;
-            addToolBar(Qt::BottomToolBarArea, bar);
-        }
+        else
+            bottom.push_back(bar);
         if (info.part != MenuPart::Count) {
             toolBarParts[static_cast<int>(info.part)] = bar;
             bar->setVisible(states.Shown(info.part));
         }
+    }
+    // Each bottom toolbar keeps its own row, the first of a kind uppermost.
+    // The bottom area puts its first row at the window's edge, so the rows go
+    // in from the last.
+    for (auto each = bottom.rbegin(); each != bottom.rend(); ++each) {
+        if (each != bottom.rbegin())
+            addToolBarBreak(Qt::BottomToolBarArea);
+        addToolBar(Qt::BottomToolBarArea, *each);
     }
 }
 

@@ -20,6 +20,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -311,6 +312,23 @@ TEST_F(MainFormTest, MenusFollowTheKindAndRebuildOnlyOnChange)
     EXPECT_TRUE(form.ToolBar("ToolBarWave1")->isHidden());
     EXPECT_TRUE(form.StatusBarWave()->isHidden());
     EXPECT_FALSE(form.StatusBarMuz()->isHidden());
+}
+
+TEST_F(MainFormTest, KindToolBarsStackInTheirOrderAtTheBottom)
+{
+    const std::vector<std::pair<unsigned char, std::vector<const char*>>> kinds = {
+        {documentKindWave, {"ToolBarWave1", "ToolBarWave2", "ToolBarWave3"}},
+        {documentKindMusic, {"ToolBarMusic1", "ToolBarMusic2", "ToolBarMusic3"}},
+    };
+    for (const auto& [kind, bars] : kinds) {
+        Open(kind, "Document " + std::to_string(kind));
+        QApplication::processEvents();
+        form.layout()->activate();
+        for (size_t i = 1; i < bars.size(); ++i)
+            EXPECT_LT(form.ToolBar(bars[i - 1])->geometry().top(), form.ToolBar(bars[i])->geometry().top())
+                << bars[i - 1] << " stands above " << bars[i];
+        EXPECT_GT(form.ToolBar(bars[0])->geometry().top(), form.MdiArea()->geometry().bottom());
+    }
 }
 
 TEST_F(MainFormTest, ClosingTheLastWindowLeavesNoWindowActive)
