@@ -73,9 +73,10 @@ TEST(VolumeWriterView, ClosingDuringARunReturnsPromptly)
     f->group->SetVoldViewProps(TVoldViewProps());
     f->group->StartVolumeDiagram();
     QApplication::processEvents();
-    auto start = Clock::now();
+    // Ten minutes of sound are far from done: closing must interrupt the writer
+    // and join it (how fast is measured by the stop benchmark).
+    EXPECT_FALSE(f->group->IsVolumeWriterFinished());
     f.reset();
-    EXPECT_LT(MillisecondsSince(start), 500);
     // Reports still queued for the closed view go nowhere.
     QApplication::processEvents();
 }
