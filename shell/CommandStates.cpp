@@ -238,6 +238,9 @@ void UpdateCommonActions(TCommandStates& s, const TCommandSnapshot& snap)
 {
     const bool running = s[A::FilePlay].checked || s[A::FilePlayMax].checked || s[A::FileRecord].checked;
     s[A::FileStop].enabled = snap.playerUsable && running;
+    // Without a device nothing plays, and a play would cut a recording off.
+    if (!snap.playerUsable || s[A::FileRecord].checked)
+        Enable(s, {A::FilePlay, A::FilePlayMax}, false);
     s[A::FilePause].enabled = snap.playerUsable && (!s[A::FileRecord].checked || snap.pendingRecord);
     Enable(s, {A::Undo, A::DeleteUndo}, snap.undoUsable);
     // The standard close-window action closes the active document window only.
@@ -282,7 +285,8 @@ bool IsCheckableAction(ActionId id)
 {
     switch (id) {
     case A::SelectWave: case A::ZoomIn: case A::ViewWave: case A::ViewVold: case A::DrawWaveLin:
-    case A::DrawWave3G: case A::EditNameAction: case A::FilePlay: case A::FilePlayMax: case A::FileRecord:
+    case A::DrawWave3G: case A::EditNameAction: case A::FilePlay: case A::FilePlayMax: case A::FilePause:
+    case A::FileRecord:
     case A::MusicDialogStaves: case A::MusicDialogParts: case A::MusicAutoPlay: case A::MusicNoteStickUp:
     case A::MusicNoteStickDown: case A::SntModeDrag: case A::SntModeConn: case A::SntShowHints:
         return true;

@@ -1,5 +1,6 @@
 #include "shell/gui/MDIChildWave.h"
 
+#include "shell/AudioPlayer.h"
 #include "shell/CommandStates.h"
 #include "shell/WaveCommandState.h"
 #include "shell/gui/CustomCursors.h"
@@ -31,6 +32,8 @@ TMDIChildWave::TMDIChildWave(TMainForm& mainForm, std::unique_ptr<TUnitWave> uni
 
 TMDIChildWave::~TMDIChildWave()
 {
+    // A recording into this wave stops and is thrown away.
+    Main.AudioPlayer().UnitClosing(UnitWave.get());
     // The frame's own teardown changes the state again: nothing of this window may hear it.
     disconnect(this, &QMdiSubWindow::windowStateChanged, this, nullptr);
     // The writer is joined and the view group goes before the document it shows.

@@ -128,7 +128,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     StopFlag stop = 0;
     CreateSinusTable(&stop);
     TheModelessDialogs = std::make_unique<TModelessDialogs>();
-    TheAudioPlayer = std::make_unique<TAudioPlayer>();
+    SetAudioPlayer(std::make_unique<TAudioPlayer>(MakeAudioDevice()));
     // The Edit Name dialog is shown at start.
     if (handlers[ActionIndex(A::EditNameAction)])
         handlers[ActionIndex(A::EditNameAction)]();
@@ -326,17 +326,7 @@ void TMainForm::InstallHandlers()
             child->close();
     });
     SetActionHandler(A::FileExit, [this] { close(); });
-    SetActionHandler(A::FilePlay, [this] {
-        TBusyGuard guard(busy);
-        TheAudioPlayer->FilePlay(false, ActiveChild());
-    });
-    SetActionHandler(A::FilePlayMax, [this] {
-        TBusyGuard guard(busy);
-        TheAudioPlayer->FilePlay(true, ActiveChild());
-    });
-    SetActionHandler(A::FileStop, [this] { TheAudioPlayer->StopPlayer(); });
-    SetActionHandler(A::FilePause, [this] { TheAudioPlayer->PausePlayer(); });
-    SetActionHandler(A::FileRecord, [this] { TheAudioPlayer->RecordIntoWave(ActiveChild()); });
+    InstallAudioHandlers();
 
     SetActionHandler(A::WindowCascade, [this] { mdiArea->cascadeSubWindows(); });
     SetActionHandler(A::WindowTileHorizontal, [this] { TileWindows(true); });
@@ -390,12 +380,6 @@ void TMainForm::SetModelessDialogs(std::unique_ptr<TModelessDialogs> dialogs)
 {
     if (dialogs)
         TheModelessDialogs = std::move(dialogs);
-}
-
-void TMainForm::SetAudioPlayer(std::unique_ptr<TAudioPlayer> player)
-{
-    if (player)
-        TheAudioPlayer = std::move(player);
 }
 
 void TMainForm::TileWindows(bool horizontally)

@@ -203,6 +203,9 @@ private:
     void CreateStatusBars();
     void InstallHandlers();
     void InstallWaveHandlers();
+    void InstallAudioHandlers();
+    // The player's check marks on the transport actions.
+    void ShowTransportMarks();
     void FileNewWaveExecute();
     void FileOpenWaveExecute();
     void ApplyStates();

@@ -1,6 +1,8 @@
 // Program entry: the application, its title and help, and the main window.
+#include "platform/AudioDevice.h"
 #include "platform/HelpService.h"
 #include "platform/qt/HelpWindow.h"
+#include "platform/portaudio/PortAudioDevice.h"
 #include "platform/qt/QtMessageService.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/NormalCursorMessages.h"
@@ -17,6 +19,8 @@ int main(int argc, char* argv[])
     QtMessageService boxes;
     TNormalCursorMessages messages(boxes);
     SetMessageService(&messages);
+    // Only the program itself plays on the sound card.
+    SetAudioDeviceFactory([] { return std::make_unique<PortAudioDevice>(); });
     int result = 0;
     {
         HelpWindow help;

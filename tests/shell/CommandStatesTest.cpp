@@ -222,7 +222,32 @@ TEST(CommandStates, OtherKindsOfferTheirDuplicateAndRules)
     EXPECT_TRUE(states[A::MusicStaccatissimo].enabled);
     EXPECT_FALSE(states[A::MusicStaccato].enabled);
     EXPECT_FALSE(states[A::FileRecord].enabled);
-    EXPECT_TRUE(states[A::FilePlay].enabled);
+    EXPECT_FALSE(states[A::FilePlay].enabled); // no audio device in this snapshot
+    music.playerUsable = true;
+    EXPECT_TRUE(After(music)[A::FilePlay].enabled);
+}
+
+// Playing would cut a recording off, and without a device nothing plays: in
+// every kind of window Play and Play Maximal are off then.
+TEST(CommandStates, NoPlayWhileRecordingOrWithoutDevice)
+{
+    for (unsigned char kind : {documentKindWave, documentKindMusic}) {
+        TCommandSnapshot snap = WaveSnapshot(10);
+        snap.kind = kind;
+        TCommandStates states = After(snap);
+        EXPECT_TRUE(states[A::FilePlay].enabled) << int(kind);
+        states[A::FileRecord].checked = true;
+        UpdateCommandStates(states, snap);
+        EXPECT_FALSE(states[A::FilePlay].enabled) << int(kind);
+        EXPECT_FALSE(states[A::FilePlayMax].enabled) << int(kind);
+        EXPECT_TRUE(states[A::FileStop].enabled) << int(kind);
+
+        snap.playerUsable = false;
+        states = After(snap);
+        EXPECT_FALSE(states[A::FilePlay].enabled) << int(kind);
+        EXPECT_FALSE(states[A::FilePlayMax].enabled) << int(kind);
+        EXPECT_FALSE(states[A::FileRecord].enabled) << int(kind);
+    }
 }
 
 TEST(CommandStates, ANewEmptyWaveDocument)
