@@ -99,13 +99,14 @@ bool TAudioPlayer::PlaySoundRange(const Sound& sound, int32_t first, int32_t end
         source = louder.get();
     }
     StopFlag stop = 0;
-    const bool written = source->SaveWaveFile(&stop, playFileName, first, end);
+    if (!source->SaveWaveFile(&stop, playFileName, first, end)) {
+        TellMarks(); // the writer has said why
+        return false;
+    }
     louder.reset();
     std::string error;
-    if (!written || !device->Open(playFileName, error)) {
-        // The writer shows its own message.
-        if (written)
-            ShowDeviceError("Cannot play the sound", error);
+    if (!device->Open(playFileName, error)) {
+        ShowDeviceError("Cannot play the sound", error);
         TellMarks();
         return false;
     }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <utility>
 
@@ -129,6 +130,17 @@ TEST_F(AudioPlayerTest, NothingToPlayInAnEmptyWaveOrWithoutAWave)
     EXPECT_FALSE(DeviceWasOpened());
     EXPECT_EQ(Marks(), "");
     EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(AudioPlayerTest, APlayFileThatCannotBeWrittenPlaysNothing)
+{
+    std::filesystem::create_directories(player->GetPlayFileName()); // a folder in its place
+    auto unit = Unit(RampSound(100));
+    player->FilePlay(false, unit.get());
+    EXPECT_FALSE(DeviceWasOpened());
+    EXPECT_EQ(Marks(), "");
+    ASSERT_EQ(messages.Count(), 1u); // the writer's own
+    EXPECT_EQ(messages.Last().caption, "FileError");
 }
 
 // A second play cuts the first: the first one's end report comes after the
