@@ -1,4 +1,4 @@
-# Fails when a core source (outside gui/ folders and platform/qt) includes a Qt header.
+# Fails when a core source (outside gui/ folders and platform/qt) includes a Qt or PortAudio header.
 set(bad "")
 foreach(dir platform foundation wave shell factory music)
   file(GLOB_RECURSE files ${ROOT}/${dir}/*.cpp ${ROOT}/${dir}/*.h)
@@ -10,9 +10,16 @@ foreach(dir platform foundation wave shell factory music)
     if(lines)
       list(APPEND bad "${f}: ${lines}")
     endif()
+    # Nor PortAudio, which only platform/portaudio sees.
+    if(NOT f MATCHES "/platform/portaudio/")
+      file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]portaudio")
+      if(lines)
+        list(APPEND bad "${f}: ${lines}")
+      endif()
+    endif()
   endforeach()
 endforeach()
 if(bad)
   string(REPLACE ";" "\n" bad "${bad}")
-  message(FATAL_ERROR "Qt included by core sources:\n${bad}")
+  message(FATAL_ERROR "Qt or PortAudio included by core sources:\n${bad}")
 endif()
