@@ -1,8 +1,14 @@
 #pragma once
+#include "foundation/xml/DTDItem.h"
+
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 
 class TMDIChildQuarbel;
+class TXMLComplexElement;
+class TXMLItem;
 
 // The four modeless dialogs by kind.
 enum TModelessDialogKind : unsigned char {
@@ -11,28 +17,69 @@ enum TModelessDialogKind : unsigned char {
     modelessDialogMusTree = 2,
     modelessDialogEditName = 3,
 };
+inline constexpr int ModelessDialogKindCount = 4;
 
-// The main window's owner of the modeless dialogs: it shows and hides them and
-// passes activation and change notices on. This base keeps only which dialogs
-// are shown; the dialogs themselves join with their issues by overriding it.
+// Where a modeless dialog stands, as a project keeps it. Which of the four
+// numbers a kind keeps is ModelessDialogInfo(kind).numbers: Left and Top,
+// then Width, then Height.
+struct TDialogPlacement {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+};
+
+struct TModelessDialogInfo {
+    TModelessDialogKind kind;
+    const char* element; // its element in a project's ModelessDialogs
+    int numbers;         // 2 Left and Top, 3 with Width, 4 with Height
+};
+const TModelessDialogInfo& ModelessDialogInfo(TModelessDialogKind kind);
+
+// The main window's owner of the modeless dialogs: it shows and hides them,
+// passes activation and change notices on, and writes and reads their
+// placement in a project. This base keeps only which dialogs are shown and
+// where, without any window; the shell's dialogs override it.
 class TModelessDialogs {
 public:
     virtual ~TModelessDialogs() = default;
 
-    virtual void ToggleDialog(TModelessDialogKind kind) { visible[kind] = !visible[kind]; }
-    virtual bool IsDialogVisible(TModelessDialogKind kind) const { return visible[kind]; }
-    // A dialog closed by its own close box.
-    virtual void DialogClosed(TModelessDialogKind kind) { visible[kind] = false; }
+    virtual bool IsDialogVisible(TModelessDialogKind kind) const;
+    // Shows the dialog (made on its first show) or hides it; a dialog already
+    // in that state is left alone.
+    virtual void ShowDialog(TModelessDialogKind kind, bool show);
+    void ToggleDialog(TModelessDialogKind kind) { ShowDialog(kind, !IsDialogVisible(kind)); }
 
+    virtual TDialogPlacement GetPlacement(TModelessDialogKind kind) const;
+    // Only the numbers the kind keeps are taken.
+    virtual void SetPlacement(TModelessDialogKind kind, const TDialogPlacement& placement);
+
+    // Activation notices: every dialog that exists hears them, shown or not.
     virtual void WaveWindowActivated(TMDIChildQuarbel*) {}
     virtual void MusicWindowActivated(TMDIChildQuarbel*) {}
     virtual void FactoryWindowActivated(TMDIChildQuarbel*) {}
     virtual void PlayersWindowActivated(TMDIChildQuarbel*) {}
     virtual void NoWindowActivated() {}
+    // Change notices: only a shown dialog of the matching kind hears them.
     virtual void UnitNameChanged(const std::string&) {}
     virtual void WaveSelectionChanged(TMDIChildQuarbel*) {}
-    virtual void WaveZoomChanged(TMDIChildQuarbel*, int) {}
+    // Pane 1 (left) or 2 (right).
+    virtual void WaveZoomChanged(TMDIChildQuarbel*, int /*pane*/) {}
+
+    // The project's ModelessDialogs element: one child per shown dialog, in
+    // kind order, holding its placement.
+    std::unique_ptr<TXMLComplexElement> WriteModelessDialogsXml() const;
+    // From a ModelessDialogs element that has matched its grammar: each
+    // dialog listed is shown and placed, every other one hidden. A number that
+    // does not read stops with false, the message, and line and column at its
+    // element; that dialog stays where it is.
+    bool ReadModelessDialogsXml(const TXMLItem& modelessDialogs, std::string& error, int32_t& line,
+                                int32_t& column);
+    // The grammar of the element, built from the project's own number elements.
+    static TDTDItemPtr GetModelessDialogsDefinition(const TDTDItemPtr& left, const TDTDItemPtr& top,
+                                                    const TDTDItemPtr& width, const TDTDItemPtr& height);
 
 private:
-    std::array<bool, 4> visible{};
+    std::array<bool, ModelessDialogKindCount> visible{};
+    std::array<TDialogPlacement, ModelessDialogKindCount> placements{};
 };

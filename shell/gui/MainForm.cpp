@@ -13,6 +13,7 @@
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainFormHosts.h"
+#include "shell/gui/ModelessDialogsQt.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "shell/gui/ToolBarIcons.h"
 #include "wave/SinusTable.h"
@@ -127,7 +128,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     effectSettings = std::make_unique<TEffectSettings>();
     StopFlag stop = 0;
     CreateSinusTable(&stop);
-    TheModelessDialogs = std::make_unique<TModelessDialogs>();
+    TheModelessDialogs = std::make_unique<TModelessDialogsQt>(*this);
     SetAudioPlayer(std::make_unique<TAudioPlayer>(MakeAudioDevice()));
     // The Edit Name dialog is shown at start.
     if (handlers[ActionIndex(A::EditNameAction)])
@@ -345,14 +346,14 @@ void TMainForm::InstallHandlers()
     });
 
     SetActionHandler(A::SelectWave, [this] { ShowDialogToggle(A::SelectWave, modelessDialogSelZoom); });
-    SetActionHandler(A::MusicDialogStaves, [this] { ShowDialogToggle(A::MusicDialogStaves, modelessDialogMusStave); });
-    SetActionHandler(A::MusicDialogParts, [this] { ShowDialogToggle(A::MusicDialogParts, modelessDialogMusTree); });
+    // The music dialogs' toggles join with the music windows.
     SetActionHandler(A::EditNameAction, [this] { ShowDialogToggle(A::EditNameAction, modelessDialogEditName); });
 
     SetActionHandler(A::HelpContents, [] { Help().ShowContents(); });
     SetActionHandler(A::HelpTopicSearch, [] { Help().Search(); });
     SetActionHandler(A::HelpOnHelp, [] { Help().HelpOnHelp(); });
     InstallWaveHandlers();
+    InstallViewDialogHandlers();
 }
 
 void TMainForm::ShowDialogToggle(ActionId id, int kind)

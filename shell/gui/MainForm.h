@@ -206,6 +206,9 @@ private:
     void InstallAudioHandlers();
     // The player's check marks on the transport actions.
     void ShowTransportMarks();
+    void InstallViewDialogHandlers();
+    void ViewWaveExecute();
+    void ViewVoldExecute();
     void FileNewWaveExecute();
     void FileOpenWaveExecute();
     void ApplyStates();

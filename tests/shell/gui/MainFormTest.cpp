@@ -446,7 +446,7 @@ TEST_F(MainFormTest, DialogTogglesFollowTheirDialogs)
     form.Execute(A::SelectWave);
     form.UpdateActions();
     EXPECT_TRUE(form.Action(A::SelectWave)->isChecked());
-    form.ModelessDialogs().DialogClosed(modelessDialogSelZoom);
+    form.ModelessDialogs().ShowDialog(modelessDialogSelZoom, false);
     form.SelZoomDialogClosed();
     EXPECT_FALSE(form.Action(A::SelectWave)->isChecked());
     form.Execute(A::EditNameAction); // shown at start: now hidden

@@ -1,0 +1,110 @@
+#include "shell/gui/DlgEditName.h"
+
+#include "foundation/gui/EditHelpers.h"
+#include "shell/gui/MDIChildQuarbel.h"
+#include "shell/gui/MainForm.h"
+#include "wave/document/FileUnit.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int FixedHeight = 72;
+constexpr int MinimumWidth = 180;
+constexpr int DesignWidth = 312;
+} // namespace
+
+TDlgEditName::TDlgEditName(TMainForm& mainForm) : QWidget(&mainForm, Qt::Tool | Qt::WindowStaysOnTopHint), Main(mainForm)
+{
+    setObjectName("DlgEditName");
+    setWindowTitle("Edit Name");
+    editName = new QLineEdit(this);
+    editName->setObjectName("editName");
+    QFont bold = editName->font();
+    bold.setPixelSize(15);
+    bold.setBold(true);
+    editName->setFont(bold);
+    btnOk = new QPushButton("OK", this);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = new QPushButton("Cancel", this);
+    btnCancel->setObjectName("btnCancel");
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(editName, 1);
+    layout->addWidget(btnOk);
+    layout->addWidget(btnCancel);
+    setFixedHeight(FixedHeight);
+    setMinimumWidth(MinimumWidth);
+    resize(DesignWidth, FixedHeight);
+
+    connect(btnOk, &QPushButton::clicked, this, &TDlgEditName::btnOkClick);
+    connect(btnCancel, &QPushButton::clicked, this, &TDlgEditName::btnCancelClick);
+    connect(editName, &QLineEdit::returnPressed, this, &TDlgEditName::btnOkClick);
+}
+
+void TDlgEditName::ShowName(const std::string& name)
+{
+    EnableEdit(editName);
+    editName->setText(QString::fromStdString(name));
+    btnOk->setEnabled(true);
+    btnCancel->setEnabled(true);
+}
+
+void TDlgEditName::ShowUnit(TFileUnit* unit)
+{
+    if (unit) {
+        ShowName(unit->GetName());
+        return;
+    }
+    DisableEdit(editName, true);
+    btnOk->setEnabled(false);
+    btnCancel->setEnabled(false);
+}
+
+void TDlgEditName::SetWindow(TMDIChildQuarbel* window)
+{
+    ShowUnit(window ? window->GetFileUnit() : nullptr);
+}
+
+void TDlgEditName::btnOkClick()
+{
+    TMDIChildQuarbel* window = Main.ActiveChild();
+    if (!window || !window->GetFileUnit())
+        return;
+    const std::string name = editName->text().toStdString();
+    // A name another document has is refused with its message; the text stays.
+    if (Main.CheckUnitName(name, window))
+        window->GetFileUnit()->SetName(name);
+}
+
+void TDlgEditName::btnCancelClick()
+{
+    TMDIChildQuarbel* window = Main.ActiveChild();
+    ShowUnit(window ? window->GetFileUnit() : nullptr);
+}
+
+void TDlgEditName::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    TMDIChildQuarbel* window = Main.ActiveChild();
+    ShowUnit(window ? window->GetFileUnit() : nullptr);
+}
+
+void TDlgEditName::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        Main.EditNameDialogClosed();
+}
+
+bool TDlgEditName::event(QEvent* event)
+{
+    // While the window is active, typed keys are its own and fire no shortcut.
+    if (event->type() == QEvent::WindowActivate)
+        Main.SetModelessDialogActive(true);
+    else if (event->type() == QEvent::WindowDeactivate)
+        Main.SetModelessDialogActive(false);
+    return QWidget::event(event);
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <QWidget>
+
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+class TFileUnit;
+class TMDIChildQuarbel;
+class TMainForm;
+
+// The "Edit Name" tool window: the name of the active document, which OK (or
+// Return) renames to what was typed, an empty name included; Cancel shows the
+// document's name again. It has no data of its own and stays above the main
+// window. Closing it only hides it, and the main window hears of it.
+class TDlgEditName : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDlgEditName(TMainForm& mainForm);
+
+    void ShowName(const std::string& name);
+    // A document, or none: the field is emptied and everything disabled.
+    void ShowUnit(TFileUnit* unit);
+    void SetWindow(TMDIChildQuarbel* window);
+
+    void btnOkClick();
+    void btnCancelClick();
+
+    QLineEdit* editName;
+    QPushButton* btnOk;
+    QPushButton* btnCancel;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    TMainForm& Main;
+};

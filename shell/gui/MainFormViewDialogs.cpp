@@ -1,0 +1,63 @@
+// The main window's view settings of a wave window, and the about box.
+#include "shell/gui/MainForm.h"
+
+#include "shell/gui/AboutBox.h"
+#include "shell/gui/MDIChildWave.h"
+#include "wave/document/UnitWave.h"
+#include "wave/gui/DlgVoldViewProps.h"
+#include "wave/gui/DlgWaveViewProps.h"
+#include "wave/gui/ViewWaveGroup.h"
+
+namespace {
+using A = ActionId;
+} // namespace
+
+void TMainForm::InstallViewDialogHandlers()
+{
+    SetActionHandler(A::ViewWave, [this] { ViewWaveExecute(); });
+    SetActionHandler(A::ViewVold, [this] { ViewVoldExecute(); });
+    SetActionHandler(A::HelpAbout, [this] {
+        TAboutBox about(this);
+        about.exec();
+    });
+}
+
+void TMainForm::ViewWaveExecute()
+{
+    TMDIChildWave* window = ActiveWaveWindow();
+    if (!window || !window->GetUnitWave())
+        return;
+    TDlgWaveViewProps dialog(this, window->GetWaveViewProps(), &defaultWaveViewProps);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    window->SetWaveViewProps(dialog.GetProps());
+    SetActionChecked(A::ViewVold, false);
+    SetActionChecked(A::ViewWave, true);
+    window->GetUnitWave()->SetShadowChanged();
+    window->RefreshAll();
+}
+
+void TMainForm::ViewVoldExecute()
+{
+    TMDIChildWave* window = ActiveWaveWindow();
+    if (!window || !window->GetUnitWave())
+        return;
+    const bool showedVolume = window->GetShowKind() == waveWindVolume;
+    TUnitWave* unit = window->GetUnitWave();
+    const TVoldViewProps before = window->GetVoldViewProps();
+    const TViewWaveGroup* group = window->GetViewWaveGroup();
+    TDlgVoldViewProps dialog(this, before, &defaultVoldViewProps, unit->GetSampleFreq(), group->GetViewsWidth(),
+                             group->GetViewsHeight(), unit->GetMonoStereo());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const TVoldViewProps props = dialog.GetProps();
+    window->SetVoldViewProps(props);
+    SetActionChecked(A::ViewWave, false);
+    SetActionChecked(A::ViewVold, true);
+    unit->SetShadowChanged();
+    // Only a changed computation starts the diagram anew; colours only repaint.
+    if (!showedVolume || props.NeedsRecalculation(before))
+        window->StartVolumeDiagram();
+    else
+        window->RefreshAll();
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include "shell/ModelessDialogs.h"
+
+class QWidget;
+class TDlgEditName;
+class TDlgSelZoom;
+class TMainForm;
+
+// The modeless dialogs as windows of the main window: each is made the first
+// time it is shown and then only hidden and shown again until the main
+// window goes, which owns them. The music dialogs (kinds 1 and 2) join with
+// the music windows; until then they never show.
+class TModelessDialogsQt : public TModelessDialogs {
+public:
+    explicit TModelessDialogsQt(TMainForm& mainForm);
+
+    bool IsDialogVisible(TModelessDialogKind kind) const override;
+    void ShowDialog(TModelessDialogKind kind, bool show) override;
+    TDialogPlacement GetPlacement(TModelessDialogKind kind) const override;
+    void SetPlacement(TModelessDialogKind kind, const TDialogPlacement& placement) override;
+
+    void WaveWindowActivated(TMDIChildQuarbel* window) override;
+    void MusicWindowActivated(TMDIChildQuarbel* window) override;
+    void FactoryWindowActivated(TMDIChildQuarbel* window) override;
+    void PlayersWindowActivated(TMDIChildQuarbel* window) override;
+    void NoWindowActivated() override;
+    void UnitNameChanged(const std::string& name) override;
+    void WaveSelectionChanged(TMDIChildQuarbel* window) override;
+    void WaveZoomChanged(TMDIChildQuarbel* window, int pane) override;
+
+    // Null until first shown.
+    TDlgSelZoom* GetSelZoomDialog() const { return SelZoomDialog; }
+    TDlgEditName* GetEditNameDialog() const { return EditNameDialog; }
+
+private:
+    QWidget* Dialog(TModelessDialogKind kind) const;
+    // Makes the dialog of the kind if it is not there yet; null for a kind without one.
+    QWidget* CreateDialog(TModelessDialogKind kind);
+
+    TMainForm& Main;
+    TDlgSelZoom* SelZoomDialog = nullptr;
+    TDlgEditName* EditNameDialog = nullptr;
+};

@@ -1,0 +1,49 @@
+#pragma once
+#include "foundation/gui/OKCancelDialogs.h"
+#include "wave/view/WaveViewProps.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class TColorBox;
+class TValueLineEdit;
+
+// The "Wave View" dialog: how a wave window draws its waveform. It edits its
+// own copy of the settings; on OK with "Use As Default" ticked the copy also
+// becomes the main window's default for new wave windows. A field that does
+// not read keeps the dialog open with its message.
+class TDlgWaveViewProps : public TOKHelpRightDlg {
+    Q_OBJECT
+public:
+    // The default is the main window's and may be overwritten; it may be null.
+    TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props, TWaveViewProps* defaultProps);
+
+    TWaveViewProps GetProps() const { return Props; }
+
+    void accept() override; // OK
+
+    QButtonGroup* grpDraw;
+    QButtonGroup* grpDistribution;
+    TValueLineEdit* editValuesPerPixel;
+    QCheckBox* chkDrawGrid;
+    TColorBox* cbGridColor;
+    TColorBox* cbCursorColor;
+    QCheckBox* chkDrawSingle;
+    TColorBox* cbBackgroundColor;
+    QCheckBox* chkDrawEnvelope;
+    QComboBox* cbEnvelope;
+    TValueLineEdit* editEnvelopeStrength;
+    TColorBox* cbSingleColor;
+    TValueLineEdit* editStrength;
+    TColorBox* cbLeftColor;
+    TColorBox* cbRightColor;
+    QButtonGroup* grpCombine;
+    QCheckBox* chkUseAsDefault;
+
+private:
+    void FormShow();
+    void DrawClicked();
+
+    TWaveViewProps Props;
+    TWaveViewProps* DefaultProps;
+};
