@@ -92,6 +92,7 @@ void TColorBox::ItemActivated(int index)
             return;
         }
         SetCustom(FromQColor(dialog.selectedColor()));
+        setCurrentIndex(CustomIndex);
     }
     previousIndex = index;
     emit ColorSelected(GetSelected());
