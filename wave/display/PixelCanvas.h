@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/values/NamedColors.h"
 #include "wave/display/PaneRect.h"
 
 #include <cstdint>
@@ -24,6 +25,9 @@ public:
 
     static uint32_t ToPixel(uint32_t color)
     {
+        // A system colour (the grid may have one) is painted in its scheme colour.
+        if (IsSystemColor(color))
+            color = ResolveColor(color);
         return 0xFF000000u | ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
     }
     static uint32_t FromPixel(uint32_t pixel)

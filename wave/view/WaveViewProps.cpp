@@ -1,5 +1,6 @@
 #include "wave/view/WaveViewProps.h"
 
+#include "foundation/values/NamedColors.h"
 #include "foundation/values/NumericHelpers.h"
 #include "foundation/values/unitColor.h"
 #include "foundation/xml/XMLComplexElement.h"
@@ -25,8 +26,10 @@ bool TWaveViewProps::operator==(const TWaveViewProps& other) const
 
 void TWaveViewProps::FadeColors(uint32_t toward, double factor)
 {
+    // A system colour fades from the colour it stands for.
     for (uint32_t* color : {&BackgroundColor, &SingleColor, &LeftColor, &RightColor, &CursorColor, &GridColor})
-        *color = static_cast<uint32_t>(MixColors(static_cast<int32_t>(toward), static_cast<int32_t>(*color), factor));
+        *color = static_cast<uint32_t>(MixColors(static_cast<int32_t>(ResolveColor(toward)),
+                                                 static_cast<int32_t>(ResolveColor(*color)), factor));
 }
 
 TDTDItemPtr TWaveViewProps::GetViewWaveDefinition()

@@ -192,6 +192,13 @@ TEST(PanePainter, TheTimeGridMarksEveryStepAndTheZeroLine)
         lines += f.canvas.GetColor(x, 0) == 0x0000AAu;
     EXPECT_EQ(lines, 4);
     EXPECT_EQ(f.canvas.GetColor(50, 10), 0x0000AAu);
+
+    // A system colour is painted in the colour it stands for.
+    props.GridColor = 0xFF000002;
+    f.group.SetWaveViewProps(props);
+    f.Paint();
+    EXPECT_EQ(f.canvas.GetColor(50, 10), ResolveColor(0xFF000002));
+    EXPECT_NE(ResolveColor(0xFF000002), 0x000002u);
 }
 
 TEST(PanePainter, HandDrawingShowsTheNodes)

@@ -164,4 +164,9 @@ TEST(WaveViewProps, EqualityAndFading)
     TWaveViewProps white;
     white.FadeColors(0x000000, 0.4);
     EXPECT_EQ(white.BackgroundColor, 0x666666u);
+    // A system grid colour fades from the colour it stands for (white here).
+    TWaveViewProps system;
+    system.GridColor = 0xFF000005;
+    system.FadeColors(0x000000, 0.4);
+    EXPECT_EQ(system.GridColor, 0x666666u);
 }
