@@ -3,7 +3,6 @@
 #include "foundation/values/GetNumberValue.h"
 #include "foundation/values/unitInteger.h"
 #include "foundation/xml/XMLComplexElement.h"
-#include "wave/view/GrammarBuilder.h"
 
 namespace {
 
@@ -55,57 +54,38 @@ void TModelessDialogs::SetPlacement(TModelessDialogKind kind, const TDialogPlace
         *NumberOf(kept, n) = *NumberOf(given, n);
 }
 
-std::unique_ptr<TXMLComplexElement> TModelessDialogs::WriteModelessDialogsXml() const
+std::unique_ptr<TXMLItem> TModelessDialogs::WriteProjectXml(TModelessDialogKind kind) const
 {
-    auto result = std::make_unique<TXMLComplexElement>("ModelessDialogs");
-    for (const TModelessDialogInfo& info : Dialogs) {
-        if (!IsDialogVisible(info.kind))
-            continue;
-        TDialogPlacement placement = GetPlacement(info.kind);
-        auto element = std::make_unique<TXMLComplexElement>(info.element);
-        for (int n = 0; n < info.numbers; ++n)
-            unitInteger(*NumberOf(placement, n), EHNone).WriteXml(NumberNames[n], *element);
-        result->AddItem(std::move(element));
-    }
-    return result;
+    if (kind >= ModelessDialogKindCount || !HasDialog(kind))
+        return nullptr;
+    const TModelessDialogInfo& info = ModelessDialogInfo(kind);
+    TDialogPlacement placement = GetPlacement(kind);
+    auto element = std::make_unique<TXMLComplexElement>(info.element);
+    for (int n = 0; n < info.numbers; ++n)
+        unitInteger(*NumberOf(placement, n), EHNone).WriteXml(NumberNames[n], *element);
+    return element;
 }
 
-bool TModelessDialogs::ReadModelessDialogsXml(const TXMLItem& modelessDialogs, std::string& error, int32_t& line,
-                                              int32_t& column)
+bool TModelessDialogs::ReadProjectXml(TModelessDialogKind kind, const TXMLItem& element, std::string& error,
+                                      int32_t& line, int32_t& column)
 {
-    const TXMLItem* child = modelessDialogs.GetFirst();
-    for (const TModelessDialogInfo& info : Dialogs) {
-        if (!child || child->GetElement() != info.element) {
-            ShowDialog(info.kind, false);
-            continue;
+    if (kind >= ModelessDialogKindCount)
+        return true;
+    const TModelessDialogInfo& info = ModelessDialogInfo(kind);
+    ShowDialog(kind, true);
+    TDialogPlacement placement = GetPlacement(kind);
+    const TXMLItem* number = element.GetFirst();
+    for (int n = 0; n < info.numbers; ++n, number = number->GetNext()) {
+        // The grammar puts them there; a tree made otherwise is told, not followed.
+        if (!number || number->GetElement() != NumberNames[n]) {
+            line = (number ? number : &element)->GetLine();
+            column = (number ? number : &element)->GetColumn();
+            error = std::string("In ") + info.element + ": " + NumberNames[n] + " expected.";
+            return false;
         }
-        ShowDialog(info.kind, true);
-        // Every number is read before any is applied.
-        TDialogPlacement placement = GetPlacement(info.kind);
-        const TXMLItem* number = child->GetFirst();
-        for (int n = 0; n < info.numbers; ++n, number = number->GetNext()) {
-            if (!number || number->GetElement() != NumberNames[n]) {
-                line = (number ? number : child)->GetLine();
-                column = (number ? number : child)->GetColumn();
-                error = std::string("In ") + info.element + ": " + NumberNames[n] + " expected.";
-                return false;
-            }
-            if (!GetNumberValue(*number, *NumberOf(placement, n), error, line, column))
-                return false;
-        }
-        SetPlacement(info.kind, placement);
-        child = child->GetNext();
+        if (!GetNumberValue(*number, *NumberOf(placement, n), error, line, column))
+            return false;
     }
+    SetPlacement(kind, placement);
     return true;
-}
-
-TDTDItemPtr TModelessDialogs::GetModelessDialogsDefinition(const TDTDItemPtr& left, const TDTDItemPtr& top,
-                                                           const TDTDItemPtr& width, const TDTDItemPtr& height)
-{
-    using namespace GrammarBuilder;
-    return Element("ModelessDialogs",
-                   Sequence({Optional(Element("DlgSelZoom", Sequence({left, top}))),
-                             Optional(Element("DlgMusStave", Sequence({left, top}))),
-                             Optional(Element("DlgMusTree", Sequence({left, top, width, height}))),
-                             Optional(Element("DlgEditName", Sequence({left, top, width})))}));
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "foundation/xml/DTDItem.h"
+#include "foundation/xml/XMLItem.h"
 
 #include <array>
 #include <cstdint>
@@ -7,8 +7,6 @@
 #include <string>
 
 class TMDIChildQuarbel;
-class TXMLComplexElement;
-class TXMLItem;
 
 // The four modeless dialogs by kind.
 enum TModelessDialogKind : unsigned char {
@@ -66,18 +64,20 @@ public:
     // Pane 1 (left) or 2 (right).
     virtual void WaveZoomChanged(TMDIChildQuarbel*, int /*pane*/) {}
 
-    // The project's ModelessDialogs element: one child per shown dialog, in
-    // kind order, holding its placement.
-    std::unique_ptr<TXMLComplexElement> WriteModelessDialogsXml() const;
-    // From a ModelessDialogs element that has matched its grammar: each
-    // dialog listed is shown and placed, every other one hidden. A number that
-    // does not read stops with false, the message, and line and column at its
-    // element; that dialog stays where it is.
-    bool ReadModelessDialogsXml(const TXMLItem& modelessDialogs, std::string& error, int32_t& line,
-                                int32_t& column);
-    // The grammar of the element, built from the project's own number elements.
-    static TDTDItemPtr GetModelessDialogsDefinition(const TDTDItemPtr& left, const TDTDItemPtr& top,
-                                                    const TDTDItemPtr& width, const TDTDItemPtr& height);
+    // A project keeps each shown dialog's placement in an element of its own
+    // (ModelessDialogInfo(kind).element) holding Left, Top and, by kind, Width
+    // and Height. None for a dialog that cannot show.
+    std::unique_ptr<TXMLItem> WriteProjectXml(TModelessDialogKind kind) const;
+    // From a dialog's element in a project: shows the dialog and places it,
+    // every number read before any is applied. A number that does not read
+    // gives false with the message, and line and column at its element; the
+    // dialog then stays where it was.
+    bool ReadProjectXml(TModelessDialogKind kind, const TXMLItem& element, std::string& error, int32_t& line,
+                        int32_t& column);
+
+protected:
+    // Whether the dialog of the kind can show at all (this base: every kind).
+    virtual bool HasDialog(TModelessDialogKind) const { return true; }
 
 private:
     std::array<bool, ModelessDialogKindCount> visible{};

@@ -27,10 +27,10 @@ void TMainForm::ViewWaveExecute()
     TMDIChildWave* window = ActiveWaveWindow();
     if (!window || !window->GetUnitWave())
         return;
-    TDlgWaveViewProps dialog(this, window->GetWaveViewProps(), &defaultWaveViewProps);
-    if (dialog.exec() != QDialog::Accepted)
+    TWaveViewProps props = window->GetWaveViewProps();
+    if (!TDlgWaveViewProps::Run(this, defaultWaveViewProps, props))
         return;
-    window->SetWaveViewProps(dialog.GetProps());
+    window->SetWaveViewProps(props);
     SetActionChecked(A::ViewVold, false);
     SetActionChecked(A::ViewWave, true);
     window->GetUnitWave()->SetShadowChanged();
@@ -45,12 +45,11 @@ void TMainForm::ViewVoldExecute()
     const bool showedVolume = window->GetShowKind() == waveWindVolume;
     TUnitWave* unit = window->GetUnitWave();
     const TVoldViewProps before = window->GetVoldViewProps();
+    TVoldViewProps props = before;
     const TViewWaveGroup* group = window->GetViewWaveGroup();
-    TDlgVoldViewProps dialog(this, before, &defaultVoldViewProps, unit->GetSampleFreq(), group->GetViewsWidth(),
-                             group->GetViewsHeight(), unit->GetMonoStereo());
-    if (dialog.exec() != QDialog::Accepted)
+    if (!TDlgVoldViewProps::Run(this, unit->GetMonoStereo(), unit->GetSampleFreq(), group->GetViewsWidth(),
+                                group->GetViewsHeight(), defaultVoldViewProps, props))
         return;
-    const TVoldViewProps props = dialog.GetProps();
     window->SetVoldViewProps(props);
     SetActionChecked(A::ViewWave, false);
     SetActionChecked(A::ViewVold, true);

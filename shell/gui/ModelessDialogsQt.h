@@ -32,6 +32,9 @@ public:
     TDlgSelZoom* GetSelZoomDialog() const { return SelZoomDialog; }
     TDlgEditName* GetEditNameDialog() const { return EditNameDialog; }
 
+protected:
+    bool HasDialog(TModelessDialogKind kind) const override { return Dialog(kind) != nullptr; }
+
 private:
     QWidget* Dialog(TModelessDialogKind kind) const;
     // Makes the dialog of the kind if it is not there yet; null for a kind without one.

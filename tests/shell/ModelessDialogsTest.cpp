@@ -9,19 +9,17 @@
 
 namespace {
 
-TDTDItemPtr Grammar()
+// A dialog's element as a project file holds it, read through a grammar so
+// that every element knows its line.
+std::unique_ptr<TXMLComplexElement> ReadElement(const std::string& body)
 {
     using namespace GrammarBuilder;
-    return TModelessDialogs::GetModelessDialogsDefinition(Text("Left"), Text("Top"), Text("Width"), Text("Height"));
-}
-
-// Reads the element through its grammar into the manager.
-bool Read(TModelessDialogs& dialogs, const std::string& body, std::string& error, int32_t& line, int32_t& column)
-{
-    std::unique_ptr<TXMLComplexElement> holder = MatchBody(*Grammar(), body, error);
-    if (!holder)
-        return false;
-    return dialogs.ReadModelessDialogsXml(*holder->GetFirst(), error, line, column);
+    TDTDItemPtr grammar = Choice({Element("DlgSelZoom", Sequence({Text("Left"), Text("Top")})),
+                                  Element("DlgEditName", Sequence({Text("Left"), Text("Top"), Text("Width")}))});
+    std::string error;
+    std::unique_ptr<TXMLComplexElement> holder = MatchBody(*grammar, body, error);
+    EXPECT_NE(holder, nullptr) << error;
+    return holder;
 }
 
 } // namespace
@@ -37,104 +35,65 @@ TEST(ModelessDialogs, ToggleShowsHidesAndShowsAgain)
     EXPECT_FALSE(dialogs.IsDialogVisible(modelessDialogSelZoom));
 }
 
-TEST(ModelessDialogs, OnlyShownDialogsAreWrittenEachWithItsOwnNumbers)
+TEST(ModelessDialogs, EachKindWritesItsOwnNumbers)
 {
     TModelessDialogs dialogs;
-    EXPECT_EQ(ElementText(*dialogs.WriteModelessDialogsXml()), "<ModelessDialogs />\n");
-
-    for (TModelessDialogKind kind : {modelessDialogSelZoom, modelessDialogMusTree, modelessDialogEditName}) {
-        dialogs.ShowDialog(kind, true);
-        dialogs.SetPlacement(kind, {10 + kind, -20, 300, 200});
-    }
-    dialogs.SetPlacement(modelessDialogMusStave, {1, 2, 3, 4}); // placed but hidden
-    EXPECT_EQ(ElementText(*dialogs.WriteModelessDialogsXml()),
-              "<ModelessDialogs>\n"
-              "  <DlgSelZoom>\n    <Left>10</Left>\n    <Top>-20</Top>\n  </DlgSelZoom>\n"
-              "  <DlgMusTree>\n    <Left>12</Left>\n    <Top>-20</Top>\n    <Width>300</Width>\n"
-              "    <Height>200</Height>\n  </DlgMusTree>\n"
-              "  <DlgEditName>\n    <Left>13</Left>\n    <Top>-20</Top>\n    <Width>300</Width>\n"
-              "  </DlgEditName>\n"
-              "</ModelessDialogs>\n");
+    for (int kind = 0; kind < ModelessDialogKindCount; ++kind)
+        dialogs.SetPlacement(static_cast<TModelessDialogKind>(kind), {10 + kind, -20, 300, 200});
+    const char* expected[] = {
+        "<DlgSelZoom>\n  <Left>10</Left>\n  <Top>-20</Top>\n</DlgSelZoom>\n",
+        "<DlgMusStave>\n  <Left>11</Left>\n  <Top>-20</Top>\n</DlgMusStave>\n",
+        "<DlgMusTree>\n  <Left>12</Left>\n  <Top>-20</Top>\n  <Width>300</Width>\n  <Height>200</Height>\n"
+        "</DlgMusTree>\n",
+        "<DlgEditName>\n  <Left>13</Left>\n  <Top>-20</Top>\n  <Width>300</Width>\n</DlgEditName>\n",
+    };
+    for (int kind = 0; kind < ModelessDialogKindCount; ++kind)
+        EXPECT_EQ(ElementText(*dialogs.WriteProjectXml(static_cast<TModelessDialogKind>(kind))), expected[kind]);
+    // Numbers a kind does not keep are not taken.
+    EXPECT_EQ(dialogs.GetPlacement(modelessDialogSelZoom).Width, 0);
+    EXPECT_EQ(dialogs.GetPlacement(modelessDialogEditName).Height, 0);
 }
 
-TEST(ModelessDialogs, WhatIsWrittenReadsBackAndHidesTheRest)
+TEST(ModelessDialogs, WhatIsWrittenReadsBackAndShowsTheDialog)
 {
     TModelessDialogs written;
-    written.ShowDialog(modelessDialogSelZoom, true);
-    written.SetPlacement(modelessDialogSelZoom, {640, 480, 0, 0});
-    written.ShowDialog(modelessDialogEditName, true);
     written.SetPlacement(modelessDialogEditName, {5, 6, 250, 0});
-
     TModelessDialogs read;
-    read.ShowDialog(modelessDialogMusStave, true);
     std::string error;
     int32_t line = 0, column = 0;
-    ASSERT_TRUE(Read(read, ElementText(*written.WriteModelessDialogsXml()), error, line, column)) << error;
-    EXPECT_TRUE(read.IsDialogVisible(modelessDialogSelZoom));
-    EXPECT_FALSE(read.IsDialogVisible(modelessDialogMusStave));
-    EXPECT_FALSE(read.IsDialogVisible(modelessDialogMusTree));
+    const auto element = ReadElement(ElementText(*written.WriteProjectXml(modelessDialogEditName)));
+    ASSERT_TRUE(read.ReadProjectXml(modelessDialogEditName, *element->GetFirst(), error, line, column)) << error;
     EXPECT_TRUE(read.IsDialogVisible(modelessDialogEditName));
-    EXPECT_EQ(read.GetPlacement(modelessDialogSelZoom).Left, 640);
-    EXPECT_EQ(read.GetPlacement(modelessDialogSelZoom).Top, 480);
-    EXPECT_EQ(read.GetPlacement(modelessDialogEditName).Width, 250);
+    EXPECT_FALSE(read.IsDialogVisible(modelessDialogSelZoom));
+    const TDialogPlacement placement = read.GetPlacement(modelessDialogEditName);
+    EXPECT_EQ(placement.Left, 5);
+    EXPECT_EQ(placement.Top, 6);
+    EXPECT_EQ(placement.Width, 250);
 }
 
-TEST(ModelessDialogs, AnEmptyElementHidesEveryDialog)
-{
-    TModelessDialogs dialogs;
-    for (int kind = 0; kind < ModelessDialogKindCount; ++kind)
-        dialogs.ShowDialog(static_cast<TModelessDialogKind>(kind), true);
-    std::string error;
-    int32_t line = 0, column = 0;
-    ASSERT_TRUE(Read(dialogs, "<ModelessDialogs />\n", error, line, column)) << error;
-    for (int kind = 0; kind < ModelessDialogKindCount; ++kind)
-        EXPECT_FALSE(dialogs.IsDialogVisible(static_cast<TModelessDialogKind>(kind)));
-}
-
-TEST(ModelessDialogs, ABadNumberStopsWithItsPlaceAndLeavesThatDialogWhereItWas)
+TEST(ModelessDialogs, ABadNumberStopsWithItsPlaceAndLeavesTheDialogWhereItWas)
 {
     TModelessDialogs dialogs;
     dialogs.SetPlacement(modelessDialogEditName, {7, 8, 190, 0});
+    const auto element =
+        ReadElement("<DlgEditName>\n  <Left>1</Left>\n  <Top>2</Top>\n  <Width>wide</Width>\n</DlgEditName>\n");
     std::string error;
     int32_t line = 0, column = 0;
-    EXPECT_FALSE(Read(dialogs,
-                      "<ModelessDialogs>\n"
-                      "  <DlgEditName>\n    <Left>1</Left>\n    <Top>2</Top>\n    <Width>wide</Width>\n"
-                      "  </DlgEditName>\n"
-                      "</ModelessDialogs>\n",
-                      error, line, column));
+    EXPECT_FALSE(dialogs.ReadProjectXml(modelessDialogEditName, *element->GetFirst(), error, line, column));
     EXPECT_EQ(error.rfind("In Width: ", 0), 0u) << error;
-    EXPECT_EQ(line, 8);
+    EXPECT_EQ(line, 7);
     const TDialogPlacement kept = dialogs.GetPlacement(modelessDialogEditName);
     EXPECT_EQ(kept.Left, 7);
     EXPECT_EQ(kept.Width, 190);
 }
 
-TEST(ModelessDialogs, TheGrammarRefusesDialogsOutOfOrderAndMissingNumbers)
-{
-    std::string error;
-    EXPECT_EQ(MatchBody(*Grammar(),
-                        "<ModelessDialogs>\n  <DlgEditName>\n    <Left>1</Left>\n    <Top>2</Top>\n"
-                        "    <Width>3</Width>\n  </DlgEditName>\n  <DlgSelZoom>\n    <Left>1</Left>\n"
-                        "    <Top>2</Top>\n  </DlgSelZoom>\n</ModelessDialogs>\n",
-                        error),
-              nullptr);
-    EXPECT_EQ(MatchBody(*Grammar(), "<ModelessDialogs>\n  <DlgSelZoom>\n    <Left>1</Left>\n  </DlgSelZoom>\n"
-                                    "</ModelessDialogs>\n",
-                        error),
-              nullptr);
-}
-
 TEST(ModelessDialogs, AnUncheckedTreeMissingANumberIsRefusedNotFollowed)
 {
-    // Read without its grammar: a missing number is a message, not a crash.
-    TXMLComplexElement element("ModelessDialogs");
-    auto selZoom = std::make_unique<TXMLComplexElement>("DlgSelZoom");
-    selZoom->AddItem(std::make_unique<TXMLStringElement>("Left", "4"));
-    element.AddItem(std::move(selZoom));
+    TXMLComplexElement selZoom("DlgSelZoom");
+    selZoom.AddItem(std::make_unique<TXMLStringElement>("Left", "4"));
     TModelessDialogs dialogs;
     std::string error;
     int32_t line = 0, column = 0;
-    EXPECT_FALSE(dialogs.ReadModelessDialogsXml(element, error, line, column));
+    EXPECT_FALSE(dialogs.ReadProjectXml(modelessDialogSelZoom, selZoom, error, line, column));
     EXPECT_EQ(error, "In DlgSelZoom: Top expected.");
 }

@@ -131,6 +131,16 @@ TDlgVoldViewProps::TDlgVoldViewProps(QWidget* owner, const TVoldViewProps& props
     FormShow();
 }
 
+bool TDlgVoldViewProps::Run(QWidget* owner, int channels, uint32_t sampleFreq, int viewsWidth, int viewsHeight,
+                            TVoldViewProps& defaults, TVoldViewProps& props)
+{
+    TDlgVoldViewProps dialog(owner, props, &defaults, sampleFreq, viewsWidth, viewsHeight, channels);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    props = dialog.GetProps();
+    return true;
+}
+
 void TDlgVoldViewProps::FormShow()
 {
     chkDrawSingle->setChecked(Props.DrawSingle);

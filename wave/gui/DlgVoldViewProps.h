@@ -26,6 +26,10 @@ public:
                       uint32_t sampleFreq, int32_t viewsWidth, int32_t viewsHeight, int channels);
 
     TVoldViewProps GetProps() const { return Props; }
+    // Runs the dialog modally on props: true on OK, props then holding what
+    // was chosen (and defaults too when "Use As Default" was ticked).
+    static bool Run(QWidget* owner, int channels, uint32_t sampleFreq, int viewsWidth, int viewsHeight,
+                    TVoldViewProps& defaults, TVoldViewProps& props);
 
     void accept() override; // OK
 

@@ -117,6 +117,15 @@ TDlgWaveViewProps::TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props
     FormShow();
 }
 
+bool TDlgWaveViewProps::Run(QWidget* owner, TWaveViewProps& defaults, TWaveViewProps& props)
+{
+    TDlgWaveViewProps dialog(owner, props, &defaults);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    props = dialog.GetProps();
+    return true;
+}
+
 void TDlgWaveViewProps::FormShow()
 {
     grpDraw->button(Props.DrawKind == DrawPixels ? 1 : 0)->setChecked(true);

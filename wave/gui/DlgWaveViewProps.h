@@ -19,6 +19,9 @@ public:
     TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props, TWaveViewProps* defaultProps);
 
     TWaveViewProps GetProps() const { return Props; }
+    // Runs the dialog modally on props: true on OK, props then holding what
+    // was chosen (and defaults too when "Use As Default" was ticked).
+    static bool Run(QWidget* owner, TWaveViewProps& defaults, TWaveViewProps& props);
 
     void accept() override; // OK
 

@@ -176,28 +176,26 @@ TEST_F(ModelessDialogsGui, ActivationReachesHiddenDialogsChangesOnlyShownOnes)
     EXPECT_FALSE(EditName()->btnCancel->isEnabled());
 }
 
-TEST_F(ModelessDialogsGui, ThePlacementOfShownDialogsGoesIntoAProjectAndBack)
+TEST_F(ModelessDialogsGui, APlacementGoesIntoAProjectAndBack)
 {
     EditName()->move(30, 40);
     EditName()->resize(250, 72);
-    const std::unique_ptr<TXMLComplexElement> element = Dialogs().WriteModelessDialogsXml();
     std::string text;
-    element->WriteItem(text, 0);
-    EXPECT_EQ(text, "<ModelessDialogs>\n  <DlgEditName>\n    <Left>30</Left>\n    <Top>40</Top>\n"
-                    "    <Width>250</Width>\n  </DlgEditName>\n</ModelessDialogs>\n");
+    Dialogs().WriteProjectXml(modelessDialogEditName)->WriteItem(text, 0);
+    EXPECT_EQ(text, "<DlgEditName>\n  <Left>30</Left>\n  <Top>40</Top>\n  <Width>250</Width>\n</DlgEditName>\n");
+    // A dialog that cannot show writes nothing.
+    EXPECT_EQ(Dialogs().WriteProjectXml(modelessDialogMusTree), nullptr);
 
-    TXMLComplexElement read("ModelessDialogs");
-    auto selZoom = std::make_unique<TXMLComplexElement>("DlgSelZoom");
-    selZoom->AddItem(std::make_unique<TXMLStringElement>("Left", "12"));
-    selZoom->AddItem(std::make_unique<TXMLStringElement>("Top", "34"));
-    read.AddItem(std::move(selZoom));
+    // Read, a dialog never shown is made, shown and placed.
+    TXMLComplexElement selZoom("DlgSelZoom");
+    selZoom.AddItem(std::make_unique<TXMLStringElement>("Left", "12"));
+    selZoom.AddItem(std::make_unique<TXMLStringElement>("Top", "34"));
     std::string error;
     int32_t line = 0, column = 0;
-    ASSERT_TRUE(Dialogs().ReadModelessDialogsXml(read, error, line, column)) << error;
+    ASSERT_TRUE(Dialogs().ReadProjectXml(modelessDialogSelZoom, selZoom, error, line, column)) << error;
     ASSERT_NE(Dialogs().GetSelZoomDialog(), nullptr);
     EXPECT_TRUE(Dialogs().GetSelZoomDialog()->isVisible());
     EXPECT_EQ(Dialogs().GetSelZoomDialog()->pos(), QPoint(12, 34));
-    EXPECT_FALSE(EditName()->isVisible());
 }
 
 // ---------------------------------------------------------------- Edit Name
