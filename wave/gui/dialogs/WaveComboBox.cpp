@@ -1,0 +1,29 @@
+#include "wave/gui/dialogs/WaveComboBox.h"
+
+#include <QSignalBlocker>
+
+TWaveComboBox::TWaveComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(false);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(12);
+}
+
+void TWaveComboBox::FillWaveNames(uint8_t filter)
+{
+    // Filling is no choice of the user: no change notice goes out.
+    const QSignalBlocker quiet(this);
+    clear();
+    items.clear();
+    MainForm().AddWaveNames(items, filter);
+    for (const WaveNameItem& item : items)
+        addItem(QString::fromStdString(item.name));
+    setCurrentIndex(-1);
+}
+
+WaveNameItem TWaveComboBox::GetItem(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(items.size()))
+        return {};
+    return items[static_cast<size_t>(index)];
+}
