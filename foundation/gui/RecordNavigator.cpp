@@ -38,34 +38,34 @@ TRecordNavigator::TRecordNavigator(QWidget* parent) : QWidget(parent)
 
     // The moves carry arrow glyphs.
     int column = 0;
-    for (QPushButton* button : {AddButton("btnFirst", "|<", &TRecordBrowser::First),
-                                AddButton("btnPrevious", "<", &TRecordBrowser::Prior),
-                                AddButton("btnNext", ">", &TRecordBrowser::Next),
-                                AddButton("btnLast", ">|", &TRecordBrowser::Last)})
+    for (QPushButton* button : {AddButton("btnFirst", "|<", [](TRecordBrowser& b) { b.First(); }),
+                                AddButton("btnPrevious", "<", [](TRecordBrowser& b) { b.Prior(); }),
+                                AddButton("btnNext", ">", [](TRecordBrowser& b) { b.Next(); }),
+                                AddButton("btnLast", ">|", [](TRecordBrowser& b) { b.Last(); })})
         grid->addWidget(button, 1, column++);
     column = 0;
-    for (QPushButton* button : {AddButton("btnInsert", "Insert", &TRecordBrowser::Insert),
-                                AddButton("btnAppend", "Append", &TRecordBrowser::Append),
-                                AddButton("btnDelete", "Delete", &TRecordBrowser::Delete)})
+    for (QPushButton* button : {AddButton("btnInsert", "Insert", [](TRecordBrowser& b) { b.Insert(); }),
+                                AddButton("btnAppend", "Append", [](TRecordBrowser& b) { b.Append(); }),
+                                AddButton("btnDelete", "Delete", [](TRecordBrowser& b) { b.Delete(); })})
         grid->addWidget(button, 2, column++);
     column = 0;
-    for (QPushButton* button : {AddButton("btnCopy", "Copy", &TRecordBrowser::CopyRecord),
-                                AddButton("btnPaste", "Paste", &TRecordBrowser::PasteRecord),
-                                AddButton("btnClear", "Clear", &TRecordBrowser::DeleteAll)})
+    for (QPushButton* button : {AddButton("btnCopy", "Copy", [](TRecordBrowser& b) { b.CopyRecord(); }),
+                                AddButton("btnPaste", "Paste", [](TRecordBrowser& b) { b.PasteRecord(); }),
+                                AddButton("btnClear", "Clear", [](TRecordBrowser& b) { b.DeleteAll(); })})
         grid->addWidget(button, 3, column++);
     SetBrowser(nullptr);
 }
 
 QPushButton* TRecordNavigator::AddButton(const char* name, const QString& caption,
-                                         void (TRecordBrowser::*operation)())
+                                         std::function<void(TRecordBrowser&)> operation)
 {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setAutoDefault(false);
     button->setMinimumWidth(24);
-    connect(button, &QPushButton::clicked, this, [this, operation] {
+    connect(button, &QPushButton::clicked, this, [this, operation = std::move(operation)] {
         if (browser)
-            (browser->*operation)();
+            operation(*browser);
     });
     return button;
 }

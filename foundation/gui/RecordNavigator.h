@@ -2,6 +2,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -28,7 +29,7 @@ public:
     QPushButton* Button(const char* name) const;
 
 private:
-    QPushButton* AddButton(const char* name, const QString& caption, void (TRecordBrowser::*operation)());
+    QPushButton* AddButton(const char* name, const QString& caption, std::function<void(TRecordBrowser&)> operation);
 
     TRecordBrowser* browser = nullptr;
     QLineEdit* editCount = nullptr;

@@ -1,84 +1,52 @@
 #include "shell/gui/DlgWaveFileProp.h"
 
-#include "platform/HelpService.h"
-
-#include <QButtonGroup>
-#include <QDialogButtonBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace {
 
-constexpr int HelpContext = 2;
 const char* const FrequencyItems[TWaveFileProps::FrequencyCount] = {"5 kHz",  "11 kHz", "22 kHz",
                                                                     "44 kHz", "88 kHz", "176 kHz"};
 
-QGroupBox* RadioGroup(const QString& caption, const char* first, const char* second, QButtonGroup*& buttons,
-                      QWidget* owner)
+// The second of two radio buttons is checked for a value other than 1.
+void ShowSecondFor(QGroupBox* group, unsigned value)
 {
-    auto* box = new QGroupBox(caption, owner);
-    auto* layout = new QVBoxLayout(box);
-    buttons = new QButtonGroup(box);
-    int id = 0;
-    for (const char* item : {first, second}) {
-        auto* radio = new QRadioButton(item, box);
-        buttons->addButton(radio, id++);
-        layout->addWidget(radio);
-    }
-    return box;
+    const auto buttons = group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    buttons[value != 1 ? 1 : 0]->setChecked(true);
+}
+
+uint16_t OneOrTwo(QGroupBox* group)
+{
+    return group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)[1]->isChecked() ? 2 : 1;
 }
 
 } // namespace
 
-TDlgWaveFileProp::TDlgWaveFileProp(QWidget* owner, const TWaveFileProps& props) : QDialog(owner), Props(props)
+TDlgWaveFileProp::TDlgWaveFileProp(QWidget* owner, const TWaveFileProps& props)
+    : TEffectDialog(owner, "Wave Properties", 2, props)
 {
     setObjectName("DlgWaveFileProp");
-    setWindowTitle("Wave Properties");
-    auto* controls = new QVBoxLayout;
-    QGroupBox* bits = RadioGroup("Wave Values", "8 Bits", "16 Bits", grpWaveValues, this);
-    bits->setObjectName("grpWaveValues");
-    controls->addWidget(bits);
-    auto* label = new QLabel("Sample Frequency:", this);
-    controls->addWidget(label);
-    lbSampleFreq = new QListWidget(this);
+    grpWaveValues = NewRadioGroup(Frame(), "grpWaveValues", "Wave Values", {"8 Bits", "16 Bits"});
+    QLabel* lblSampleFreq = NewLabel("Sample Frequency:");
+    lblSampleFreq->setObjectName("lblSampleFreq");
+    Row(Frame(), {lblSampleFreq});
+    lbSampleFreq = new QListWidget(Frame());
     lbSampleFreq->setObjectName("lbSampleFreq");
     for (const char* item : FrequencyItems)
         lbSampleFreq->addItem(item);
     lbSampleFreq->setFixedHeight(lbSampleFreq->sizeHintForRow(0) * TWaveFileProps::FrequencyCount + 6);
-    label->setBuddy(lbSampleFreq);
-    controls->addWidget(lbSampleFreq);
-    QGroupBox* channels = RadioGroup(QString(), "Mono", "Stereo", grpMonoStereo, this);
-    channels->setObjectName("grpMonoStereo");
-    controls->addWidget(channels);
+    lblSampleFreq->setBuddy(lbSampleFreq);
+    Row(Frame(), {lbSampleFreq});
+    grpMonoStereo = NewRadioGroup(Frame(), "grpMonoStereo", "", {"Mono", "Stereo"});
 
-    // OK, Cancel and Help on the right.
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
-                                         Qt::Vertical, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TDlgWaveFileProp::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TDlgWaveFileProp::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { Help().ShowContext(HelpContext); });
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(controls);
-    layout->addWidget(buttons);
-    EvOnShow();
-}
-
-void TDlgWaveFileProp::EvOnShow()
-{
-    grpWaveValues->button(Props.BytesPSample != 1 ? 1 : 0)->setChecked(true);
-    lbSampleFreq->setCurrentRow(TWaveFileProps::FrequencyIndex(Props.SampleFreq));
-    grpMonoStereo->button(Props.MonoStereo != 1 ? 1 : 0)->setChecked(true);
-}
-
-void TDlgWaveFileProp::accept()
-{
-    Props.BytesPSample = grpWaveValues->checkedId() == 1 ? 2 : 1;
-    Props.SampleFreq = TWaveFileProps::FrequencyOfIndex(lbSampleFreq->currentRow(), Props.SampleFreq);
-    Props.MonoStereo = grpMonoStereo->checkedId() == 1 ? 2 : 1;
-    QDialog::accept();
+    OnShow(TShowPhase::Groups, [this] {
+        ShowSecondFor(grpWaveValues, Props.BytesPSample);
+        // No entry for a rate not offered: OK then keeps it.
+        lbSampleFreq->setCurrentRow(TWaveFileProps::FrequencyIndex(Props.SampleFreq));
+        ShowSecondFor(grpMonoStereo, Props.MonoStereo);
+    });
+    Step([this](bool&) {
+        Props.BytesPSample = OneOrTwo(grpWaveValues);
+        Props.SampleFreq = TWaveFileProps::FrequencyOfIndex(lbSampleFreq->currentRow(), Props.SampleFreq);
+        Props.MonoStereo = OneOrTwo(grpMonoStereo);
+    });
 }

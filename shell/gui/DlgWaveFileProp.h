@@ -1,29 +1,18 @@
 #pragma once
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/dialogs/EffectDialog.h"
 
-#include <QDialog>
-
-class QButtonGroup;
 class QListWidget;
 
 // The "Wave Properties" dialog: bits per sample, sample frequency, mono or
-// stereo of a new wave. It edits its own copy of the format; every
-// combination is accepted.
-class TDlgWaveFileProp : public QDialog {
-    Q_OBJECT
+// stereo of a wave. It edits its own copy of the format; every combination is
+// accepted. A rate that is not one of the six is shown with no entry chosen
+// and kept unless the user picks one.
+class TDlgWaveFileProp : public TEffectDialog<TOKHelpRightDlg, TWaveFileProps> {
 public:
     TDlgWaveFileProp(QWidget* owner, const TWaveFileProps& props);
 
-    // The format as the user left it; read after OK.
-    TWaveFileProps GetProps() const { return Props; }
-
-    void accept() override; // OK: the controls go back into the copy
-
-private:
-    void EvOnShow();
-
-    TWaveFileProps Props;
-    QButtonGroup* grpWaveValues;
+    QGroupBox* grpWaveValues;
     QListWidget* lbSampleFreq;
-    QButtonGroup* grpMonoStereo;
+    QGroupBox* grpMonoStereo;
 };

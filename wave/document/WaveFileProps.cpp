@@ -2,10 +2,10 @@
 
 int TWaveFileProps::FrequencyIndex(uint32_t sampleFreq)
 {
-    for (int i = 1; i < FrequencyCount; ++i)
+    for (int i = 0; i < FrequencyCount; ++i)
         if (Frequencies[i] == sampleFreq)
             return i;
-    return 0;
+    return -1;
 }
 
 uint32_t TWaveFileProps::FrequencyOfIndex(int index, uint32_t keep)

@@ -17,8 +17,8 @@ struct TWaveFileProps {
     static constexpr int FrequencyCount = 6;
     static constexpr uint32_t Frequencies[FrequencyCount] = {5512, 11025, 22050, 44100, 88200, 176128};
 
-    // The list entry that shows a frequency; every frequency that is not one of
-    // the six shows the first entry.
+    // The list entry that shows a frequency; -1 (no entry) for a frequency
+    // that is not one of the six, so that it is kept rather than replaced.
     static int FrequencyIndex(uint32_t sampleFreq);
     // The frequency of a list entry; -1 (no entry) keeps the given one.
     static uint32_t FrequencyOfIndex(int index, uint32_t keep);

@@ -9,7 +9,9 @@ void ProposeCommon(const MergeWaveFormat& a, const MergeWaveFormat& b, MergeProp
 {
     p.ShowFrequency = a.SampleFreq != b.SampleFreq;
     p.FrequencyIndex = TWaveFileProps::FrequencyIndex(std::max(a.SampleFreq, b.SampleFreq));
-    p.SampleFreq = p.ShowFrequency ? TWaveFileProps::Frequencies[p.FrequencyIndex] : a.SampleFreq;
+    // A higher rate that is not offered selects no entry: the first wave's rate stays.
+    p.SampleFreq = p.ShowFrequency && p.FrequencyIndex >= 0 ? TWaveFileProps::Frequencies[p.FrequencyIndex]
+                                                             : a.SampleFreq;
     p.ShowBits = a.BytesPSample != b.BytesPSample;
     p.BytesPSample = p.ShowBits ? 2 : a.BytesPSample;
 }

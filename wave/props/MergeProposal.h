@@ -17,7 +17,7 @@ struct MergeProposal {
     bool ShowLength = false; // vertical merge only
     uint8_t MakeLengthsEqual = 0;
     bool ShowFrequency = false;
-    int FrequencyIndex = 0; // entry of the frequency list: the higher of the two
+    int FrequencyIndex = 0; // entry of the frequency list: the higher of the two; -1 none
     uint32_t SampleFreq = 0; // what OK returns without changes
     bool ShowBits = false;
     uint16_t BytesPSample = 2;

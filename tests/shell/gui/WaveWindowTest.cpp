@@ -383,6 +383,9 @@ TEST_F(WaveWindowTest, TheCoreFindsTheActiveWaveWindow)
 TEST(WaveFormatDialog, ShowsAndReadsBackTheFormat)
 {
     TDlgWaveFileProp dialog(nullptr, TWaveFileProps(1, 11025, 1));
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Wave Properties");
+    EXPECT_EQ(dialog.GetHelpContext(), 2);
     auto* list = dialog.findChild<QListWidget*>("lbSampleFreq");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->currentRow(), 1);
@@ -397,11 +400,24 @@ TEST(WaveFormatDialog, ShowsAndReadsBackTheFormat)
     EXPECT_EQ(props.SampleFreq, 176128u);
     EXPECT_EQ(props.MonoStereo, 2);
     EXPECT_EQ(props.BytesPSample, 1);
+}
 
-    // A frequency not offered shows the first entry, and OK takes it.
-    TDlgWaveFileProp odd(nullptr, TWaveFileProps(2, 8000, 2));
-    EXPECT_EQ(odd.findChild<QListWidget*>("lbSampleFreq")->currentRow(), 0);
-    odd.accept();
-    EXPECT_EQ(odd.GetProps().SampleFreq, 5512u);
-    EXPECT_EQ(odd.GetProps().BytesPSample, 2);
+TEST(WaveFormatDialog, ARateNotOfferedIsShownAsNoneAndKept)
+{
+    // OK without touching anything must never resample a 48 kHz wave.
+    for (uint32_t rate : {48000u, 8000u, 176400u}) {
+        TDlgWaveFileProp dialog(nullptr, TWaveFileProps(2, rate, 2));
+        dialog.show();
+        EXPECT_EQ(dialog.lbSampleFreq->currentRow(), -1);
+        dialog.accept();
+        EXPECT_EQ(dialog.GetProps().SampleFreq, rate);
+        EXPECT_EQ(dialog.GetProps().BytesPSample, 2);
+        EXPECT_EQ(dialog.GetProps().MonoStereo, 2);
+    }
+    // Picking an entry still takes it.
+    TDlgWaveFileProp dialog(nullptr, TWaveFileProps(1, 48000, 2));
+    dialog.show();
+    dialog.lbSampleFreq->setCurrentRow(0);
+    dialog.accept();
+    EXPECT_EQ(dialog.GetProps().SampleFreq, 5512u);
 }

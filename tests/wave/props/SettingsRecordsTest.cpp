@@ -216,7 +216,11 @@ TEST(MergeProposal, DifferencesShowTheirPages)
     EXPECT_EQ(same.BytesPSample, 1);
 
     EXPECT_EQ(ProposeMergeHor({1, 176128, 2, 1}, {1, 5512, 2, 1}).FrequencyIndex, 5);
-    EXPECT_EQ(ProposeMergeHor({1, 8000, 2, 1}, {1, 7000, 2, 1}).FrequencyIndex, 0);
+    // A rate not offered is never replaced by the first entry (5512 Hz): no entry, the first wave's rate.
+    const MergeProposal unlisted = ProposeMergeHor({1, 8000, 2, 1}, {1, 7000, 2, 1});
+    EXPECT_EQ(unlisted.FrequencyIndex, -1);
+    EXPECT_EQ(unlisted.SampleFreq, 8000u);
+    EXPECT_EQ(ProposeMergeVert({1, 44100, 2, 1}, {1, 48000, 2, 1}).SampleFreq, 44100u);
 
     // Vertical: equal seconds at different rates need no length page.
     MergeProposal v = ProposeMergeVert({1, 22050, 2, 22050}, {1, 44100, 2, 44100});
@@ -230,8 +234,9 @@ TEST(MergeProposal, DifferencesShowTheirPages)
 TEST(WaveFileProps, FrequencyList)
 {
     EXPECT_EQ(TWaveFileProps::FrequencyIndex(176128), 5);
-    EXPECT_EQ(TWaveFileProps::FrequencyIndex(176400), 0);
-    EXPECT_EQ(TWaveFileProps::FrequencyIndex(48000), 0);
+    EXPECT_EQ(TWaveFileProps::FrequencyIndex(5512), 0);
+    EXPECT_EQ(TWaveFileProps::FrequencyIndex(176400), -1);
+    EXPECT_EQ(TWaveFileProps::FrequencyIndex(48000), -1);
     EXPECT_EQ(TWaveFileProps::FrequencyIndex(11025), 1);
     EXPECT_EQ(TWaveFileProps::FrequencyOfIndex(0, 48000), 5512u);
     EXPECT_EQ(TWaveFileProps::FrequencyOfIndex(-1, 48000), 48000u);

@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -88,4 +90,15 @@ inline bool PressOK(QDialog& dialog)
     dialog.setResult(QDialog::Rejected);
     static_cast<QPushButton*>(dialog.findChild<QPushButton*>("OKBtn"))->click();
     return dialog.result() == QDialog::Accepted && !dialog.isVisible();
+}
+
+inline bool Starts(const std::string& text, const std::string& prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+// The radio button of a radio group's item.
+inline QRadioButton* Item(QGroupBox* group, int index)
+{
+    return group->findChildren<QRadioButton*>()[index];
 }
