@@ -136,6 +136,14 @@ void TMDIChildWave::MakeUserDrawnSound()
         UnitWave->MakeUserDrawnSound();
 }
 
+void TMDIChildWave::UserDrawChanged(uint8_t drawKind)
+{
+    UnitWave->SetDrawKind(drawKind);
+    UnitWave->MakeUserDrawnSound();
+    UnitWave->SetChanged();
+    RepaintViews();
+}
+
 void TMDIChildWave::BeginKeepZoom(int32_t begin, int32_t end)
 {
     ViewWaveGroup->BeginKeepZoom(begin, end);

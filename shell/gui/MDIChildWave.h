@@ -49,6 +49,8 @@ public:
                      bool pending);
     void WriteViewXml(TXMLComplexElement& parent) const;
     void MakeUserDrawnSound();
+    // The drawing goes on with the other curve: rebuilt, marked changed, repainted.
+    void UserDrawChanged(uint8_t drawKind);
     bool HasViewGroup() override { return ViewWaveGroup != nullptr; }
     void BeginKeepZoom(int32_t begin, int32_t end) override;
     void EndKeepZoom(int32_t begin, int32_t newEnd) override;

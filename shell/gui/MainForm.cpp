@@ -10,6 +10,7 @@
 #include "shell/FileGrammars.h"
 #include "shell/MenuLayout.h"
 #include "shell/ModelessDialogs.h"
+#include "shell/UnhandledActions.h"
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainFormHosts.h"
@@ -686,6 +687,7 @@ void TMainForm::UpdateActions()
     if (!mdiArea)
         return;
     UpdateCommandStates(states, TakeSnapshot());
+    DisableUnhandledActions(states, [this](ActionId id) { return HasHandler(id); });
     ApplyStates();
     ApplyShortcutTexts();
     if (TMDIChildQuarbel* child = ActiveChild())

@@ -117,6 +117,7 @@ public:
     void Execute(ActionId id);
     // Handlers of later commands join here.
     void SetActionHandler(ActionId id, std::function<void()> handler);
+    bool HasHandler(ActionId id) const { return static_cast<bool>(handlers[ActionIndex(id)]); }
     // The action update: the snapshot of the active document, the rules, and
     // their result on the actions, menus and toolbars.
     void UpdateActions();
@@ -143,6 +144,9 @@ public:
     void CopyEffectSettingsTo(TUnitWave& unit) const { effectSettings->CopyTo(unit); }
     const TWaveViewProps& DefaultWaveViewProps() const { return defaultWaveViewProps; }
     const TVoldViewProps& DefaultVoldViewProps() const { return defaultVoldViewProps; }
+    // The view dialogs may make their settings the defaults.
+    TWaveViewProps& DefaultWaveViewProps() { return defaultWaveViewProps; }
+    TVoldViewProps& DefaultVoldViewProps() { return defaultVoldViewProps; }
     std::shared_ptr<Sound> GetClipBoardSound() const { return ClipBoardSound; }
     void SetClipBoardSound(std::shared_ptr<Sound> sound) { ClipBoardSound = std::move(sound); }
     void ClearClipBoard() { ClipBoardSound.reset(); }

@@ -7,6 +7,7 @@
 #include "shell/DocumentKind.h"
 #include "shell/gui/DlgWaveFileProp.h"
 #include "shell/gui/MDIChildWave.h"
+#include "shell/gui/MainFormWaveCommands.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
@@ -78,6 +79,7 @@ void TMainForm::InstallWaveHandlers()
 {
     SetActionHandler(A::FileNewWave, [this] { FileNewWaveExecute(); });
     SetActionHandler(A::FileOpenWave, [this] { FileOpenWaveExecute(); });
+    InstallWaveCommands(*this);
     SetActionHandler(A::ZoomIn, [this] {
         if (TMDIChildWave* window = ActiveWaveWindow())
             window->SetZoomMode(window->GetZoomMode() == 1 ? 0 : 1);

@@ -38,6 +38,10 @@ public:
     // The Undo action: a snapshot exists and its document is not drawing by hand.
     bool CanUndo() const;
     TUndoUnit* GetUndo() const { return undo.get(); }
+    // A command hands the snapshot it replaces over and, when it changed
+    // nothing, puts it back: a stopped or refused command loses no undo.
+    std::unique_ptr<TUndoUnit> Take() { return std::move(undo); }
+    void Put(std::unique_ptr<TUndoUnit> snapshot) { undo = std::move(snapshot); }
 
 private:
     std::unique_ptr<TUndoUnit> undo;

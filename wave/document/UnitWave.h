@@ -116,6 +116,8 @@ public:
     bool IsUserDrawing() const { return UserDrawing != 0; }
     double GetDrawLength() const { return DrawLength; }
     uint8_t GetDrawKind() const { return DrawKind; }
+    // The curve the nodes are joined with; the drawn sound is not rebuilt here.
+    void SetDrawKind(uint8_t drawKind) { DrawKind = drawKind; }
 
     // ---- commands ----
     void MakeLine(const TLineProps& props);
