@@ -212,7 +212,12 @@ bool TEffectForm::ReadFields()
 void TEffectForm::Row(QWidget* container, std::initializer_list<QWidget*> cells)
 {
     QGridLayout* grid = GridOf(container);
-    const int row = grid->rowCount() == 1 && grid->count() == 0 ? 0 : grid->rowCount();
+    // The container counts its rows; the empty row after the last takes the
+    // spare height, so the rows stay together at the top.
+    const int row = container->property("rows").toInt();
+    container->setProperty("rows", row + 1);
+    grid->setRowStretch(row, 0);
+    grid->setRowStretch(row + 1, 1);
     int column = 0;
     const int last = static_cast<int>(cells.size()) - 1;
     for (QWidget* cell : cells) {
