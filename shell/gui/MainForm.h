@@ -144,9 +144,6 @@ public:
     void CopyEffectSettingsTo(TUnitWave& unit) const { effectSettings->CopyTo(unit); }
     const TWaveViewProps& DefaultWaveViewProps() const { return defaultWaveViewProps; }
     const TVoldViewProps& DefaultVoldViewProps() const { return defaultVoldViewProps; }
-    // The view dialogs may make their settings the defaults.
-    TWaveViewProps& DefaultWaveViewProps() { return defaultWaveViewProps; }
-    TVoldViewProps& DefaultVoldViewProps() { return defaultVoldViewProps; }
     std::shared_ptr<Sound> GetClipBoardSound() const { return ClipBoardSound; }
     void SetClipBoardSound(std::shared_ptr<Sound> sound) { ClipBoardSound = std::move(sound); }
     void ClearClipBoard() { ClipBoardSound.reset(); }

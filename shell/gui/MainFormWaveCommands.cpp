@@ -11,7 +11,6 @@
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveFileProps.h"
-#include "wave/gui/ViewWaveGroup.h"
 #include "wave/gui/dialogs/DlgBlockProps.h"
 #include "wave/gui/dialogs/DlgBlockTriangleProps.h"
 #include "wave/gui/dialogs/DlgDistortProps.h"
@@ -253,43 +252,4 @@ void InstallWaveCommands(TMainForm& form)
     form.SetActionHandler(A::DrawWave3G, OnActiveWaveWindow(form, [&form](TMDIChildWave& window) {
                               SetDrawMode(form, window, DrawParabola, A::DrawWave3G, A::DrawWaveLin);
                           }));
-}
-
-void InstallViewCommands(TMainForm& form, TViewSettingsDialogs dialogs)
-{
-    if (dialogs.waveView) {
-        form.SetActionHandler(A::ViewWave, OnActiveWaveWindow(form, [&form, run = dialogs.waveView](
-                                                                        TMDIChildWave& window) {
-                                  TWaveViewProps props = window.GetWaveViewProps();
-                                  if (!run(&form, form.DefaultWaveViewProps(), props))
-                                      return;
-                                  window.SetWaveViewProps(props);
-                                  form.SetActionChecked(A::ViewVold, false);
-                                  form.SetActionChecked(A::ViewWave, true);
-                                  window.GetUnitWave()->SetShadowChanged();
-                                  window.RefreshAll();
-                              }));
-    }
-    if (dialogs.voldView) {
-        form.SetActionHandler(A::ViewVold, OnActiveWaveWindow(form, [&form, run = dialogs.voldView](
-                                                                        TMDIChildWave& window) {
-                                  const bool showedVolume = window.GetShowKind() == 1;
-                                  TUnitWave& unit = *window.GetUnitWave();
-                                  const TVoldViewProps old = window.GetVoldViewProps();
-                                  TVoldViewProps props = old;
-                                  TViewWaveGroup* group = window.GetViewWaveGroup();
-                                  if (!run(&form, unit.GetMonoStereo(), unit.GetSampleFreq(), group->GetViewsWidth(),
-                                           group->GetViewsHeight(), form.DefaultVoldViewProps(), props))
-                                      return;
-                                  window.SetVoldViewProps(props);
-                                  form.SetActionChecked(A::ViewWave, false);
-                                  form.SetActionChecked(A::ViewVold, true);
-                                  unit.SetShadowChanged();
-                                  // Only what changes the diagram's numbers computes it again.
-                                  if (!showedVolume || props.NeedsRecalculation(old))
-                                      window.StartVolumeDiagram();
-                                  else
-                                      window.RefreshAll();
-                              }));
-    }
 }
