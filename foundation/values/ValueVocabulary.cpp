@@ -2,6 +2,7 @@
 
 #include "platform/Assertions.h"
 
+#include <array>
 #include <cmath>
 
 const char* const ValueTypeNames[ValueTypeCount] = {
@@ -46,6 +47,28 @@ const char* const UnitKindXmlNames[UnitKindCount] = {
     "EHKHZ",  "EHTime", "EHFreq", "EHValue", "EHAngle",  "EHWavePos", "EHNote",   "EHError",
     "EHM",    "EHDM",   "EHCM",   "EHMM",    "EHKM",     "EHMile",  "EHNautMile", "EHFeet",
     "EHInch", "EHMpS",  "EHKMpH", "EHMpH",   "EHMach",   "EHKnots",
+};
+
+const int ValueDomainCount[ValueDomTypeCount] = {11, 1, 6, 6, 6, 6, 6, 6, 1, 0, 0, 0, 0, 3, 6, 6, 11, 6};
+
+namespace {
+using D = ValueDomain;
+// The eleven number domains, of which most kinds offer a leading part.
+constexpr std::array<D, 11> numberDomains = {D::AllValues,       D::NotZero,         D::Negative,
+                                             D::Positive,        D::NegativeNotZero, D::PositiveNotZero,
+                                             D::ZeroInclOneIncl, D::ZeroExclOneExcl, D::ZeroInclOneExcl,
+                                             D::OneMore,         D::NegOneInclPosOneIncl};
+} // namespace
+
+const std::array<ValueDomain, 11> ValueDomainChoices[ValueDomTypeCount] = {
+    numberDomains,                                   // Factor
+    {D::NegOneInclPosOneIncl},                       // BalanceAngle
+    numberDomains, numberDomains, numberDomains,     // Integer, FysicalLength, FysicalSpeed
+    numberDomains, numberDomains, numberDomains,     // Time, Frequency, WaveValue
+    {D::ZeroInclOneExcl},                            // WaveCount
+    {}, {}, {}, {},                                  // Boolean and the three wave formats
+    {D::AllValues, D::Mono, D::Stereo},              // Wave
+    numberDomains, numberDomains, numberDomains, numberDomains, // the four groups
 };
 
 namespace {

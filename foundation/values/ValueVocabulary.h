@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -63,7 +64,6 @@ enum class ValueDomain : uint8_t {
     Mono = 11,
     Stereo = 12,
 };
-// ValueDomainCount is the name of the factory's table of domains per value kind.
 constexpr int ValueDomainCodeCount = 13;
 
 enum UnitKind : uint8_t {
@@ -108,6 +108,11 @@ extern const char* const ValueDomTypeXmlNames[ValueDomTypeCount];
 extern const char* const ValueDomainNames[ValueDomainCodeCount];
 extern const char* const ValueDomainXmlNames[ValueDomainCodeCount];
 extern const char* const UnitKindXmlNames[UnitKindCount];
+
+// How many domains a value kind offers (0 for the kinds without one:
+// Boolean and the three wave-format kinds), and which, in the order offered.
+extern const int ValueDomainCount[ValueDomTypeCount];
+extern const std::array<ValueDomain, 11> ValueDomainChoices[ValueDomTypeCount];
 
 // Exact, case-sensitive look-ups; -1 when no name matches.
 int FindUnitKindName(const std::string& text);

@@ -203,3 +203,18 @@ TEST(NumericHelpers, CountLines)
     EXPECT_EQ(CountLines("one\ntwo"), 2);
     EXPECT_EQ(CountLines("\n\nthree\n"), 3);
 }
+
+TEST(ValueVocabulary, DomainsOfferedPerKind)
+{
+    // The kinds without a domain are exactly those whose pins write none.
+    for (int kind = 0; kind < ValueDomTypeCount; ++kind) {
+        const bool none = kind >= 9 && kind <= 12;
+        EXPECT_EQ(ValueDomainCount[kind] == 0, none) << kind;
+        for (int i = 0; i < ValueDomainCount[kind]; ++i)
+            EXPECT_LT(static_cast<int>(ValueDomainChoices[kind][static_cast<size_t>(i)]), ValueDomainCodeCount);
+    }
+    EXPECT_EQ(ValueDomainChoices[static_cast<int>(ValueDomType::BalanceAngle)][0], ValueDomain::NegOneInclPosOneIncl);
+    EXPECT_EQ(ValueDomainChoices[static_cast<int>(ValueDomType::WaveCount)][0], ValueDomain::ZeroInclOneExcl);
+    EXPECT_EQ(ValueDomainChoices[static_cast<int>(ValueDomType::Wave)][2], ValueDomain::Stereo);
+    EXPECT_EQ(ValueDomainChoices[static_cast<int>(ValueDomType::NoUnit)][10], ValueDomain::NegOneInclPosOneIncl);
+}
