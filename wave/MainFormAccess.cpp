@@ -22,6 +22,16 @@ TUnitWave* MainFormAccess::FindUnitWave(const std::string&)
     return nullptr;
 }
 
+TUnitSountory* MainFormAccess::FindUnitSountory(const std::string&)
+{
+    return nullptr;
+}
+
+int32_t MainFormAccess::NextValidationStamp()
+{
+    return ++validationCounter;
+}
+
 int MainFormAccess::AddWaveNames(WaveNameList&, uint8_t)
 {
     return 0;

@@ -5,6 +5,7 @@
 #include <vector>
 
 class Sound;
+class TUnitSountory;
 class TUnitWave;
 class TMDIChildWave;
 class TViewWaveGroup;
@@ -49,6 +50,11 @@ public:
 
     // The open wave document of that name, skipping a window that is closing.
     virtual TUnitWave* FindUnitWave(const std::string& name);
+    // The open factory document of that name, likewise.
+    virtual TUnitSountory* FindUnitSountory(const std::string& name);
+    // A fresh stamp for a validation pass: every factory reached in the pass
+    // is validated once under it.
+    virtual int32_t NextValidationStamp();
     // Appends the names of open wave documents by filter (0 all, 1 all but the
     // active one, 2 mono ones but the active one, 3 stereo ones but the active
     // one) and gives the number added. The list is not cleared first.
@@ -68,6 +74,7 @@ public:
     virtual void SelZoomDialogClosed();
 
 private:
+    int32_t validationCounter = 0;
     // The wave status bar has eight panels.
     std::array<WaveStatusPanel, 8> panels;
     WaveStatusPanel spare;

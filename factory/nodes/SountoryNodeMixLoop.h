@@ -1,0 +1,20 @@
+#pragma once
+#include "factory/nodes/SountoryNodeUseFactory.h"
+
+// A node that runs the used factory a number of times and mixes the results into one wave.
+class TSountoryNodeMixLoop : public TSountoryNodeUseFactory {
+public:
+    // With createFixedPins the pins the kind always has are made.
+    TSountoryNodeMixLoop(std::string name, std::string factoryName, TUnitSountory& owner, const TCanvasRect& rect,
+                      bool createFixedPins)
+        : TSountoryNodeUseFactory(std::move(name), std::move(factoryName), owner, rect)
+    {
+        if (createFixedPins)
+            CreateFixedPins();
+    }
+
+    sntNodeKind GetSntNodeKind() const override { return sntNodeMixLoop; }
+
+protected:
+    const char* KindElementName() const override { return "MixLoopNode"; }
+};

@@ -1,0 +1,16 @@
+#pragma once
+#include "factory/nodes/SountoryNodeUseFactory.h"
+
+// A node that runs the used factory once per run.
+class TSountoryNodeUser : public TSountoryNodeUseFactory {
+public:
+    TSountoryNodeUser(std::string name, std::string factoryName, TUnitSountory& owner, const TCanvasRect& rect)
+        : TSountoryNodeUseFactory(std::move(name), std::move(factoryName), owner, rect)
+    {
+    }
+
+    sntNodeKind GetSntNodeKind() const override { return sntNodeUser; }
+
+protected:
+    const char* KindElementName() const override { return "UserNode"; }
+};
