@@ -1,5 +1,6 @@
 #include "shell/FileGrammars.h"
 
+#include "factory/document/FactoryFile.h"
 #include "wave/document/UnitWave.h"
 #include "wave/view/ColorPalette1DFile.h"
 
@@ -8,6 +9,7 @@ void BuildFileGrammars()
     GetColorPalette1DDefinition();
     // The project grammar joins here with the project file.
     TUnitWave::BuildUnitWaveGrammar();
-    // The music (7.0, 7.1, 9.1), factory (9.0, 9.1) and players grammars join
-    // here, in that order, with their documents.
+    // The music grammars (7.0, 7.1, 9.1) join here with their document.
+    BuildFactoryGrammar();
+    // The players grammar joins here with its document.
 }

@@ -143,6 +143,19 @@ int32_t TUnitSountory::GetMaxOutputSequence() const
     return MaxSequence(OutputItems);
 }
 
+void TUnitSountory::NormalizeSequences()
+{
+    auto normalize = [](auto& list) {
+        std::stable_sort(list.begin(), list.end(),
+                         [](const auto& a, const auto& b) { return a->Sequence < b->Sequence; });
+        int32_t sequence = 0;
+        for (const auto& item : list)
+            item->Sequence = sequence++;
+    };
+    normalize(InputItems);
+    normalize(OutputItems);
+}
+
 int TUnitSountory::CountAskedInputs() const
 {
     return static_cast<int>(std::count_if(InputItems.begin(), InputItems.end(),

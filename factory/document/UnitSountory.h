@@ -84,6 +84,14 @@ public:
         NodeItems.insert(NodeItems.begin(), std::move(node));
         return inserted;
     }
+    // The node becomes the tail of the list: the file reader keeps file order.
+    template <class Node>
+    Node& AppendNode(std::unique_ptr<Node> node)
+    {
+        Node& appended = *node;
+        NodeItems.push_back(std::move(node));
+        return appended;
+    }
     std::unique_ptr<TSountoryNode> RemoveNode(const TSountoryNode* node);
     void DeleteNode(const TSountoryNode* node) { RemoveNode(node); }
     // Moves the node to the head; marks the factory modified when it moved.
@@ -91,6 +99,8 @@ public:
     // The largest Sequence, -1 for an empty list.
     int32_t GetMaxInputSequence() const;
     int32_t GetMaxOutputSequence() const;
+    // Orders inputs and outputs stably by Sequence and numbers them from 0.
+    void NormalizeSequences();
     int CountInputs() const { return static_cast<int>(InputItems.size()); }
     int CountOutputs() const { return static_cast<int>(OutputItems.size()); }
     // Inputs a wave-window run does not supply, and those of them of a group kind.

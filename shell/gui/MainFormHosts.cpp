@@ -7,6 +7,7 @@
 #include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/PanelStatusBar.h"
+#include "factory/document/UnitSountory.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveWindowAccess.h"
 
@@ -53,6 +54,17 @@ TUnitWave* WaveOf(TRegisteredWindow* window)
 TUnitWave* TMainFormHosts::FindUnitWave(const std::string& name)
 {
     return WaveOf(form.Registry().FindByKindAndName(documentKindWave, name));
+}
+
+TUnitSountory* TMainFormHosts::FindUnitSountory(const std::string& name)
+{
+    auto* child = dynamic_cast<TMDIChildQuarbel*>(form.Registry().FindByKindAndName(documentKindFactory, name));
+    return child ? dynamic_cast<TUnitSountory*>(child->GetFileUnit()) : nullptr;
+}
+
+int32_t TMainFormHosts::NextValidationStamp()
+{
+    return form.NextValidationStamp();
 }
 
 int TMainFormHosts::AddWaveNames(WaveNameList& list, uint8_t filter)

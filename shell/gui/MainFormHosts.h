@@ -31,6 +31,8 @@ public:
 
     // MainFormAccess
     TUnitWave* FindUnitWave(const std::string& name) override;
+    TUnitSountory* FindUnitSountory(const std::string& name) override;
+    int32_t NextValidationStamp() override;
     int AddWaveNames(WaveNameList& list, uint8_t filter) override;
     TMDIChildWave* ActiveWaveWindow() override;
     MainFormRect GetMainFormRect() override;
