@@ -227,6 +227,11 @@ TEST(FactoryKinds, UserItemsOfStandardNames)
     }();
     EXPECT_EQ(sequences, (std::vector<int32_t>{0, 1, 2, 3, 4}));
 
+    TUnitSountory created("C", "");
+    created.CreateInput("Count", 0.5, 0, K::Integer, D::Positive);
+    created.FitKindInputsOutputs(FactoryCreateWW);
+    EXPECT_TRUE(created.Inputs().empty());
+
     TUnitSountory other("G", "");
     TSountoryInput& factorTempo = other.CreateInput("Tempo", 0.5, 0, K::Factor, D::AllValues);
     other.FitKindInputsOutputs(FactoryNotePlayer);

@@ -251,3 +251,36 @@ TEST(FactoryCatalogue, NamesCategoriesAndLookups)
     EXPECT_EQ(std::string(BuiltinFunctionCatalogue[76].XmlName), "ConvertRange");
     EXPECT_EQ(std::string(FactoryKindCaptions[4]), "User defined Factory");
 }
+
+TEST(FactoryConnections, WhatTheWindowMayOffer)
+{
+    TUnitSountory factory("F", "");
+    TScriptedNode& node = AddScripted(factory, "N");
+    TSountoryNodeOutput& out = node.AddOutput("Out", 0.5, 0, K::Factor, D::AllValues);
+    TSountoryNodeInput& own = node.AddInput("In", 0.5, 0, K::Factor, D::AllValues);
+    TScriptedNode& other = AddScripted(factory, "M");
+    TSountoryNodeInput& value = other.AddInput("V", 0.5, 0, K::Time, D::AllValues);
+    TSountoryNodeInput& wave = other.AddInput("W", 0.5, 0, K::Wave, D::AllValues);
+    EXPECT_FALSE(own.CanConnect(out));
+    EXPECT_TRUE(value.CanConnect(out));
+    EXPECT_FALSE(wave.CanConnect(out));
+    EXPECT_EQ(out.GetSourceDisplayName(), "N.Out");
+    EXPECT_EQ(wave.GetTargetDisplayName(), "M.W");
+}
+
+TEST(FactoryPins, HintsShowWhatARunLeft)
+{
+    TUnitSountory factory("F", "");
+    TSountoryInput& wave = factory.CreateInput("In", 0.5, 0, K::Wave, D::AllValues);
+    EXPECT_EQ(wave.GetHintText(), "Undefined");
+    wave.SetNameSound("Wave 1");
+    wave.BindNamedSound(MonoOf(1000));
+    factory.RunState = sntRunDone;
+    EXPECT_EQ(wave.GetHintText(), "Wave: \"Wave 1\"\nMono\n2 bytes per sample\nsample freq: 44100 Hz\nlength: 1000 samples");
+    TSountoryOutput& time = factory.CreateOutput("T", 0.5, 0, K::Time, D::AllValues);
+    time.SetOwnValue({1.5, ValueType::Time}, EHS);
+    EXPECT_EQ(time.GetHintText().substr(0, 17), "Type: Time\nValue:");
+    TScriptedNode& node = AddScripted(factory, "N");
+    TSountoryNodeOutput& out = node.AddOutput("Out", 0.5, 0, K::Factor, D::AllValues);
+    EXPECT_EQ(out.GetHintText(), "Undefined");
+}
