@@ -293,7 +293,9 @@ private:
                                                                               factory, rect, false));
         } else {
             const std::string used = ExpectElement(item->GetFirst(), "NameFactory")->GetValue();
-            switch (WhichElement(item, {"UserNode", "MixLoopNode", "RepeatNode", "SimpleLoopNode", "FormulaWaveNode"})) {
+            const int kind =
+                WhichElement(item, {"UserNode", "MixLoopNode", "RepeatNode", "SimpleLoopNode", "FormulaWaveNode"});
+            switch (kind) {
             case 0: node = &factory.AppendNode(std::make_unique<TSountoryNodeUser>(name, used, factory, rect)); break;
             case 1:
             case 2:
@@ -303,7 +305,8 @@ private:
                 node = &factory.AppendNode(std::make_unique<TSountoryNodeSimpleLoop>(name, used, factory, rect, false));
                 break;
             default:
-                node = &factory.AppendNode(std::make_unique<TSountoryNodeFormulaWave>(name, used, factory, rect, false));
+                node = &factory.AppendNode(
+                    std::make_unique<TSountoryNodeFormulaWave>(name, used, factory, rect, false));
                 break;
             }
         }

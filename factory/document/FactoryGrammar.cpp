@@ -76,7 +76,8 @@ const TDTDItemPtr& FactoryGrammar90()
     static const TDTDItemPtr grammar = [] {
         const SharedElements& s = Shared();
         // A repeat node is read as a mix loop node.
-        TDTDItemPtr kinds = Choice({s.builtinNode, Element("UserNode", s.nameFactory), Element("RepeatNode", s.nameFactory)});
+        TDTDItemPtr kinds =
+            Choice({s.builtinNode, Element("UserNode", s.nameFactory), Element("RepeatNode", s.nameFactory)});
         TDTDItemPtr factoryKind = Element("FactoryKind", Choice({Empty("FactoryFree"), Empty("FactoryLoopMix"),
                                                                  Empty("FactoryCreateWW"), Empty("FactoryChangeWW")}));
         TDTDItemPtr input = Element("Input", Sequence({s.name, s.height, s.kind, s.domain, s.fixed, s.waveSubtype}));

@@ -112,8 +112,9 @@ constexpr const char* musicOutputNames[] = {"Wave", "Horizontal Shift"};
 constexpr uint8_t music[] = {FactoryNotePlayer, FactoryMusicProcessor};
 constexpr const char* noteInputNames[] = {"Frequency", "Length", "Music Position", "Total Music Bars", "Tempo"};
 constexpr uint8_t notePlayer[] = {FactoryNotePlayer};
-constexpr const char* formulaInputNames[] = {"Time Length",      "Wave Count Length", "Steps",        "Sample Frequency",
-                                             "Bytes per Sample", "Factor Position",   "Time Position"};
+constexpr const char* formulaInputNames[] = {"Time Length",      "Wave Count Length", "Steps",
+                                             "Sample Frequency", "Bytes per Sample",  "Factor Position",
+                                             "Time Position"};
 constexpr const char* formulaOutputNames[] = {"Wave Value"};
 constexpr uint8_t formula[] = {FactoryFormulaWave};
 

@@ -63,10 +63,11 @@ void HalfDisc(TCanvas& canvas, int32_t cx, int32_t y, int32_t r, TSountoryAlgInp
         canvas.Chord(box, bottom, top);
 }
 
-void Triangle(TCanvas& canvas, int32_t x, int32_t y, int32_t tip, int32_t back, int32_t half, int sign)
+void Triangle(TCanvas& canvas, int32_t x, int32_t y, int32_t tip, int32_t backSize, int32_t half, int sign)
 {
-    const std::array<TCanvasPoint, 3> points = {
-        TCanvasPoint{x - sign * tip, y}, TCanvasPoint{x + sign * back, y - half}, TCanvasPoint{x + sign * back, y + half}};
+    const int32_t back = x + sign * backSize;
+    const std::array<TCanvasPoint, 3> points = {TCanvasPoint{x - sign * tip, y}, TCanvasPoint{back, y - half},
+                                                TCanvasPoint{back, y + half}};
     canvas.Polygon(points);
 }
 

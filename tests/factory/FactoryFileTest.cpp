@@ -57,7 +57,8 @@ void FillEveryField(TUnitSountory& factory)
     auto& mix = factory.InsertNode(
         std::make_unique<TSountoryNodeMixLoop>("Mix", "Loop", factory, TCanvasRect{200, 5, 260, 60}, false));
     mix.AddInput("Gain", 0.5, 0, K::Factor, D::AllValues).SetSource(&result);
-    factory.InsertNode(std::make_unique<TSountoryNodeSimpleLoop>("Simple", "L2", factory, TCanvasRect{200, 100, 260, 160}, false));
+    factory.InsertNode(
+        std::make_unique<TSountoryNodeSimpleLoop>("Simple", "L2", factory, TCanvasRect{200, 100, 260, 160}, false));
     factory.InsertNode(
         std::make_unique<TSountoryNodeFormulaWave>("Formula", "W", factory, TCanvasRect{200, 200, 260, 260}, false));
     factory.CreateOutput("Wave", 0.2, 1, K::Wave, D::AllValues, "Generated").SetSource(&result);
@@ -85,7 +86,10 @@ struct FactoryFileTest : ::testing::Test {
              + "</Factory>\n</UnitFact>\n";
     }
 
-    static std::string Frame91() { return "<Rectangle><Left>25</Left><Top>15</Top><Width>300</Width><Height>200</Height></Rectangle>"; }
+    static std::string Frame91()
+    {
+        return "<Rectangle><Left>25</Left><Top>15</Top><Width>300</Width><Height>200</Height></Rectangle>";
+    }
 
     RecordingMessageService messages;
     TempFolder folder;
@@ -238,7 +242,8 @@ TEST_F(FactoryFileTest, RefusedWithAMessageAndThePlace)
         return std::string("<") + element + "><Name>" + name + "</Name><Height>0.5</Height><ValueDomType>" + kind
              + "</ValueDomType>" + tail + "</" + element + ">";
     };
-    const std::string value = "<Value><Double>1</Double><ValueType>Factor</ValueType><UnitKind>EHNone</UnitKind></Value>";
+    const std::string value =
+        "<Value><Double>1</Double><ValueType>Factor</ValueType><UnitKind>EHNone</UnitKind></Value>";
     struct Case {
         std::string bytes;
         std::string error;
@@ -253,7 +258,8 @@ TEST_F(FactoryFileTest, RefusedWithAMessageAndThePlace)
                          "</Height></Rectangle><BuiltinNode><NameBuiltinAction>Plus</NameBuiltinAction></BuiltinNode>"
                  + pin("NodeInput", "W", "Wave", value) + "</Node>"),
          "Value of \"W\" must be a NameSound, since its ValueDomType is Wave. At line 9, column 237."},
-        {Minimal(start + pin("Output", "O", "Time", "<Value><NameSound>Wave 1</NameSound></Value><Sequence>0</Sequence>")),
+        {Minimal(start
+                 + pin("Output", "O", "Time", "<Value><NameSound>Wave 1</NameSound></Value><Sequence>0</Sequence>")),
          "Value of \"O\" must be a Double with ValueType and UnitKind, since its ValueDomType is not Wave. At line 9, "
          "column 75."},
         {Minimal(start + node + node), "Node name \"N\" is used twice. At line 10, column 12."},

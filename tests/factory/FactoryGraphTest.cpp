@@ -44,7 +44,8 @@ TEST(FactoryRectangles, NeighboursArePushedWithinTheFrame)
 {
     TUnitSountory factory("F", "f.qbf");
     factory.SetNodesCombination(NodesFixed);
-    TScriptedNode& node = factory.InsertNode(std::make_unique<TScriptedNode>("A", factory, TCanvasRect{20, 10, 60, 40}));
+    TScriptedNode& node =
+        factory.InsertNode(std::make_unique<TScriptedNode>("A", factory, TCanvasRect{20, 10, 60, 40}));
     TScriptedNode& right =
         factory.InsertNode(std::make_unique<TScriptedNode>("B", factory, TCanvasRect{72, 10, 112, 40}));
     TSountoryRectangle& r = node.GetRectangle();
@@ -276,7 +277,8 @@ TEST(FactoryPins, HintsShowWhatARunLeft)
     wave.SetNameSound("Wave 1");
     wave.BindNamedSound(MonoOf(1000));
     factory.RunState = sntRunDone;
-    EXPECT_EQ(wave.GetHintText(), "Wave: \"Wave 1\"\nMono\n2 bytes per sample\nsample freq: 44100 Hz\nlength: 1000 samples");
+    EXPECT_EQ(wave.GetHintText(),
+              "Wave: \"Wave 1\"\nMono\n2 bytes per sample\nsample freq: 44100 Hz\nlength: 1000 samples");
     TSountoryOutput& time = factory.CreateOutput("T", 0.5, 0, K::Time, D::AllValues);
     time.SetOwnValue({1.5, ValueType::Time}, EHS);
     EXPECT_EQ(time.GetHintText().substr(0, 17), "Type: Time\nValue:");

@@ -493,8 +493,9 @@ TEST_F(FactoryRunTest, WavePositionsAreCountedOnTheReferenceWave)
     EXPECT_EQ(read[2], (TSountoryValue{44, ValueType::WaveCount}));
 
     TUnitSountory outputs("G", "");
-    outputs.CreateOutput("Position Begin", 0.5, 0, K::WavePos, D::AllValues).SetOwnValue({1, ValueType::Factor}, EHNone);
+    outputs.CreateOutput("Position Begin", 0.5, 0, K::WavePos, D::AllValues)
+        .SetOwnValue({1, ValueType::Factor}, EHNone);
     EXPECT_FALSE(outputs.Run(error, &stop));
-    EXPECT_EQ(error,
-              "Output \"Position Begin\" is a wave position, but there is no Wave at Output \"Result\" to count it in.");
+    EXPECT_EQ(error, "Output \"Position Begin\" is a wave position, but there is no Wave at Output \"Result\" to "
+                     "count it in.");
 }

@@ -85,8 +85,8 @@ public:
     bool ValidateNode(std::string&) override { return true; }
     bool Execute(StopFlag*, std::string&) override
     {
-        TSountoryNodeInput* chosen =
-            FindNodeInput(FindNodeInput("Switch", nullptr)->GetValue().Value != 0 ? "When True" : "When False", nullptr);
+        const bool holds = FindNodeInput("Switch", nullptr)->GetValue().Value != 0;
+        TSountoryNodeInput* chosen = FindNodeInput(holds ? "When True" : "When False", nullptr);
         chosen->TakeOverSourceSound();
         Outputs().front()->SetSound(chosen->GetSound());
         return true;
