@@ -2,6 +2,7 @@
 // existing ones, placed over them, after which the sources go.
 #include "shell/gui/MainFormSplitMerge.h"
 
+#include "foundation/gui/ExecDialog.h"
 #include "shell/SplitMergeBounds.h"
 #include "shell/SplitMergeSounds.h"
 #include "shell/gui/MDIChildWave.h"
@@ -9,6 +10,9 @@
 #include "wave/StereoSound.h"
 #include "wave/document/UnitWave.h"
 #include "wave/gui/ViewWaveGroup.h"
+#include "wave/gui/dialogs/DlgMergeHorProps.h"
+#include "wave/gui/dialogs/DlgMergeVertProps.h"
+#include "wave/gui/dialogs/DlgSplitHorProps.h"
 #include "wave/props/MergeHorProps.h"
 #include "wave/props/MergeVertProps.h"
 #include "wave/view/ViewPane.h"
@@ -212,5 +216,31 @@ void InstallSplitMergeHandlers(TMainForm& form)
     form.SetActionHandler(A::SplitV, [&form] {
         if (TMDIChildWave* window = form.ActiveWaveWindow())
             SplitVertically(form, *window);
+    });
+    // A selection asks how to cut (and the answer is kept); a cursor cuts there.
+    form.SetActionHandler(A::SplitH, [&form] {
+        TMDIChildWave* window = form.ActiveWaveWindow();
+        TUnitWave* unit = window ? window->GetUnitWave() : nullptr;
+        if (!unit)
+            return;
+        TSplitHorProps& kept = form.EffectSettings().SplitHorProps;
+        if (unit->GetCursorPos() != unit->GetAnchorPos()) {
+            TDlgSplitHorProps dialog(&form, kept);
+            if (ExecDialog(dialog) != QDialog::Accepted)
+                return;
+            kept = dialog.GetProps();
+        }
+        SplitHorizontally(form, *window, kept.Result);
+    });
+    // The merge records are only handed to their dialogs: each merge starts afresh.
+    form.SetActionHandler(A::MergeH, [&form] {
+        TDlgMergeHorProps dialog(&form, form.EffectSettings().MergeHorProps);
+        if (ExecDialog(dialog) == QDialog::Accepted)
+            MergeHorizontally(form, dialog.GetProps());
+    });
+    form.SetActionHandler(A::MergeV, [&form] {
+        TDlgMergeVertProps dialog(&form, form.EffectSettings().MergeVertProps);
+        if (ExecDialog(dialog) == QDialog::Accepted)
+            MergeVertically(form, dialog.GetProps());
     });
 }

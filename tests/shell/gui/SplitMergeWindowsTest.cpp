@@ -1,5 +1,6 @@
 #include "wave/SoundTestSupport.h"
 
+#include "foundation/gui/ExecDialog.h"
 #include "platform/AllocationHook.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/gui/MDIChildWave.h"
@@ -8,6 +9,9 @@
 #include "wave/document/UnitWave.h"
 #include "wave/gui/ViewWave.h"
 #include "wave/gui/ViewWaveGroup.h"
+#include "wave/gui/dialogs/DlgMergeHorProps.h"
+#include "wave/gui/dialogs/DlgMergeVertProps.h"
+#include "wave/gui/dialogs/DlgSplitHorProps.h"
 #include "wave/props/MergeHorProps.h"
 #include "wave/props/MergeVertProps.h"
 
@@ -16,6 +20,8 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -53,6 +59,18 @@ struct SplitMergeWindowsTest : ::testing::Test {
     RecordingMessageService messages;
     TMainForm form;
 };
+
+void Choose(QComboBox* combo, int index)
+{
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+bool PressOK(QDialog& dialog)
+{
+    dialog.findChild<QPushButton*>("OKBtn")->click();
+    return dialog.result() == QDialog::Accepted;
+}
 
 Samples LeftSamples(const TMDIChildWave* window)
 {
@@ -115,6 +133,65 @@ TEST_F(SplitMergeWindowsTest, SplitVerticallyOfAMonoWaveDoesNothing)
     EXPECT_FALSE(SplitVertically(form, *source));
     EXPECT_EQ(WindowCount(), 1u);
     EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(SplitMergeWindowsTest, SplitHorizontallyAtTheCursorAsksNothing)
+{
+    const Samples samples = Ramp(1000, 1);
+    TMDIChildWave* source = Open(Mono(samples), {10, 10, 500, 200});
+    source->GetUnitWave()->SetCursor(400);
+    bool asked = false;
+    TDialogScript previous = SetDialogScript([&](QDialog&) {
+        asked = true;
+        return int(QDialog::Rejected);
+    });
+    // The action is offered for a cursor inside the wave.
+    form.UpdateActions();
+    form.Execute(A::SplitH);
+    SetDialogScript(previous);
+    EXPECT_FALSE(asked);
+
+    ASSERT_EQ(WindowCount(), 2u);
+    TMDIChildWave* first = Named("First Part 1 of Wave 1");
+    TMDIChildWave* last = Named("Last Part 1 of Wave 1");
+    ASSERT_TRUE(first && last);
+    // The two meet at the cursor's column: 10 + 400 * 500 / 1000.
+    EXPECT_EQ(first->geometry(), QRect(10, 10, 200, 200));
+    EXPECT_EQ(last->geometry(), QRect(210, 10, 300, 200));
+    EXPECT_EQ(LeftSamples(first), Samples(samples.begin(), samples.begin() + 400));
+    EXPECT_EQ(LeftSamples(last), Samples(samples.begin() + 400, samples.end()));
+    EXPECT_TRUE(first->NeedsSaving());
+}
+
+TEST_F(SplitMergeWindowsTest, SplitHorizontallyWithASelectionAsksAndKeepsTheAnswer)
+{
+    TMDIChildWave* source = Open(Mono(Ramp(1000, 1)), {0, 0, 400, 300});
+    source->GetUnitWave()->SetSelection(250, 500);
+    form.UpdateActions();
+    // Cancel makes nothing.
+    TDialogScript previous = SetDialogScript([](QDialog&) { return int(QDialog::Rejected); });
+    form.Execute(A::SplitH);
+    EXPECT_EQ(WindowCount(), 1u);
+
+    SetDialogScript([](QDialog& dialog) {
+        auto& split = dynamic_cast<TDlgSplitHorProps&>(dialog);
+        EXPECT_TRUE(split.rgrResult->findChildren<QRadioButton*>()[0]->isChecked());
+        split.rgrResult->findChildren<QRadioButton*>()[1]->setChecked(true);
+        return PressOK(dialog) ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    form.Execute(A::SplitH);
+    SetDialogScript(previous);
+
+    EXPECT_EQ(form.EffectSettings().SplitHorProps.Result, 1);
+    ASSERT_EQ(WindowCount(), 2u);
+    TMDIChildWave* first = Named("First Part 1 of Wave 1");
+    TMDIChildWave* last = Named("Last Part 1 of Wave 1");
+    ASSERT_TRUE(first && last);
+    // Both hold the selection, so the two windows overlap.
+    EXPECT_EQ(first->GetUnitWave()->GetValues(), 500);
+    EXPECT_EQ(last->GetUnitWave()->GetValues(), 750);
+    EXPECT_EQ(first->geometry(), QRect(0, 0, 200, 300));
+    EXPECT_EQ(last->geometry(), QRect(100, 0, 300, 300));
 }
 
 TEST_F(SplitMergeWindowsTest, SplitHorizontallyIntoThreeParts)
@@ -230,4 +307,43 @@ TEST_F(SplitMergeWindowsTest, AFailedMergeKeepsBothSources)
     EXPECT_EQ(WindowCount(), 2u);
     EXPECT_EQ(right->GetUnitWave()->GetValues(), 100);
     EXPECT_EQ(messages.Count(), 1u);
+}
+
+TEST_F(SplitMergeWindowsTest, MergeDialogsStartAfreshEveryTime)
+{
+    Open(Mono(Ramp(300, 1)), {0, 0, 200, 100});
+    Open(Mono(Ramp(200, 2)), {220, 10, 200, 120});
+    Open(Mono(Ramp(100, 3)), {0, 200, 200, 100});
+    form.UpdateActions();
+    TDialogScript previous = SetDialogScript([](QDialog& dialog) {
+        auto& merge = dynamic_cast<TDlgMergeHorProps&>(dialog);
+        EXPECT_EQ(merge.Pages.cboFirst->currentIndex(), -1);
+        Choose(merge.Pages.cboFirst, merge.Pages.cboFirst->findText("Wave 2"));
+        Choose(merge.Pages.cboLast, merge.Pages.cboLast->findText("Wave 1"));
+        return PressOK(dialog) ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    form.Execute(A::MergeH);
+    ASSERT_NE(Named("Merge Hor. 1 of (Wave 2 and Wave 1)"), nullptr);
+    EXPECT_EQ(Named("Merge Hor. 1 of (Wave 2 and Wave 1)")->GetUnitWave()->GetValues(), 500);
+    EXPECT_EQ(Named("Wave 1"), nullptr);
+    // The main window's record was only lent to the dialog.
+    EXPECT_TRUE(form.EffectSettings().MergeHorProps.First.GetName().empty());
+
+    SetDialogScript([](QDialog& dialog) {
+        auto& merge = dynamic_cast<TDlgMergeVertProps&>(dialog);
+        EXPECT_EQ(merge.Pages.cboFirst->currentIndex(), -1);
+        Choose(merge.Pages.cboFirst, merge.Pages.cboFirst->findText("Wave 3"));
+        Choose(merge.Pages.cboLast, merge.Pages.cboLast->findText("Merge Hor. 1 of (Wave 2 and Wave 1)"));
+        return PressOK(dialog) ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    form.UpdateActions();
+    form.Execute(A::MergeV);
+    SetDialogScript(previous);
+    ASSERT_EQ(WindowCount(), 1u);
+    TMDIChildWave* merged = Named("Merge Vert. 1 of (Wave 3 and Merge Hor. 1 of (Wave 2 and Wave 1))");
+    ASSERT_NE(merged, nullptr);
+    // Silence at the end of the shorter wave, as proposed.
+    EXPECT_EQ(merged->GetUnitWave()->GetValues(), 500);
+    EXPECT_EQ(RightOf(*merged->GetUnitWave()->GetSound())[1], Ramp(200, 2)[1]);
+    EXPECT_EQ(LeftOf(*merged->GetUnitWave()->GetSound())[499], 0);
 }
