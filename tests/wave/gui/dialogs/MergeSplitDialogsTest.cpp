@@ -42,11 +42,6 @@ bool Shown(const TMergePages& pages, QWidget* page)
     return pages.IsPageVisible(page);
 }
 
-QRadioButton* Item(QGroupBox* group, int index)
-{
-    return group->findChildren<QRadioButton*>()[index];
-}
-
 } // namespace
 
 TEST_F(MergeSplitDialogsTest, MergeNeedsTwoDifferentWavesBeforeOK)
@@ -143,6 +138,37 @@ TEST_F(MergeSplitDialogsTest, MergeHorizontallyProposesTheRicherFormat)
     EXPECT_EQ(result.SampleFreq, 176128u);
     EXPECT_EQ(result.BytesPSample, 1);
     EXPECT_EQ(result.ShowKind, 1);
+}
+
+TEST_F(MergeSplitDialogsTest, ARateTheListDoesNotHoldKeepsTheFirstWavesRate)
+{
+    Add("Wave 48", 1, 48000, 2, 100);
+    Add("Wave 22", 1, 22050, 2, 100);
+    Add("Wave 44", 1, 44100, 2, 100);
+    struct Case {
+        int first, last;
+        uint32_t rate;
+    };
+    // Never the list's first entry, 5512 Hz, for waves that were never at it.
+    for (const Case& c : {Case{0, 1, 48000}, Case{1, 0, 22050}, Case{2, 0, 44100}}) {
+        TDlgMergeVertProps dialog(nullptr, TMergeVertProps());
+        dialog.show();
+        Choose(dialog.Pages.cboFirst, c.first);
+        Choose(dialog.Pages.cboLast, c.last);
+        EXPECT_TRUE(Shown(dialog.Pages, dialog.Pages.tsFrequency));
+        EXPECT_TRUE(dialog.Pages.lbFreq->selectedItems().isEmpty());
+        EXPECT_TRUE(PressOK(dialog));
+        EXPECT_EQ(dialog.GetProps().SampleFreq, c.rate);
+    }
+    // A listed proposal the user takes away leaves the first wave's rate too.
+    TDlgMergeHorProps dialog(nullptr, TMergeHorProps());
+    dialog.show();
+    Choose(dialog.Pages.cboFirst, 1);
+    Choose(dialog.Pages.cboLast, 2);
+    EXPECT_EQ(dialog.Pages.lbFreq->currentRow(), 3);
+    dialog.Pages.lbFreq->clearSelection();
+    EXPECT_TRUE(PressOK(dialog));
+    EXPECT_EQ(dialog.GetProps().SampleFreq, 22050u);
 }
 
 TEST_F(MergeSplitDialogsTest, MergeVerticallyProposesSilenceAtTheEndForDifferentLengths)
