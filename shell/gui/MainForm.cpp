@@ -14,6 +14,7 @@
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainFormHosts.h"
+#include "shell/gui/MainFormSplitMerge.h"
 #include "shell/gui/ModelessDialogsQt.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "shell/gui/ToolBarIcons.h"
@@ -355,6 +356,7 @@ void TMainForm::InstallHandlers()
     SetActionHandler(A::HelpOnHelp, [] { Help().HelpOnHelp(); });
     InstallWaveHandlers();
     InstallViewDialogHandlers();
+    InstallSplitMergeHandlers(*this);
 }
 
 void TMainForm::ShowDialogToggle(ActionId id, int kind)

@@ -11,20 +11,28 @@
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/dialogs/DlgBalanceProps.h"
+#include "wave/gui/dialogs/DlgBlockFilterProps.h"
 #include "wave/gui/dialogs/DlgBlockProps.h"
 #include "wave/gui/dialogs/DlgBlockTriangleProps.h"
 #include "wave/gui/dialogs/DlgDistortProps.h"
+#include "wave/gui/dialogs/DlgHighLowProps.h"
+#include "wave/gui/dialogs/DlgLeftRightProps.h"
 #include "wave/gui/dialogs/DlgLengthProps.h"
 #include "wave/gui/dialogs/DlgLineProps.h"
 #include "wave/gui/dialogs/DlgMFreqProps.h"
 #include "wave/gui/dialogs/DlgMixProps.h"
 #include "wave/gui/dialogs/DlgNoiseProps.h"
+#include "wave/gui/dialogs/DlgPerEchoProps.h"
+#include "wave/gui/dialogs/DlgRandomEchoProps.h"
+#include "wave/gui/dialogs/DlgResNotchProps.h"
 #include "wave/gui/dialogs/DlgRollInProps.h"
 #include "wave/gui/dialogs/DlgRollOutProps.h"
 #include "wave/gui/dialogs/DlgRotateProps.h"
 #include "wave/gui/dialogs/DlgShiftProps.h"
 #include "wave/gui/dialogs/DlgSilenceProps.h"
 #include "wave/gui/dialogs/DlgSinusProps.h"
+#include "wave/gui/dialogs/DlgTempoPitchProps.h"
 #include "wave/gui/dialogs/DlgUpProps.h"
 #include "wave/gui/dialogs/DlgVolumeProps.h"
 
@@ -105,8 +113,7 @@ double OperationTime(const TUnitWave& unit) { return unit.GetOperationTime(); }
 int MonoStereo(const TUnitWave& unit) { return unit.GetMonoStereo(); }
 uint32_t SampleFreq(const TUnitWave& unit) { return unit.GetSampleFreq(); }
 
-// Every command with a settings dialog. The channel, echo, tempo and filter
-// commands join in their rows as their dialogs come.
+// Every command with a settings dialog.
 std::vector<TDialogCommand> DialogCommands()
 {
     return {
@@ -133,6 +140,22 @@ std::vector<TDialogCommand> DialogCommands()
         DialogRow<TDlgUpProps>(A::MoveV, &P::UpProps, &TUnitWave::MoveV, {.drawingAware = true}),
         DialogRow<TDlgShiftProps>(A::MoveH, &P::ShiftProps, &TUnitWave::MoveH, {}, MonoStereo),
         DialogRow<TDlgDistortProps>(A::Distort, &P::DistortProps, &TUnitWave::Distort),
+        DialogRow<TDlgTempoPitchProps>(A::TempoPitch, &P::TempoPitchProps, &TUnitWave::TempoPitch,
+                                       {.operationTime = &TTempoPitchProps::OperationTime}),
+        // channels
+        DialogRow<TDlgLeftRightProps>(A::MixLeftRight, &P::LeftRightProps, &TUnitWave::MixLeftRight),
+        DialogRow<TDlgBalanceProps>(A::Balance, &P::BalanceProps, &TUnitWave::Balance),
+        // echoes
+        DialogRow<TDlgPerEchoProps>(A::PerEcho, &P::PerEchoProps, &TUnitWave::PerEcho),
+        DialogRow<TDlgRandomEchoProps>(A::RndEcho, &P::RandomEchoProps, &TUnitWave::RndEcho),
+        // filters
+        DialogRow<TDlgHighLowProps>(A::FilterHigh, &P::HighProps, &TUnitWave::FilterHigh, {}, Caption("High Filter")),
+        DialogRow<TDlgHighLowProps>(A::FilterLow, &P::LowProps, &TUnitWave::FilterLow, {}, Caption("Low Filter")),
+        DialogRow<TDlgResNotchProps>(A::FilterRes, &P::ResProps, &TUnitWave::FilterRes, {},
+                                     Caption("Resonant Filter"), SampleFreq),
+        DialogRow<TDlgResNotchProps>(A::FilterNotch, &P::NotchProps, &TUnitWave::FilterNotch, {},
+                                     Caption("Notch Filter"), SampleFreq),
+        DialogRow<TDlgBlockFilterProps>(A::FilterBlock, &P::BlockFilterProps, &TUnitWave::FilterBlock),
         // edit
         DialogRow<TDlgMixProps>(A::EditMix, &P::MixProps, &TUnitWave::EditMix),
     };
