@@ -8,93 +8,104 @@
 
 #include <memory>
 #include <sstream>
+#include <type_traits>
 #include <string>
 #include <vector>
 
-// A mono sound that records the operations called on it, with their
-// arguments, into a log it shares with the sounds its operations make.
-class SpySound : public MonoSound {
-public:
-    using Log = std::shared_ptr<std::vector<std::string>>;
+using SpyLog = std::shared_ptr<std::vector<std::string>>;
 
-    SpySound(Log log, RefPtr<Wave> wave, int32_t frequency = 44100)
-        : MonoSound(std::move(wave), frequency, 2), log(std::move(log))
+// A sound that records the operations called on it from outside, with their
+// arguments, into a log it shares with the sounds its operations make.
+template <class Base>
+class BasicSpy : public Base {
+public:
+    using Log = SpyLog;
+
+    template <class... Args>
+    explicit BasicSpy(Log log, Args&&... args) : Base(std::forward<Args>(args)...), log(std::move(log))
     {
     }
 
-    static std::shared_ptr<SpySound> Of(int32_t count, Log log = std::make_shared<std::vector<std::string>>())
+    static std::shared_ptr<BasicSpy> Of(int32_t count, Log log = std::make_shared<std::vector<std::string>>())
     {
         StopFlag stop = 0;
-        RefPtr<Wave> wave = NewWave(&stop, count);
-        for (int32_t i = 0; i < count; ++i)
-            wave->getData()[i] = static_cast<int16_t>(i * 7);
-        return std::make_shared<SpySound>(std::move(log), std::move(wave));
+        RefPtr<Wave> left = NewWave(&stop, count);
+        RefPtr<Wave> right = NewWave(&stop, count);
+        for (int32_t i = 0; i < count; ++i) {
+            left->getData()[i] = static_cast<int16_t>(i * 7);
+            right->getData()[i] = static_cast<int16_t>(-i * 7);
+        }
+        if constexpr (std::is_same_v<Base, MonoSound>)
+            return std::make_shared<BasicSpy>(std::move(log), std::move(left), 44100, int16_t{2});
+        else
+            return std::make_shared<BasicSpy>(std::move(log), std::move(left), std::move(right), 44100, int16_t{2});
     }
 
     SoundPtr Volume(StopFlag* s, double f, int32_t b, int32_t e) const override
     {
         Record("Volume", f, b, e);
-        return Spied(MonoSound::Volume(s, f, b, e));
+        return Spied(Base::Volume(s, f, b, e));
     }
     SoundPtr RollIn(StopFlag* s, double seconds, int32_t target, int32_t& b, int32_t& e) const override
     {
         Record("RollIn", seconds, target, b, e);
-        return Spied(MonoSound::RollIn(s, seconds, target, b, e));
+        return Spied(Base::RollIn(s, seconds, target, b, e));
     }
     SoundPtr RollOut(StopFlag* s, double seconds, double count, double start, int32_t& b, int32_t& e) const override
     {
         Record("RollOut", seconds, count, start, b, e);
-        return Spied(MonoSound::RollOut(s, seconds, count, start, b, e));
+        return Spied(Base::RollOut(s, seconds, count, start, b, e));
     }
     SoundPtr ResampleRange(StopFlag* s, double factor, int32_t& b, int32_t& e) const override
     {
         Record("ResampleRange", factor, b, e);
-        return Spied(MonoSound::ResampleRange(s, factor, b, e));
+        return Spied(Base::ResampleRange(s, factor, b, e));
     }
     SoundPtr BlockHold(StopFlag* s, double seconds, int32_t levels, int32_t b, int32_t e) const override
     {
         Record("BlockHold", seconds, levels, b, e);
-        return Spied(MonoSound::BlockHold(s, seconds, levels, b, e));
+        return Spied(Base::BlockHold(s, seconds, levels, b, e));
     }
     SoundPtr FilterHighLow(StopFlag* s, HighLowFilter filter, double seconds, double factor, int32_t total,
                            int32_t now, int32_t b, int32_t e) const override
     {
         Record("FilterHighLow", seconds, factor, total, now, b, e);
-        return Spied(MonoSound::FilterHighLow(s, filter, seconds, factor, total, now, b, e));
+        return Spied(Base::FilterHighLow(s, filter, seconds, factor, total, now, b, e));
     }
     SoundPtr MaxVolume70(StopFlag* s, int32_t b, int32_t e) const override
     {
         Record("MaxVolume70", b, e);
-        return Spied(MonoSound::MaxVolume70(s, b, e));
+        return Spied(Base::MaxVolume70(s, b, e));
     }
     void MaxVolume70InPlace(StopFlag* s, int32_t b, int32_t e) override
     {
         Record("MaxVolume70InPlace", b, e);
-        MonoSound::MaxVolume70InPlace(s, b, e);
+        Base::MaxVolume70InPlace(s, b, e);
+        depth = 0;
     }
     SoundPtr MakeSinus(StopFlag* s, int16_t h1, int16_t h2, double period, double periods, double start,
                        int32_t& b, int32_t& e) const override
     {
         Record("MakeSinus", h1, h2, period, periods, start, b, e);
-        return Spied(MonoSound::MakeSinus(s, h1, h2, period, periods, start, b, e));
+        return Spied(Base::MakeSinus(s, h1, h2, period, periods, start, b, e));
     }
     SoundPtr MakeBlockTriangle(StopFlag* s, int16_t h1, int16_t h2, double period, double middle, double seconds,
                                double start, bool triangle, int32_t& b, int32_t& e) const override
     {
         Record("MakeBlockTriangle", h1, h2, period, middle, seconds, start, triangle, b, e);
-        return Spied(MonoSound::MakeBlockTriangle(s, h1, h2, period, middle, seconds, start, triangle, b, e));
+        return Spied(Base::MakeBlockTriangle(s, h1, h2, period, middle, seconds, start, triangle, b, e));
     }
     SoundPtr TempoPitch(StopFlag* s, double speed, double start, double lengthFactor, double freq, double block,
                         uint8_t method, int32_t& b, int32_t& e) const override
     {
         Record("TempoPitch", speed, start, lengthFactor, freq, block, int(method), b, e);
-        return Spied(MonoSound::TempoPitch(s, speed, start, lengthFactor, freq, block, method, b, e));
+        return Spied(Base::TempoPitch(s, speed, start, lengthFactor, freq, block, method, b, e));
     }
     SoundPtr PeriodEcho(StopFlag* s, double seconds, double volume, int32_t count, int32_t& b,
                         int32_t& e) const override
     {
         Record("PeriodEcho", seconds, volume, count, b, e);
-        return Spied(MonoSound::PeriodEcho(s, seconds, volume, count, b, e));
+        return Spied(Base::PeriodEcho(s, seconds, volume, count, b, e));
     }
 
     Log log;
@@ -103,6 +114,9 @@ private:
     template <class... Args>
     void Record(const char* name, Args... args) const
     {
+        // Operations that call others on the same sound record only themselves.
+        if (depth++ > 0)
+            return;
         std::ostringstream text;
         text << name << "(";
         const char* separator = "";
@@ -113,12 +127,21 @@ private:
     // A result of the base operation, spied on too.
     SoundPtr Spied(const SoundPtr& made) const
     {
-        const auto* mono = dynamic_cast<const MonoSound*>(made.get());
-        if (!mono)
-            return made;
-        return std::make_shared<SpySound>(log, RefPtr<Wave>(mono->GetWave()), made->sampleFreq);
+        depth = 0;
+        if (const auto* mono = dynamic_cast<const MonoSound*>(made.get()))
+            return std::make_shared<BasicSpy<MonoSound>>(log, RefPtr<Wave>(mono->GetWave()), made->sampleFreq,
+                                                         made->bytesPerSample);
+        if (const auto* stereo = dynamic_cast<const StereoSound*>(made.get()))
+            return std::make_shared<BasicSpy<StereoSound>>(log, RefPtr<Wave>(stereo->GetWaveLeft()),
+                                                           RefPtr<Wave>(stereo->GetWaveRight()), made->sampleFreq,
+                                                           made->bytesPerSample);
+        return made;
     }
+    mutable int depth = 0;
 };
+
+using SpySound = BasicSpy<MonoSound>;
+using StereoSpy = BasicSpy<StereoSound>;
 
 // A factory with one built-in node whose inputs are given own values or
 // waves through factory inputs, and whose outputs a test reads through
