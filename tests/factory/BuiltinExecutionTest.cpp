@@ -283,8 +283,16 @@ TEST_F(ExecutionTest, ValueFunctions)
         {59, {{"Base", 2}, {"X", 8}}, "Expression", 3, ""},
         {71, {{"Operand 1", 4}, {"Operand 2", 0}}, "", 0, "Input \"Operand 2\" must be greater than 0."},
         {71, {{"Operand 1", 4}, {"Operand 2", 9}}, "Expression", 6, ""},
+        // Kept as stored factories compute: 0 at a pole, and a base not above 0
+        // refused for an exponent that is no Integer.
         {53, {{"Angle", 0.25}}, "Expression", 0, ""},
+        {57, {{"Base", -2}, {"Exponent", 2}}, "", 0,
+         "Value of Input Base must be greater than 0, when Input Exponent is not an Integer."},
+        {57, {{"Base", -2}, {"Exponent", 3, VT::Integer}}, "Expression", -8, ""},
+        // Random draws compare unit types: an Integer mean with a Factor spread.
         {61, {{"Mean", 5, VT::Integer}, {"Std Dev", 0}}, "Expression", 5, ""},
+        {60, {{"Range Begin", 2, VT::Integer}, {"Range End", 2}, {"Logaritmic", 0, VT::Boolean}}, "Expression", 2,
+         ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.function) + " " + c.output + c.message);
