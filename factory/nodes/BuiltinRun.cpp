@@ -5,6 +5,7 @@
 #include "factory/nodes/SountoryNodeBuiltin.h"
 #include "platform/SampleConvert.h"
 
+#include <algorithm>
 #include <cstring>
 
 bool TBuiltinRun::ReadRange(bool emptyRangeAllowed)
@@ -118,6 +119,14 @@ bool RunWaveResult(TBuiltinRun& run, bool emptyRangeAllowed, const TWaveOperatio
     TSountoryNodeOutput* result = run.Output("Result");
     if (!result)
         return true;
+    // A function with a "Wave" works on it; a node restored without it, or
+    // run unvalidated, is refused rather than reaching for no wave.
+    const TBuiltinFunction* row = run.Node.GetFunction();
+    const bool needsWave = row && std::any_of(row->Inputs.begin(), row->Inputs.end(), [](const TBuiltinPin& pin) {
+                               return pin.Name && std::strcmp(pin.Name, "Wave") == 0;
+                           });
+    if (needsWave && !run.Wave && !run.Node.CheckMandatoryInput("Wave", run.Error))
+        return false;
     // The positions are computed with the wave, so a wanted position never
     // shows an earlier run's range; the wave is kept only when it is wanted.
     const bool resultWanted = result->GetDemand() > 0;

@@ -32,7 +32,11 @@ bool TSountoryNodeBuiltin::ValidateBuiltinInputs(std::string& error) const
     // one of two alternatives.
     const bool waveIsAlternative =
         std::any_of(row->Rules.begin(), row->Rules.end(), [](const TBuiltinRule& r) { return RuleNames(r, "Wave"); });
-    if (FindNodeInput("Wave", nullptr) && !waveIsAlternative && !CheckMandatoryInput("Wave", error))
+    const bool hasWave = std::any_of(row->Inputs.begin(), row->Inputs.end(), [](const TBuiltinPin& pin) {
+        return pin.Name && std::strcmp(pin.Name, "Wave") == 0;
+    });
+    // Judged by the function: a node restored from a file without its "Wave" is refused.
+    if (hasWave && !waveIsAlternative && !CheckMandatoryInput("Wave", error))
         return false;
     for (const TBuiltinRule& rule : row->Rules) {
         const char* const* n = rule.Names;
