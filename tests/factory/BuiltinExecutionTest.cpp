@@ -1,6 +1,8 @@
 #include "tests/factory/BuiltinTestSupport.h"
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -490,4 +492,21 @@ TEST_F(ExecutionTest, AnOperationWithoutResultStopsTheNode)
     Want(node, "Result");
     stop = 1;
     EXPECT_EQ(RunError(), "Stopped by user.");
+}
+
+// The run fuzzer's seeds that stand for working factories do run.
+TEST_F(ExecutionTest, StoredFactoriesRunOnAWave)
+{
+    for (const char* name : {"run_wave_chain.qbf", "run_make_and_merge.qbf"}) {
+        SCOPED_TRACE(name);
+        std::ifstream file(std::string(QB_SOURCE_DIR) + "/fuzz/corpus/fuzz_factory_run/" + name, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        TUnitSountory stored("Factory 1", "");
+        ASSERT_TRUE(stored.LoadFromBytes(bytes, error)) << error;
+        if (TSountoryInput* wave = stored.FindInput("Wave", nullptr))
+            wave->SetSound(MonoOf(1000));
+        ASSERT_TRUE(stored.Validate(1, error)) << error;
+        ASSERT_TRUE(stored.Run(error, &stop)) << error;
+        EXPECT_TRUE(stored.FindOutput("Result", nullptr)->GetSound());
+    }
 }
