@@ -153,7 +153,9 @@ void BM_LowFilterFactory(benchmark::State& state)
 void BM_LowFilterDirect(benchmark::State& state)
 {
     const auto kernel = std::get<HighLowFilter>(FilterTable[filterTableLowPass]);
-    Direct(state, [kernel](StopFlag* stop) { return Source()->FilterHighLow(stop, kernel, 0.001, 0.5, 1, 1, 0, Values); });
+    Direct(state, [kernel](StopFlag* stop) {
+        return Source()->FilterHighLow(stop, kernel, 0.001, 0.5, 1, 1, 0, Values);
+    });
 }
 
 void BM_ChangeLengthFactory(benchmark::State& state)

@@ -130,7 +130,8 @@ TEST_F(PinsTest, EveryRuleNamesInputsOfItsFunctionAndEveryFunctionComputes)
             }
         }
         // Variable operands are exactly the rows whose inputs have a gap for them.
-        const bool gap = std::any_of(row.Inputs.begin(), row.Inputs.end(), [](const TBuiltinPin& p) { return !p.Name; });
+        const bool gap =
+            std::any_of(row.Inputs.begin(), row.Inputs.end(), [](const TBuiltinPin& p) { return !p.Name; });
         EXPECT_EQ(gap, row.VariableOperands) << f;
     }
 }

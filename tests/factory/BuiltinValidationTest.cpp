@@ -25,7 +25,8 @@ TEST_F(ValidationTest, TheSixChecksAndTheirMessages)
         {0, {"Wave", "Factor", "Envelope"}, "You must use exacly one of the Inputs \"Factor\" or \"Envelope\"."},
         {0, {"Wave", "Factor"}, ""},
         {15, {"Wave"}, ""},
-        {15, {"Wave", "Count Vertical", "Height"}, "You must use at most one of the Inputs \"Count Vertical\" or \"Height\"."},
+        {15, {"Wave", "Count Vertical", "Height"},
+         "You must use at most one of the Inputs \"Count Vertical\" or \"Height\"."},
         {10, {"Wave", "Speed Factor", "Length", "Count", "Start Position"},
          "You must use exacly one of the Inputs \"Length\", \"Length Factor\" or \"Count\"."},
         {10, {"Wave", "Speed Factor", "Count", "Start Position"}, ""},
@@ -33,7 +34,8 @@ TEST_F(ValidationTest, TheSixChecksAndTheirMessages)
         {40, {"Operand 1"}, "Input \"Operand 2\" is mandatory."},
         {69, {"When True", "When False"}, "Input \"Switch\" is mandatory."},
         {72, {"Sample Freq", "Wave Position"}, ""},
-        {72, {"Wave", "Sample Freq", "Wave Position"}, "You must use exacly one of the Inputs \"Wave\" or \"Sample Freq\"."},
+        {72, {"Wave", "Sample Freq", "Wave Position"},
+         "You must use exacly one of the Inputs \"Wave\" or \"Sample Freq\"."},
         {36, {"Sample Frequency", "Bytes Per Sample", "Mono Stereo"}, "Input \"Length\" is mandatory."},
         {39, {"Wave Left", "Wave Right", "Align Begin"}, "Input \"Align End\" is mandatory."},
         {74, {"Wave"}, "You must use exacly one of the Inputs \"Wave Position\" or \"Time\"."},
@@ -95,7 +97,8 @@ TEST_F(ValidationTest, APositionWithoutWaveIsACountOrATime)
     Set(node, "Sample Freq", 1000, ValueType::WaveSampleFrequency);
     Set(node, "Wave Position", 0.5, ValueType::Factor);
     EXPECT_FALSE(Validate(node));
-    EXPECT_EQ(error, "Input \"Wave Position\" must be a Wave Position Count or a Time, when Input \"Wave\" is not used.");
+    EXPECT_EQ(error,
+              "Input \"Wave Position\" must be a Wave Position Count or a Time, when Input \"Wave\" is not used.");
     Set(node, "Wave Position", 0.25, ValueType::Time);
     EXPECT_TRUE(Validate(node));
     Want(node, "Time");
