@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr bool Strict = false;
+constexpr bool NoEmptyRange = false;
 
 uint8_t Function(const TBuiltinRun& run)
 {
@@ -66,7 +66,7 @@ bool Inputs(TBuiltinRun& run, std::initializer_list<const char*> names)
 // The sample rate of 72 and 73: "Sample Freq" when given, else the wave's.
 bool Rate(TBuiltinRun& run, double& rate)
 {
-    if (!run.ReadRange(Strict))
+    if (!run.ReadRange(NoEmptyRange))
         return false;
     rate = run.Has("Sample Freq") ? run.Integer("Sample Freq") : run.Frequency();
     if (!(rate > 0))
@@ -304,7 +304,7 @@ bool TimeToPosition(TBuiltinRun& run)
 
 bool PointInWave(TBuiltinRun& run)
 {
-    if (!run.ReadRange(Strict))
+    if (!run.ReadRange(NoEmptyRange))
         return false;
     if (!run.Wave)
         return true;

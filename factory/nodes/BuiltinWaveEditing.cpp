@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr bool Strict = false;
+constexpr bool NoEmptyRange = false;
 // Inserting functions take an empty range as a place to insert at.
 constexpr bool EmptyRangeAllowed = true;
 
@@ -89,7 +89,7 @@ namespace BuiltinHandlers {
 
 bool SplitHorizontally(TBuiltinRun& run)
 {
-    if (!run.ReadRange(Strict))
+    if (!run.ReadRange(NoEmptyRange))
         return false;
     if (!run.Wave)
         return true;
@@ -112,7 +112,7 @@ bool SplitHorizontally(TBuiltinRun& run)
 
 bool SplitVertically(TBuiltinRun& run)
 {
-    if (!run.ReadRange(Strict))
+    if (!run.ReadRange(NoEmptyRange))
         return false;
     if (!run.Wave)
         return true;
@@ -135,7 +135,7 @@ bool SplitVertically(TBuiltinRun& run)
 
 bool Delete(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         result = r.Wave->DeleteRange(r.Stop, r.Begin, r.End);
         r.End = r.Begin;
         return true;
@@ -144,7 +144,7 @@ bool Delete(TBuiltinRun& run)
 
 bool Trim(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         result = r.Wave->Extract(r.Stop, r.Begin, r.End);
         r.End -= r.Begin;
         r.Begin = 0;
@@ -251,7 +251,7 @@ bool Mix(TBuiltinRun& run)
 
 bool Extract(TBuiltinRun& run)
 {
-    if (!run.ReadRange(Strict))
+    if (!run.ReadRange(NoEmptyRange))
         return false;
     if (!run.Wave)
         return true;
@@ -274,7 +274,7 @@ bool Extract(TBuiltinRun& run)
 
 bool SetWaveProperties(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const Sound& wave = *r.Wave;
         const int32_t f = wave.sampleFreq;
         const int32_t b = wave.bytesPerSample;
@@ -313,7 +313,7 @@ bool SetWaveProperties(TBuiltinRun& run)
 
 bool GetWaveProperties(TBuiltinRun& run)
 {
-    if (!run.ReadRange(Strict))
+    if (!run.ReadRange(NoEmptyRange))
         return false;
     if (!run.Wave)
         return true;
@@ -328,7 +328,7 @@ bool GetWaveProperties(TBuiltinRun& run)
 
 bool MakeNewWave(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const int32_t f = r.Integer("Sample Frequency");
         const int32_t b = r.Integer("Bytes Per Sample");
         const int32_t c = r.Integer("Mono Stereo");
@@ -349,7 +349,7 @@ bool MakeNewWave(TBuiltinRun& run)
 
 bool WaveStatistics(TBuiltinRun& run)
 {
-    if (!run.ReadRange(Strict))
+    if (!run.ReadRange(NoEmptyRange))
         return false;
     if (!run.Wave)
         return true;
@@ -365,7 +365,7 @@ bool WaveStatistics(TBuiltinRun& run)
 
 bool MergeHorizontally(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         SoundPtr before;
         SoundPtr after;
         if (!r.GetSound("Wave Before", before) || !r.GetSound("Wave After", after))
@@ -400,7 +400,7 @@ bool MergeHorizontally(TBuiltinRun& run)
 
 bool MergeVertically(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         SoundPtr left;
         SoundPtr right;
         if (!r.GetSound("Wave Left", left) || !r.GetSound("Wave Right", right))

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr bool Strict = false;
+constexpr bool NoEmptyRange = false;
 
 template <class Kernel>
 Kernel TableKernel(FilterTableIndex index)
@@ -20,7 +20,7 @@ Kernel TableKernel(FilterTableIndex index)
 // a count-pass cascade, each brought back to 70 % of full scale.
 bool RunHighLowFilter(TBuiltinRun& run, FilterTableIndex constantIndex, FilterTableIndex envelopeIndex)
 {
-    return RunWaveResult(run, Strict, [=](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [=](TBuiltinRun& r, SoundPtr& result) {
         const bool constant = !r.Has("Envelope");
         const int32_t count = r.Integer("Filter Count");
         const bool normalize = r.Flag("Normalize Volume");
@@ -57,7 +57,7 @@ bool RunHighLowFilter(TBuiltinRun& run, FilterTableIndex constantIndex, FilterTa
 
 bool RunResNotchFilter(TBuiltinRun& run, FilterTableIndex first)
 {
-    return RunWaveResult(run, Strict, [=](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [=](TBuiltinRun& r, SoundPtr& result) {
         const bool widthConstant = r.Has("Frequency Width");
         const bool frequencyConstant = r.Has("Frequency");
         double width = 0.0;
@@ -109,7 +109,7 @@ bool NotchFilter(TBuiltinRun& run)
 
 bool BlockFilter(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const double time = r.Number("Block Time");
         if (!r.Has("Envelope")) {
             result = r.Wave->BlockFilter(r.Stop, time, r.Begin, r.End);
@@ -125,7 +125,7 @@ bool BlockFilter(TBuiltinRun& run)
 
 bool PeriodEcho(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const double time = r.Number("Time");
         const int32_t count = r.Integer("Echo Count");
         const bool volumeConstant = !r.Has("Volume Envelope");
@@ -151,7 +151,7 @@ bool PeriodEcho(TBuiltinRun& run)
 
 bool TempoPitch(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const uint8_t method = r.Flag("High Quality") ? 1 : 0;
         const double block = r.Number("Block Size");
         const double frequency = r.Number("Frequency Factor");

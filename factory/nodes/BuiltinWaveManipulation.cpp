@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr bool Strict = false;
+constexpr bool NoEmptyRange = false;
 
 // The input wave as a mono sound, for the operations only mono sounds have.
 // A named wave reaches a node unchecked, so its channels are checked here.
@@ -37,7 +37,7 @@ namespace BuiltinHandlers {
 
 bool Volume(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         if (r.Has("Factor")) {
             result = r.Wave->Volume(r.Stop, r.Number("Factor"), r.Begin, r.End);
             return true;
@@ -52,7 +52,7 @@ bool Volume(TBuiltinRun& run)
 
 bool Balance(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const bool time = r.Flag("Time Difference");
         const bool volume = r.Flag("Volume Difference");
         const bool filter = r.Flag("Filter Difference");
@@ -75,7 +75,7 @@ bool Balance(TBuiltinRun& run)
 
 bool MaxVolume(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         result = r.Wave->MaxVolumeFull(r.Stop, r.Begin, r.End);
         return true;
     });
@@ -83,7 +83,7 @@ bool MaxVolume(TBuiltinRun& run)
 
 bool RollIn(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const double length = r.Number("Length");
         const int32_t n = ToInt32(r.Frequency() * length);
         // The start wraps into the roll, which needs at least one value.
@@ -102,7 +102,7 @@ bool RollIn(TBuiltinRun& run)
 
 bool NormalizeVertically(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         result = r.Wave->Centre(r.Stop, r.Begin, r.End);
         return true;
     });
@@ -110,7 +110,7 @@ bool NormalizeVertically(TBuiltinRun& run)
 
 bool Reverse(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         result = r.Wave->Reverse(r.Stop, r.Begin, r.End);
         return true;
     });
@@ -118,7 +118,7 @@ bool Reverse(TBuiltinRun& run)
 
 bool MoveVertically(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         result = r.Wave->AddValue(r.Stop, r.Height16("Add Value"), r.Begin, r.End);
         return true;
     });
@@ -126,7 +126,7 @@ bool MoveVertically(TBuiltinRun& run)
 
 bool MixLeftRight(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const StereoSound* stereo = AsStereo(r);
         if (!stereo)
             return false;
@@ -139,7 +139,7 @@ bool MixLeftRight(TBuiltinRun& run)
 
 bool Distort(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         SoundPtr curve;
         if (!r.GetSound("Envelope", curve))
             return false;
@@ -150,7 +150,7 @@ bool Distort(TBuiltinRun& run)
 
 bool ChangeLength(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         double factor = 1.0;
         if (r.Has("Length")) {
             const double seconds = r.Seconds();
@@ -167,7 +167,7 @@ bool ChangeLength(TBuiltinRun& run)
 
 bool RollOut(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const double speed = r.Number("Speed Factor");
         const bool enveloped = r.Has("Speed Envelope");
         double lengthFactor = 1.0;
@@ -208,7 +208,7 @@ bool RollOut(TBuiltinRun& run)
 
 bool MoveHorizontallyMono(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const MonoSound* mono = AsMono(r);
         if (!mono)
             return false;
@@ -227,7 +227,7 @@ bool MoveHorizontallyMono(TBuiltinRun& run)
 
 bool MoveHorizontallyStereo(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         const StereoSound* stereo = AsStereo(r);
         if (!stereo)
             return false;
@@ -247,7 +247,7 @@ bool MoveHorizontallyStereo(TBuiltinRun& run)
 
 bool Block(TBuiltinRun& run)
 {
-    return RunWaveResult(run, Strict, [](TBuiltinRun& r, SoundPtr& result) {
+    return RunWaveResult(run, NoEmptyRange, [](TBuiltinRun& r, SoundPtr& result) {
         double seconds = 0.0;
         int32_t levels = 0;
         if (r.Has("Count Horizontal")) {
