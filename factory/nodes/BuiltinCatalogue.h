@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-class TSountoryNodeBuiltin;
+class TBuiltinRun;
 
 // The 77 built-in functions, one row each, indexed by function number: 0 to
 // 39 work on sounds, 40 to 76 on factory values.
@@ -40,7 +40,7 @@ struct TBuiltinRule {
 };
 
 // The computation of a function on its node's pins; false with the message.
-using TBuiltinExecute = bool (*)(TSountoryNodeBuiltin& node, StopFlag* stop, std::string& error);
+using TBuiltinExecute = bool (*)(TBuiltinRun& run);
 
 struct TBuiltinFunction {
     const char* DisplayName;

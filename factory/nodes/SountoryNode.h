@@ -129,6 +129,33 @@ public:
     // factory clears the marks before a check.
     bool CheckLoop(std::string& error);
 
+    // ---- operands and pin rebuilding ----
+    // The user may delete an operand: variable operands and more than two inputs.
+    bool CanDeleteOperand() const;
+    // "Operand 1" to "Operand n", spread evenly down the edge.
+    void CreateOperandInputs(int count, ValueDomType kind, ValueDomain domain);
+    // One operand more at the bottom, the others squeezed up; needs "Operand 1".
+    void AddOperandInput();
+    // The inputs named "Operand 1", "Operand 2" ... in list order.
+    void RenumberOperands();
+    // Marks every pin for a rebuild.
+    void MarkAllPins();
+    // Joins the marked old pins with the new ones of the same name: an old pin
+    // of the same kind and domain stays with its connections and takes the new
+    // one's place and fixed flag; every other marked pin goes.
+    void MergeMarkedPins();
+
+    // ---- input checks of validation ----
+    bool CheckMandatoryInput(const std::string& name, std::string& error) const;
+    bool CheckExactlyOneInput(const std::string& a, const std::string& b, std::string& error) const;
+    bool CheckAtMostOneInput(const std::string& a, const std::string& b, std::string& error) const;
+    bool CheckExactlyOneOfThree(const std::string& a, const std::string& b, const std::string& c,
+                                std::string& error) const;
+    // Every input whose name begins with "Operand" is set.
+    bool CheckOperandInputs(std::string& error) const;
+    // Every wave input with an own value names an open wave.
+    bool CheckWaveNames(std::string& error) const;
+
     // ---- file ----
     std::unique_ptr<TXMLComplexElement> WriteNodeXml() const;
 

@@ -1,5 +1,7 @@
 #include "factory/nodes/SountoryNodeBuiltin.h"
 
+#include "factory/nodes/BuiltinRun.h"
+
 #include "foundation/xml/XMLComplexElement.h"
 #include "foundation/xml/XMLStringElement.h"
 
@@ -44,7 +46,9 @@ std::string TSountoryNodeBuiltin::MissingComputation() const
 bool TSountoryNodeBuiltin::ValidateNode(std::string& error)
 {
     error = MissingComputation();
-    return error.empty();
+    if (!error.empty())
+        return false;
+    return ValidateBuiltinInputs(error) && CheckWaveNames(error);
 }
 
 bool TSountoryNodeBuiltin::Execute(StopFlag* stop, std::string& error)
@@ -54,7 +58,8 @@ bool TSountoryNodeBuiltin::Execute(StopFlag* stop, std::string& error)
         error = missing;
         return false;
     }
-    return GetFunction()->Execute(*this, stop, error);
+    TBuiltinRun run(*this, stop, error);
+    return GetFunction()->Execute(run);
 }
 
 void TSountoryNodeBuiltin::CreateBuiltinPins(int operandCount)
@@ -67,11 +72,19 @@ void TSountoryNodeBuiltin::CreateBuiltinPins(int operandCount)
             AddInput(pin.Name, pin.Height, 1, pin.Kind, pin.Domain);
             continue;
         }
-        for (int i = 1; i <= operandCount; ++i)
-            AddInput("Operand " + std::to_string(i), (i - 0.5) / operandCount, 1, pin.Kind, pin.Domain);
+        CreateOperandInputs(operandCount, pin.Kind, pin.Domain);
     }
     for (const TBuiltinPin& pin : row->Outputs)
         AddOutput(pin.Name, pin.Height, 1, pin.Kind, pin.Domain);
+}
+
+void TSountoryNodeBuiltin::ChangeBuiltinFunction(uint8_t function)
+{
+    const int operandCount = HasVariableOperands() ? CountInputs() : 2;
+    MarkAllPins();
+    BuiltinAction = function;
+    CreateBuiltinPins(operandCount);
+    MergeMarkedPins();
 }
 
 bool TSountoryNodeBuiltin::Run(StopFlag* stop, std::string& error)

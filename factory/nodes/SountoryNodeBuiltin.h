@@ -24,10 +24,21 @@ public:
     // The pins of the current function from its catalogue row; none for a
     // number outside the catalogue.
     void CreateBuiltinPins(int operandCount);
+    // Another function: its pins, keeping every old pin (with its
+    // connection) whose name, kind and domain the new function has too; a
+    // change between functions of variable operands keeps their number.
+    void ChangeBuiltinFunction(uint8_t function);
+    // The rules of the function's row on the node's inputs.
+    bool ValidateBuiltinInputs(std::string& error) const;
     // The catalogue row, or null when no function is chosen.
     const TBuiltinFunction* GetFunction() const { return FindBuiltinRow(BuiltinAction); }
 
     uint8_t BuiltinAction;
+
+protected:
+    // Position to Time at Wave counts a position without a wave when it is a
+    // count or a time.
+    bool CheckPositionReferences(std::string& error) const override;
 
 private:
     bool RunSwitch(StopFlag* stop, std::string& error);

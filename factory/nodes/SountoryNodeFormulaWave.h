@@ -14,6 +14,15 @@ public:
     }
 
     sntNodeKind GetSntNodeKind() const override { return sntNodeFormulaWave; }
+    void MirrorFactoryPins(const TUnitSountory& factory) override;
+    std::span<const TFixedPin> FixedPins() const override;
+    bool BindFactory(std::string& error) override;
+    // Exactly one of the lengths, and the steps and format, must be given.
+    bool ValidateNode(std::string& error) override;
+    bool Execute(StopFlag* stop, std::string& error) override;
+    // One run of the used factory at a point: the sample it gives there.
+    bool EvaluateAt(StopFlag* stop, std::string& error, double factorPosition, double timePosition,
+                    int16_t& sample);
 
 protected:
     const char* KindElementName() const override { return "FormulaWaveNode"; }

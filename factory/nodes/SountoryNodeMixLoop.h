@@ -14,6 +14,10 @@ public:
     }
 
     sntNodeKind GetSntNodeKind() const override { return sntNodeMixLoop; }
+    void MirrorFactoryPins(const TUnitSountory& factory) override;
+    std::span<const TFixedPin> FixedPins() const override;
+    bool BindFactory(std::string& error) override;
+    bool Execute(StopFlag* stop, std::string& error) override;
 
 protected:
     const char* KindElementName() const override { return "MixLoopNode"; }

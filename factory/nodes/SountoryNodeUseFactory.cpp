@@ -20,6 +20,8 @@ std::unique_ptr<TXMLComplexElement> TSountoryNodeUseFactory::WriteKindXml() cons
 
 bool TSountoryNodeUseFactory::BindFactory(std::string& error)
 {
+    // No link survives from a bind to a factory that may have changed or gone.
+    ClearFactoryLinks();
     return LookUpFactory(error);
 }
 
@@ -54,17 +56,20 @@ bool TSountoryNodeUseFactory::CheckDefinition(std::string& error)
 {
     if (!LookUpFactory(error))
         return false;
-    return SountoryDef->CheckAsUsedFactory(error);
+    std::string reason;
+    if (SountoryDef->CheckAsUsedFactory(reason))
+        return true;
+    error = "at Factory \"" + NameFactory + "\": " + reason;
+    return false;
 }
 
 bool TSountoryNodeUseFactory::ValidateNode(std::string& error)
 {
-    error = "Factory \"" + NameFactory + "\" cannot be run by a Node.";
-    return false;
-}
-
-bool TSountoryNodeUseFactory::Execute(StopFlag*, std::string& error)
-{
-    error = "Factory \"" + NameFactory + "\" cannot be run by a Node.";
-    return false;
+    for (const auto& pin : InputPins) {
+        if (!pin->HasValue()) {
+            error = "Input \"" + pin->Name + "\" is mandatory.";
+            return false;
+        }
+    }
+    return CheckWaveNames(error);
 }

@@ -10,6 +10,9 @@ public:
     }
 
     sntNodeKind GetSntNodeKind() const override { return sntNodeUser; }
+    void MirrorFactoryPins(const TUnitSountory& factory) override;
+    bool BindFactory(std::string& error) override;
+    bool Execute(StopFlag* stop, std::string& error) override;
 
 protected:
     const char* KindElementName() const override { return "UserNode"; }

@@ -38,7 +38,7 @@ void SeedRangeRandom(uint64_t seed)
 bool GaussianRandomOfValues(TSountoryValue& mean, const TSountoryValue& stdDev,
                             const std::optional<TSountoryValue>& maxDev, std::string& error)
 {
-    if (stdDev.Type != mean.Type) {
+    if (ValueUnitType(stdDev) != ValueUnitType(mean)) {
         error = "Mean and Std Dev must be of the same type.";
         return false;
     }
@@ -55,7 +55,7 @@ bool GaussianRandomOfValues(TSountoryValue& mean, const TSountoryValue& stdDev,
     mean.Value = m + stdDev.Value * u1 * std::sqrt(-2 * std::log(q) / q);
     if (!maxDev)
         return true;
-    if (maxDev->Type != mean.Type) {
+    if (ValueUnitType(*maxDev) != ValueUnitType(mean)) {
         error = "Mean and Max Dev must be of the same type.";
         return false;
     }
@@ -69,7 +69,7 @@ bool GaussianRandomOfValues(TSountoryValue& mean, const TSountoryValue& stdDev,
 bool RandomInRangeValue(TSountoryValue& begin, const TSountoryValue& end, const TSountoryValue& logarithmic,
                         std::string& error)
 {
-    if (begin.Type != end.Type) {
+    if (ValueUnitType(begin) != ValueUnitType(end)) {
         error = "Range Begin and Range End must be of the same type.";
         return false;
     }

@@ -10,7 +10,8 @@
 // of the program (its seed starts at 0), and the range draws from a seed.
 
 // A normal draw around the mean's number with the std dev's number, by the
-// polar method; maxDev clamps it to mean +- maxDev. The types must agree.
+// polar method; maxDev clamps it to mean +- maxDev. The unit types must agree
+// (a Factor and an Integer do).
 bool GaussianRandomOfValues(TSountoryValue& mean, const TSountoryValue& stdDev,
                             const std::optional<TSountoryValue>& maxDev, std::string& error);
 // A draw in [begin, end), linear or (when logarithmic's number is not 0)
