@@ -1,0 +1,53 @@
+#include "shell/ProjectTempFiles.h"
+
+#include "foundation/FileNames.h"
+
+namespace {
+
+// The separator the project file name uses, so that the copies' names stay in its style.
+char SeparatorOf(const std::string& projectFile, const std::string& path)
+{
+    return projectFile[path.size()];
+}
+
+} // namespace
+
+bool ProjectTempFolder(const std::string& projectFile, std::string& folder, std::string& error)
+{
+    std::string path;
+    std::string file;
+    if (!PathOfPathFile(projectFile, path, file, error))
+        return false;
+    std::string base;
+    std::string extension;
+    SplitFileExtension(file, base, extension);
+    folder = path + SeparatorOf(projectFile, path) + base + "TempSaveFiles";
+    return true;
+}
+
+std::string FileInFolder(const std::string& folder, const std::string& name)
+{
+    // The folder was made from a name with a separator; the last one names its style.
+    const size_t separator = folder.find_last_of("\\/");
+    const char style = separator == std::string::npos ? '/' : folder[separator];
+    return folder + style + name;
+}
+
+std::string ProjectCopyFile(const std::string& folder, const char* prefix, const std::string& number,
+                            const char* extension)
+{
+    std::string name = prefix + number;
+    if (extension)
+        name += std::string(".") + extension;
+    return FileInFolder(folder, name);
+}
+
+bool ProjectCopyBase(const std::string& projectFile, const std::string& number, std::string& base,
+                     std::string& error)
+{
+    std::string folder;
+    if (!ProjectTempFolder(projectFile, folder, error))
+        return false;
+    base = ProjectCopyFile(folder, SavedCopyPrefix, number);
+    return true;
+}
