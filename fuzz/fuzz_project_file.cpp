@@ -20,7 +20,7 @@ public:
     MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override { return MsgAnswer::Ok; }
 };
 
-// The copies it names lie beside a project file in a folder that does not exist.
+// Where the project file would lie, for the names of its copies.
 const char* const ProjectFileName = "/nonexistent-quarbel-fuzz/Project.qbp";
 
 std::string Windows(const TRecordingProjectWorkspace& workspace)
@@ -43,7 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static bool installed = (SetMessageService(&silent), true);
     (void)installed;
     BuildProjectGrammar();
+    // The files a project names are never touched.
     TRecordingProjectWorkspace first;
+    first.ReadsFiles = false;
     std::string error;
     if (ReadProjectBytes(first, std::string_view(reinterpret_cast<const char*>(data), size), ProjectFileName,
                          error) != projectRead)
@@ -51,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // What the writer makes of an accepted project must read back as the same windows.
     const std::string written = DocumentBytes(*BuildProjectXml(first, false), ProjectSuffix);
     TRecordingProjectWorkspace second;
+    second.ReadsFiles = false;
     if (ReadProjectBytes(second, written, ProjectFileName, error) != projectRead)
         std::abort();
     if (Windows(second) != Windows(first) || !(second.Frame == first.Frame))

@@ -2,6 +2,7 @@
 
 #include "platform/SafeFileWriter.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -11,6 +12,9 @@ const char* const Missing = "<missing>";
 
 bool ReadText(const std::string& fileName, std::string& text)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName, error))
+        return false;
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         return false;
@@ -79,8 +83,8 @@ TFileUnit* TRecordingKindFiles::OpenFromProject(const std::string& fileName, con
         return nullptr;
     }
     std::string content = Missing;
-    bool fromCopy = !copyBase.empty() && ReadText(copyBase + "." + extension, content);
-    if (!fromCopy && !fileName.empty())
+    const bool fromCopy = workspace.ReadsFiles && !copyBase.empty() && ReadText(copyBase + "." + extension, content);
+    if (workspace.ReadsFiles && !fromCopy && !fileName.empty())
         ReadText(fileName, content);
     TRecordedDocument& document = workspace.Add(kind, "Opened", fileName, content);
     document.CopyBase = copyBase;

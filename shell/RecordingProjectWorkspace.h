@@ -83,6 +83,8 @@ public:
     TModelessDialogs Dialogs;
     std::vector<std::unique_ptr<TRecordedDocument>> Documents;
     std::string LastNameShown = "(none)";
+    // Whether documents are read from their files and copies; else each reads as "<missing>".
+    bool ReadsFiles = true;
 
 private:
     std::map<uint8_t, std::unique_ptr<TRecordingKindFiles>> kinds;

@@ -13,7 +13,9 @@
 #include "shell/UnhandledActions.h"
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MDIChildQuarbel.h"
+#include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormHosts.h"
+#include "shell/gui/MainFormProjects.h"
 #include "shell/gui/MainFormSplitMerge.h"
 #include "shell/gui/ModelessDialogsQt.h"
 #include "shell/gui/PanelStatusBar.h"
@@ -118,6 +120,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     mdiArea->setObjectName("MdiArea");
     mdiArea->setBackground(palette().color(QPalette::Shadow));
     setCentralWidget(mdiArea);
+    files = std::make_unique<TMainFormFiles>(*this);
+    projects = std::make_unique<TMainFormProjects>(*this);
     CreateActions();
     CreateMenus();
     CreateToolBars();
@@ -140,7 +144,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     LoadCustomCursors();
     BuildFileGrammars();
 
-    openers.openProject = [](const std::string& file) { NotYetOpened(file, "Projects"); };
     openers.openPlayers = [](const std::string& file) { NotYetOpened(file, "Player sets"); };
     openers.openFactory = [](const std::string& file) { NotYetOpened(file, "Factories"); };
     openers.openMusic = [](const std::string& file) { NotYetOpened(file, "Music files"); };
@@ -357,6 +360,8 @@ void TMainForm::InstallHandlers()
     InstallWaveHandlers();
     InstallViewDialogHandlers();
     InstallSplitMergeHandlers(*this);
+    files->InstallHandlers();
+    projects->InstallHandlers();
 }
 
 void TMainForm::ShowDialogToggle(ActionId id, int kind)
@@ -496,6 +501,13 @@ void TMainForm::SetClosingWindow(TMDIChildQuarbel* window)
 {
     if (window)
         window->MarkClosing();
+    RequestUpdate();
+}
+
+void TMainForm::SetProjectFiles(const std::string& readFile, const std::string& writeFile)
+{
+    ProjectReadFile = readFile;
+    ProjectWriteFile = writeFile;
     RequestUpdate();
 }
 
@@ -822,16 +834,11 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    // Without a project each window asks its own question; the first refusal
-    // keeps the program open.
-    for (QMdiSubWindow* window : mdiArea->subWindowList()) {
-        auto* child = qobject_cast<TMDIChildQuarbel*>(window);
-        if (child && child->IsClosing())
-            continue;
-        if (!window->close()) {
-            event->ignore();
-            return;
-        }
+    // A project is saved first; without one each window asks its own
+    // question. A failure or the first refusal keeps the program open.
+    if (!projects->CloseQuery()) {
+        event->ignore();
+        return;
     }
     DeleteUndo();
     event->accept();

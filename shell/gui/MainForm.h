@@ -27,7 +27,9 @@ class Sound;
 class TAudioPlayer;
 class TMDIChildQuarbel;
 class TMDIChildWave;
+class TMainFormFiles;
 class TMainFormHosts;
+class TMainFormProjects;
 class TModelessDialogs;
 class TPanelStatusBar;
 class TUnitWave;
@@ -156,6 +158,11 @@ public:
     TAudioPlayer& AudioPlayer() { return *TheAudioPlayer; }
     void SetAudioPlayer(std::unique_ptr<TAudioPlayer> player);
     const std::string& GetProjectWriteFile() const { return ProjectWriteFile; }
+    const std::string& GetProjectReadFile() const { return ProjectReadFile; }
+    void SetProjectFiles(const std::string& readFile, const std::string& writeFile);
+    // The file commands (MainFormFiles.cpp) and the projects (MainFormProjects.cpp).
+    TMainFormFiles& Files() { return *files; }
+    TMainFormProjects& Projects() { return *projects; }
     // The Edit Name dialog shows the name of the document just opened or renamed.
     void UnitNameChanged(const std::string& name);
     TUnitWave* FindUnitWave(const std::string& name) const;
@@ -255,5 +262,7 @@ private:
     TPanelStatusBar* statusBarMuz = nullptr;
     TPanelStatusBar* statusBarFact = nullptr;
     QTimer* updateTimer = nullptr;
+    std::unique_ptr<TMainFormFiles> files;
+    std::unique_ptr<TMainFormProjects> projects;
     std::unique_ptr<TMainFormHosts> hosts; // last: installed once everything stands
 };

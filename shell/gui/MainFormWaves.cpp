@@ -207,18 +207,6 @@ TMDIChildWave* TMainForm::CreateWaveFromSound(std::shared_ptr<Sound> sound, cons
     return window;
 }
 
-bool TMainForm::SaveUnitWave(TUnitWave* unit)
-{
-    // A wave never saved goes through Save As, which comes with the save commands.
-    if (!unit || unit->HasNoFileName())
-        return false;
-    TBusyGuard guard(busy);
-    // A failed write has shown its own message; the window may still close.
-    if (unit->Save())
-        unit->ClearChanged();
-    return true;
-}
-
 void TMainForm::UpdateEnvelopeViews(TViewWaveGroup* group, int fromColumn, int toColumn, int arrayWidth,
                                     int rangeBegin, int rangeEnd, int sourceCount, int channels, int side,
                                     bool single)

@@ -299,6 +299,9 @@ TEST_F(ProjectFile, TheFuzzSeedsAreProjectsThatRead)
     int seeds = 0;
     for (const auto& entry :
          std::filesystem::directory_iterator(std::string(QB_SOURCE_DIR) + "/fuzz/corpus/fuzz_project_file")) {
+        // Inputs the fuzzer found keep other names.
+        if (entry.path().stem().string().find("_v") == std::string::npos)
+            continue;
         TRecordingProjectWorkspace seed;
         EXPECT_EQ(ReadProjectFile(seed, entry.path().string(), error), projectRead) << entry.path() << ": " << error;
         EXPECT_FALSE(seed.Documents.empty() && entry.path().filename() != "empty_v9_1.qbp") << entry.path();
