@@ -2,6 +2,7 @@
 
 #include "foundation/xml/XMLComplexElement.h"
 #include "foundation/xml/XMLDocumentWriter.h"
+#include "foundation/xml/XMLStringElement.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/ProjectFile.h"
 #include "shell/ProjectTempFiles.h"
@@ -11,6 +12,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -139,6 +141,25 @@ TEST_F(ProjectFile, ADialogElementShowsThatDialog)
         << error;
     EXPECT_TRUE(workspace.Dialogs.IsDialogVisible(modelessDialogMusTree));
     EXPECT_FALSE(workspace.Dialogs.IsDialogVisible(modelessDialogSelZoom));
+}
+
+TEST_F(ProjectFile, AShowingDialogKeepsItsElement)
+{
+    workspace.Dialogs.SetPlacement(modelessDialogSelZoom, {400, 30, 0, 0});
+    workspace.Dialogs.ShowDialog(modelessDialogSelZoom, true);
+    const std::string text = Text(workspace);
+    EXPECT_NE(text.find("  <ModelessDialogs>\n    <DlgSelZoom>\n      <Left>400</Left>\n      <Top>30</Top>\n"
+                        "    </DlgSelZoom>\n  </ModelessDialogs>\n"),
+              std::string::npos)
+        << text;
+
+    TRecordingProjectWorkspace again;
+    again.Dialogs.ShowDialog(modelessDialogEditName, true);
+    ASSERT_EQ(ReadProjectBytes(again, text, project, error), projectRead) << error;
+    EXPECT_TRUE(again.Dialogs.IsDialogVisible(modelessDialogSelZoom));
+    EXPECT_EQ(again.Dialogs.GetPlacement(modelessDialogSelZoom).Left, 400);
+    EXPECT_EQ(again.Dialogs.GetPlacement(modelessDialogSelZoom).Top, 30);
+    EXPECT_FALSE(again.Dialogs.IsDialogVisible(modelessDialogEditName));
 }
 
 TEST_F(ProjectFile, EachVersionReadsByItsOwnGrammar)
