@@ -175,6 +175,8 @@ TUnitWave* TMainForm::OpenWaveFile(bool fromProject, const std::string& fileName
         unit->SetTrackChanges(true);
     }
     unit->ExchangeSound(sound);
+    // The side file may have put an empty wave of another format in place.
+    window->SetIconForShowKind(window->GetShowKind());
     UnitNameChanged(unit->GetName());
     if (window->GetShowKind() == waveWindVolume)
         window->StartVolumeDiagram();

@@ -9,6 +9,7 @@
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormProjects.h"
+#include "shell/gui/WaveWindowIcons.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
@@ -194,6 +195,7 @@ TEST_F(Project, ANewEmptyWaveIsKeptAsItsSideFile)
     form.Projects().OpenProject(project);
     ASSERT_EQ(Windows().size(), 1u);
     const TUnitWave& again = *Windows()[0]->GetUnitWave();
+    EXPECT_EQ(Windows()[0]->GetIconNumber(), waveIconMono);
     EXPECT_EQ(again.GetValues(), 0);
     EXPECT_EQ(again.GetMonoStereo(), 1);
     EXPECT_EQ(again.GetSampleFreq(), 22050u);
