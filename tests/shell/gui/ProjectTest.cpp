@@ -422,3 +422,21 @@ TEST_F(Project, AnExportWritesNoFileAndLeavesTheProjectAlone)
     EXPECT_EQ(Windows()[0]->GetUnitWave()->GetValues(), 1000);
     EXPECT_EQ(FirstSample(*Windows()[0]->GetUnitWave()), 10);
 }
+
+TEST_F(Project, AMaximisedWindowComesBackMaximised)
+{
+    SaveAsProject(project);
+    MakeWorkspace();
+    TMDIChildWave* last = Windows().back();
+    last->showMaximized();
+    ASSERT_TRUE(last->isMaximized());
+    form.Execute(A::ProjectClose);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    form.Projects().OpenProject(project);
+    ASSERT_EQ(Windows().size(), 3u);
+    EXPECT_TRUE(Windows().back()->isMaximized());
+    EXPECT_EQ(form.ActiveWaveWindow(), Windows().back());
+    EXPECT_EQ(Windows()[0]->GetUnitName(), "Drums");
+    EXPECT_FALSE(Windows()[0]->isMaximized());
+}
