@@ -156,6 +156,7 @@ struct TWindowEntry {
     TDocumentKindFiles* files = nullptr;
     std::string fileName;
     std::string tempNumber;
+    std::string copyBase; // the saved copy's path without extension, when there is a copy
     const TXMLItem* where = nullptr; // the last of File and TempFile, for a failure's position
     std::string name;
     TWindowPlacement placement;
@@ -353,11 +354,8 @@ bool CreateProjectWindows(TProjectWorkspace& workspace, const std::string& versi
         TWindowEntry entry;
         if (!ReadWindowEntry(workspace, item, entry, error, line, column))
             return false;
-        if (!entry.tempNumber.empty()) {
-            std::string base;
-            if (!ProjectCopyBase(projectFileName, entry.tempNumber, base, error))
-                return Fail(entry.where, error, error, line, column);
-        }
+        if (!entry.tempNumber.empty() && !ProjectCopyBase(projectFileName, entry.tempNumber, entry.copyBase, error))
+            return Fail(entry.where, error, error, line, column);
         windows.push_back(std::move(entry));
     }
 
@@ -373,11 +371,8 @@ bool CreateProjectWindows(TProjectWorkspace& workspace, const std::string& versi
 
     std::string lastName;
     for (const TWindowEntry& entry : windows) {
-        std::string copyBase;
-        if (!entry.tempNumber.empty())
-            ProjectCopyBase(projectFileName, entry.tempNumber, copyBase, error);
         error.clear();
-        TFileUnit* unit = entry.files->OpenFromProject(entry.fileName, copyBase, error);
+        TFileUnit* unit = entry.files->OpenFromProject(entry.fileName, entry.copyBase, error);
         if (!unit)
             return Fail(entry.where, error, error, line, column);
         std::string name = entry.name;
