@@ -1,5 +1,6 @@
 #include "shell/gui/MainFormFiles.h"
 
+#include "foundation/gui/ExecDialog.h"
 #include "platform/Assertions.h"
 #include "shell/ActionId.h"
 #include "shell/DocumentKind.h"
@@ -33,10 +34,12 @@ QStringList NameFilters(const char* filter)
     return filters;
 }
 
-std::string RunFileDialog(QWidget* parent, const TFileDialogInfo& info)
+} // namespace
+
+std::string TMainFormFiles::ChooseFile(const TFileDialogInfo& info)
 {
     // Not the platform's own dialog: the same dialog everywhere.
-    QFileDialog dialog(parent, QString::fromUtf8(info.title));
+    QFileDialog dialog(&form, QString::fromUtf8(info.title));
     dialog.setObjectName(info.name);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(info.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -46,12 +49,10 @@ std::string RunFileDialog(QWidget* parent, const TFileDialogInfo& info)
     dialog.setDefaultSuffix(info.defaultExtension);
     // It opens without a file name: the document's own is not offered.
     dialog.selectFile(QString());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ExecDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first().toStdString();
 }
-
-} // namespace
 
 TMainFormFiles::TMainFormFiles(TMainForm& form) : form(form)
 {
@@ -77,18 +78,6 @@ void TMainFormFiles::SetKindFiles(uint8_t kind, std::unique_ptr<TDocumentKindFil
 {
     if (QB_CHECK(kind > 0 && kind < kinds.size()))
         kinds[kind] = std::move(files);
-}
-
-std::string TMainFormFiles::ChooseFile(const TFileDialogInfo& dialog)
-{
-    if (chooser)
-        return chooser(dialog);
-    return RunFileDialog(&form, dialog);
-}
-
-void TMainFormFiles::SetFileChooser(std::function<std::string(const TFileDialogInfo&)> newChooser)
-{
-    chooser = std::move(newChooser);
 }
 
 bool TMainFormFiles::SaveUnit(TFileUnit& unit)

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,10 +30,9 @@ public:
     TDocumentKindFiles* KindFiles(uint8_t kind) const;
     void SetKindFiles(uint8_t kind, std::unique_ptr<TDocumentKindFiles> files);
 
-    // Runs a file dialog; the chosen file, or empty when cancelled. A chooser
-    // set here answers instead of a dialog.
+    // Runs a file dialog (through the modal-dialog runner); the chosen file,
+    // or empty when cancelled.
     std::string ChooseFile(const TFileDialogInfo& dialog);
-    void SetFileChooser(std::function<std::string(const TFileDialogInfo&)> chooser);
 
     // Writes the document to its own file (a document without one goes through
     // Save As). True only when everything was written and the marks cleared; on
@@ -55,5 +53,4 @@ private:
 
     TMainForm& form;
     std::array<std::unique_ptr<TDocumentKindFiles>, 5> kinds;
-    std::function<std::string(const TFileDialogInfo&)> chooser;
 };

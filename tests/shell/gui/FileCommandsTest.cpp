@@ -1,3 +1,4 @@
+#include "ScriptedFileDialogs.h"
 #include "support/TempFolder.h"
 
 #include "platform/RecordingMessageService.h"
@@ -61,10 +62,6 @@ struct FileCommands : ::testing::Test {
         form.show();
         form.activateWindow();
         QApplication::setActiveWindow(&form);
-        form.Files().SetFileChooser([this](const TFileDialogInfo& dialog) {
-            asked.push_back(dialog.title);
-            return answer;
-        });
     }
 
     TMDIChildWave* Open(const std::string& fileName, int32_t values, int16_t start = 0)
@@ -84,8 +81,9 @@ struct FileCommands : ::testing::Test {
     RecordingMessageService messages;
     TempFolder folder;
     TMainForm form;
-    std::vector<std::string> asked;
-    std::string answer;
+    ScriptedFileDialogs dialogs;
+    std::string& answer = dialogs.answer;
+    std::vector<std::string>& asked = dialogs.asked;
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "ScriptedFileDialogs.h"
 #include "support/TempFolder.h"
 
 #include "platform/RecordingMessageService.h"
@@ -91,10 +92,6 @@ struct Project : ::testing::Test {
         form.show();
         form.activateWindow();
         QApplication::setActiveWindow(&form);
-        form.Files().SetFileChooser([this](const TFileDialogInfo& dialog) {
-            asked.push_back(dialog.title);
-            return answer;
-        });
     }
 
     std::vector<TMDIChildWave*> Windows() const { return WindowsOf(form); }
@@ -162,8 +159,9 @@ struct Project : ::testing::Test {
     TempFolder folder;
     TMainForm form;
     std::string project = folder.File("Song.qbp");
-    std::vector<std::string> asked;
-    std::string answer;
+    ScriptedFileDialogs dialogs;
+    std::string& answer = dialogs.answer;
+    std::vector<std::string>& asked = dialogs.asked;
 };
 
 } // namespace
