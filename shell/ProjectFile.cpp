@@ -12,6 +12,7 @@
 #include "wave/view/GrammarBuilder.h"
 #include "wave/view/ViewXml.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -170,6 +171,12 @@ bool Fail(const TXMLItem* at, const std::string& message, std::string& error, in
     return false;
 }
 
+bool IsCopyNumber(const std::string& text)
+{
+    return !text.empty() && text.size() <= 9 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // Left, Top, Width, Height and the state, from the Left element on. The
 // numbers go through their own parser; the whole placement or nothing.
 bool ReadPlacementXml(const TXMLItem* left, TWindowPlacement& placement, std::string& error, int32_t& line,
@@ -198,13 +205,20 @@ bool ReadWindowEntry(TProjectWorkspace& workspace, const TXMLItem* window, TWind
                     std::string("A ") + entry.document->word + " window cannot be opened in this version.", error,
                     line, column);
     const TXMLItem* item = documentElement->GetFirst();
+    // An empty text names nothing.
     if (IsElement(item, "File")) {
         entry.fileName = item->GetValue();
-        entry.where = item;
+        if (!entry.fileName.empty())
+            entry.where = item;
         item = item->GetNext();
     }
     if (IsElement(item, "TempFile")) {
         entry.tempNumber = item->GetValue();
+        // The writer writes the copy's number; anything else could name a
+        // file outside the project's folder.
+        if (!IsCopyNumber(entry.tempNumber))
+            return Fail(item, "In TempFile: \"" + entry.tempNumber + "\" is not the number of a copy.", error, line,
+                        column);
         entry.where = item;
     }
     // A hand-made file can name no place at all; the writer never does.
