@@ -1,6 +1,7 @@
 #include "shell/FileGrammars.h"
 
 #include "factory/document/FactoryFile.h"
+#include "music/document/UnitMuz.h"
 #include "shell/ProjectFile.h"
 #include "wave/document/UnitWave.h"
 #include "wave/view/ColorPalette1DFile.h"
@@ -10,7 +11,7 @@ void BuildFileGrammars()
     GetColorPalette1DDefinition();
     BuildProjectGrammar();
     TUnitWave::BuildUnitWaveGrammar();
-    // The music grammars (7.0, 7.1, 9.1) join here with their document.
+    TUnitMuz::BuildMusicGrammars();
     BuildFactoryGrammar();
     // The players grammar joins here with its document.
 }
