@@ -20,25 +20,30 @@ namespace {
 
 constexpr long double OneTwelfth = 1.0L / 12.0L;
 
-uint8_t MendedMultiOol(uint8_t noteLengthKind, int32_t points, uint8_t multiOol, int32_t posInOol)
+} // namespace
+
+TMuzNote::TTuplet TMuzNote::MendedTuplet(uint8_t noteLengthKind, int32_t points, uint8_t multiOol, int32_t posInOol)
 {
     std::string reason;
     if (TStaveTimeSymbol::IsValidTimeValue(IsNoteLengthKind(noteLengthKind) ? noteLengthKind : 4,
                                            std::clamp(points, 0, MaxPoints), multiOol, posInOol, reason))
-        return multiOol;
+        return {multiOol, posInOol};
     QB_CHECK(!"a note value that can be drawn");
-    return sool;
+    return {sool, 0};
 }
-
-} // namespace
 
 TMuzNote::TMuzNote(TMuzData* muzData, TNoteGroup* noteGroup, uint8_t noteLengthKind, int32_t points,
                    double position, int32_t pitch, TNoteStave* noteStave, uint8_t noteShiftKind, uint8_t multiOol,
                    int32_t posInOol, uint8_t noteArtKind, TSinglePartMuz* singlePartMuz, uint8_t drawStickKind)
-    : TStaveTimeSymbol(position, noteStave, noteLengthKind, points,
-                       MendedMultiOol(noteLengthKind, points, multiOol, posInOol),
-                       MendedMultiOol(noteLengthKind, points, multiOol, posInOol) == multiOol ? posInOol : 0,
-                       singlePartMuz),
+    : TMuzNote(muzData, noteGroup, noteLengthKind, points, position, pitch, noteStave, noteShiftKind,
+               MendedTuplet(noteLengthKind, points, multiOol, posInOol), noteArtKind, singlePartMuz, drawStickKind)
+{
+}
+
+TMuzNote::TMuzNote(TMuzData* muzData, TNoteGroup* noteGroup, uint8_t noteLengthKind, int32_t points,
+                   double position, int32_t pitch, TNoteStave* noteStave, uint8_t noteShiftKind, TTuplet tuplet,
+                   uint8_t noteArtKind, TSinglePartMuz* singlePartMuz, uint8_t drawStickKind)
+    : TStaveTimeSymbol(position, noteStave, noteLengthKind, points, tuplet.multiOol, tuplet.posInOol, singlePartMuz),
       NoteGroup(noteGroup), MuzData(muzData), Pitch(0), NoteShiftKind(noteShiftNormal), NoteArtKind(noteArtNormal),
       DrawStickKind(drawStickAuto)
 {

@@ -67,6 +67,15 @@ public:
     std::unique_ptr<TXMLComplexElement> WriteXml(bool selected) const;
 
 private:
+    struct TTuplet {
+        uint8_t multiOol;
+        int32_t posInOol;
+    };
+    static TTuplet MendedTuplet(uint8_t noteLengthKind, int32_t points, uint8_t multiOol, int32_t posInOol);
+    TMuzNote(TMuzData* muzData, TNoteGroup* noteGroup, uint8_t noteLengthKind, int32_t points, double position,
+             int32_t pitch, TNoteStave* noteStave, uint8_t noteShiftKind, TTuplet tuplet, uint8_t noteArtKind,
+             TSinglePartMuz* singlePartMuz, uint8_t drawStickKind);
+
     TNoteGroup* NoteGroup;
     TMuzData* MuzData;
     int32_t Pitch;

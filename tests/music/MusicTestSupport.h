@@ -4,6 +4,12 @@
 #include "music/NotePlayerAccess.h"
 #include "music/document/MusicView.h"
 #include "music/document/UnitMuz.h"
+#include "music/parts/SinglePartMuz.h"
+#include "music/staves/NoteGroup.h"
+#include "music/staves/NoteStave.h"
+#include "music/symbols/Clef.h"
+#include "music/symbols/MuzNote.h"
+#include "music/symbols/Rest.h"
 #include "platform/RecordingMessageService.h"
 
 #include <gtest/gtest.h>
@@ -76,3 +82,71 @@ struct MusicTest : ::testing::Test {
         return unit;
     }
 };
+
+// A new music (one bar of 4/4, one stave with its G clef and one note group)
+// with short ways to put symbols into its bar.
+struct MusicModel {
+    TUnitMuz unit{"Music 1", ""};
+    TMuzData& muz = unit.MuzData;
+    TNoteStave* stave = nullptr;
+    TSinglePartMuz* bar = nullptr;
+    TNoteGroup* group = nullptr;
+
+    MusicModel()
+    {
+        unit.NewMusic();
+        stave = muz.GetStartStave();
+        bar = muz.GetFirstSinglePart();
+        group = stave->GetSelectedNoteGroup();
+    }
+    TClef* StartClef() const { return bar->GetStartClef(stave); }
+    TMuzNote* Note(double position, int32_t pitch, uint8_t length = 4, int32_t points = 0, uint8_t multiOol = sool,
+                   int32_t posInOol = 0, TNoteStave* on = nullptr, TNoteGroup* in = nullptr)
+    {
+        on = on ? on : stave;
+        in = in ? in : on->GetSelectedNoteGroup();
+        return static_cast<TMuzNote*>(bar->InsertSymbol(std::make_unique<TMuzNote>(
+            &muz, in, length, points, position, pitch, on, noteShiftNormal, multiOol, posInOol, noteArtNormal, bar,
+            drawStickAuto)));
+    }
+    TRest* Rest(double position, uint8_t length = 4, int32_t points = 0, uint8_t multiOol = sool,
+                int32_t posInOol = 0, TNoteStave* on = nullptr)
+    {
+        return static_cast<TRest*>(bar->InsertSymbol(std::make_unique<TRest>(
+            length, points, position, on ? on : stave, multiOol, posInOol, bar)));
+    }
+    TClef* Clef(double position, int32_t number, int8_t kind = clefKindG, TNoteStave* on = nullptr)
+    {
+        return static_cast<TClef*>(bar->InsertSymbol(
+            std::make_unique<TClef>(&muz, kind, 0, position, on ? on : stave, number, bar)));
+    }
+    // The symbols of the bar on a stave, as text: "K0#1" clef at 0 number 1,
+    // "N0.25:5" note at 0.25 pitch 5, "R0.5/4" rest at 0.5 of length 4.
+    std::string Listing(const TNoteStave* on = nullptr) const;
+};
+
+inline std::string MusicModel::Listing(const TNoteStave* on) const
+{
+    on = on ? on : stave;
+    std::string text;
+    auto number = [](double v) {
+        std::string s = std::to_string(v);
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.')
+            s.pop_back();
+        return s;
+    };
+    for (TStaveSymbol* s = bar->GetSymbols(); s; s = s->GetNext()) {
+        if (s->GetNoteStave() != on)
+            continue;
+        if (!text.empty())
+            text += " ";
+        if (s->IsClef())
+            text += "K" + number(s->GetPosition()) + "#" + std::to_string(static_cast<TClef*>(s)->GetClefNumber());
+        else if (s->IsNote())
+            text += "N" + number(s->GetPosition()) + ":" + std::to_string(static_cast<TMuzNote*>(s)->GetPitch());
+        else
+            text += "R" + number(s->GetPosition()) + "/" + std::to_string(static_cast<TRest*>(s)->GetNoteLengthKind());
+    }
+    return text;
+}
