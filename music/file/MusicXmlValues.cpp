@@ -30,6 +30,8 @@ void CanonicalizeValue(unit& value)
 
 bool WritesAsOne(const unitFactor& value)
 {
+    if (value.GetValue() == 1.0)
+        return true;
     unitFactor read;
     std::string error;
     const std::string text = FileText(value);

@@ -306,15 +306,43 @@ TPartMuz* TPartMuz::GetPrevPart() const
 
 namespace {
 
+// Whether each part from the root down to the walk's part is played and
+// drawn, kept as the walk moves, so that no step climbs to the root again.
+class TEnabledPath {
+public:
+    explicit TEnabledPath(const TPartMuz* part)
+    {
+        std::vector<const TPartMuz*> ancestors;
+        for (; part; part = part->GetParent())
+            ancestors.push_back(part);
+        for (auto it = ancestors.rbegin(); it != ancestors.rend(); ++it)
+            Descend(**it);
+    }
+    bool Current() const { return !states.empty() && states.back(); }
+    void Descend(const TPartMuz& part)
+    {
+        const bool above = states.empty() || states.back();
+        states.push_back(part.IsRoot() || (part.GetEnablePlayAndDraw() && above));
+    }
+    void Climb()
+    {
+        if (!states.empty())
+            states.pop_back();
+    }
+
+private:
+    std::vector<bool> states;
+};
+
 TXTouchMuzSymbol* WalkTouchSymbols(const TPartMuz* part, const TPartMuz* caller, const TNoteStave* stave,
                                    bool forward)
 {
+    TEnabledPath enabled(part);
     while (part) {
         const TPartMuzKind kind = part->GetPartMuzKind();
         if (kind == partMuzStart)
             return nullptr;
-        bool askParent = !part->IsEnabledPlayDraw();
-        if (!askParent) {
+        if (enabled.Current()) {
             if (kind == partMuzSingle) {
                 const TSinglePartMuz* bar = static_cast<const TSinglePartMuz*>(part);
                 return forward ? bar->GetFirstTouchSymbolOfStave(stave) : bar->GetLastTouchSymbolOfStave(stave);
@@ -346,14 +374,16 @@ TXTouchMuzSymbol* WalkTouchSymbols(const TPartMuz* part, const TPartMuz* caller,
             if (next >= 0 && next < count) {
                 caller = part;
                 part = part->GetChild(next);
+                if (part)
+                    enabled.Descend(*part);
                 continue;
             }
-            askParent = true;
         }
         if (!QB_CHECK(part->GetParent() != nullptr))
             return nullptr;
         caller = part;
         part = part->GetParent();
+        enabled.Climb();
     }
     return nullptr;
 }
@@ -361,39 +391,37 @@ TXTouchMuzSymbol* WalkTouchSymbols(const TPartMuz* part, const TPartMuz* caller,
 // Descends to the first (last) touch symbol of a stave inside part.
 TXTouchMuzSymbol* EdgeTouchSymbol(const TPartMuz* part, const TNoteStave* stave, bool first)
 {
+    TEnabledPath enabled(part);
     while (part) {
         const TPartMuzKind kind = part->GetPartMuzKind();
+        const TPartMuz* child = nullptr;
         if (kind == partMuzStart) {
-            const TPartMuz* child = part->GetChild(0);
-            part = child && child->GetEnablePlayAndDraw() ? child : nullptr;
-            continue;
-        }
-        if (!part->IsEnabledPlayDraw())
+            child = part->GetChild(0);
+            if (!child || !child->GetEnablePlayAndDraw())
+                return nullptr;
+        } else if (!enabled.Current()) {
             return nullptr;
-        switch (kind) {
-        case partMuzSingle: {
+        } else if (kind == partMuzSingle) {
             const TSinglePartMuz* bar = static_cast<const TSinglePartMuz*>(part);
             return first ? bar->GetFirstTouchSymbolOfStave(stave) : bar->GetLastTouchSymbolOfStave(stave);
-        }
-        case partMuzLoop: {
+        } else if (kind == partMuzLoop) {
             const TLoopPartMuz* loop = static_cast<const TLoopPartMuz*>(part);
             return first ? loop->GetLeftLoopSymbol() : loop->GetRightLoopSymbol();
-        }
-        case partMuzConcat: {
+        } else if (kind == partMuzConcat) {
             const TPartMuz* a = part->GetChild(first ? 0 : 1);
             const TPartMuz* b = part->GetChild(first ? 1 : 0);
             if (a && a->GetEnablePlayAndDraw())
-                part = a;
+                child = a;
             else if (b && b->GetEnablePlayAndDraw())
-                part = b;
+                child = b;
             else
                 return nullptr;
-            break;
+        } else {
+            child = part->GetChild(0);
         }
-        default:
-            part = part->GetChild(0);
-            break;
-        }
+        part = child;
+        if (part)
+            enabled.Descend(*part);
     }
     return nullptr;
 }

@@ -27,8 +27,9 @@ std::unique_ptr<TPartMuz>* TSelectPartMuz::GetChildLink(const TPartMuz* child)
 TCountSelectPartItem* TSelectPartMuz::AddTurn(const unitIntegerPosMore& count, const unitInteger& pitch,
                                               const unitFactorPosMore& tempo)
 {
-    return static_cast<TCountSelectPartItem*>(
-        SelectPartItems->AppendTurn(std::make_unique<TCountSelectPartItem>(this, count, pitch, tempo)));
+    TSelectPartItem* end = LastTurn ? LastTurn : SelectPartItems.get();
+    LastTurn = end->AppendTurn(std::make_unique<TCountSelectPartItem>(this, count, pitch, tempo));
+    return static_cast<TCountSelectPartItem*>(LastTurn);
 }
 
 void TSelectPartMuz::WriteOwnXml(TXMLComplexElement& parent, const TMusTreeItem* selectedItem,

@@ -24,7 +24,11 @@ public:
     // A new turn at the end of the list.
     TCountSelectPartItem* AddTurn(const unitIntegerPosMore& count, const unitInteger& pitch,
                                   const unitFactorPosMore& tempo);
-    void DeleteTurn(int32_t count) { SelectPartItems->DeleteTurn(count); }
+    void DeleteTurn(int32_t count)
+    {
+        SelectPartItems->DeleteTurn(count);
+        LastTurn = nullptr;
+    }
     int32_t GetMaxTurnCount() const { return SelectPartItems->GetMaxCount(); }
     int32_t CountTurnsWithCount(int32_t count) const { return SelectPartItems->CountTurnsWithCount(count); }
 
@@ -38,5 +42,7 @@ protected:
 private:
     std::unique_ptr<TPartMuz> SelectPart;
     std::unique_ptr<TSelectPartItem> SelectPartItems;
+    // The end of the turn list, so a file's many turns append without a walk.
+    TSelectPartItem* LastTurn = nullptr;
     bool Expanded = true;
 };

@@ -26,10 +26,12 @@ TTreeDataResult::~TTreeDataResult()
 
 void TTreeDataResult::AddChild(std::unique_ptr<TTreeDataResult> child)
 {
-    std::unique_ptr<TTreeDataResult>* link = &FirstChild;
-    while (*link)
-        link = &(*link)->NextSibling;
-    *link = std::move(child);
+    TTreeDataResult* raw = child.get();
+    if (LastChild)
+        LastChild->NextSibling = std::move(child);
+    else
+        FirstChild = std::move(child);
+    LastChild = raw;
 }
 
 TTreeDataResult* TTreeDataResult::AddTo(TTreeDataResult& parent, TPartMuz* partMuz, int32_t pitch, int32_t count)

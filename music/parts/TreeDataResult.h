@@ -45,6 +45,7 @@ private:
     TTreeDataResult* ParentResult;
     std::unique_ptr<TTreeDataResult> FirstChild;
     std::unique_ptr<TTreeDataResult> NextSibling;
+    TTreeDataResult* LastChild = nullptr;
     TPartMuz* PartMuz;
     int32_t Pitch;
     int32_t Count;
