@@ -361,8 +361,9 @@ bool TMusicReader::ReadStaveXml(const TXMLItem*& cursor)
     TNoteStave* lastStave = nullptr;
     for (; IsElement(cursor, "Stave"); cursor = cursor->GetNext()) {
         const TXMLItem* item = cursor->GetFirst();
+        // The file takes rooms of at least 30; the value class asks for more than its minimum.
         unitIntegerMoreUser roomUp(80, EHNone);
-        roomUp.SetMinimum(TNoteStave::RoomMinimum);
+        roomUp.SetMinimum(TNoteStave::RoomMinimum - 1);
         unitIntegerMoreUser roomDown = roomUp;
         if (!ReadValue(roomUp, item, "RoomUp", "Room Up"))
             return false;

@@ -1,0 +1,227 @@
+#include "music/parts/LoopPartMuz.h"
+#include "music/parts/SelectPartMuz.h"
+#include "music/parts/StartPartMuz.h"
+#include "support/TempFolder.h"
+#include "tests/music/MusicTestSupport.h"
+
+#include <filesystem>
+
+namespace {
+
+// A music with a loop over two bars, an alternative-turns part with two
+// turns, tuplets, chords, two clefs at one position, a label holding a tab,
+// angle brackets, a caret and a line break, and every mark of the editing
+// state; {SYMBOL} says where the selected symbol's mark goes.
+const std::string RichBody = R"(<UnitMuz>
+<Version>9.1</Version>
+<View><Left>-40</Left><Top>-8</Top></View>
+<Tempo>0.8 s</Tempo>
+<SingleMuzPart>
+  <Bar><Count>3</Count><Length>4</Length><CountFirstBar>1</CountFirstBar>{BAR}</Bar>
+  <TempoStart>90 %</TempoStart>
+  <PartNode><PartLabel>intro^T^S1^G ^^ ^Eend</PartLabel><EnablePlayAndDraw/></PartNode>
+</SingleMuzPart>
+<SingleMuzPart>
+  <Bar><Count>4</Count><Length>4</Length></Bar>
+  <PartNode><EnablePlayAndDraw/></PartNode>
+</SingleMuzPart>
+<LoopMuzPart>
+  <Count>3</Count><TempoEnd>1.25</TempoEnd>{LOOP}
+  <PartNode><Expanded/><EnablePlayAndDraw/></PartNode>
+</LoopMuzPart>
+<ConcatMuzPart/>
+<SingleMuzPart>
+  <Bar><Count>6</Count><Length>8</Length></Bar>
+  <PartNode><EnablePlayAndDraw/></PartNode>
+</SingleMuzPart>
+<SelectMuzPart>
+  <SelectMuzPartTurn><Count>1</Count><PartNode><PartLabel>first time</PartLabel></PartNode></SelectMuzPartTurn>
+  <SelectMuzPartTurn><Count>2</Count><Pitch>-12</Pitch><Tempo>50 %</Tempo><PartNode><Selected/></PartNode></SelectMuzPartTurn>
+  <TempoStart>-3dB</TempoStart>
+  <PartNode><EnablePlayAndDraw/></PartNode>
+</SelectMuzPart>
+<ConcatMuzPart/>
+<Stave>
+  <RoomUp>60</RoomUp><RoomDown>90</RoomDown><AllowJoinFlags/><EnablePlayAndDraw/>
+  <ForegroundColor>102030</ForegroundColor><BackgroundColor>ffffff</BackgroundColor>
+  <KeyPart>
+    <Key><Position>0</Position><KeyKind>G</KeyKind>{KEY}<KeyNoteShift><ShiftCross/><Height>4</Height></KeyNoteShift></Key>
+    <Key><Position>0</Position><KeyKind>F</KeyKind><OctavesUp>-1</OctavesUp><KeyNoteShift><ShiftMol/><Height>-1</Height></KeyNoteShift></Key>
+    <Silence><Position>0.25</Position><Length>8</Length><Points>1</Points>{REST}</Silence>
+  </KeyPart>
+  <KeyPart>
+    <Key><Position>0</Position><KeyKind>C</KeyKind></Key>
+    <Silence><Position>0.5</Position><Length>4</Length><Triool/></Silence>
+    <Silence><Position>0.5</Position><Length>4</Length><Triool/><PosInOol>1</PosInOol></Silence>
+    <Silence><Position>0.5</Position><Length>4</Length><Triool/><PosInOol>2</PosInOol></Silence>
+    <Key><Position>0.75</Position><KeyKind>G</KeyKind><OctavesUp>1</OctavesUp></Key>
+  </KeyPart>
+  <KeyPart>
+    <Key><Position>0</Position><KeyKind>G</KeyKind></Key>
+  </KeyPart>
+  <NoteGroup>
+    <NoteColor>0000FF</NoteColor><NoteShapeTriangle/><NoteStickDown/><EnablePlay/>
+    <PlayerSet>Winds</PlayerSet><Player>Flute</Player><FreqFactor>1.5</FreqFactor><VolumeFactor>-6dB</VolumeFactor>
+    <SoundFactory>Chorus</SoundFactory>
+    <NotePart>
+      <Note><Position>0</Position><Length>8</Length><Height>9</Height><ArtLegato/></Note>
+      <Note><Position>0</Position><Length>8</Length><Height>4</Height><ShiftCross/><ArtStaccato/><NoteStickUp/>{NOTE}</Note>
+      <Note><Position>0.4375</Position><Length>16</Length><Points>3</Points><Height>-43</Height><ShiftDoubleMol/></Note>
+    </NotePart>
+    <NotePart/>
+    <NotePart>
+      <Note><Position>0</Position><Length>8</Length><Height>1</Height><Kwintool/></Note>
+      <Note><Position>0</Position><Length>8</Length><Height>2</Height><Kwintool/><PosInOol>1</PosInOol></Note>
+      <Note><Position>0</Position><Length>8</Length><Height>3</Height><Kwintool/><PosInOol>2</PosInOol></Note>
+      <Note><Position>0</Position><Length>8</Length><Height>4</Height><Kwintool/><PosInOol>3</PosInOol></Note>
+      <Note><Position>0</Position><Length>8</Length><Height>5</Height><Kwintool/><PosInOol>4</PosInOol><ArtPortato/></Note>
+    </NotePart>
+  </NoteGroup>
+  <NoteGroup>
+    <NoteColor>00FF00</NoteColor><NoteShapeDiagonalCross/><Selected/><FreqFactor>100 %</FreqFactor><VolumeFactor>1</VolumeFactor>
+    <NotePart><Note><Position>0.5</Position><Length>4</Length><Points>1</Points><Height>43</Height><Duool/><PosInOol>1</PosInOol><ArtStaccatissimo/></Note></NotePart>
+    <NotePart><Note><Position>0.5</Position><Length>4</Length><Height>-7</Height><ShiftMol/><Triool/><PosInOol>1</PosInOol></Note></NotePart>
+    <NotePart/>
+  </NoteGroup>
+</Stave>
+<Stave>
+  <RoomUp>30</RoomUp><RoomDown>31</RoomDown><Selected/><ExtraLines/>
+  <ForegroundColor>0</ForegroundColor><BackgroundColor>80FFFFFF</BackgroundColor><SoundFactory>Hall</SoundFactory>
+  <KeyPart><Key><Position>0</Position><KeyKind>F</KeyKind></Key></KeyPart>
+  <KeyPart><Key><Position>0</Position><KeyKind>F</KeyKind></Key><Silence><Position>0</Position><Length>1</Length></Silence></KeyPart>
+  <KeyPart><Key><Position>0</Position><KeyKind>C</KeyKind><OctavesUp>2</OctavesUp></Key></KeyPart>
+  <NoteGroup>
+    <NoteColor>0</NoteColor><NoteShapeRectangle/><FreqFactor>1 octave</FreqFactor><VolumeFactor>-7 #</VolumeFactor>
+    <NotePart/><NotePart/><NotePart><Note><Position>0.125</Position><Length>2</Length><Height>0</Height></Note></NotePart>
+  </NoteGroup>
+</Stave>
+</UnitMuz>
+)";
+
+std::string Rich(const std::string& mark = "")
+{
+    std::string text = MusicHeader + RichBody;
+    for (const char* slot : {"{BAR}", "{LOOP}", "{KEY}", "{REST}", "{NOTE}"}) {
+        const size_t at = text.find(slot);
+        const bool here = mark.find(slot) == 0;
+        text.replace(at, std::string(slot).size(), here ? mark.substr(std::string(slot).size()) : "");
+    }
+    return text;
+}
+
+struct MusicFile : MusicTest {};
+
+} // namespace
+
+TEST_F(MusicFile, ARichMusicSavesLoadsAndSavesTheSameBytes)
+{
+    struct Case {
+        const char* mark;
+        uint8_t kind;
+    } cases[] = {{"", 3},
+                 {"{BAR}<Selected/>", muzSymbolBar},
+                 {"{LOOP}<DrawFirstLoopSymbol/>", muzSymbolLoop},
+                 {"{LOOP}<DrawLastLoopSymbol/>", muzSymbolLoop},
+                 {"{KEY}<Selected/>", muzSymbolStave},
+                 {"{REST}<Selected/>", muzSymbolStave},
+                 {"{NOTE}<Selected/>", muzSymbolStave}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mark);
+        auto unit = MustLoad(Rich(c.mark));
+        ASSERT_TRUE(unit);
+        EXPECT_EQ(unit->GetSelMuzSymbolKind(), c.kind);
+        const std::string first = SavedBytes(*unit);
+        auto again = MustLoad(first);
+        ASSERT_TRUE(again);
+        EXPECT_EQ(SavedBytes(*again), first);
+        EXPECT_EQ(again->GetSelMuzSymbolKind(), c.kind);
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(MusicFile, WhatTheRichMusicHolds)
+{
+    auto unit = MustLoad(Rich("{LOOP}<DrawLastLoopSymbol/>"));
+    ASSERT_TRUE(unit);
+    TMuzData& muz = unit->MuzData;
+    EXPECT_DOUBLE_EQ(muz.Tempo.GetValue(), 0.8);
+    TSinglePartMuz* a = muz.GetFirstSinglePart();
+    TSinglePartMuz* b = a->GetNextSinglePart();
+    TSinglePartMuz* c = b->GetNextSinglePart();
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->GetNextSinglePart(), nullptr);
+    EXPECT_EQ(a->GetLabel(), "intro\t<1> ^ \r\nend");
+    EXPECT_EQ(a->GetMuzBar()->GetCountFirstBar(), 1);
+    EXPECT_DOUBLE_EQ(a->GetTempoStart().GetValue(), 0.9);
+    auto* loop = static_cast<TLoopPartMuz*>(a->GetParent()->GetParent());
+    ASSERT_EQ(loop->GetPartMuzKind(), partMuzLoop);
+    EXPECT_EQ(loop->GetCount().GetValue(), 3);
+    EXPECT_TRUE(loop->GetExpanded());
+    EXPECT_EQ(unit->GetSelectedSymbol(), loop->GetRightLoopSymbol());
+    auto* select = static_cast<TSelectPartMuz*>(c->GetParent());
+    ASSERT_EQ(select->GetPartMuzKind(), partMuzSelect);
+    EXPECT_FALSE(select->GetExpanded());
+    EXPECT_EQ(select->GetMaxTurnCount(), 2);
+    unitInteger pitch;
+    EXPECT_TRUE(select->GetSelectPartItems()->GetPitchAtCount(pitch, 2));
+    EXPECT_EQ(pitch.GetValue(), -12);
+    EXPECT_EQ(unit->GetSelMusTreeItem(), select->GetSelectPartItems()->GetNextTurn()->GetNextTurn());
+
+    TNoteStave* first = muz.GetStartStave();
+    TNoteStave* second = first->GetNext();
+    EXPECT_EQ(unit->GetSelNoteStave(), second);
+    EXPECT_FALSE(second->EnablePlayAndDraw);
+    EXPECT_EQ(second->BackgroundColor, 0x80FFFFFFu);
+    EXPECT_EQ(first->BackgroundColor, 0xFFFFFFu);
+    EXPECT_EQ(first->GetCurrentNoteGroup(), first->GetStartNoteGroup()->GetNext());
+    EXPECT_EQ(first->GetSelectedNoteGroup(), first->GetCurrentNoteGroup());
+    EXPECT_EQ(first->GetStartNoteGroup()->GetPlayerSet(), "Winds");
+    EXPECT_FALSE(first->GetCurrentNoteGroup()->EnablePlay);
+    // Two clefs at one position in file order; the second one's key and octave.
+    TClef* g = a->GetStartClef(first);
+    ASSERT_TRUE(g->GetNext()->IsClef());
+    TClef* f = static_cast<TClef*>(g->GetNext());
+    EXPECT_EQ(f->GetClefNumber(), 2);
+    EXPECT_EQ(f->GetKeyKind(), clefKindF);
+    EXPECT_EQ(f->GetOctavesUp(), -1);
+    EXPECT_EQ(f->GetKeyNoteShift(6), noteShiftMol);
+}
+
+TEST_F(MusicFile, FlagsAndDefaultsOfTheVersions)
+{
+    // 9.1 without EnablePlayAndDraw: parts and staves off; a bar selected in a
+    // part switched off is not selected.
+    const std::string quiet = MusicHeader + R"(<UnitMuz><Version>9.1</Version><View><Left>0</Left><Top>0</Top></View>
+<Tempo>1 s</Tempo>
+<SingleMuzPart><Bar><Count>4</Count><Length>4</Length><Selected/></Bar><TempoStart>100 %</TempoStart><PartNode/></SingleMuzPart>
+<Stave><RoomUp>80</RoomUp><RoomDown>80</RoomDown><ForegroundColor>0</ForegroundColor><BackgroundColor>0</BackgroundColor>
+<KeyPart><Key><Position>0</Position><KeyKind>G</KeyKind><KeyNoteShift><ShiftCross/><Height>3</Height></KeyNoteShift><KeyNoteShift><ShiftMol/><Height>10</Height></KeyNoteShift></Key></KeyPart>
+<NoteGroup><NoteColor>0</NoteColor><NoteShapeNormal/><FreqFactor>1</FreqFactor><VolumeFactor>1</VolumeFactor><NotePart/></NoteGroup>
+</Stave></UnitMuz>
+)";
+    auto unit = MustLoad(quiet);
+    ASSERT_TRUE(unit);
+    TSinglePartMuz* bar = unit->MuzData.GetFirstSinglePart();
+    EXPECT_FALSE(bar->GetEnablePlayAndDraw());
+    EXPECT_EQ(unit->GetSelectedSymbol(), nullptr);
+    EXPECT_FALSE(unit->MuzData.GetStartStave()->EnablePlayAndDraw);
+    EXPECT_FALSE(unit->MuzData.GetStartStave()->GetStartNoteGroup()->EnablePlay);
+    EXPECT_EQ(bar->GetStartClef(unit->MuzData.GetStartStave())->GetKeyNoteShift(3), noteShiftMol);
+    EXPECT_TRUE(unit->IsModified());
+    // A tempo factor that reads as exactly 1 is not written.
+    EXPECT_EQ(SavedBytes(*unit).find("TempoStart"), std::string::npos);
+}
+
+TEST_F(MusicFile, TheLastSelectedSymbolWins)
+{
+    std::string text = Rich("{LOOP}<DrawLastLoopSymbol/>");
+    text.replace(text.find("{NOTE}") == std::string::npos ? text.find("<ArtStaccato/><NoteStickUp/>")
+                                                          : text.find("{NOTE}"),
+                 std::string("<ArtStaccato/><NoteStickUp/>").size(), "<ArtStaccato/><NoteStickUp/><Selected/>");
+    auto unit = MustLoad(text);
+    ASSERT_TRUE(unit);
+    ASSERT_EQ(unit->GetSelMuzSymbolKind(), muzSymbolStave);
+    EXPECT_EQ(static_cast<TMuzNote*>(unit->GetSelectedSymbol())->GetPitch(), 4);
+    // After a note, a bar symbol selected later: the note's stave stays known.
+    EXPECT_EQ(unit->GetSelectedInStave(), nullptr);
+}
