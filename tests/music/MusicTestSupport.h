@@ -76,10 +76,10 @@ struct MusicTest : ::testing::Test {
             return nullptr;
         return unit;
     }
-    std::unique_ptr<TUnitMuz> MustLoad(const std::string& bytes)
+    std::unique_ptr<TUnitMuz> MustLoad(const std::string& bytes, const std::string& name = "Music 1")
     {
         std::string message;
-        auto unit = Load(bytes, message);
+        auto unit = Load(bytes, message, name);
         EXPECT_TRUE(unit) << message;
         return unit;
     }
