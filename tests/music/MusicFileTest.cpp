@@ -153,13 +153,13 @@ TEST_F(MusicFile, WhatTheRichMusicHolds)
     EXPECT_EQ(a->GetLabel(), "intro\t<1> ^ \r\nend");
     EXPECT_EQ(a->GetMuzBar()->GetCountFirstBar(), 1);
     EXPECT_DOUBLE_EQ(a->GetTempoStart().GetValue(), 0.9);
-    auto* loop = static_cast<TLoopPartMuz*>(a->GetParent()->GetParent());
-    ASSERT_EQ(loop->GetPartMuzKind(), partMuzLoop);
+    ASSERT_EQ(b->GetParent()->GetPartMuzKind(), partMuzLoop);
+    auto* loop = static_cast<TLoopPartMuz*>(b->GetParent());
     EXPECT_EQ(loop->GetCount().GetValue(), 3);
     EXPECT_TRUE(loop->GetExpanded());
     EXPECT_EQ(unit->GetSelectedSymbol(), loop->GetRightLoopSymbol());
+    ASSERT_EQ(c->GetParent()->GetPartMuzKind(), partMuzSelect);
     auto* select = static_cast<TSelectPartMuz*>(c->GetParent());
-    ASSERT_EQ(select->GetPartMuzKind(), partMuzSelect);
     EXPECT_FALSE(select->GetExpanded());
     EXPECT_EQ(select->GetMaxTurnCount(), 2);
     unitInteger pitch;
@@ -179,8 +179,9 @@ TEST_F(MusicFile, WhatTheRichMusicHolds)
     EXPECT_FALSE(first->GetCurrentNoteGroup()->EnablePlay);
     // Two clefs at one position in file order; the second one's key and octave.
     TClef* g = a->GetStartClef(first);
-    ASSERT_TRUE(g->GetNext()->IsClef());
-    TClef* f = static_cast<TClef*>(g->GetNext());
+    TStaveSymbol* next = TSinglePartMuz::NextSymbolOfStave(first, g->GetNext());
+    ASSERT_TRUE(next->IsClef());
+    TClef* f = static_cast<TClef*>(next);
     EXPECT_EQ(f->GetClefNumber(), 2);
     EXPECT_EQ(f->GetKeyKind(), clefKindF);
     EXPECT_EQ(f->GetOctavesUp(), -1);
