@@ -86,7 +86,8 @@ bool TMusicReader::ReadValue(unit& value, const TXMLItem* item, const char* name
 {
     if (!ReadValueElement(value, item, name, label, Error, Line, Column))
         return false;
-    CanonicalizeValue(value);
+    if (!IsPlainShortNumber(item->GetValue()))
+        CanonicalizeValue(value);
     return true;
 }
 

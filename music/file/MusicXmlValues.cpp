@@ -28,6 +28,27 @@ void CanonicalizeValue(unit& value)
     }
 }
 
+bool IsPlainShortNumber(const std::string& text)
+{
+    size_t i = text.empty() || text[0] != '-' ? 0 : 1;
+    int digits = 0;
+    bool point = false;
+    bool leading = true;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            leading = leading && c == '0';
+            if (!leading)
+                ++digits;
+        } else {
+            return false;
+        }
+    }
+    return digits <= 15;
+}
+
 bool WritesAsOne(const unitFactor& value)
 {
     if (value.GetValue() == 1.0)

@@ -11,6 +11,10 @@ class TXMLComplexElement;
 // symbols or drop a written element on the second save.
 void CanonicalizeValue(unit& value);
 
+// Whether a value's text is a plain number of at most 15 significant digits,
+// whose value its own text already reads back to.
+bool IsPlainShortNumber(const std::string& text);
+
 // Whether the value's file text reads back as exactly 1.
 bool WritesAsOne(const unitFactor& value);
 
