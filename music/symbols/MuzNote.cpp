@@ -153,9 +153,8 @@ bool TMuzNote::RenderInto(StopFlag* stop, double barPosition, double barTime, do
                                       musicLength, monoStereo, note, message);
 }
 
-bool TMuzNote::PlayNote()
+bool TMuzNote::PlayNote(std::string& message)
 {
-    std::string message;
     if (!NoteGroup || !NoteGroup->FindPlayer(message))
         return false;
     StopFlag stop = 0;
@@ -164,14 +163,16 @@ bool TMuzNote::PlayNote()
     SoundPtr sound = RenderNew(0, tempo, &stop, static_cast<int16_t>(MuzData->GetMonoStereo()),
                                static_cast<int32_t>(MuzData->GetSampleFreq()),
                                static_cast<int16_t>(MuzData->GetBytesPSample()), 0.0, 0.0, 1.0, ok, message);
-    if (ok && sound)
-        MainForm().PlaySound(*sound, false);
-    return ok && sound;
+    if (!ok || !sound)
+        return false;
+    MainForm().PlaySound(*sound, false);
+    return true;
 }
 
 bool TMuzNote::AutoPlay(const TUnitMuz& document)
 {
-    return document.GetAutoPlay() ? PlayNote() : true;
+    std::string message;
+    return document.GetAutoPlay() ? PlayNote(message) : true;
 }
 
 std::unique_ptr<TXMLComplexElement> TMuzNote::WriteXml(bool selected) const

@@ -57,10 +57,11 @@ public:
     // sound, the bar starting at barPosition (whole notes) and barTime (seconds).
     bool RenderInto(StopFlag* stop, double barPosition, double barTime, double musicLength, std::string& message,
                     int32_t shift, double tempo, int16_t monoStereo) const;
-    // Finds the player, renders the note alone and plays it; false, silently,
-    // when it cannot.
-    bool PlayNote();
-    // PlayNote while the document plays notes as they are edited.
+    // Finds the player, renders the note alone and plays it; false with the
+    // reason when it cannot.
+    bool PlayNote(std::string& message);
+    // PlayNote while the document plays notes as they are edited; a note that
+    // cannot sound stays silent without a word.
     bool AutoPlay(const TUnitMuz& document);
 
     // The "Note" element.

@@ -226,3 +226,23 @@ TEST_F(MusicFile, TheLastSelectedSymbolWins)
     // After a note, a bar symbol selected later: the note's stave stays known.
     EXPECT_EQ(unit->GetSelectedInStave(), nullptr);
 }
+
+TEST_F(MusicFile, TheFormatIsNotStoredAndFactorsKeepTheirUnit)
+{
+    auto unit = MustLoad(Rich());
+    ASSERT_TRUE(unit);
+    const std::string before = SavedBytes(*unit);
+    unit->ChangeFileProps(TWaveFileProps(1, 22050, 2), TWaveFileProps(2, 44100, 1));
+    EXPECT_EQ(SavedBytes(*unit), before);
+    auto again = MustLoad(before);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->GetSampleFreq(), 22050u);
+    EXPECT_EQ(again->GetMonoStereo(), 1);
+    EXPECT_EQ(again->GetBytesPSample(), 2);
+    // Each factor is written in the unit it was read in.
+    for (const char* text : {"<FreqFactor>1.5</FreqFactor>", "<VolumeFactor>-6 dB</VolumeFactor>",
+                             "<FreqFactor>100 %</FreqFactor>", "<FreqFactor>1 octave</FreqFactor>",
+                             "<VolumeFactor>-7 #</VolumeFactor>", "<TempoStart>-3 dB</TempoStart>",
+                             "<Tempo>50 %</Tempo>"})
+        EXPECT_NE(before.find(text), std::string::npos) << text;
+}
