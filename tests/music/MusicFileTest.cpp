@@ -246,3 +246,51 @@ TEST_F(MusicFile, TheFormatIsNotStoredAndFactorsKeepTheirUnit)
                              "<Tempo>50 %</Tempo>"})
         EXPECT_NE(before.find(text), std::string::npos) << text;
 }
+
+TEST_F(MusicFile, ValuesBeyondTheirTextsAndTiesSaveTheSameTwice)
+{
+    const std::string base = MusicHeader + R"(<UnitMuz><Version>9.1</Version><View><Left>0</Left><Top>0</Top></View>
+<Tempo>{TEMPO}</Tempo>
+<SingleMuzPart><Bar><Count>4</Count><Length>4</Length></Bar><TempoStart>{FACTOR}</TempoStart><PartNode><PartLabel>{LABEL}</PartLabel><EnablePlayAndDraw/></PartNode></SingleMuzPart>
+<Stave><RoomUp>80</RoomUp><RoomDown>80</RoomDown><EnablePlayAndDraw/><ForegroundColor>0</ForegroundColor><BackgroundColor>0</BackgroundColor>
+<KeyPart><Key><Position>0</Position><KeyKind>G</KeyKind></Key>
+<Silence><Position>0.5</Position><Length>2</Length></Silence><Silence><Position>0.5</Position><Length>8</Length></Silence></KeyPart>
+<NoteGroup><NoteColor>0</NoteColor><NoteShapeNormal/><FreqFactor>{FACTOR}</FreqFactor><VolumeFactor>1</VolumeFactor><NotePart>
+<Note><Position>{POSITION}</Position><Length>4</Length><Height>5</Height></Note>
+<Note><Position>0.3000000000000001</Position><Length>4</Length><Height>5</Height></Note>
+<Note><Position>0.3</Position><Length>4</Length><Height>3</Height></Note>
+<Note><Position>0.75</Position><Length>2</Length><Height>0</Height></Note>
+<Note><Position>0.75</Position><Length>16</Length><Height>0</Height><ArtLegato/></Note>
+</NotePart></NoteGroup></Stave></UnitMuz>
+)";
+    struct Case {
+        const char* tempo;
+        const char* factor;
+        const char* position;
+        const char* label;
+    } cases[] = {
+        {"1 s", "1.5", "0.12345678901234567", "a & b"},
+        {"A4", "1e+2", "1e-5", "^Eline^E"},
+        {"440 hz", "-3.0000001 dB", "0.1", "  spaced  "},
+        {"2 kHz", "7 #", "2.99999999999999999", "x\r"},
+        {"3 ms", "0.5 octave", "0", "^"},
+    };
+    for (const Case& c : cases) {
+        std::string text = base;
+        for (auto [slot, value] : {std::pair<const char*, const char*>{"{TEMPO}", c.tempo},
+                                   {"{FACTOR}", c.factor}, {"{FACTOR}", c.factor}, {"{POSITION}", c.position},
+                                   {"{LABEL}", c.label}})
+            text.replace(text.find(slot), std::string(slot).size(), value);
+        SCOPED_TRACE(text);
+        std::string message;
+        auto unit = Load(text, message);
+        if (!unit) {
+            ADD_FAILURE() << message;
+            continue;
+        }
+        const std::string first = SavedBytes(*unit);
+        auto again = MustLoad(first);
+        ASSERT_TRUE(again);
+        EXPECT_EQ(SavedBytes(*again), first);
+    }
+}
