@@ -74,8 +74,8 @@ std::unique_ptr<TXMLComplexElement> TNoteGroup::WriteXml(const TNoteGroup* curre
 {
     auto element = std::make_unique<TXMLComplexElement>("NoteGroup");
     WriteColorElement("NoteColor", NoteColor, *element);
-    QB_ASSERT(NoteShape <= noteShapeDiagonalCross);
-    WriteEmptyElement(NoteShapeElements[NoteShape], *element);
+    // The shape is one of the four wherever it is set; a slip is reported and written plain.
+    WriteEmptyElement(NoteShapeElements[QB_CHECK(NoteShape <= noteShapeDiagonalCross) ? NoteShape : 0], *element);
     if (DrawStickKind == drawStickUp)
         WriteEmptyElement("NoteStickUp", *element);
     else if (DrawStickKind == drawStickDown)
