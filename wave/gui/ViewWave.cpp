@@ -156,7 +156,10 @@ void TViewWave::ViewPaint()
     RepaintPending = false;
     int32_t first = ToInt32(FirstVisibleWavePos());
     int32_t last = ToInt32(LastVisibleWavePos());
-    if ((LastPaintFirst != -1 && LastPaintFirst != first) || (LastPaintLast != -1 && LastPaintLast != last))
+    // An unzoomed pane always shows the whole wave: its range follows the
+    // sound's length (an edit, a revert), never the user's scrolling.
+    if (Zoom.Zoomed &&
+        ((LastPaintFirst != -1 && LastPaintFirst != first) || (LastPaintLast != -1 && LastPaintLast != last)))
         ViewWaveGroup->ZoomChanged(this);
     LastPaintFirst = first;
     LastPaintLast = last;

@@ -10,6 +10,7 @@
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/UnitWaveSideFile.h"
+#include "wave/document/WaveFileProps.h"
 #include "wave/gui/ViewWave.h"
 #include "wave/gui/ViewWaveGroup.h"
 
@@ -208,6 +209,38 @@ TEST_F(FileCommands, RevertReadsTheFileAgainIntoTheSameDocument)
     EXPECT_EQ(messages.Last().caption, "File Error");
     EXPECT_NE(LeftSamples(*unit->GetSound()), original);
     EXPECT_TRUE(unit->IsChanged());
+}
+
+// The panes follow the reverted sound's length and channels when they paint
+// next; that is no change of the user's, so the wave stays saved.
+TEST_F(FileCommands, ARevertedWaveStaysUnchangedAfterItsWindowHasPainted)
+{
+    const std::string file = folder.File("take.wav");
+    TMDIChildWave* window = Open(file, 700);
+    TUnitWave* unit = window->GetUnitWave();
+    QApplication::processEvents();
+    for (bool toMono : {false, true}) {
+        SCOPED_TRACE(toMono ? "made mono" : "trimmed");
+        if (toMono) {
+            TWaveFileProps from{2, 44100, 2}, to{1, 44100, 2};
+            unit->ChangeFileProps(from, to);
+        } else {
+            unit->SelectRange(100, 300);
+            unit->EditTrim();
+        }
+        unit->SetChanged();
+        window->SoundChanged();
+        QApplication::processEvents();
+        ASSERT_NE(unit->GetValues() == 700 && unit->GetMonoStereo() == 2, true);
+
+        Run(A::FileRevert);
+        QApplication::processEvents();
+        EXPECT_EQ(unit->GetValues(), 700);
+        EXPECT_FALSE(unit->IsChanged());
+        form.UpdateActions();
+        EXPECT_FALSE(form.Action(A::FileRevert)->isEnabled());
+        EXPECT_FALSE(form.Action(A::FileSave)->isEnabled());
+    }
 }
 
 TEST_F(FileCommands, DuplicateCopiesTheSelectionUnderTheNextCopyName)
