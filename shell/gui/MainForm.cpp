@@ -11,6 +11,7 @@
 #include "shell/MenuLayout.h"
 #include "shell/ModelessDialogs.h"
 #include "shell/UnhandledActions.h"
+#include "shell/gui/CascadeWindows.h"
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainFormFiles.h"
@@ -334,7 +335,7 @@ void TMainForm::InstallHandlers()
     SetActionHandler(A::FileExit, [this] { close(); });
     InstallAudioHandlers();
 
-    SetActionHandler(A::WindowCascade, [this] { mdiArea->cascadeSubWindows(); });
+    SetActionHandler(A::WindowCascade, [this] { CascadeWindows(*mdiArea); });
     SetActionHandler(A::WindowTileHorizontal, [this] { TileWindows(true); });
     SetActionHandler(A::WindowTileVertical, [this] { TileWindows(false); });
     SetActionHandler(A::WindowMinimizeAll, [this] {
