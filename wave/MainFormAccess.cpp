@@ -1,5 +1,6 @@
 #include "wave/MainFormAccess.h"
 
+#include "music/UnitPlayers.h"
 #include "platform/ServiceSlot.h"
 
 namespace {
@@ -24,6 +25,39 @@ TUnitWave* MainFormAccess::FindUnitWave(const std::string&)
 
 TUnitSountory* MainFormAccess::FindUnitSountory(const std::string&)
 {
+    return nullptr;
+}
+
+TUnitPlayers* MainFormAccess::FindUnitPlayers(const std::string&)
+{
+    return nullptr;
+}
+
+TCompoundPlayer* MainFormAccess::FindCompoundPlayer(const std::string& playerName, const std::string& setName)
+{
+    TUnitPlayers* set = FindUnitPlayers(setName);
+    return set ? set->FindCompoundPlayer(playerName) : nullptr;
+}
+
+int MainFormAccess::AddPlayerSetNames(std::vector<std::string>&)
+{
+    return 0;
+}
+
+int MainFormAccess::AddPlayerNames(std::vector<std::string>& list, const std::string& setName)
+{
+    TUnitPlayers* set = setName.empty() ? nullptr : FindUnitPlayers(setName);
+    return set ? set->AddPlayerNames(list) : 0;
+}
+
+int MainFormAccess::AddMusicFactoryNames(std::vector<std::string>&, uint8_t)
+{
+    return 0;
+}
+
+TUnitPlayers* MainFormAccess::NewUnitPlayers(const std::string&, std::string& givenName)
+{
+    givenName.clear();
     return nullptr;
 }
 

@@ -5,6 +5,8 @@
 #include <vector>
 
 class Sound;
+class TCompoundPlayer;
+class TUnitPlayers;
 class TUnitSountory;
 class TUnitWave;
 class TMDIChildWave;
@@ -52,6 +54,21 @@ public:
     virtual TUnitWave* FindUnitWave(const std::string& name);
     // The open factory document of that name, likewise.
     virtual TUnitSountory* FindUnitSountory(const std::string& name);
+    // The open player set of that name, likewise.
+    virtual TUnitPlayers* FindUnitPlayers(const std::string& name);
+    // The player of that name in the open player set of that name.
+    virtual TCompoundPlayer* FindCompoundPlayer(const std::string& playerName, const std::string& setName);
+    // Append the names of the open player sets, the player names of the open
+    // set of that name (none for an empty name or a set not open), and the
+    // names of the open factories of that kind and the free ones; each gives
+    // the number added.
+    virtual int AddPlayerSetNames(std::vector<std::string>& list);
+    virtual int AddPlayerNames(std::vector<std::string>& list, const std::string& setName);
+    virtual int AddMusicFactoryNames(std::vector<std::string>& list, uint8_t factoryKind);
+    // A new, empty player set in its own window, named wishedName or, when an
+    // open document has that name, a name made unique from it (givenName).
+    // Null when there is no window to hold it.
+    virtual TUnitPlayers* NewUnitPlayers(const std::string& wishedName, std::string& givenName);
     // A fresh stamp for a validation pass: every factory reached in the pass
     // is validated once under it.
     virtual int32_t NextValidationStamp();
