@@ -146,6 +146,7 @@ const TPartField* FindPartField(TPlayersField field)
 TNavigatorView Navigator(int count, int position)
 {
     TNavigatorView view;
+    view.Enabled = true;
     view.Count = std::to_string(count);
     view.Cursor = std::to_string(position);
     view.First = view.Previous = view.MovePrev = position > 1;

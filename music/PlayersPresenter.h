@@ -33,6 +33,7 @@ inline constexpr int PlayersFieldCount = static_cast<int>(TPlayersField::Count);
 // What one navigator shows: the count and 1-based cursor, and which of its
 // buttons are on.
 struct TNavigatorView {
+    bool Enabled = false; // the count and cursor fields
     std::string Count;
     std::string Cursor;
     bool First = false, Previous = false, Next = false, Last = false;

@@ -1,6 +1,7 @@
 #include "shell/FileGrammars.h"
 
 #include "factory/document/FactoryFile.h"
+#include "music/UnitPlayers.h"
 #include "music/document/UnitMuz.h"
 #include "shell/ProjectFile.h"
 #include "wave/document/UnitWave.h"
@@ -13,5 +14,5 @@ void BuildFileGrammars()
     TUnitWave::BuildUnitWaveGrammar();
     TUnitMuz::BuildMusicGrammars();
     BuildFactoryGrammar();
-    // The players grammar joins here with its document.
+    TUnitPlayers::BuildPlayersGrammar();
 }

@@ -16,6 +16,7 @@
 #include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormHosts.h"
+#include "shell/gui/MainFormPlayers.h"
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/MainFormSplitMerge.h"
 #include "shell/gui/ModelessDialogsQt.h"
@@ -123,6 +124,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     setCentralWidget(mdiArea);
     files = std::make_unique<TMainFormFiles>(*this);
     projects = std::make_unique<TMainFormProjects>(*this);
+    players = std::make_unique<TMainFormPlayers>(*this);
     CreateActions();
     CreateMenus();
     CreateToolBars();
@@ -145,7 +147,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     LoadCustomCursors();
     BuildFileGrammars();
 
-    openers.openPlayers = [](const std::string& file) { NotYetOpened(file, "Player sets"); };
     openers.openFactory = [](const std::string& file) { NotYetOpened(file, "Factories"); };
     openers.openMusic = [](const std::string& file) { NotYetOpened(file, "Music files"); };
     openers.openWave = [this](const std::string& file) {
@@ -363,6 +364,7 @@ void TMainForm::InstallHandlers()
     InstallSplitMergeHandlers(*this);
     files->InstallHandlers();
     projects->InstallHandlers();
+    players->InstallHandlers();
 }
 
 void TMainForm::ShowDialogToggle(ActionId id, int kind)

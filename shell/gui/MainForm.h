@@ -29,6 +29,7 @@ class TMDIChildQuarbel;
 class TMDIChildWave;
 class TMainFormFiles;
 class TMainFormHosts;
+class TMainFormPlayers;
 class TMainFormProjects;
 class TModelessDialogs;
 class TPanelStatusBar;
@@ -157,6 +158,8 @@ public:
     void SetModelessDialogs(std::unique_ptr<TModelessDialogs> dialogs);
     TAudioPlayer& AudioPlayer() { return *TheAudioPlayer; }
     void SetAudioPlayer(std::unique_ptr<TAudioPlayer> player);
+    // The player sets (MainFormPlayers.cpp).
+    TMainFormPlayers& Players() { return *players; }
     const std::string& GetProjectWriteFile() const { return ProjectWriteFile; }
     const std::string& GetProjectReadFile() const { return ProjectReadFile; }
     void SetProjectFiles(const std::string& readFile, const std::string& writeFile);
@@ -264,5 +267,6 @@ private:
     QTimer* updateTimer = nullptr;
     std::unique_ptr<TMainFormFiles> files;
     std::unique_ptr<TMainFormProjects> projects;
+    std::unique_ptr<TMainFormPlayers> players;
     std::unique_ptr<TMainFormHosts> hosts; // last: installed once everything stands
 };

@@ -6,6 +6,7 @@
 #include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
+#include "shell/gui/MainFormPlayers.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "factory/document/UnitSountory.h"
 #include "wave/document/UnitWave.h"
@@ -60,6 +61,26 @@ TUnitSountory* TMainFormHosts::FindUnitSountory(const std::string& name)
 {
     auto* child = dynamic_cast<TMDIChildQuarbel*>(form.Registry().FindByKindAndName(documentKindFactory, name));
     return child ? dynamic_cast<TUnitSountory*>(child->GetFileUnit()) : nullptr;
+}
+
+TUnitPlayers* TMainFormHosts::FindUnitPlayers(const std::string& name)
+{
+    return form.Players().FindUnitPlayers(name);
+}
+
+int TMainFormHosts::AddPlayerSetNames(std::vector<std::string>& list)
+{
+    return form.Registry().AddPlayerSetNames(list);
+}
+
+int TMainFormHosts::AddMusicFactoryNames(std::vector<std::string>& list, uint8_t factoryKind)
+{
+    return form.Registry().AddFactoryNamesOfKind(list, factoryKind);
+}
+
+TUnitPlayers* TMainFormHosts::NewUnitPlayers(const std::string& wishedName, std::string& givenName)
+{
+    return form.Players().NewUnitPlayers(wishedName, givenName);
 }
 
 int32_t TMainFormHosts::NextValidationStamp()

@@ -32,6 +32,10 @@ public:
     // MainFormAccess
     TUnitWave* FindUnitWave(const std::string& name) override;
     TUnitSountory* FindUnitSountory(const std::string& name) override;
+    TUnitPlayers* FindUnitPlayers(const std::string& name) override;
+    int AddPlayerSetNames(std::vector<std::string>& list) override;
+    int AddMusicFactoryNames(std::vector<std::string>& list, uint8_t factoryKind) override;
+    TUnitPlayers* NewUnitPlayers(const std::string& wishedName, std::string& givenName) override;
     int32_t NextValidationStamp() override;
     int AddWaveNames(WaveNameList& list, uint8_t filter) override;
     TMDIChildWave* ActiveWaveWindow() override;

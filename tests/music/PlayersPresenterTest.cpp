@@ -91,6 +91,7 @@ TEST_F(PlayersPresenterTest, WithoutAPlayerOnlyThePlayerNavigatorStaysUsable)
     ExpectNavigator(view.Players, "0", "0", false, false, false);
     EXPECT_TRUE(view.Players.Insert);
     EXPECT_EQ(view.Parts.Count, "");
+    EXPECT_FALSE(view.Parts.Enabled);
     EXPECT_FALSE(view.Parts.Insert || view.Parts.Append || view.Parts.First);
     EXPECT_FALSE(view.NameEnabled);
     EXPECT_FALSE(view.PartEnabled);
