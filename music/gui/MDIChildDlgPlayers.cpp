@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -113,9 +114,12 @@ TMDIChildDlgPlayers::TMDIChildDlgPlayers(TMainForm& mainForm, std::unique_ptr<TU
 TMDIChildDlgPlayers::~TMDIChildDlgPlayers()
 {
     // Fields that lose the focus while the window goes commit nothing.
-    for (int i = 0; i < PlayersFieldCount; ++i)
-        if (QLineEdit* edit = fields[i] ? FieldEdit(static_cast<F>(i)) : nullptr)
-            edit->removeEventFilter(this);
+    for (int i = 0; i < PlayersFieldCount; ++i) {
+        if (!fields[i])
+            continue;
+        fields[i]->removeEventFilter(this);
+        FieldEdit(static_cast<F>(i))->removeEventFilter(this);
+    }
     presenter.SetUnitPlayers(nullptr);
     if (UnitPlayers)
         UnitPlayers->SetWindow(static_cast<TPlayersWindowAccess*>(nullptr));
@@ -138,8 +142,8 @@ void TMDIChildDlgPlayers::BuildControls()
     grpSub = new QGroupBox("Player Part", grpPlay);
     grpSub->setObjectName("grpSub");
     auto* subLayout = new QVBoxLayout(grpSub);
-    // The kind's page, chosen by a row of buttons.
-    auto* tabs = new QHBoxLayout;
+    // The kind's page, chosen by buttons in two rows of three.
+    auto* tabs = new QGridLayout;
     tabs->setSpacing(2);
     pageButtons = new QButtonGroup(grpSub);
     for (const TNotePlayerKindInfo& info : NotePlayerKinds) {
@@ -147,11 +151,10 @@ void TMDIChildDlgPlayers::BuildControls()
         tab->setObjectName(QString("tab") + info.xmlElement);
         tab->setText(info.caption);
         tab->setCheckable(true);
-        tab->setAutoRaise(false);
+        tab->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         pageButtons->addButton(tab, info.kind);
-        tabs->addWidget(tab);
+        tabs->addWidget(tab, info.kind / 3, info.kind % 3);
     }
-    tabs->addStretch();
     subLayout->addLayout(tabs);
     pcPlay = new QStackedWidget(grpSub);
     pcPlay->setObjectName("pcPlay");
@@ -254,6 +257,8 @@ void TMDIChildDlgPlayers::AddField(TPlayersField field, QWidget* widget)
 {
     fields[static_cast<int>(field)] = widget;
     QLineEdit* edit = FieldEdit(field);
+    // A combo box takes the focus for its line edit.
+    widget->installEventFilter(this);
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, [this, field] {
         lastEdited = field;
@@ -282,7 +287,7 @@ bool TMDIChildDlgPlayers::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             for (int i = 0; i < PlayersFieldCount; ++i)
-                if (fields[i] && FieldEdit(static_cast<F>(i)) == watched)
+                if (fields[i] && (fields[i] == watched || FieldEdit(static_cast<F>(i)) == watched))
                     FieldLeft(static_cast<F>(i));
         }
     } else if (event->type() == QEvent::MouseButtonPress && watched == widget()) {
