@@ -1,0 +1,209 @@
+#include "support/TempFolder.h"
+
+#include "music/UnitPlayers.h"
+#include "music/gui/MDIChildDlgPlayers.h"
+#include "platform/RecordingMessageService.h"
+#include "shell/gui/MainForm.h"
+#include "shell/gui/MainFormPlayers.h"
+#include "wave/MainFormAccess.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+
+#include <filesystem>
+
+namespace {
+
+using A = ActionId;
+
+struct PlayersCommandsTest : ::testing::Test {
+    PlayersCommandsTest()
+    {
+        form.show();
+        form.activateWindow();
+        QApplication::setActiveWindow(&form);
+        form.Players().SetFileChooser([this](TMainFormPlayers::TDialog dialog) {
+            dialogs.push_back(dialog);
+            return answers;
+        });
+        form.UpdateActions();
+    }
+
+    std::vector<TMDIChildDlgPlayers*> Windows() const
+    {
+        std::vector<TMDIChildDlgPlayers*> result;
+        for (QMdiSubWindow* window : form.MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            if (auto* players = qobject_cast<TMDIChildDlgPlayers*>(window); players && !players->IsClosing())
+                result.push_back(players);
+        return result;
+    }
+
+    // A players file of one player of that name.
+    std::string SavedSet(const std::string& fileName, const std::string& player)
+    {
+        TUnitPlayers set("x", "");
+        set.InitNewSet();
+        set.GetCurrentPlayer()->SetName(player);
+        EXPECT_TRUE(set.SavePlayers(folder.File(fileName)));
+        return folder.File(fileName);
+    }
+
+    void Run(ActionId id)
+    {
+        form.UpdateActions();
+        form.Execute(id);
+        QApplication::processEvents();
+    }
+
+    RecordingMessageService messages;
+    TempFolder folder;
+    TMainForm form;
+    std::vector<TMainFormPlayers::TDialog> dialogs;
+    std::vector<std::string> answers;
+};
+
+} // namespace
+
+TEST_F(PlayersCommandsTest, NewPlayersMakesANumberedSetInItsWindow)
+{
+    Run(A::FileNewPlay);
+    Run(A::FileNewPlay);
+    const std::vector<TMDIChildDlgPlayers*> windows = Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_EQ(windows[1]->GetUnitName(), "Players 2");
+    EXPECT_EQ(windows[1]->GetUnitPlayers()->GetFirstPlayer()->GetName(), "Player 1");
+    EXPECT_EQ(form.Players().ActivePlayersWindow(), windows[1]);
+    // The kind's commands: Duplicate is offered, Save because it was never saved.
+    EXPECT_TRUE(form.Action(A::DuplicatePlay)->isVisible());
+    EXPECT_FALSE(form.Action(A::DuplicateWave)->isVisible());
+    // The registry knows the sets and their players.
+    std::vector<std::string> names;
+    EXPECT_EQ(MainForm().AddPlayerSetNames(names), 2);
+    EXPECT_EQ(MainForm().FindCompoundPlayer("Player 1", "Players 2"), windows[1]->GetUnitPlayers()->GetFirstPlayer());
+    std::string given;
+    TUnitPlayers* converted = MainForm().NewUnitPlayers("Players 1", given);
+    ASSERT_NE(converted, nullptr);
+    EXPECT_EQ(given, "Players 1 1");
+    EXPECT_EQ(converted->CountPlayers(), 0);
+}
+
+TEST_F(PlayersCommandsTest, OpenReadsEveryGoodFileAndReportsTheBadOne)
+{
+    const std::string good = SavedSet("good.qby", "Lead");
+    const std::string bad = folder.File("bad.qby");
+    WriteWholeFile(bad, "not a players file");
+    answers = {bad, good};
+    Run(A::FileOpenPlay);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0], TMainFormPlayers::TDialog::Open);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "File Error");
+    EXPECT_EQ(messages.Last().text.rfind("Cannot read file \"" + bad + "\": ", 0), 0u) << messages.Last().text;
+    const std::vector<TMDIChildDlgPlayers*> windows = Windows();
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(windows[0]->windowTitle().toStdString(), "Players 1 - " + good);
+    EXPECT_EQ(windows[0]->GetUnitPlayers()->GetFirstPlayer()->GetName(), "Lead");
+    EXPECT_FALSE(windows[0]->NeedsSaving());
+    // The command line opens a set too.
+    form.FormShow(good);
+    EXPECT_EQ(Windows().size(), 2u);
+}
+
+TEST_F(PlayersCommandsTest, SaveAsWritesTheSetThatThenReopensEqual)
+{
+    TUnitPlayers* set = form.Players().NewPlayersSet();
+    set->GetCurrentPlayer()->SetName("Strings");
+    set->GetCurrentOnePlayer()->SetRollOutSamplerProps(TRollOutSamplerProps());
+    set->SetModified();
+    // Cancelled: nothing changes.
+    EXPECT_FALSE(form.Players().SaveUnitPlayers(*set));
+    EXPECT_TRUE(set->HasNoFileName());
+    const std::string file = folder.File("strings.qby");
+    answers = {file};
+    EXPECT_TRUE(form.Players().SaveUnitPlayers(*set));
+    EXPECT_EQ(dialogs.back(), TMainFormPlayers::TDialog::Save);
+    EXPECT_EQ(set->GetFileName(), file);
+    EXPECT_FALSE(set->IsModifiedOrNew());
+    EXPECT_EQ(Windows()[0]->windowTitle().toStdString(), "Players 1 - " + file);
+
+    TUnitPlayers* reopened = form.Players().OpenPlayersFile(file);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->GetName(), "Players 2");
+    EXPECT_EQ(reopened->GetFirstPlayer()->GetName(), "Strings");
+    EXPECT_EQ(reopened->GetCurrentOnePlayer()->GetNotePlayerKind(), notePlayerRollOutSampler);
+}
+
+TEST_F(PlayersCommandsTest, AFailedSaveKeepsTheFileNameTheMarkAndTheWindow)
+{
+    const std::string file = SavedSet("kept.qby", "Lead");
+    TUnitPlayers* set = form.Players().OpenPlayersFile(file);
+    ASSERT_NE(set, nullptr);
+    set->GetCurrentPlayer()->SetName("Changed");
+    set->SetModified();
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(form.Players().SaveUnitPlayers(*set));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "FileError");
+    EXPECT_TRUE(set->IsModified());
+    EXPECT_EQ(set->GetFileName(), file);
+    // Yes to the close question: the save fails and the window stays.
+    messages.Answer(MsgAnswer::Yes);
+    EXPECT_FALSE(Windows()[0]->close());
+    EXPECT_EQ(Windows().size(), 1u);
+    // Save As to a folder that does not exist: no new name either.
+    answers = {folder.File("none/set.qby")};
+    EXPECT_FALSE(form.Players().SaveAsUnitPlayers(*set));
+    EXPECT_EQ(set->GetFileName(), file);
+    EXPECT_TRUE(set->IsModified());
+    std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+}
+
+TEST_F(PlayersCommandsTest, RevertReadsTheFileAgainAndAFailureKeepsTheSet)
+{
+    const std::string file = SavedSet("revert.qby", "Lead");
+    TUnitPlayers* set = form.Players().OpenPlayersFile(file);
+    TMDIChildDlgPlayers* window = Windows()[0];
+    set->GetCurrentPlayer()->SetName("Changed");
+    set->SetModified();
+    form.MdiArea()->setActiveSubWindow(window);
+    form.UpdateActions();
+    EXPECT_TRUE(form.Players().RevertPlayers(*set));
+    TUnitPlayers* reverted = window->GetUnitPlayers();
+    EXPECT_NE(reverted, set);
+    EXPECT_EQ(reverted->GetFirstPlayer()->GetName(), "Lead");
+    EXPECT_EQ(reverted->GetName(), "Players 1");
+    EXPECT_FALSE(reverted->IsModified());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Players 1 - " + file);
+
+    reverted->GetCurrentPlayer()->SetName("Again");
+    reverted->SetModified();
+    WriteWholeFile(file, "broken");
+    EXPECT_FALSE(form.Players().RevertPlayers(*reverted));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text.rfind("Cannot read file: \"" + file + "\": ", 0), 0u);
+    EXPECT_EQ(window->GetUnitPlayers(), reverted);
+    EXPECT_EQ(reverted->GetFirstPlayer()->GetName(), "Again");
+}
+
+TEST_F(PlayersCommandsTest, DuplicateCopiesTheActiveSetIntoANewWindow)
+{
+    TUnitPlayers* set = form.Players().NewPlayersSet();
+    set->InsertNewPlayer(set->GetCurrentPlayer()).SetName("Bass");
+    QApplication::processEvents();
+    Run(A::DuplicatePlay);
+    Run(A::DuplicatePlay);
+    const std::vector<TMDIChildDlgPlayers*> windows = Windows();
+    ASSERT_EQ(windows.size(), 3u);
+    EXPECT_EQ(windows[1]->GetUnitName(), "Copy 1 of Players 1");
+    // The second copy was made of the first copy, the active set then.
+    EXPECT_EQ(windows[2]->GetUnitName(), "Copy 1 of Copy 1 of Players 1");
+    TUnitPlayers* copy = windows[1]->GetUnitPlayers();
+    ASSERT_EQ(copy->CountPlayers(), 2);
+    EXPECT_EQ(copy->GetLastPlayer()->GetName(), "Bass");
+    EXPECT_EQ(copy->GetCurrentPlayer(), copy->GetFirstPlayer());
+    EXPECT_TRUE(copy->HasNoFileName());
+    EXPECT_EQ(messages.Count(), 0u);
+}
