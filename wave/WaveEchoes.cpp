@@ -83,6 +83,11 @@ RefPtr<Wave> PeriodEchoes(StopFlag* stop, const Wave& source, double time, const
             for (int32_t i = 1; i <= count; ++i) {
                 runningVolume *= volume;
                 const double shift = i * time;
+                // An echo that reads nothing of the range in this chunk adds
+                // nothing: many echoes of a short range reach few chunks.
+                if constexpr (!TimeEnvelope)
+                    if (first + from - shift > rangeEnd - 1 || first + to - 1 - shift < rangeBegin)
+                        continue;
                 for (int32_t k = from; k < to; ++k) {
                     const int32_t s = first + k;
                     double p;

@@ -1,6 +1,7 @@
 #include "WaveBufferTestSupport.h"
 
 #include "platform/AllocationHook.h"
+#include "platform/SampleConvert.h"
 #include "platform/RecordingMessageService.h"
 
 #include <functional>
@@ -100,6 +101,40 @@ TEST_F(WaveEchoesTest, EchoesKeepTheirGoldenOutput)
         EXPECT_EQ(begin, c.begin);
         EXPECT_EQ(end, c.end);
     }
+    EXPECT_EQ(stop, 0);
+}
+
+// Many echoes of a short range reach only a few chunks each; the sum over
+// all of them is that of echo after echo, each clamped, at every sample.
+TEST_F(WaveEchoesTest, ManyEchoesOfAShortRangeSumEchoByEcho)
+{
+    const Samples16 input = Noise(60);
+    const RefPtr<Wave> wave = MakeWave(input);
+    const double time = 37.3;
+    const double volume = 0.97;
+    const int32_t count = 120;
+    int32_t begin = 10;
+    int32_t end = 50;
+    const Samples16 got = Samples(wave->periodEcho(&stop, time, volume, count, begin, end));
+    // The wave grows behind the range by the whole part of time + 1 per echo.
+    Samples16 expected(50 + 38 * count, 0);
+    std::copy(input.begin(), input.end(), expected.begin());
+    double power = 1;
+    for (int32_t i = 1; i <= count; ++i) {
+        power *= volume;
+        for (size_t s = 0; s < expected.size(); ++s) {
+            const double p = double(s) - i * time;
+            if (p < 10 || p > 49)
+                continue;
+            const int32_t k = static_cast<int32_t>(p);
+            const double f = p - k;
+            const double read = f == 0 ? input[k] : (1 - f) * input[k] + f * input[k + 1];
+            expected[s] = ToSample(read * power + expected[s]);
+        }
+    }
+    ASSERT_EQ(got.size(), expected.size());
+    for (size_t s = 0; s < got.size(); ++s)
+        ASSERT_EQ(got[s], expected[s]) << s;
     EXPECT_EQ(stop, 0);
 }
 
