@@ -4,13 +4,19 @@
 #include "music/gui/MDIChildDlgPlayers.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/gui/MainForm.h"
+#include "shell/gui/DlgEditName.h"
 #include "shell/gui/MainFormPlayers.h"
+#include "shell/gui/ModelessDialogsQt.h"
+#include "shell/gui/PanelStatusBar.h"
 #include "wave/MainFormAccess.h"
+#include "wave/document/WaveFileProps.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QToolBar>
 #include <QMdiArea>
 
 #include <filesystem>
@@ -206,4 +212,22 @@ TEST_F(PlayersCommandsTest, DuplicateCopiesTheActiveSetIntoANewWindow)
     EXPECT_EQ(copy->GetCurrentPlayer(), copy->GetFirstPlayer());
     EXPECT_TRUE(copy->HasNoFileName());
     EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(PlayersCommandsTest, APlayersWindowShowsItsKindAndOnlyEditNameFollowsIt)
+{
+    form.NewWave(TWaveFileProps(2, 44100, 2));
+    QApplication::processEvents();
+    Run(A::FileNewPlay);
+    auto& dialogs = dynamic_cast<TModelessDialogsQt&>(form.ModelessDialogs());
+    ASSERT_NE(dialogs.GetEditNameDialog(), nullptr);
+    EXPECT_EQ(dialogs.GetEditNameDialog()->editName->text(), "Players 1");
+    // No wave tools or keys while a players window is active.
+    EXPECT_FALSE(form.ToolBar("ToolBarWave1")->isVisible());
+    EXPECT_FALSE(form.StatusBarWave()->isVisible());
+    EXPECT_FALSE(form.Action(A::EditCut)->isEnabled());
+    EXPECT_TRUE(form.Action(A::FileNewPlay)->isEnabled());
+    EXPECT_TRUE(form.Action(A::DuplicatePlay)->isEnabled());
+    // The players set binds Ctrl+D to Duplicate.
+    EXPECT_EQ(form.ShortCuts().Get(A::DuplicatePlay).Text(), "Ctrl+D");
 }
