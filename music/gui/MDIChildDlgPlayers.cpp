@@ -9,7 +9,7 @@
 #include "platform/HelpService.h"
 #include "shell/CommandStates.h"
 #include "shell/gui/MainForm.h"
-#include "shell/gui/MainFormPlayers.h"
+#include "shell/gui/MainFormFiles.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -453,7 +453,7 @@ bool TMDIChildDlgPlayers::NeedsSaving() const
 
 bool TMDIChildDlgPlayers::SaveDocument()
 {
-    return UnitPlayers && Main.Players().SaveUnitPlayers(*UnitPlayers);
+    return UnitPlayers && Main.Files().SaveUnit(*UnitPlayers);
 }
 
 void TMDIChildDlgPlayers::EvFormOnActivate()

@@ -1,11 +1,14 @@
 #include "shell/gui/MainFormPlayers.h"
 
 #include "foundation/GuiMessages.h"
+#include "foundation/gui/ExecDialog.h"
 #include "music/PlayersWindowAccess.h"
 #include "music/UnitPlayers.h"
 #include "music/gui/MDIChildDlgPlayers.h"
 #include "shell/DocumentKind.h"
 #include "shell/gui/MainForm.h"
+#include "shell/gui/MainFormFiles.h"
+#include "shell/gui/PlayersKindFiles.h"
 
 #include <QFileDialog>
 
@@ -18,24 +21,6 @@ std::string Quoted(const std::string& text)
     return "\"" + text + "\"";
 }
 
-// Not the platform's own dialog: the same dialog everywhere.
-std::vector<std::string> RunDialog(QWidget* parent, TMainFormPlayers::TDialog kind)
-{
-    const bool save = kind == TMainFormPlayers::TDialog::Save;
-    QFileDialog dialog(parent, save ? "Save Players" : "Open Players");
-    dialog.setObjectName(save ? "SaveDialogPlay" : "OpenDialogPlay");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFiles);
-    dialog.setNameFilters({"Players Files (*.qby)", "XML Files (*.xml)", "All files (*)"});
-    dialog.setDefaultSuffix("qby");
-    std::vector<std::string> chosen;
-    if (dialog.exec() == QDialog::Accepted)
-        for (const QString& file : dialog.selectedFiles())
-            chosen.push_back(file.toStdString());
-    return chosen;
-}
-
 } // namespace
 
 TMainFormPlayers::TMainFormPlayers(TMainForm& form) : form(form) {}
@@ -43,14 +28,27 @@ TMainFormPlayers::TMainFormPlayers(TMainForm& form) : form(form) {}
 void TMainFormPlayers::InstallHandlers()
 {
     form.SetActionHandler(A::FileNewPlay, [this] { NewPlayersSet(); });
-    form.SetActionHandler(A::FileOpenPlay, [this] { OpenPlayersFiles(Choose(TDialog::Open)); });
+    form.SetActionHandler(A::FileOpenPlay, [this] { OpenPlayersFiles(ChooseFilesToOpen()); });
     form.SetActionHandler(A::DuplicatePlay, [this] { DuplicatePlayers(); });
     form.Openers().openPlayers = [this](const std::string& file) { OpenPlayersFiles({file}); };
+    form.Files().SetKindFiles(documentKindPlayers, std::make_unique<TPlayersKindFiles>(form));
 }
 
-std::vector<std::string> TMainFormPlayers::Choose(TDialog dialog)
+std::vector<std::string> TMainFormPlayers::ChooseFilesToOpen()
 {
-    return chooser ? chooser(dialog) : RunDialog(&form, dialog);
+    // Not the platform's own dialog: the same dialog everywhere.
+    QFileDialog dialog(&form, "Open Players");
+    dialog.setObjectName("OpenDialogPlay");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters({"Players Files (*.qby)", "XML Files (*.xml)", "All files (*)"});
+    dialog.setDefaultSuffix("qby");
+    std::vector<std::string> chosen;
+    if (ExecDialog(dialog) == QDialog::Accepted)
+        for (const QString& file : dialog.selectedFiles())
+            chosen.push_back(file.toStdString());
+    return chosen;
 }
 
 TMDIChildDlgPlayers* TMainFormPlayers::CreatePlayersWindow(std::unique_ptr<TUnitPlayers> set)
@@ -131,33 +129,6 @@ TUnitPlayers* TMainFormPlayers::DuplicatePlayers()
         TGuiMessages().ShowFileError("Cannot read file: " + Quoted(name) + ": " + error);
     window->UpdateControls();
     return copy;
-}
-
-bool TMainFormPlayers::SaveUnitPlayers(TUnitPlayers& set)
-{
-    if (set.HasNoFileName())
-        return SaveAsUnitPlayers(set);
-    TBusyGuard guard(form.Busy());
-    // The writer has shown why; the set keeps its mark and its window stays.
-    if (!set.Save())
-        return false;
-    set.ClearModified();
-    form.RequestUpdate();
-    return true;
-}
-
-bool TMainFormPlayers::SaveAsUnitPlayers(TUnitPlayers& set)
-{
-    const std::vector<std::string> chosen = Choose(TDialog::Save);
-    if (chosen.empty())
-        return false;
-    TBusyGuard guard(form.Busy());
-    if (!set.SavePlayers(chosen.front()))
-        return false;
-    set.SetFileName(chosen.front());
-    set.ClearModified();
-    form.RequestUpdate();
-    return true;
 }
 
 bool TMainFormPlayers::RevertPlayers(TUnitPlayers& set)

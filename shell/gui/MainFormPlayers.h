@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,21 +8,16 @@ class TMainForm;
 class TUnitPlayers;
 
 // The main window's player sets: new, opened, duplicated and converted sets,
-// each in its own players window, and saving, saving as and reverting a set.
+// each in its own players window, and reverting a set. Save and Save As go
+// through the main window's file commands with the kind's files.
 class TMainFormPlayers {
 public:
-    // What a file dialog asks: to open one or more files, or to save one.
-    enum class TDialog { Open, Save };
-    // Answers a dialog with the chosen files; none when cancelled.
-    using TFileChooser = std::function<std::vector<std::string>(TDialog)>;
-
     explicit TMainFormPlayers(TMainForm& form);
 
-    // The handlers of FileNewPlay, FileOpenPlay and DuplicatePlay, and the
-    // command line's players file.
+    // The handlers of FileNewPlay, FileOpenPlay and DuplicatePlay, the
+    // command line's players file, and the kind's files for Save, Save As,
+    // Revert and projects.
     void InstallHandlers();
-    // A chooser set here answers instead of the file dialogs.
-    void SetFileChooser(TFileChooser newChooser) { chooser = std::move(newChooser); }
 
     // ---- new and opened sets ----
     // "Players n" with one default player, in its window.
@@ -40,11 +34,6 @@ public:
     TUnitPlayers* DuplicatePlayers();
 
     // ---- saving and reverting ----
-    // To the set's own file (one never saved goes through Save As). The
-    // writer's result: on failure the file name, the mark and the window stay.
-    bool SaveUnitPlayers(TUnitPlayers& set);
-    // To a file the user chooses; cancelled or failed, nothing changes.
-    bool SaveAsUnitPlayers(TUnitPlayers& set);
     // Reads the set's file again into its window; a file that cannot be read
     // leaves the old set there.
     bool RevertPlayers(TUnitPlayers& set);
@@ -57,8 +46,8 @@ public:
 
 private:
     TMDIChildDlgPlayers* CreatePlayersWindow(std::unique_ptr<TUnitPlayers> set);
-    std::vector<std::string> Choose(TDialog dialog);
+    // The files chosen in the Open Players dialog; none when it was cancelled.
+    std::vector<std::string> ChooseFilesToOpen();
 
     TMainForm& form;
-    TFileChooser chooser;
 };

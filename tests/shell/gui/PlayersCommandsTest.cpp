@@ -1,11 +1,14 @@
 #include "support/TempFolder.h"
 
+#include "foundation/gui/ExecDialog.h"
 #include "music/UnitPlayers.h"
 #include "music/gui/MDIChildDlgPlayers.h"
 #include "platform/RecordingMessageService.h"
-#include "shell/gui/MainForm.h"
 #include "shell/gui/DlgEditName.h"
+#include "shell/gui/MainForm.h"
+#include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormPlayers.h"
+#include "shell/gui/MainFormProjects.h"
 #include "shell/gui/ModelessDialogsQt.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "wave/MainFormAccess.h"
@@ -15,11 +18,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
-#include <QToolBar>
 #include <QMdiArea>
+#include <QToolBar>
 
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -31,12 +36,23 @@ struct PlayersCommandsTest : ::testing::Test {
         form.show();
         form.activateWindow();
         QApplication::setActiveWindow(&form);
-        form.Players().SetFileChooser([this](TMainFormPlayers::TDialog dialog) {
-            dialogs.push_back(dialog);
-            return answers;
-        });
         form.UpdateActions();
+        // The user's part in the file dialogs: the files are typed into the
+        // dialog's name field, quoted when there are several; none cancels.
+        previousScript = SetDialogScript([this](QDialog& dialog) {
+            dialogs.push_back(dialog.windowTitle().toStdString());
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            if (!files || answers.empty())
+                return static_cast<int>(QDialog::Rejected);
+            files->setDirectory(QString::fromStdString(folder.Path().string()));
+            QString typed;
+            for (const std::string& answer : answers)
+                typed += (answers.size() > 1 ? "\"" + QString::fromStdString(answer) + "\" " : QString::fromStdString(answer));
+            files->findChild<QLineEdit*>("fileNameEdit")->setText(typed.trimmed());
+            return static_cast<int>(QDialog::Accepted);
+        });
     }
+    ~PlayersCommandsTest() override { SetDialogScript(previousScript); }
 
     std::vector<TMDIChildDlgPlayers*> Windows() const
     {
@@ -67,8 +83,9 @@ struct PlayersCommandsTest : ::testing::Test {
     RecordingMessageService messages;
     TempFolder folder;
     TMainForm form;
-    std::vector<TMainFormPlayers::TDialog> dialogs;
+    std::vector<std::string> dialogs;
     std::vector<std::string> answers;
+    TDialogScript previousScript;
 };
 
 } // namespace
@@ -101,10 +118,10 @@ TEST_F(PlayersCommandsTest, OpenReadsEveryGoodFileAndReportsTheBadOne)
     const std::string good = SavedSet("good.qby", "Lead");
     const std::string bad = folder.File("bad.qby");
     WriteWholeFile(bad, "not a players file");
-    answers = {bad, good};
+    answers = {"bad.qby", "good.qby"};
     Run(A::FileOpenPlay);
     ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0], TMainFormPlayers::TDialog::Open);
+    EXPECT_EQ(dialogs[0], "Open Players");
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().caption, "File Error");
     EXPECT_EQ(messages.Last().text.rfind("Cannot read file \"" + bad + "\": ", 0), 0u) << messages.Last().text;
@@ -125,12 +142,14 @@ TEST_F(PlayersCommandsTest, SaveAsWritesTheSetThatThenReopensEqual)
     set->GetCurrentOnePlayer()->SetRollOutSamplerProps(TRollOutSamplerProps());
     set->SetModified();
     // Cancelled: nothing changes.
-    EXPECT_FALSE(form.Players().SaveUnitPlayers(*set));
+    Run(A::FileSave);
     EXPECT_TRUE(set->HasNoFileName());
+    EXPECT_TRUE(set->IsModified());
     const std::string file = folder.File("strings.qby");
-    answers = {file};
-    EXPECT_TRUE(form.Players().SaveUnitPlayers(*set));
-    EXPECT_EQ(dialogs.back(), TMainFormPlayers::TDialog::Save);
+    answers = {"strings.qby"};
+    Run(A::FileSave);
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs.back(), "Save Players");
     EXPECT_EQ(set->GetFileName(), file);
     EXPECT_FALSE(set->IsModifiedOrNew());
     EXPECT_EQ(Windows()[0]->windowTitle().toStdString(), "Players 1 - " + file);
@@ -150,7 +169,7 @@ TEST_F(PlayersCommandsTest, AFailedSaveKeepsTheFileNameTheMarkAndTheWindow)
     set->GetCurrentPlayer()->SetName("Changed");
     set->SetModified();
     std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    EXPECT_FALSE(form.Players().SaveUnitPlayers(*set));
+    EXPECT_FALSE(form.Files().SaveUnit(*set));
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().caption, "FileError");
     EXPECT_TRUE(set->IsModified());
@@ -161,7 +180,7 @@ TEST_F(PlayersCommandsTest, AFailedSaveKeepsTheFileNameTheMarkAndTheWindow)
     EXPECT_EQ(Windows().size(), 1u);
     // Save As to a folder that does not exist: no new name either.
     answers = {folder.File("none/set.qby")};
-    EXPECT_FALSE(form.Players().SaveAsUnitPlayers(*set));
+    EXPECT_FALSE(form.Files().SaveAsUnit(*set));
     EXPECT_EQ(set->GetFileName(), file);
     EXPECT_TRUE(set->IsModified());
     std::filesystem::permissions(file, std::filesystem::perms::owner_all);
@@ -175,8 +194,7 @@ TEST_F(PlayersCommandsTest, RevertReadsTheFileAgainAndAFailureKeepsTheSet)
     set->GetCurrentPlayer()->SetName("Changed");
     set->SetModified();
     form.MdiArea()->setActiveSubWindow(window);
-    form.UpdateActions();
-    EXPECT_TRUE(form.Players().RevertPlayers(*set));
+    Run(A::FileRevert);
     TUnitPlayers* reverted = window->GetUnitPlayers();
     EXPECT_NE(reverted, set);
     EXPECT_EQ(reverted->GetFirstPlayer()->GetName(), "Lead");
@@ -187,7 +205,7 @@ TEST_F(PlayersCommandsTest, RevertReadsTheFileAgainAndAFailureKeepsTheSet)
     reverted->GetCurrentPlayer()->SetName("Again");
     reverted->SetModified();
     WriteWholeFile(file, "broken");
-    EXPECT_FALSE(form.Players().RevertPlayers(*reverted));
+    Run(A::FileRevert);
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text.rfind("Cannot read file: \"" + file + "\": ", 0), 0u);
     EXPECT_EQ(window->GetUnitPlayers(), reverted);
@@ -230,4 +248,56 @@ TEST_F(PlayersCommandsTest, APlayersWindowShowsItsKindAndOnlyEditNameFollowsIt)
     EXPECT_TRUE(form.Action(A::DuplicatePlay)->isEnabled());
     // The players set binds Ctrl+D to Duplicate.
     EXPECT_EQ(form.ShortCuts().Get(A::DuplicatePlay).Text(), "Ctrl+D");
+}
+
+TEST_F(PlayersCommandsTest, AProjectKeepsItsPlayerSetsAndTheirChanges)
+{
+    answers = {"Song.qbp"};
+    Run(A::ProjectNew);
+    ASSERT_EQ(form.GetProjectWriteFile(), folder.File("Song.qbp"));
+    // One set saved and unchanged, one saved and changed, one never saved.
+    const std::string savedFile = SavedSet("saved.qby", "Piano");
+    const std::string changedFile = SavedSet("changed.qby", "Organ");
+    TUnitPlayers* saved = form.Players().OpenPlayersFile(savedFile);
+    saved->SetName("Keys");
+    TUnitPlayers* changed = form.Players().OpenPlayersFile(changedFile);
+    EXPECT_EQ(changed->GetName(), "Players 1");
+    changed->GetCurrentPlayer()->SetName("Church Organ");
+    changed->SetModified();
+    TUnitPlayers* fresh = form.Players().NewPlayersSet();
+    fresh->GetCurrentOnePlayer()->SetRepeatWaveFormProps(TRepeatWaveFormProps(unitUnitWave("cycle")));
+    fresh->SetModified();
+    QApplication::processEvents();
+
+    answers.clear();
+    Run(A::ProjectClose);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_TRUE(Windows().empty());
+    // The files of the sets are as they were: only copies were written.
+    TUnitPlayers check("x", changedFile);
+    std::string error;
+    ASSERT_TRUE(check.LoadPlayers(error)) << error;
+    EXPECT_EQ(check.GetFirstPlayer()->GetName(), "Organ");
+
+    answers = {"Song.qbp"};
+    Run(A::ProjectOpen);
+    EXPECT_EQ(messages.Count(), 0u);
+    const std::vector<TMDIChildDlgPlayers*> windows = Windows();
+    ASSERT_EQ(windows.size(), 3u);
+    std::map<std::string, TUnitPlayers*> sets;
+    for (TMDIChildDlgPlayers* window : windows)
+        sets[window->GetUnitName()] = window->GetUnitPlayers();
+    ASSERT_EQ(sets.count("Keys"), 1u);
+    EXPECT_EQ(sets["Keys"]->GetFileName(), savedFile);
+    EXPECT_FALSE(sets["Keys"]->IsModifiedOrNew());
+    // The changed set was opened as "Players 1" after the first one was renamed.
+    ASSERT_EQ(sets.count("Players 1"), 1u);
+    EXPECT_EQ(sets["Players 1"]->GetFileName(), changedFile);
+    EXPECT_EQ(sets["Players 1"]->GetFirstPlayer()->GetName(), "Church Organ");
+    EXPECT_TRUE(sets["Players 1"]->IsModified());
+    ASSERT_EQ(sets.count("Players 2"), 1u);
+    EXPECT_TRUE(sets["Players 2"]->HasNoFileName());
+    EXPECT_EQ(sets["Players 2"]->GetCurrentOnePlayer()->GetNotePlayerKind(), notePlayerRepeatWaveForm);
+    EXPECT_TRUE(sets["Players 2"]->IsModifiedOrNew());
 }

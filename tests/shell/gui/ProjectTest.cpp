@@ -369,11 +369,11 @@ TEST_F(Project, ProjectsThatCannotBeReadSayWhy)
          "<Normal/></Frame><Window><PlayerSet><File>/x.qby</File></PlayerSet><Left>0</Left><Top>0</Top>"
          "<Width>9</Width><Height>9</Height><Normal/></Window></Project>",
          "unexpected begin of element \"PlayerSet\""},
-        {"a 9.1 player set",
+        {"a 9.1 player set that is gone",
          "<Project><Version>9.1</Version><Frame><Left>0</Left><Top>0</Top><Width>9</Width><Height>9</Height>"
          "<Normal/></Frame><ModelessDialogs/><Window><PlayerSet><File>/x.qby</File></PlayerSet><Left>0</Left>"
          "<Top>0</Top><Width>9</Width><Height>9</Height><Normal/></Window></Project>",
-         "A Players window cannot be opened in this version."},
+         "Cannot read file \"/x.qby\": cannot open file."},
         {"broken", "<Project><Version>9.1</Version><", "unexpected end-of-file"},
     };
     for (const Case& c : cases) {
