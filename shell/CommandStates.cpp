@@ -227,7 +227,9 @@ void UpdatePlayersActions(TCommandStates& s, const TCommandSnapshot& snap)
         ShowMenusForKind(s, documentKindPlayers);
     const TPlayersCommandState& p = snap.players;
 
-    Enable(s, {A::FileProperties, A::FileSaveAs}, true);
+    // A player set has no properties to show.
+    s[A::FileProperties].enabled = false;
+    s[A::FileSaveAs].enabled = true;
     s[A::FileSave].enabled = p.modifiedOrNew;
     s[A::FileRevert].enabled = p.hasFileName && p.modifiedOrNew;
     Enable(s, {A::FilePlay, A::FilePlayMax, A::FileRecord}, false);

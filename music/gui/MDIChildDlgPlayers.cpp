@@ -9,7 +9,9 @@
 #include "platform/HelpService.h"
 #include "shell/CommandStates.h"
 #include "shell/gui/MainForm.h"
+#include "shell/ActionCatalogue.h"
 #include "shell/gui/MainFormFiles.h"
+#include "shell/gui/ToolBarIcons.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -103,6 +105,8 @@ TMDIChildDlgPlayers::TMDIChildDlgPlayers(TMainForm& mainForm, std::unique_ptr<TU
     setObjectName("DlgPlayers");
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    // The picture of the players' actions marks the window's kind.
+    setWindowIcon(ToolBarIcon(ActionInfo(ActionId::FileNewPlay).image));
     BuildControls();
     setFixedSize(WindowWidth, WindowHeight);
     SetFileUnit(UnitPlayers.get());
@@ -152,6 +156,12 @@ void TMDIChildDlgPlayers::BuildControls()
         tab->setText(info.caption);
         tab->setCheckable(true);
         tab->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // The page in force stands out, as a tab in front would.
+        connect(tab, &QToolButton::toggled, tab, [tab](bool checked) {
+            QFont font = tab->font();
+            font.setBold(checked);
+            tab->setFont(font);
+        });
         pageButtons->addButton(tab, info.kind);
         tabs->addWidget(tab, info.kind / 3, info.kind % 3);
     }

@@ -209,6 +209,10 @@ TEST(CommandStates, OtherKindsOfferTheirDuplicateAndRules)
     EXPECT_TRUE(states[A::DuplicatePlay].enabled);
     EXPECT_TRUE(states[A::FileSave].enabled);
     EXPECT_FALSE(states[A::FileRevert].enabled);
+    // Nothing to show as properties of a player set.
+    EXPECT_FALSE(states[A::FileProperties].enabled);
+    players.players.hasFileName = true;
+    EXPECT_TRUE(After(players)[A::FileRevert].enabled);
 
     TCommandSnapshot music;
     music.kind = documentKindMusic;
