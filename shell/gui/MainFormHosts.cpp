@@ -34,10 +34,12 @@ TMainFormHosts::TMainFormHosts(TMainForm& form) : form(form)
         panels[i] = TLabelStatusPanel(form.StatusBarWave()->Panel(i));
     previousAccess = SetMainFormAccess(this);
     previousHost = SetWaveDocumentHost(this);
+    previousNotePlayers = SetNotePlayerAccess(&notePlayers);
 }
 
 TMainFormHosts::~TMainFormHosts()
 {
+    SetNotePlayerAccess(previousNotePlayers);
     SetWaveDocumentHost(previousHost);
     SetMainFormAccess(previousAccess);
 }

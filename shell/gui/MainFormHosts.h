@@ -1,4 +1,5 @@
 #pragma once
+#include "music/PlayersNoteAccess.h"
 #include "wave/MainFormAccess.h"
 #include "wave/document/WaveDocumentHost.h"
 
@@ -64,4 +65,7 @@ private:
     TLabelStatusPanel spare;
     MainFormAccess* previousAccess;
     WaveDocumentHost* previousHost;
+    // The music plays its notes through the open player sets.
+    TPlayersNoteAccess notePlayers;
+    NotePlayerAccess* previousNotePlayers;
 };

@@ -1,8 +1,12 @@
 #include "support/TempFolder.h"
 
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/xml/XMLComplexElement.h"
+#include "foundation/xml/XMLStringElement.h"
+#include "music/NotePlayerAccess.h"
 #include "music/UnitPlayers.h"
 #include "music/gui/MDIChildDlgPlayers.h"
+#include "music/gui/PlayersNavigator.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/gui/DlgEditName.h"
 #include "shell/gui/MainForm.h"
@@ -300,4 +304,37 @@ TEST_F(PlayersCommandsTest, AProjectKeepsItsPlayerSetsAndTheirChanges)
     EXPECT_TRUE(sets["Players 2"]->HasNoFileName());
     EXPECT_EQ(sets["Players 2"]->GetCurrentOnePlayer()->GetNotePlayerKind(), notePlayerRepeatWaveForm);
     EXPECT_TRUE(sets["Players 2"]->IsModifiedOrNew());
+}
+
+TEST_F(PlayersCommandsTest, AnOldMusicFilesPlayersGetAWindowThatGoesQuietlyWhenTheMusicFails)
+{
+    // What an old note group holds: a player of one simple sampler.
+    TXMLComplexElement player("CompoundPlayer");
+    auto sampler = std::make_unique<TXMLComplexElement>("SimpleOneSampler");
+    sampler->AddItem(std::make_unique<TXMLStringElement>("BasicFreq", "440 hz"));
+    sampler->AddItem(std::make_unique<TXMLStringElement>("SampleWave", "piano"));
+    sampler->AddItem(std::make_unique<TXMLStringElement>("VolumeFactor", "1"));
+    player.AddItem(std::move(sampler));
+    std::string name, error;
+    int32_t line = 0, column = 0;
+
+    TConvertedPlayerSet* kept = NotePlayers().NewConvertedPlayerSet("Players for converted Music 1");
+    ASSERT_NE(kept, nullptr);
+    EXPECT_EQ(kept->GetName(), "Players for converted Music 1");
+    ASSERT_TRUE(kept->AddConvertedPlayer(player, name, error, line, column)) << error;
+    EXPECT_EQ(name, "Player 1");
+    NotePlayers().KeepConvertedPlayerSet(*kept);
+    QApplication::processEvents();
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(Windows()[0]->PlayerNavigator()->CountEdit()->text(), "1");
+    EXPECT_EQ(MainForm().FindCompoundPlayer("Player 1", "Players for converted Music 1")->GetName(), "Player 1");
+
+    TConvertedPlayerSet* dropped = NotePlayers().NewConvertedPlayerSet("Players for converted Music 1");
+    EXPECT_EQ(dropped->GetName(), "Players for converted Music 1 1");
+    ASSERT_TRUE(dropped->AddConvertedPlayer(player, name, error, line, column));
+    NotePlayers().CloseConvertedPlayerSet(*dropped);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(messages.Count(), 0u);
 }

@@ -1,0 +1,127 @@
+#include "music/PlayersNoteAccess.h"
+
+#include "music/CompoundPlayer.h"
+#include "music/PlayersWindowAccess.h"
+#include "music/UnitPlayers.h"
+#include "wave/MainFormAccess.h"
+
+#include <algorithm>
+
+namespace {
+
+TPlayedNote Played(const TNoteToPlay& note)
+{
+    TPlayedNote played;
+    played.Period = note.Period;
+    played.FreqFactor = note.FreqFactor;
+    played.VolumeFactor = note.VolumeFactor;
+    played.PlayLength = note.PlayLength;
+    played.Tempo = note.Tempo;
+    return played;
+}
+
+TNotePlace Place(double musicPosition, double timePosition, double musicLength, int16_t monoStereo)
+{
+    TNotePlace place;
+    place.MusicPosition = musicPosition;
+    place.Time = timePosition;
+    place.MusicLength = musicLength;
+    place.MonoStereo = monoStereo;
+    return place;
+}
+
+} // namespace
+
+// A player set document taking the players of an old music file.
+class TPlayersNoteAccess::TConvertedSet : public TConvertedPlayerSet {
+public:
+    explicit TConvertedSet(TUnitPlayers& set) : set(set) {}
+    const std::string& GetName() const override { return set.GetName(); }
+    bool AddConvertedPlayer(const TXMLItem& compoundPlayer, std::string& playerName, std::string& error,
+                            int32_t& line, int32_t& column) override
+    {
+        return set.AddConvertedPlayer(compoundPlayer, playerName, error, line, column);
+    }
+    TUnitPlayers& set;
+};
+
+TPlayersNoteAccess::TPlayersNoteAccess() = default;
+TPlayersNoteAccess::~TPlayersNoteAccess() = default;
+
+TCompoundPlayer* TPlayersNoteAccess::FindCompoundPlayer(const std::string& playerName, const std::string& setName)
+{
+    return MainForm().FindCompoundPlayer(playerName, setName);
+}
+
+bool TPlayersNoteAccess::Validate(TCompoundPlayer& player, std::string& message)
+{
+    return player.Validate(message);
+}
+
+double TPlayersNoteAccess::GetLeadTime(TCompoundPlayer& player, const TNoteToPlay& note, bool& ok,
+                                       std::string& message)
+{
+    return player.GetLeadTime(Played(note), ok, message);
+}
+
+double TPlayersNoteAccess::GetSoundLength(TCompoundPlayer& player, const TNoteToPlay& note, bool& ok,
+                                          std::string& message)
+{
+    return player.GetSoundLength(Played(note), ok, message);
+}
+
+SoundPtr TPlayersNoteAccess::PlayNote(TCompoundPlayer& player, StopFlag* stop, int32_t sampleFreq,
+                                      int16_t bytesPerSample, int16_t monoStereo, const TNoteToPlay& note,
+                                      double musicPosition, double timePosition, double musicLength, bool& ok,
+                                      std::string& message)
+{
+    return player.PlayNote(stop, sampleFreq, bytesPerSample, Played(note),
+                           Place(musicPosition, timePosition, musicLength, monoStereo), ok, message);
+}
+
+bool TPlayersNoteAccess::PlayNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target, double musicPosition,
+                                      double timePosition, double musicLength, int16_t monoStereo,
+                                      const TNoteToPlay& note, std::string& message)
+{
+    return player.PlayNoteInto(stop, target, Place(musicPosition, timePosition, musicLength, monoStereo),
+                               Played(note), message);
+}
+
+TConvertedPlayerSet* TPlayersNoteAccess::NewConvertedPlayerSet(const std::string& name)
+{
+    std::string given;
+    TUnitPlayers* set = MainForm().NewUnitPlayers(name, given);
+    if (!set)
+        return NotePlayerAccess::NewConvertedPlayerSet(name);
+    converted.push_back(std::make_unique<TConvertedSet>(*set));
+    return converted.back().get();
+}
+
+std::unique_ptr<TPlayersNoteAccess::TConvertedSet> TPlayersNoteAccess::Take(TConvertedPlayerSet& set)
+{
+    auto found = std::find_if(converted.begin(), converted.end(), [&set](const auto& each) { return each.get() == &set; });
+    if (found == converted.end())
+        return nullptr;
+    std::unique_ptr<TConvertedSet> taken = std::move(*found);
+    converted.erase(found);
+    return taken;
+}
+
+void TPlayersNoteAccess::KeepConvertedPlayerSet(TConvertedPlayerSet& set)
+{
+    if (std::unique_ptr<TConvertedSet> kept = Take(set))
+        kept->set.UpdateWindow();
+    else
+        NotePlayerAccess::KeepConvertedPlayerSet(set);
+}
+
+void TPlayersNoteAccess::CloseConvertedPlayerSet(TConvertedPlayerSet& set)
+{
+    std::unique_ptr<TConvertedSet> closed = Take(set);
+    if (!closed) {
+        NotePlayerAccess::CloseConvertedPlayerSet(set);
+        return;
+    }
+    if (TPlayersWindowAccess* window = closed->set.GetPlayersWindow())
+        window->CloseWithoutQuestion();
+}
