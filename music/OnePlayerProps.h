@@ -91,8 +91,11 @@ struct TOnePlayerProps {
     // Fills a OnePlayer element: the three values, the balance when it is on,
     // and the element of the kind in force only.
     void WriteXml(TXMLComplexElement& onePlayer) const;
-    // The sample wave of a sampler kind; null for the factory kind.
+    // The element of a kind's settings; null for no kind.
+    std::unique_ptr<TXMLComplexElement> WriteKindXml(uint8_t kind) const;
+    // The sample wave of a sampler kind; null for the factory kind and no kind.
     const unitUnitWave* SampleWaveOf(uint8_t kind) const;
+    unitUnitWave* SampleWaveOf(uint8_t kind);
 
     unitFreq FreqUp{0.0, EHKHZ};
     unitFactor FreqFactor{1.0, EHPerc};

@@ -47,46 +47,72 @@ bool ReadValue(unit& value, const TXMLItem* item, const TXMLItem& parent, const 
     return Expect(item, parent, name, error, line, column) && value.ReadXml(*item, error, line, column);
 }
 
-// The kind element's settings into the part, which makes the kind the one in force.
-bool ReadKindXml(const TXMLItem& kindElement, TOnePlayer& part, std::string& error, int32_t& line, int32_t& column)
+// How each kind's element is read: the value before its sample wave, and the
+// setter that makes the kind the one in force. One row a kind, in kind order.
+struct TKindReader {
+    const char* valueElement; // "BasicFreq", "ResFactor", or none
+    void (*apply)(TOnePlayer& part, const std::string& name, const unitTimePosMore& basicFreq,
+                  const unitFactorPosMax1& resFactor);
+};
+
+constexpr TKindReader KindReaders[NotePlayerKindCount] = {
+    {nullptr, [](TOnePlayer& p, const std::string& name, const unitTimePosMore&, const unitFactorPosMax1&) {
+         p.SetFactoryPlayerProps(TFactoryPlayerProps(name));
+     }},
+    {"BasicFreq", [](TOnePlayer& p, const std::string& name, const unitTimePosMore& f, const unitFactorPosMax1&) {
+         p.SetSimpleSamplerProps(TSimpleSamplerProps(unitUnitWave(name), f));
+     }},
+    {"ResFactor", [](TOnePlayer& p, const std::string& name, const unitTimePosMore&, const unitFactorPosMax1& r) {
+         p.SetResonantSamplerProps(TResonantSamplerProps(unitUnitWave(name), r));
+     }},
+    {nullptr, [](TOnePlayer& p, const std::string& name, const unitTimePosMore&, const unitFactorPosMax1&) {
+         p.SetRepeatWaveFormProps(TRepeatWaveFormProps(unitUnitWave(name)));
+     }},
+    {"BasicFreq", [](TOnePlayer& p, const std::string& name, const unitTimePosMore& f, const unitFactorPosMax1&) {
+         p.SetRollOutSamplerProps(TRollOutSamplerProps(unitUnitWave(name), f));
+     }},
+    {nullptr, [](TOnePlayer& p, const std::string& name, const unitTimePosMore&, const unitFactorPosMax1&) {
+         p.SetRollOutWaveFormProps(TRollOutWaveFormProps(unitUnitWave(name)));
+     }},
+};
+
+// The kind of an element name; notePlayerNone for another name.
+uint8_t KindOfElement(const std::string& element)
 {
-    const TXMLItem* item = kindElement.GetFirst();
-    const std::string& kind = kindElement.GetElement();
-    if (kind == "FactoryPlayer") {
-        std::string factory;
-        if (!Expect(item, kindElement, "Factory", error, line, column) || !ReadName(item, factory, error, line, column))
-            return false;
-        part.SetFactoryPlayerProps(TFactoryPlayerProps(factory));
-        return true;
+    for (const TNotePlayerKindInfo& info : NotePlayerKinds)
+        if (element == info.xmlElement)
+            return info.kind;
+    return notePlayerNone;
+}
+
+// The kind element's settings into the part, which makes the kind the one in
+// force; gives the element after the kind's name for the old players' rest.
+bool ReadKindXml(const TXMLItem& kindElement, TOnePlayer& part, const TXMLItem*& rest, std::string& error,
+                 int32_t& line, int32_t& column)
+{
+    const uint8_t kind = KindOfElement(kindElement.GetElement());
+    if (!IsNotePlayerKind(kind)) {
+        line = kindElement.GetLine();
+        column = kindElement.GetColumn();
+        error = "\"" + kindElement.GetElement() + "\" is no kind of Player Part.";
+        return false;
     }
+    const TKindReader& reader = KindReaders[kind];
+    const TXMLItem* item = kindElement.GetFirst();
     unitTimePosMore basicFreq;
     unitFactorPosMax1 resFactor;
-    const bool withBasicFreq = kind == "SimpleOneSampler" || kind == "RollOutSampler";
-    if (withBasicFreq) {
-        if (!ReadValue(basicFreq, item, kindElement, "BasicFreq", error, line, column))
-            return false;
-        item = item->GetNext();
-    } else if (kind == "ResonantSampler") {
-        if (!ReadValue(resFactor, item, kindElement, "ResFactor", error, line, column))
+    if (reader.valueElement) {
+        unit& value = std::string(reader.valueElement) == "BasicFreq" ? static_cast<unit&>(basicFreq) : resFactor;
+        if (!ReadValue(value, item, kindElement, reader.valueElement, error, line, column))
             return false;
         item = item->GetNext();
     }
+    const char* nameElement = kind == notePlayerFactory ? "Factory" : "SampleWave";
     std::string name;
-    if (!Expect(item, kindElement, "SampleWave", error, line, column) || !ReadName(item, name, error, line, column))
+    if (!Expect(item, kindElement, nameElement, error, line, column) || !ReadName(item, name, error, line, column))
         return false;
-    const unitUnitWave wave(name);
-    if (kind == "SimpleOneSampler")
-        part.SetSimpleSamplerProps(TSimpleSamplerProps(wave, basicFreq));
-    else if (kind == "RollOutSampler")
-        part.SetRollOutSamplerProps(TRollOutSamplerProps(wave, basicFreq));
-    else if (kind == "ResonantSampler")
-        part.SetResonantSamplerProps(TResonantSamplerProps(wave, resFactor));
-    else if (kind == "RepeatWaveForm")
-        part.SetRepeatWaveFormProps(TRepeatWaveFormProps(wave));
-    else if (kind == "RollOutWaveForm")
-        part.SetRollOutWaveFormProps(TRollOutWaveFormProps(wave));
-    else
-        return Expect(nullptr, kindElement, "SampleWave", error, line, column);
+    reader.apply(part, name, basicFreq, resFactor);
+    rest = item->GetNext();
     return true;
 }
 
@@ -134,7 +160,8 @@ bool ReadOnePlayerPropsXml(const TXMLItem& onePlayer, std::unique_ptr<TOnePlayer
     if (!item)
         return Expect(item, onePlayer, "SimpleOneSampler", error, line, column);
     part = std::make_unique<TOnePlayer>(volumeFactor, freqUp, freqFactor, balance, balanceFactor, volDiff, timeDiff);
-    return ReadKindXml(*item, *part, error, line, column);
+    const TXMLItem* rest = nullptr;
+    return ReadKindXml(*item, *part, rest, error, line, column);
 }
 
 // Every part of a player, in order; the first becomes its current part.
@@ -172,24 +199,20 @@ bool ReadPlayerXml(const TXMLItem& compoundPlayer, std::unique_ptr<TCompoundPlay
 bool ReadSubPlayerFieldsXml(const TXMLItem& sampler, std::unique_ptr<TOnePlayer>& part, std::string& error,
                             int32_t& line, int32_t& column)
 {
-    const std::string& kind = sampler.GetElement();
-    if (kind != "SimpleOneSampler" && kind != "RollOutSampler" && kind != "ResonantSampler" &&
-        kind != "RepeatWaveForm" && kind != "RollOutWaveForm") {
+    // The old format has no factory parts.
+    if (sampler.GetElement() == NotePlayerKinds[notePlayerFactory].xmlElement) {
         line = sampler.GetLine();
         column = sampler.GetColumn();
-        error = "In CompoundPlayer: \"" + kind + "\" is no sampler.";
+        error = "In CompoundPlayer: \"" + sampler.GetElement() + "\" is no sampler.";
         return false;
     }
     // The kind's settings come first: read them into a part, then the rest.
     auto converted = std::make_unique<TOnePlayer>(unitFactor(1.0, EHNone), unitFreq(0.0, EHKHZ),
                                                   unitFactor(1.0, EHPerc), false, unitBalAngleFactor(0.0, EHAngle),
                                                   1, false);
-    if (!ReadKindXml(sampler, *converted, error, line, column))
+    const TXMLItem* item = nullptr;
+    if (!ReadKindXml(sampler, *converted, item, error, line, column))
         return false;
-    const TXMLItem* item = sampler.GetFirst();
-    while (item && !IsElement(item, "SampleWave"))
-        item = item->GetNext();
-    item = item ? item->GetNext() : nullptr;
     if (IsElement(item, "FreqUp")) {
         if (!converted->OnePlayerProps.FreqUp.ReadXml(*item, error, line, column))
             return false;

@@ -102,18 +102,6 @@ std::unique_ptr<TXMLComplexElement> TRollOutWaveFormProps::WriteXml() const
     return element;
 }
 
-const unitUnitWave* TOnePlayerProps::SampleWaveOf(uint8_t kind) const
-{
-    switch (kind) {
-    case notePlayerSimpleSampler: return &SimpleSamplerProps.SampleWave;
-    case notePlayerResonantSampler: return &ResonantSamplerProps.SampleWave;
-    case notePlayerRepeatWaveForm: return &RepeatWaveFormProps.SampleWave;
-    case notePlayerRollOutSampler: return &RollOutSamplerProps.SampleWave;
-    case notePlayerRollOutWaveForm: return &RollOutWaveFormProps.SampleWave;
-    default: return nullptr;
-    }
-}
-
 void TOnePlayerProps::WriteXml(TXMLComplexElement& onePlayer) const
 {
     WriteValue("FreqFactor", FreqFactor, EHNone, onePlayer);
@@ -130,15 +118,9 @@ void TOnePlayerProps::WriteXml(TXMLComplexElement& onePlayer) const
             WriteEmpty("VolDiffFilter", *balance);
         onePlayer.AddItem(std::move(balance));
     }
-    switch (NotePlayerKind) {
-    case notePlayerFactory: onePlayer.AddItem(FactoryPlayerProps.WriteXml()); break;
-    case notePlayerSimpleSampler: onePlayer.AddItem(SimpleSamplerProps.WriteXml()); break;
-    case notePlayerResonantSampler: onePlayer.AddItem(ResonantSamplerProps.WriteXml()); break;
-    case notePlayerRepeatWaveForm: onePlayer.AddItem(RepeatWaveFormProps.WriteXml()); break;
-    case notePlayerRollOutSampler: onePlayer.AddItem(RollOutSamplerProps.WriteXml()); break;
-    case notePlayerRollOutWaveForm: onePlayer.AddItem(RollOutWaveFormProps.WriteXml()); break;
-    default: break; // refused before writing
-    }
+    // A part without a kind is refused before writing.
+    if (std::unique_ptr<TXMLComplexElement> kind = WriteKindXml(NotePlayerKind))
+        onePlayer.AddItem(std::move(kind));
 }
 
 std::unique_ptr<TXMLComplexElement> TOnePlayer::WriteXml() const

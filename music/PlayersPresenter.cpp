@@ -53,20 +53,14 @@ struct TPartField {
     std::string (*text)(const TOnePlayer& part);
 };
 
+// The sample wave of the page's kind, which then plays the part.
 bool CommitSampleWave(TOnePlayer& part, uint8_t kind, const std::string& text)
 {
     std::string name;
     if (!TakeName(text, "Sample Wave", name))
         return false;
-    TOnePlayerProps& props = part.OnePlayerProps;
-    const unitUnitWave wave(name);
-    switch (kind) {
-    case notePlayerSimpleSampler: part.SetSimpleSamplerProps({wave, props.SimpleSamplerProps.BasicFreq}); break;
-    case notePlayerResonantSampler: part.SetResonantSamplerProps({wave, props.ResonantSamplerProps.ResFactor}); break;
-    case notePlayerRepeatWaveForm: part.SetRepeatWaveFormProps(TRepeatWaveFormProps(wave)); break;
-    case notePlayerRollOutSampler: part.SetRollOutSamplerProps({wave, props.RollOutSamplerProps.BasicFreq}); break;
-    default: part.SetRollOutWaveFormProps(TRollOutWaveFormProps(wave)); break;
-    }
+    *part.OnePlayerProps.SampleWaveOf(kind) = unitUnitWave(name);
+    part.SetNotePlayerKind(kind);
     return true;
 }
 
