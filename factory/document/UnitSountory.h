@@ -126,6 +126,9 @@ public:
     // The frame a drag of its part proposes, kept below the window's minimum
     // top, right of 23 and around every node with the margins.
     void ConstrainFrame(sntTouchPart part, TCanvasRect& rect) const;
+    // A frame size typed into a dialog, its right and then its bottom edge
+    // through the constraint.
+    void ResizeFrame(int32_t width, int32_t height);
     bool AnyNodesOverlap() const;
     // Whether a node keeps too little distance to a rectangle (frame-relative).
     bool NodeOverlapsRect(const TCanvasRect& rect) const;

@@ -135,6 +135,16 @@ void TUnitSountory::ConstrainFrame(sntTouchPart part, TCanvasRect& rect) const
     }
 }
 
+void TUnitSountory::ResizeFrame(int32_t width, int32_t height)
+{
+    TCanvasRect r = GetFrameRect();
+    r.Right = r.Left + width;
+    ConstrainFrame(sntTouchRight, r);
+    r.Bottom = r.Top + height;
+    ConstrainFrame(sntTouchBottom, r);
+    Frame.Set(r);
+}
+
 bool TUnitSountory::AnyNodesOverlap() const
 {
     for (size_t i = 0; i < NodeItems.size(); ++i)

@@ -82,8 +82,13 @@ public:
     // touched part (8 moves the whole node) to the frame margins, the
     // minimum size and the factory's placement rule. In NodesShift the nodes
     // in the way are pushed (and the frame grows); the node itself is not
-    // changed: the caller stores r when it differs.
-    void ConstrainRectangle(sntTouchPart part, TCanvasRect& r);
+    // changed: the caller stores r when it differs. Without push, the
+    // neighbours stay where they are (a dialog asking before its OK).
+    void ConstrainRectangle(sntTouchPart part, TCanvasRect& r, bool push = true);
+    // A rectangle typed into a dialog: side by side (left, right, top,
+    // bottom) through the constraint of that side, the neighbours pushed;
+    // the node takes the result, which it gives back.
+    TCanvasRect PlaceTypedRectangle(const TCanvasRect& typed);
 
     // ---- drawing ----
     // The picture of the node's function or kind; -1 for none.

@@ -37,7 +37,7 @@ bool TSountoryNode::Overlaps(const TCanvasRect& r) const
            Rectangle.Top - GapY < r.Bottom;
 }
 
-void TSountoryNode::ConstrainRectangle(sntTouchPart p, TCanvasRect& r)
+void TSountoryNode::ConstrainRectangle(sntTouchPart p, TCanvasRect& r, bool push)
 {
     const TCanvasRect old = Rectangle.Get();
     const bool whole = p == sntTouchInside;
@@ -102,19 +102,23 @@ void TSountoryNode::ConstrainRectangle(sntTouchPart p, TCanvasRect& r)
         // The neighbours in the way move as far as they can; the frame grows.
         if (dR > 0) {
             cx = Rectangle.AllowedShiftX(dR) - dR;
-            Rectangle.ShiftX(dR + cx, false);
+            if (push)
+                Rectangle.ShiftX(dR + cx, false);
         }
         if (dL < 0) {
             cx = Rectangle.AllowedShiftX(dL) - dL;
-            Rectangle.ShiftX(dL + cx, false);
+            if (push)
+                Rectangle.ShiftX(dL + cx, false);
         }
         if (dB > 0) {
             cy = Rectangle.AllowedShiftY(dB) - dB;
-            Rectangle.ShiftY(dB + cy, false);
+            if (push)
+                Rectangle.ShiftY(dB + cy, false);
         }
         if (dT < 0) {
             cy = Rectangle.AllowedShiftY(dT) - dT;
-            Rectangle.ShiftY(dT + cy, false);
+            if (push)
+                Rectangle.ShiftY(dT + cy, false);
         }
     } else if (combination == NodesFixed) {
         // A moving edge stops at the gap before a node it was clear of.
@@ -141,7 +145,8 @@ void TSountoryNode::ConstrainRectangle(sntTouchPart p, TCanvasRect& r)
     if (MovesBottom(p) || whole)
         r.Bottom += cy;
 
-    if (combination != NodesOverlap) {
+    // Without the push the neighbours in the way are still where they were.
+    if (combination != NodesOverlap && (push || combination != NodesShift)) {
         for (const auto& node : Owner->Nodes()) {
             if (node.get() != this && node->Overlaps(r)) {
                 r = old;
@@ -149,6 +154,27 @@ void TSountoryNode::ConstrainRectangle(sntTouchPart p, TCanvasRect& r)
             }
         }
     }
+}
+
+TCanvasRect TSountoryNode::PlaceTypedRectangle(const TCanvasRect& typed)
+{
+    struct Side {
+        sntTouchPart part;
+        int32_t TCanvasRect::* edge;
+    };
+    static constexpr Side Sides[] = {{sntTouchLeft, &TCanvasRect::Left},
+                                     {sntTouchRight, &TCanvasRect::Right},
+                                     {sntTouchTop, &TCanvasRect::Top},
+                                     {sntTouchBottom, &TCanvasRect::Bottom}};
+    for (const Side& side : Sides) {
+        TCanvasRect r = Rectangle.Get();
+        if (r.*side.edge == typed.*side.edge)
+            continue;
+        r.*side.edge = typed.*side.edge;
+        ConstrainRectangle(side.part, r);
+        Rectangle.Set(r);
+    }
+    return Rectangle.Get();
 }
 
 int32_t TSountoryNode::GetPictureNumber() const
