@@ -77,7 +77,7 @@ void TDlgSntBuiltinNodeProps::FillFunctions(int category)
     const TBuiltinCategory& row = BuiltinCategories[category];
     for (int i = 0; i < row.Count; ++i) {
         const TBuiltinFunction* function = FindBuiltinRow(row.Members[i]);
-        cboFunction->addItem(ToolBarIcon(function->Image), function->DisplayName);
+        cboFunction->addItem(FactoryPictureIcon(function->Image), function->DisplayName);
     }
     cboFunction->setCurrentIndex(-1);
 }

@@ -193,7 +193,7 @@ void TFactoryView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     TQtCanvas canvas(painter);
-    canvas.SetPictureSource([](int32_t number) { return ToolBarBitmap(number); });
+    canvas.SetPictureSource([](int32_t number) { return FactoryPictureBitmap(number); });
     Sountory->Draw(canvas);
 }
 

@@ -8,12 +8,14 @@
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFactories.h"
 #include "shell/gui/PanelStatusBar.h"
+#include "shell/gui/ToolBarIcons.h"
 
 TMDIChildFact::TMDIChildFact(TMainForm& mainForm, std::unique_ptr<TUnitSountory> factory)
     : TMDIChildQuarbel(mainForm), UnitSountory(std::move(factory))
 {
     setObjectName("MDIChildFact");
     setWindowTitle("Sountory");
+    setWindowIcon(FactoryPictureIcon(141));
     SetFileUnit(UnitSountory.get());
     UnitSountory->SetWindow(static_cast<TFactoryWindowAccess*>(this));
     Dialogs = std::make_unique<TFactoryDialogsQt>(*this, mainForm);
