@@ -13,12 +13,16 @@
 #include "platform/MessageService.h"
 #include "shell/ActionId.h"
 #include "shell/DocumentKind.h"
+#include "shell/gui/FactoryKindFiles.h"
 #include "shell/gui/MDIChildWave.h"
+#include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormWaveCommands.h"
 #include "wave/document/UnitWave.h"
 
 #include <QFileDialog>
+
+#include <memory>
 
 namespace {
 
@@ -29,28 +33,6 @@ constexpr const char* StoppedByUser = "Stopped by user.";
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
-}
-
-TFactoryFileChooser& Chooser()
-{
-    static TFactoryFileChooser chooser;
-    return chooser;
-}
-
-std::string ChooseSaveFile(TMainForm& form)
-{
-    if (Chooser())
-        return Chooser()("Save Factory");
-    // Not the platform's own dialog: the same dialog everywhere.
-    QFileDialog dialog(&form, "Save Factory");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({"Factory Files (*.qbf)", "XML Files (*.xml)", "All files (*)"});
-    dialog.setDefaultSuffix("qbf");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front().toStdString();
 }
 
 TUnitSountory* SountoryOf(TRegisteredWindow* window)
@@ -191,7 +173,7 @@ void FileOpenFactoryExecute(TMainForm& form)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters({"Factory Files (*.qbf)", "XML Files (*.xml)", "All files (*)"});
     dialog.setDefaultSuffix("qbf");
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecDialog(dialog) != QDialog::Accepted)
         return;
     std::vector<std::string> names;
     for (const QString& name : dialog.selectedFiles())
@@ -213,13 +195,7 @@ void InstallFactoryCommands(TMainForm& form)
     form.SetActionHandler(A::SntModeConn, [&form] { SetMode(form, ModeConnect); });
     form.SetActionHandler(A::SntShowHints, [&form] { SntShowHintsExecute(form); });
     form.Openers().openFactory = [&form](const std::string& file) { OpenFactoryFiles(form, {file}); };
-}
-
-TFactoryFileChooser SetFactoryFileChooser(TFactoryFileChooser chooser)
-{
-    TFactoryFileChooser previous = std::move(Chooser());
-    Chooser() = std::move(chooser);
-    return previous;
+    form.Files().SetKindFiles(documentKindFactory, std::make_unique<TFactoryKindFiles>(form));
 }
 
 TUnitSountory* ActiveSountoryUnit(const TMainForm& form)
@@ -287,28 +263,12 @@ void OpenFactoryFiles(TMainForm& form, const std::vector<std::string>& fileNames
 
 bool SaveUnitSountory(TMainForm& form, TUnitSountory& factory)
 {
-    if (factory.HasNoFileName())
-        return SaveAsUnitSountory(form, factory);
-    TBusyGuard busy(form.Busy());
-    if (!factory.Save())
-        return false;
-    factory.ClearModified();
-    return true;
+    return form.Files().SaveUnit(factory);
 }
 
 bool SaveAsUnitSountory(TMainForm& form, TUnitSountory& factory)
 {
-    const std::string fileName = ChooseSaveFile(form);
-    if (fileName.empty())
-        return false;
-    TBusyGuard busy(form.Busy());
-    if (!factory.SaveToFile(fileName))
-        return false;
-    factory.SetFileName(fileName);
-    factory.ClearModified();
-    if (auto* window = dynamic_cast<TMDIChildQuarbel*>(factory.GetWindow()))
-        window->UpdateChildCaption();
-    return true;
+    return form.Files().SaveAsUnit(factory);
 }
 
 bool RevertFactory(TMainForm& form, TMDIChildFact& window)

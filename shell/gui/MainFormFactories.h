@@ -15,7 +15,8 @@ class TUnitSountory;
 // windows, save, save as, revert and duplicate of a factory, and the factory
 // commands (validate, run over a wave or into a new wave, modes and hints).
 
-// Installs the handlers and the opener of factory files; once, with the others.
+// Installs the handlers, the opener of factory files and the factory kind's
+// files of Save, Save As, Revert and projects; once, with the others.
 void InstallFactoryCommands(TMainForm& form);
 
 TUnitSountory* ActiveSountoryUnit(const TMainForm& form);
@@ -43,11 +44,6 @@ bool SaveAsUnitSountory(TMainForm& form, TUnitSountory& factory);
 bool RevertFactory(TMainForm& form, TMDIChildFact& window);
 // A copy of the active factory in a new window, "Copy n of ...".
 void DuplicateFactExecute(TMainForm& form);
-
-// The factory file chosen in a save dialog; empty when cancelled. Tests
-// answer instead of the dialog.
-using TFactoryFileChooser = std::function<std::string(const std::string& title)>;
-TFactoryFileChooser SetFactoryFileChooser(TFactoryFileChooser chooser);
 
 // The lists of the factory dialogs, from the open windows.
 int AddFactoryNamesOfKind(const TMainForm& form, FactoryNameList& list, uint8_t factoryKind);

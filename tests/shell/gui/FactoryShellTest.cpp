@@ -1,3 +1,4 @@
+#include "ScriptedFileDialogs.h"
 #include "support/TempFolder.h"
 
 #include "factory/document/UnitSountory.h"
@@ -12,6 +13,7 @@
 #include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFactories.h"
+#include "shell/gui/MainFormProjects.h"
 #include "shell/gui/ModelessDialogsQt.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "wave/MonoSound.h"
@@ -26,6 +28,7 @@
 #include <QMdiArea>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -61,7 +64,6 @@ struct FactoryShellTest : ::testing::Test {
     ~FactoryShellTest() override
     {
         SetDialogScript(nullptr);
-        SetFactoryFileChooser(nullptr);
     }
 
     // As the user: the states are current when the command is chosen.
@@ -159,11 +161,10 @@ TEST_F(FactoryShellTest, SavedFactoriesOpenAgainWithTheirModeAndFrame)
     factory->View.Mode = ModeConnect;
     const TCanvasRect frame = factory->GetFrameRect();
     const std::string file = folder.File("halve.qbf");
-    SetFactoryFileChooser([file](const std::string& title) {
-        EXPECT_EQ(title, "Save Factory");
-        return file;
-    });
+    ScriptedFileDialogs dialogs;
+    dialogs.answer = file;
     ASSERT_TRUE(SaveUnitSountory(form, *factory));
+    EXPECT_EQ(dialogs.asked, (std::vector<std::string>{"Save Factory"}));
     EXPECT_EQ(factory->GetFileName(), file);
     EXPECT_FALSE(factory->IsModified());
     EXPECT_EQ(ActiveFactWindow(form)->windowTitle().toStdString(), "Factory 1 - " + file);
@@ -181,10 +182,12 @@ TEST_F(FactoryShellTest, AFailedSaveAsKeepsWindowNameFileAndMarks)
 {
     TUnitSountory* factory = HalvingFactory();
     const std::string file = folder.File("first.qbf");
-    SetFactoryFileChooser([file](const std::string&) { return file; });
+    ScriptedFileDialogs dialogs;
+    dialogs.answer = file;
     ASSERT_TRUE(SaveAsUnitSountory(form, *factory));
     factory->SetModified();
-    SetFactoryFileChooser([this](const std::string&) { return folder.File("no such folder/f.qbf"); });
+    // A file that cannot be written (as root no file is read-only: a folder that is not there).
+    dialogs.answer = folder.File("no such folder/f.qbf");
     EXPECT_FALSE(SaveAsUnitSountory(form, *factory));
     EXPECT_EQ(messages.Last().caption, "FileError");
     EXPECT_EQ(factory->GetFileName(), file);
@@ -192,7 +195,7 @@ TEST_F(FactoryShellTest, AFailedSaveAsKeepsWindowNameFileAndMarks)
     EXPECT_TRUE(factory->IsModified());
     EXPECT_EQ(ActiveFactWindow(form)->GetUnitSountory(), factory);
     // Cancel in the dialog: nothing happens.
-    SetFactoryFileChooser([](const std::string&) { return std::string(); });
+    dialogs.answer.clear();
     EXPECT_FALSE(SaveAsUnitSountory(form, *factory));
     EXPECT_EQ(factory->GetFileName(), file);
 }
@@ -201,8 +204,11 @@ TEST_F(FactoryShellTest, AFailedRevertKeepsTheOldFactoryAndItsView)
 {
     TUnitSountory* factory = HalvingFactory();
     const std::string file = folder.File("f.qbf");
-    SetFactoryFileChooser([file](const std::string&) { return file; });
-    ASSERT_TRUE(SaveUnitSountory(form, *factory));
+    {
+        ScriptedFileDialogs dialogs;
+        dialogs.answer = file;
+        ASSERT_TRUE(SaveUnitSountory(form, *factory));
+    }
     TMDIChildFact* window = ActiveFactWindow(form);
 
     // A good file comes back in a new factory in the same window.
@@ -218,7 +224,7 @@ TEST_F(FactoryShellTest, AFailedRevertKeepsTheOldFactoryAndItsView)
     reverted->SetModified();
     WriteWholeFile(file, "<broken");
     messages.Clear();
-    EXPECT_FALSE(RevertFactory(form, *window));
+    Run(A::FileRevert);
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text.rfind("Cannot read file: \"" + file + "\": ", 0), 0u);
     EXPECT_EQ(window->GetUnitSountory(), reverted);
@@ -348,4 +354,50 @@ TEST_F(FactoryShellTest, CreateWaveRunsOpenNumberedWindowsWithACursorForTheWhole
     Run(A::SntRunCrWnd);
     EXPECT_EQ(Windows().size(), 4u);
     EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(FactoryShellTest, AProjectReopensAModifiedFactoryFromItsCopyMarkedModified)
+{
+    ScriptedFileDialogs dialogs;
+    const std::string project = folder.File("Song.qbp");
+    dialogs.answer = project;
+    Run(A::ProjectNew);
+    ASSERT_EQ(form.GetProjectWriteFile(), project);
+
+    TUnitSountory* saved = HalvingFactory();
+    const std::string file = folder.File("halve.qbf");
+    dialogs.answer = file;
+    ASSERT_TRUE(SaveUnitSountory(form, *saved));
+    saved->CreateInput("Later", 0.9, 0, K::Factor, D::AllValues);
+    saved->SetModified();
+    saved->View.Mode = ModeConnect;
+    TUnitSountory* fresh = NewUnitSountory(form, 4, nullptr);
+    fresh->SetName("Sketch");
+
+    ASSERT_TRUE(form.Projects().SaveProject(project, false));
+    EXPECT_NE(ReadWholeFile(project).find("<Factory>"), std::string::npos);
+    ASSERT_TRUE(form.Projects().CloseAllWindows());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(Windows().empty());
+
+    form.Projects().OpenProject(project);
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    std::map<std::string, TUnitSountory*> factories;
+    for (TMDIChildQuarbel* window : Windows())
+        if (auto* fact = dynamic_cast<TMDIChildFact*>(window))
+            factories[fact->GetUnitSountory()->GetName()] = fact->GetUnitSountory();
+    ASSERT_EQ(factories.size(), 2u);
+    TUnitSountory* again = factories["Factory 1"];
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->GetFileName(), file);
+    EXPECT_TRUE(again->IsModified());
+    EXPECT_NE(again->FindInput("Later", nullptr), nullptr);
+    EXPECT_EQ(again->View.Mode, ModeConnect);
+    ASSERT_NE(factories["Sketch"], nullptr);
+    EXPECT_TRUE(factories["Sketch"]->HasNoFileName());
+    // Its own file is as it was saved.
+    TUnitSountory onDisk("Disk", file);
+    std::string error;
+    ASSERT_TRUE(onDisk.LoadFromFile(error)) << error;
+    EXPECT_EQ(onDisk.FindInput("Later", nullptr), nullptr);
 }
