@@ -51,6 +51,14 @@ void TMDIChildFact::Invalidate()
     FactoryView->Invalidate();
 }
 
+void TMDIChildFact::ShowProperties()
+{
+    if (!UnitSountory || !Dialogs->FactoryProperties(*UnitSountory))
+        return;
+    UnitSountory->SetModified();
+    Invalidate();
+}
+
 void TMDIChildFact::HideHint()
 {
     FactoryView->Model().HideHint();

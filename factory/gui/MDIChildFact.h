@@ -23,6 +23,8 @@ public:
     TFactoryView* View() const { return FactoryView; }
     void Invalidate();
     void HideHint();
+    // The factory's properties dialog; OK marks the factory modified.
+    void ShowProperties();
 
     // ---- TFactoryWindowAccess ----
     void RedrawNode(TSountoryNode& node) override;

@@ -194,6 +194,13 @@ void InstallFactoryCommands(TMainForm& form)
     form.SetActionHandler(A::SntModeDrag, [&form] { SetMode(form, ModeDrag); });
     form.SetActionHandler(A::SntModeConn, [&form] { SetMode(form, ModeConnect); });
     form.SetActionHandler(A::SntShowHints, [&form] { SntShowHintsExecute(form); });
+    // Properties of a factory window is its factory's properties dialog.
+    form.SetActionHandler(A::FileProperties, [&form] {
+        if (TMDIChildFact* window = ActiveFactWindow(form))
+            window->ShowProperties();
+        else
+            WavePropertiesExecute(form);
+    });
     form.Openers().openFactory = [&form](const std::string& file) { OpenFactoryFiles(form, {file}); };
     form.Files().SetKindFiles(documentKindFactory, std::make_unique<TFactoryKindFiles>(form));
 }

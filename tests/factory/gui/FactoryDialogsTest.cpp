@@ -6,11 +6,13 @@
 #include "factory/gui/DlgSntSountoryProps.h"
 #include "factory/gui/DlgSntUserNodeProps.h"
 #include "factory/gui/DlgSntValues.h"
+#include "factory/gui/FactoryHelpPages.h"
 #include "factory/gui/SntDialogHelpers.h"
 #include "factory/nodes/SountoryNodeBuiltin.h"
 #include "factory/nodes/SountoryNodeMixLoop.h"
 #include "factory/nodes/SountoryNodeUser.h"
 #include "platform/HelpService.h"
+#include "platform/qt/HelpWindow.h"
 #include "tests/factory/FactoryTestSupport.h"
 #include "platform/RecordingMessageService.h"
 
@@ -390,4 +392,25 @@ TEST_F(DialogsTest, TheOrderDialogSwapsSequencesAtOnce)
     dialog.reditDescription->setPlainText("the first");
     dialog.accept();
     EXPECT_EQ(first.Description, "the first");
+}
+
+TEST_F(DialogsTest, EveryFunctionAndDialogHasAHelpPage)
+{
+    HelpWindow help;
+    AddFactoryHelpPages(help);
+    help.ShowContext(1024 + 5);
+    EXPECT_EQ(help.CurrentTitle().toStdString(), "Reverse");
+    help.ShowContext(1024 + 76);
+    EXPECT_EQ(help.CurrentTitle().toStdString(), FindBuiltinRow(76)->DisplayName);
+    // The dialogs ask for their own topics.
+    RecordingHelp recording;
+    TDlgSntRunAtWnd run(nullptr, FactoryChangeWW);
+    run.HelpBtnClick();
+    TDlgSntCreate create(nullptr);
+    create.HelpBtnClick();
+    EXPECT_EQ(recording.contexts, (std::vector<int>{65, 57}));
+    for (int context : {57, 58, 59, 60, 62, 63, 64, 65, 67}) {
+        help.ShowContext(context);
+        EXPECT_NE(help.CurrentTitle().toStdString(), "Contents") << context;
+    }
 }

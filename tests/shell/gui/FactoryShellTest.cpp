@@ -401,3 +401,19 @@ TEST_F(FactoryShellTest, AProjectReopensAModifiedFactoryFromItsCopyMarkedModifie
     ASSERT_TRUE(onDisk.LoadFromFile(error)) << error;
     EXPECT_EQ(onDisk.FindInput("Later", nullptr), nullptr);
 }
+
+TEST_F(FactoryShellTest, PropertiesOfAFactoryWindowIsItsPropertiesDialog)
+{
+    TUnitSountory* factory = HalvingFactory();
+    factory->ClearModified();
+    factory->SetFileName(folder.File("f.qbf"));
+    std::string title;
+    SetDialogScript([&title](QDialog& dialog) {
+        title = dialog.windowTitle().toStdString();
+        dialog.accept();
+        return dialog.result();
+    });
+    Run(A::FileProperties);
+    EXPECT_EQ(title, "Properties Factory");
+    EXPECT_TRUE(factory->IsModified());
+}
