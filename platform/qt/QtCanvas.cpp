@@ -1,5 +1,6 @@
 #include "platform/qt/QtCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPolygon>
@@ -8,6 +9,7 @@
 #include <cctype>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -76,6 +78,21 @@ QString ResolveFamily(const std::string& name)
     resolved[name] = family;
     return family;
 }
+
+// The fonts made so far, by what makes a font (not its colour).
+using TFontKey = std::tuple<std::string, int32_t, bool, bool>;
+template <class Entry>
+std::map<TFontKey, Entry>& FontCache()
+{
+    static std::map<TFontKey, Entry> cache;
+    // Fonts go while the application that made them still stands.
+    static const bool cleared = (qAddPostRoutine([] { FontCache<Entry>().clear(); }), true);
+    (void)cleared;
+    return cache;
+}
+
+// Enough for every label of a large factory; beyond it the cache starts afresh.
+constexpr size_t MaxLaidTexts = 8192;
 
 double RadialAngle(double cx, double cy, TCanvasPoint point)
 {
@@ -271,32 +288,57 @@ void TQtCanvas::Arc(const TCanvasRect& box, TCanvasPoint start, TCanvasPoint end
 
 const QFont& TQtCanvas::CurrentQFont()
 {
-    if (!FontFor || !(*FontFor == Font())) {
-        FontFor = Font();
-        CachedFont = CanvasQFont(Font());
-        CachedMetrics.emplace(CachedFont);
+    const TCanvasFont& font = Font();
+    if (!Current || !FontFor || FontFor->Size != font.Size || FontFor->Bold != font.Bold ||
+        FontFor->Italic != font.Italic || FontFor->Name != font.Name) {
+        FontFor = font;
+        auto& fonts = FontCache<TFontEntry>();
+        const TFontKey key{font.Name, font.Size, font.Bold, font.Italic};
+        auto it = fonts.find(key);
+        if (it == fonts.end()) {
+            const QFont made = CanvasQFont(font);
+            it = fonts.emplace(key, TFontEntry{made, QFontMetrics(made), {}}).first;
+        }
+        Current = &it->second;
     }
-    return CachedFont;
+    return Current->Font;
+}
+
+const std::pair<QStaticText, int>& TQtCanvas::Laid(const std::string& text)
+{
+    CurrentQFont();
+    auto& texts = Current->Texts;
+    auto it = texts.find(text);
+    if (it == texts.end()) {
+        if (texts.size() >= MaxLaidTexts)
+            texts.clear();
+        const QString qtext = QString::fromStdString(text);
+        QStaticText laid(qtext);
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        laid.prepare(QTransform(), Current->Font);
+        it = texts.emplace(text, std::make_pair(laid, Current->Metrics.horizontalAdvance(qtext))).first;
+    }
+    return it->second;
 }
 
 TCanvasSize TQtCanvas::TextExtent(const std::string& text)
 {
-    CurrentQFont();
-    const QString qtext = QString::fromStdString(text);
-    return {CachedMetrics->horizontalAdvance(qtext), CachedMetrics->height()};
+    return {Laid(text).second, Current->Metrics.height()};
 }
 
 void TQtCanvas::TextOut(int32_t x, int32_t y, const std::string& text)
 {
     if (text.empty())
         return;
-    Painter.setFont(CurrentQFont());
-    const QString qtext = QString::fromStdString(text);
+    const auto& [laid, width] = Laid(text);
+    if (Painter.font() != Current->Font)
+        Painter.setFont(Current->Font);
     if (Brush().Style == TBrushStyle::Solid)
-        Painter.fillRect(QRect(x, y, CachedMetrics->horizontalAdvance(qtext), CachedMetrics->height()),
-                         CanvasQColor(Brush().Color));
+        Painter.fillRect(QRect(x, y, width, Current->Metrics.height()), CanvasQColor(Brush().Color));
     Painter.setPen(CanvasQColor(Font().Color));
-    Painter.drawText(QPoint(x, y + CachedMetrics->ascent()), qtext);
+    // A laid-out text stands by its top-left corner.
+    Painter.drawStaticText(QPoint(x, y), laid);
 }
 
 void TQtCanvas::TextRect(const TCanvasRect& clip, int32_t x, int32_t y, const std::string& text)

@@ -5,10 +5,13 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPixmap>
+#include <QStaticText>
 
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
+#include <tuple>
 
 class QPainter;
 
@@ -59,9 +62,18 @@ private:
     QPainter& Painter;
     TPictureSource PictureSource;
     std::map<int32_t, QPixmap> Pictures;
+    // A Qt font with the texts drawn in it, laid out once: drawings repeat
+    // their labels paint after paint. Kept for every canvas of the program
+    // (the user-interface thread's).
+    struct TFontEntry {
+        QFont Font;
+        QFontMetrics Metrics;
+        std::map<std::string, std::pair<QStaticText, int>> Texts;
+    };
+    // The laid-out text and its width in the current font.
+    const std::pair<QStaticText, int>& Laid(const std::string& text);
     std::optional<TCanvasFont> FontFor;
-    QFont CachedFont;
-    std::optional<QFontMetrics> CachedMetrics;
+    TFontEntry* Current = nullptr;
 };
 
 // 0x00BBGGRR as a Qt colour.

@@ -417,3 +417,47 @@ TEST_F(FactoryShellTest, PropertiesOfAFactoryWindowIsItsPropertiesDialog)
     EXPECT_EQ(title, "Properties Factory");
     EXPECT_TRUE(factory->IsModified());
 }
+
+TEST_F(FactoryShellTest, AFailedRunSaysWhyAndKeepsTheEarlierUndo)
+{
+    TUnitSountory* factory = HalvingFactory();
+    // A range beyond the wave fails only when the node computes.
+    TSountoryNode& volume = *factory->Nodes().front();
+    volume.FindNodeInput("Position Begin", nullptr)->SetOwnValue({1.0e9, ValueType::WaveCount}, EHNone);
+    TMDIChildWave* wave = form.CreateWaveFromSound(Sine(1000), "Wave", "");
+    Activate(wave);
+    Run(A::Reverse);
+    const SoundPtr reversed = wave->GetUnitWave()->GetSound();
+    ChooseToRun("Factory 1");
+    Run(A::WaveRunSountory);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Runtime error");
+    EXPECT_EQ(messages.Last().text.rfind("Running of Soundfactor \"Factory 1\" failed: ", 0), 0u);
+    EXPECT_EQ(wave->GetUnitWave()->GetSound(), reversed);
+    EXPECT_FALSE(wave->GetUnitWave()->LastCommandChanged());
+    Run(A::Undo);
+    EXPECT_NE(wave->GetUnitWave()->GetSound(), reversed);
+}
+
+TEST_F(FactoryShellTest, ACreateWaveRunWithoutPositionsShowsACursorAtTheStart)
+{
+    TMDIChildWave* source = form.CreateWaveFromSound(Sine(500), "Wave", "");
+    source->GetUnitWave()->SetSelection(100, 200);
+    TUnitSountory* factory = NewUnitSountory(form, 1, nullptr);
+    factory->DeleteOutputNamed("Position Begin");
+    factory->DeleteOutputNamed("Position End");
+    TSountoryInput& in = factory->CreateInput("Source", 0.5, 0, K::Wave, D::AllValues);
+    in.SetNameSound("Wave 1");
+    factory->FindOutput("Result", nullptr)->SetSountoryInputSource(&in);
+    SetDialogScript([](QDialog& dialog) {
+        dialog.accept();
+        return dialog.result();
+    });
+    Run(A::SntRunCrWnd);
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    auto* made = dynamic_cast<TMDIChildWave*>(form.ActiveWaveWindow());
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->GetUnitName(), "Wave 1 of Factory 1");
+    EXPECT_EQ(made->GetUnitWave()->GetCursorPos(), 0);
+    EXPECT_EQ(made->GetUnitWave()->GetSelectEnd(), 0);
+}
