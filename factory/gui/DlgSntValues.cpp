@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QResizeEvent>
+#include <QEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -32,10 +32,12 @@ TDlgSntValues::TDlgSntValues(QWidget* owner, std::unique_ptr<TValuesForm> form)
     sboValues = new QScrollArea(Bevel());
     sboValues->setObjectName("sboValues");
     sboValues->setFrameShape(QFrame::NoFrame);
-    sboValues->setWidgetResizable(false);
+    // The rows take the box's width; they scroll when taller.
+    sboValues->setWidgetResizable(true);
     frameLayout->addWidget(sboValues);
     Rows = new QWidget;
     Rows->setObjectName("Rows");
+    Rows->installEventFilter(this);
     BuildRows();
     sboValues->setWidget(Rows);
     resize(406, ValuesForm->ClientHeight());
@@ -123,13 +125,12 @@ void TDlgSntValues::BuildRows()
             previous = each;
         }
     }
-    Rows->resize(sboValues->viewport()->width(), y);
+    Rows->setMinimumHeight(y);
 }
 
 void TDlgSntValues::LayoutEditors()
 {
-    const int width = sboValues->viewport()->width();
-    Rows->resize(width, Rows->height());
+    const int width = Rows->width();
     for (QWidget* editor : Editors) {
         const QRect r = editor->geometry();
         editor->setGeometry(r.x(), r.y(), std::max(10, width - r.x() - 10), r.height());
@@ -139,10 +140,12 @@ void TDlgSntValues::LayoutEditors()
             description->resize(width - 12, description->height());
 }
 
-void TDlgSntValues::resizeEvent(QResizeEvent* event)
+bool TDlgSntValues::eventFilter(QObject* watched, QEvent* event)
 {
-    TOKHelpRightDlg::resizeEvent(event);
-    LayoutEditors();
+    // The editors reach to the right edge of the rows, whatever their width.
+    if (watched == Rows && event->type() == QEvent::Resize)
+        LayoutEditors();
+    return TOKHelpRightDlg::eventFilter(watched, event);
 }
 
 void TDlgSntValues::MarkRow(int row)

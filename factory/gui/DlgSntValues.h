@@ -31,7 +31,7 @@ public:
     QScrollArea* ValuesBox() const { return sboValues; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildRows();

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -346,6 +347,16 @@ TEST_F(DialogsTest, TheValuesDialogListsBySequenceAndTicksAnEditedRow)
         TDlgSntValues dialog(nullptr, std::make_unique<TValuesForm>(factory, std::vector<TSountoryInput*>{&a, &b, &c},
                                                                     false));
         ASSERT_EQ(dialog.RowCount(), 3);
+        // Shown, every editor lies within the box and reaches near its right edge.
+        dialog.show();
+        QApplication::processEvents();
+        for (int row = 0; row < 3; ++row) {
+            const QRect r = dialog.RowEditor(row)->geometry();
+            const int width = dialog.RowEditor(row)->parentWidget()->width();
+            EXPECT_GT(r.width(), 100) << row;
+            EXPECT_EQ(r.right() + 1, width - 10) << row;
+        }
+        dialog.hide();
         EXPECT_EQ(dialog.RowLabel(0)->text().toStdString(), "B");
         EXPECT_EQ(dialog.RowLabel(1)->text().toStdString(), "C");
         EXPECT_EQ(dialog.RowLabel(2)->text().toStdString(), "A");
