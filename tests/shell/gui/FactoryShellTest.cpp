@@ -461,3 +461,24 @@ TEST_F(FactoryShellTest, ACreateWaveRunWithoutPositionsShowsACursorAtTheStart)
     EXPECT_EQ(made->GetUnitWave()->GetCursorPos(), 0);
     EXPECT_EQ(made->GetUnitWave()->GetSelectEnd(), 0);
 }
+
+TEST_F(FactoryShellTest, ASavedFactoryClosesWithoutAQuestionAndAChangedOneAsks)
+{
+    TUnitSountory* factory = HalvingFactory();
+    TMDIChildFact* window = ActiveFactWindow(form);
+    {
+        ScriptedFileDialogs dialogs;
+        dialogs.answer = folder.File("closing.qbf");
+        ASSERT_TRUE(SaveUnitSountory(form, *factory));
+    }
+    factory->SetModified();
+    messages.Answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "You have unsaved changes");
+    factory->ClearModified();
+    EXPECT_TRUE(window->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Windows().empty());
+    EXPECT_EQ(messages.Count(), 1u);
+}
