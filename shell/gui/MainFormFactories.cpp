@@ -7,7 +7,6 @@
 #include "factory/gui/DlgSntRunAtWnd.h"
 #include "factory/gui/FactoryValuesAskerQt.h"
 #include "factory/gui/MDIChildFact.h"
-#include "factory/gui/FactoryView.h"
 #include "foundation/GuiMessages.h"
 #include "foundation/gui/ExecDialog.h"
 #include "platform/MessageService.h"
@@ -15,8 +14,8 @@
 #include "shell/DocumentKind.h"
 #include "shell/gui/FactoryKindFiles.h"
 #include "shell/gui/MDIChildWave.h"
-#include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainForm.h"
+#include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormWaveCommands.h"
 #include "wave/document/UnitWave.h"
 

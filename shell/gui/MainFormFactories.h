@@ -1,7 +1,6 @@
 #pragma once
 #include "wave/MainFormAccess.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>

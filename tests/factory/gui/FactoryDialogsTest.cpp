@@ -103,7 +103,8 @@ struct DialogsTest : ::testing::Test {
 
 TEST_F(DialogsTest, TheBuiltinNodeDialogNamesCorrectsAndRefuses)
 {
-    factory.InsertNode(std::make_unique<TSountoryNodeBuiltin>("Volume", 0, factory, TCanvasRect{200, 10, 300, 60}, true));
+    factory.InsertNode(
+        std::make_unique<TSountoryNodeBuiltin>("Volume", 0, factory, TCanvasRect{200, 10, 300, 60}, true));
     factory.InsertNode(
         std::make_unique<TSountoryNodeBuiltin>("Volume 2", 0, factory, TCanvasRect{200, 100, 300, 160}, true));
     auto& node = factory.InsertNode(
@@ -185,8 +186,8 @@ TEST_F(DialogsTest, TheUserNodeDialogFollowsTheFactoryNameUntilANameIsTyped)
     documents.factories["E"] = &e;
     factory.InsertNode(std::make_unique<TSountoryNodeUser>("E", "X", factory, TCanvasRect{200, 10, 300, 60}));
     factory.InsertNode(std::make_unique<TSountoryNodeUser>("E 2", "X", factory, TCanvasRect{200, 100, 300, 160}));
-    auto& node = factory.InsertNode(
-        std::make_unique<TSountoryNodeMixLoop>("Mix Loop Node ", "Factory", factory, TCanvasRect{40, 40, 150, 120}, true));
+    auto& node = factory.InsertNode(std::make_unique<TSountoryNodeMixLoop>("Mix Loop Node ", "Factory", factory,
+                                                                           TCanvasRect{40, 40, 150, 120}, true));
     TDlgSntUserNodeProps dialog(nullptr, node, true);
     EXPECT_EQ(dialog.windowTitle().toStdString(), "Properties Mix Loop Node");
     EXPECT_TRUE(dialog.chkIOFit->isChecked());

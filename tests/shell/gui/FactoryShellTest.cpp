@@ -268,7 +268,8 @@ TEST_F(FactoryShellTest, ActivatingAFactoryShowsItsNameInEditNameAndItsStatus)
 TEST_F(FactoryShellTest, ValidationFailuresShowTheirReasonAndKeepTheEarlierUndo)
 {
     TUnitSountory* factory = HalvingFactory();
-    factory->InsertNode(std::make_unique<TSountoryNodeUser>("Lost", "Missing", *factory, TCanvasRect{300, 20, 400, 80}));
+    factory->InsertNode(
+        std::make_unique<TSountoryNodeUser>("Lost", "Missing", *factory, TCanvasRect{300, 20, 400, 80}));
     Run(A::SntValidate);
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().caption, "Validation failed");
