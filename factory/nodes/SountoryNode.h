@@ -85,9 +85,9 @@ public:
     // changed: the caller stores r when it differs. Without push, the
     // neighbours stay where they are (a dialog asking before its OK).
     void ConstrainRectangle(sntTouchPart part, TCanvasRect& r, bool push = true);
-    // A rectangle typed into a dialog: side by side (left, right, top,
-    // bottom) through the constraint of that side, the neighbours pushed;
-    // the node takes the result, which it gives back.
+    // A rectangle typed into a dialog: side by side through the constraint
+    // of that side, the neighbours pushed; the node takes the result, which
+    // it gives back.
     TCanvasRect PlaceTypedRectangle(const TCanvasRect& typed);
 
     // ---- drawing ----

@@ -162,11 +162,17 @@ TCanvasRect TSountoryNode::PlaceTypedRectangle(const TCanvasRect& typed)
         sntTouchPart part;
         int32_t TCanvasRect::* edge;
     };
-    static constexpr Side Sides[] = {{sntTouchLeft, &TCanvasRect::Left},
-                                     {sntTouchRight, &TCanvasRect::Right},
-                                     {sntTouchTop, &TCanvasRect::Top},
-                                     {sntTouchBottom, &TCanvasRect::Bottom}};
-    for (const Side& side : Sides) {
+    static constexpr Side Left{sntTouchLeft, &TCanvasRect::Left};
+    static constexpr Side Right{sntTouchRight, &TCanvasRect::Right};
+    static constexpr Side Top{sntTouchTop, &TCanvasRect::Top};
+    static constexpr Side Bottom{sntTouchBottom, &TCanvasRect::Bottom};
+    // The edge that moves away from the node goes first, so that a rectangle
+    // typed further right or down is not first squeezed to the minimum size.
+    const TCanvasRect old = Rectangle.Get();
+    const bool right = typed.Right > old.Right;
+    const bool down = typed.Bottom > old.Bottom;
+    const Side order[] = {right ? Right : Left, right ? Left : Right, down ? Bottom : Top, down ? Top : Bottom};
+    for (const Side& side : order) {
         TCanvasRect r = Rectangle.Get();
         if (r.*side.edge == typed.*side.edge)
             continue;

@@ -317,3 +317,16 @@ TEST_F(LayoutTest, ANodeShowsItsNameItsFunctionWhenRenamedAndItsPicture)
     EXPECT_TRUE(canvas.CallsOf(Op::Picture).empty());
     EXPECT_EQ(user.GetPictureNumber(), 141);
 }
+
+TEST_F(LayoutTest, ARectangleTypedElsewhereIsPlacedSideBySideAndKeptWithinTheRules)
+{
+    factory.SetNodesCombination(NodesFixed);
+    TScriptedNode& node = Node("N", {40, 40, 140, 100});
+    // Moved right and down past its own old place: both edges arrive.
+    EXPECT_EQ(node.PlaceTypedRectangle({300, 150, 400, 200}), (TCanvasRect{300, 150, 400, 200}));
+    EXPECT_EQ(node.PlaceTypedRectangle({20, 10, 60, 50}), (TCanvasRect{20, 10, 60, 50}));
+    // Too close to the margin, too small, in the way of a fixed neighbour.
+    Node("Wall", {200, 10, 260, 60});
+    EXPECT_EQ(node.PlaceTypedRectangle({0, 10, 10, 50}), (TCanvasRect{15, 10, 50, 50}));
+    EXPECT_EQ(node.PlaceTypedRectangle({15, 10, 250, 50}), (TCanvasRect{15, 10, 190, 50}));
+}
