@@ -40,6 +40,8 @@ public:
     // A note rendered at this music position fails with this message.
     double failAtPosition = -1.0;
     std::string failMessage = "in Player \"P\": broken";
+    // Every note sets the stop flag, as a failed allocation would.
+    bool stopInNote = false;
     // Validation of any player fails with this message when set.
     std::string invalid;
     int16_t value = 1000;
@@ -83,6 +85,8 @@ public:
     {
         rendered.push_back({musicPosition, timePosition, note.Tempo, note.Period, note.PlayLength, musicLength,
                             &target});
+        if (stopInNote)
+            *stop = 1;
         if (musicPosition == failAtPosition) {
             message = failMessage;
             return false;
