@@ -14,6 +14,10 @@ public:
     static constexpr int32_t TopNode = -1;
 
     virtual ~TMusicTreeSink() = default;
+    // A fill runs between these two, starting from an empty view.
+    virtual void BeginUpdate() {}
+    virtual void Clear() = 0;
+    virtual void EndUpdate() {}
     // A new last child of parent showing text and the picture; data is what
     // the dialog reads back from the node.
     virtual int32_t AddChildObject(int32_t parent, const std::string& text, TMusTreeItem* data, int32_t image) = 0;

@@ -5,41 +5,6 @@
 
 namespace {
 
-// A tree view as lines: "parent>label[image]" per node, with the marks set.
-class RecordingTreeSink : public TMusicTreeSink {
-public:
-    struct Node {
-        int32_t parent;
-        std::string text;
-        TMusTreeItem* data;
-        int32_t image;
-        bool expanded = false;
-        bool expandedSet = false;
-    };
-    std::vector<Node> nodes;
-    int32_t selected = -2;
-
-    int32_t AddChildObject(int32_t parent, const std::string& text, TMusTreeItem* data, int32_t image) override
-    {
-        nodes.push_back({parent, text, data, image});
-        return static_cast<int32_t>(nodes.size()) - 1;
-    }
-    void SetExpanded(int32_t node, bool expanded) override
-    {
-        nodes[static_cast<size_t>(node)].expanded = expanded;
-        nodes[static_cast<size_t>(node)].expandedSet = true;
-    }
-    void SetSelected(int32_t node) override { selected = node; }
-
-    std::string Lines() const
-    {
-        std::string text;
-        for (const Node& node : nodes)
-            text += std::to_string(node.parent) + ">" + node.text + "[" + std::to_string(node.image) + "] ";
-        return text;
-    }
-};
-
 struct PartTreeViews : MusicTree {
     RecordingTreeSink structure;
     RecordingTreeSink result;
