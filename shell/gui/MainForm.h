@@ -30,6 +30,7 @@ class TMDIChildWave;
 class TMainFormFiles;
 class TMainFormHosts;
 class TMainFormPlayers;
+class TMainFormMusicHost;
 class TMainFormProjects;
 class TModelessDialogs;
 class TPanelStatusBar;
@@ -269,4 +270,5 @@ private:
     std::unique_ptr<TMainFormProjects> projects;
     std::unique_ptr<TMainFormPlayers> players;
     std::unique_ptr<TMainFormHosts> hosts; // last: installed once everything stands
+    std::unique_ptr<TMainFormMusicHost> musicHost;
 };
