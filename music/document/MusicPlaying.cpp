@@ -111,22 +111,8 @@ void TMusicPlaying::PlayNoteExecute()
     TBusy busy;
     auto& note = static_cast<TMuzNote&>(*static_cast<TStaveSymbol*>(Unit.GetSelectedSymbol()));
     std::string message;
-    TNoteGroup* group = note.GetNoteGroup();
-    if (!group || !group->FindPlayer(message)) {
+    if (!note.PlayNote(message))
         ShowMessage(message.empty() ? "The note has no player." : message, "Error", MsgIcon::Stop);
-        return;
-    }
-    StopFlag stop = 0;
-    bool ok = true;
-    const TMuzData& music = Unit.MuzData;
-    SoundPtr sound = note.RenderNew(0, music.Tempo.GetValue(), &stop, static_cast<int16_t>(music.GetMonoStereo()),
-                                    static_cast<int32_t>(music.GetSampleFreq()),
-                                    static_cast<int16_t>(music.GetBytesPSample()), 0.0, 0.0, 1.0, ok, message);
-    if (!ok || !sound) {
-        ShowMessage(message, "Error", MsgIcon::Stop);
-        return;
-    }
-    Play(sound);
 }
 
 SoundPtr TMusicPlaying::GenerateWaveFromMusic()

@@ -1,6 +1,7 @@
 #include "music/document/MusicPlaying.h"
 
 #include "music/data/MusicGeneration.h"
+#include "wave/MainFormAccess.h"
 #include "tests/music/MusicTreeSupport.h"
 
 namespace {
@@ -30,8 +31,23 @@ private:
     MusicCommandHost* previous;
 };
 
+// The main window's player as a note's play reaches it.
+class PlayingMainForm : public MainFormAccess {
+public:
+    PlayingMainForm() { previous = SetMainFormAccess(this); }
+    ~PlayingMainForm() override { SetMainFormAccess(previous); }
+    PlayingMainForm(const PlayingMainForm&) = delete;
+    PlayingMainForm& operator=(const PlayingMainForm&) = delete;
+    void PlaySound(const Sound& sound, bool) override { played.push_back(sound.GetValues()); }
+    std::vector<int32_t> played;
+
+private:
+    MainFormAccess* previous;
+};
+
 struct MusicPlaying : MusicTree {
     RecordingHost host;
+    PlayingMainForm form;
     TMusicPlaying playing{unit};
 
     MusicPlaying()
@@ -59,7 +75,7 @@ TEST_F(MusicPlaying, PlayNoteIsForASelectedNoteAndShowsWhyItCannotSound)
     ASSERT_TRUE(playing.CanPlayNoteExecute());
 
     playing.PlayNoteExecute();
-    EXPECT_EQ(host.played.size(), 1u);
+    EXPECT_EQ(form.played.size(), 1u);
     EXPECT_EQ(messages.Count(), 0u);
 
     note->GetNoteGroup()->SetPlayer("missing");
@@ -76,7 +92,7 @@ TEST_F(MusicPlaying, PlayNoteIsForASelectedNoteAndShowsWhyItCannotSound)
     players.failAtPosition = 0.0;
     playing.PlayNoteExecute();
     EXPECT_EQ(messages.Last().text, "in Player \"P\": broken");
-    EXPECT_EQ(host.played.size(), 1u);
+    EXPECT_EQ(form.played.size(), 1u);
     EXPECT_EQ(host.depth, 0);
 }
 
