@@ -1,9 +1,33 @@
 #include "music/parts/PartTiming.h"
 
 #include "music/data/MusicGeneration.h"
+#include "music/layout/MusicPainter.h"
+#include "music/parts/PartTreeViews.h"
 #include "tests/music/MusicTreeSupport.h"
 
 namespace {
+
+// A canvas that keeps nothing: a paint's cost without its record.
+class NullCanvas : public TCanvas {
+public:
+    void FillRect(const TCanvasRect&) override {}
+    void FrameRect(const TCanvasRect&) override {}
+    void Rectangle(const TCanvasRect&) override {}
+    void Ellipse(const TCanvasRect&) override {}
+    void Polygon(std::span<const TCanvasPoint>, TFillRule) override {}
+    void Polyline(std::span<const TCanvasPoint>) override {}
+    void Chord(const TCanvasRect&, TCanvasPoint, TCanvasPoint) override {}
+    void Arc(const TCanvasRect&, TCanvasPoint, TCanvasPoint) override {}
+    void TextOut(int32_t, int32_t, const std::string&) override {}
+    void TextRect(const TCanvasRect&, int32_t, int32_t, const std::string&) override {}
+    TCanvasSize TextExtent(const std::string& text) override { return {static_cast<int32_t>(8 * text.size()), 16}; }
+    void SetClip(const TCanvasRect&) override {}
+    void ClearClip() override {}
+    void DrawPicture(int32_t, int32_t, int32_t) override {}
+
+protected:
+    void Line(TCanvasPoint, TCanvasPoint) override {}
+};
 
 struct PartTiming : MusicTree {
     // The dry walk from the root with the music's tempo.
@@ -292,12 +316,47 @@ TEST_F(PartTiming, TheLengthQueriesLeaveTheCountersAsTheyFoundThem)
     EXPECT_DOUBLE_EQ(GetPartLength(*inner), 3 * 0.25);
 }
 
-TEST_F(PartTiming, AVeryDeepTreeIsWalkedWithoutRecursion)
+TEST_F(PartTiming, AVeryDeepTreeIsMeasuredPlayedPaintedAndShownOnASmallStack)
 {
-    std::unique_ptr<TPartMuz> part = BarWithNotes({0.0});
-    for (int32_t i = 0; i < 20000; ++i)
-        part = Concat(std::move(part), BarWithNotes({0.0}));
-    SetRoot(std::move(part));
-    ASSERT_TRUE(HasEnabledBar(*muz.GetStartPartMuz()));
-    EXPECT_DOUBLE_EQ(GetPartLength(*muz.GetStartPartMuz()), 20001 * 0.25);
+    // A sequence nested deep: every walk keeps its state off the stack. The
+    // walks that measure every part they pass are quadratic, so they get a
+    // shallower tree.
+    auto chain = [this](int32_t depth) {
+        std::unique_ptr<TPartMuz> part = BarWithNotes({0.0});
+        for (int32_t i = 0; i < depth; ++i)
+            part = Concat(std::move(part), BarWithNotes({0.0}));
+        return part;
+    };
+    RunOnSmallStack([&] {
+        SetRoot(chain(10000));
+        TPartMuz& root = *muz.GetStartPartMuz();
+        EXPECT_TRUE(HasEnabledBar(root));
+        EXPECT_DOUBLE_EQ(GetPartLength(root), 10001 * 0.25);
+        ResetLoopCounts(root);
+        EXPECT_TRUE(CheckParents(root));
+        RecordingTreeSink sink;
+        AddTreeNode(root, sink, TMusicTreeSink::TopNode, nullptr);
+        EXPECT_EQ(sink.nodes.size(), 10001u);
+        NullCanvas canvas;
+        TMusicPaintPass pass(muz, 0, 0);
+        pass.Paint(canvas, {0, 0, 100, 100}, nullptr);
+        double distance = 15000;
+        TXTouchMuzSymbol* best = nullptr;
+        FindNearestSymbol(root, {1 << 30, 0}, distance, best);
+        EXPECT_EQ(best, nullptr);
+        muz.GetStartPartMuz()->SetPartMuz(nullptr).reset();
+
+        SetRoot(chain(1000));
+        std::string message;
+        ASSERT_TRUE(FindPlayers(muz, message));
+        TPartWalkValues values;
+        EXPECT_TRUE(GetStartAndLength(root, values, {}, 1.0, message)) << message;
+        EXPECT_DOUBLE_EQ(values.Position, 1001 * 0.25);
+        TTreeDataResult top(nullptr, nullptr, 0, 0);
+        AddTreeDataNode(root, sink, TMusicTreeSink::TopNode, 0, top);
+        double position = 0;
+        double time = 0;
+        top.UpdateTreeData(position, time, 1.0, 1.0);
+        EXPECT_DOUBLE_EQ(time, 1001 * 0.25);
+    });
 }
