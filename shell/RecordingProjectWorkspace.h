@@ -53,8 +53,9 @@ private:
 };
 
 // The workspace of a main window without windows: documents in a list, a
-// frame placement and the base modeless dialogs. Kinds 1 (wave, "wav") and 4
-// (players, "qby") are built; the others are not, unless a test adds them.
+// frame placement and the base modeless dialogs. Kinds 1 (wave, "wav"), 3
+// (factory, "qbf") and 4 (players, "qby") are built; the others are not,
+// unless a test adds them.
 class TRecordingProjectWorkspace : public TProjectWorkspace {
 public:
     TRecordingProjectWorkspace();

@@ -99,3 +99,25 @@ WaveStatusPanel* MainFormAccess::GetWaveStatusPanel(int n)
 void MainFormAccess::SetModelessDialogActive(bool) {}
 
 void MainFormAccess::SelZoomDialogClosed() {}
+
+int MainFormAccess::AddFactoryNamesOfKind(FactoryNameList&, uint8_t)
+{
+    return 0;
+}
+
+int MainFormAccess::AddOtherFactoryNames(std::vector<std::string>&, const TUnitSountory*)
+{
+    return 0;
+}
+
+int MainFormAccess::AddFactoryNodeNames(FactoryNodeList&, uint8_t, const TUnitSountory*)
+{
+    return 0;
+}
+
+bool MainFormAccess::CheckUnitName(const std::string&, const TFileUnit*)
+{
+    return true;
+}
+
+void MainFormAccess::UnitNameChanged(const std::string&) {}

@@ -5,6 +5,8 @@
 #include <vector>
 
 class Sound;
+class TFileUnit;
+class TSountoryNode;
 class TCompoundPlayer;
 class TUnitPlayers;
 class TUnitSountory;
@@ -19,6 +21,19 @@ struct WaveNameItem {
     TUnitWave* unit = nullptr;
 };
 using WaveNameList = std::vector<WaveNameItem>;
+
+// One entry of a list of open factories, or of nodes of open factories, for
+// a list box: the text shown and what it stands for.
+struct FactoryNameItem {
+    std::string name;
+    TUnitSountory* factory = nullptr;
+};
+using FactoryNameList = std::vector<FactoryNameItem>;
+struct FactoryNodeItem {
+    std::string name; // factory name "." node name
+    TSountoryNode* node = nullptr;
+};
+using FactoryNodeList = std::vector<FactoryNodeItem>;
 
 struct MainFormRect {
     int left = 0;
@@ -89,6 +104,20 @@ public:
     virtual WaveStatusPanel* GetWaveStatusPanel(int n);
     virtual void SetModelessDialogActive(bool active);
     virtual void SelZoomDialogClosed();
+
+    // ---- what the factory dialogs list and check ----
+    // Appends the open factories of a kind and the free ones (kind 4).
+    virtual int AddFactoryNamesOfKind(FactoryNameList& list, uint8_t factoryKind);
+    // Appends the names of the open factories but one.
+    virtual int AddOtherFactoryNames(std::vector<std::string>& list, const TUnitSountory* factory);
+    // Appends the nodes of a node kind of every open factory but the
+    // excluded one, factory by factory in node-list order.
+    virtual int AddFactoryNodeNames(FactoryNodeList& list, uint8_t nodeKind, const TUnitSountory* excluded);
+    // True when the name is empty, free, or the document's own; else the
+    // "already exists" message and false.
+    virtual bool CheckUnitName(const std::string& name, const TFileUnit* unit);
+    // A document's name changed: the Edit Name dialog shows it.
+    virtual void UnitNameChanged(const std::string& name);
 
 private:
     int32_t validationCounter = 0;

@@ -115,6 +115,37 @@ public:
     bool FindOutputNamedAsInput(const TSountoryInput& input, TSountoryOutput*& output) const;
     bool FindInputNamedAsOutput(const TSountoryOutput& output, TSountoryInput*& input) const;
 
+    // ---- layout ----
+    // The item nearest the point (window pixels) with the kind and the part
+    // touched: pins before their node, nodes from the front, then the inputs,
+    // the outputs and the frame; of equal distances the first. forDragging
+    // keeps only the frame's right and bottom edges (a top-right corner counts
+    // as the right edge, a bottom-left one as the bottom).
+    bool PointInObject(TCanvasPoint point, sntSountoryObject& kind, TSountoryTouchable*& item, sntTouchPart& part,
+                       bool forDragging);
+    // The frame a drag of its part proposes, kept below the window's minimum
+    // top, right of 23 and around every node with the margins.
+    void ConstrainFrame(sntTouchPart part, TCanvasRect& rect) const;
+    // A frame size typed into a dialog, its right and then its bottom edge
+    // through the constraint.
+    void ResizeFrame(int32_t width, int32_t height);
+    bool AnyNodesOverlap() const;
+    // Whether a node keeps too little distance to a rectangle (frame-relative).
+    bool NodeOverlapsRect(const TCanvasRect& rect) const;
+    bool RectFitsInFrame(const TCanvasRect& rect) const;
+    // Moves the rectangle past the nodes it meets (and into the frame margins)
+    // in a direction; false when nothing was in the way.
+    bool PushRectAside(TCanvasRect& rect, int direction) const;
+    // A place near the point for a new or dropped node: the rectangle where it
+    // is when it is free and inside, else pushed aside step by step, never
+    // more than 10 pixels away from the point. False leaves it unchanged.
+    bool FindFreePlace(TCanvasRect& rect, int first, int last, TCanvasPoint point) const;
+    // Grows a new node's rectangle towards a size, as far as the margins and
+    // the nodes beside it allow.
+    void WidenNewNodeRect(int32_t wantedWidth, TCanvasRect& rect) const;
+    void HeightenNewNodeRect(int32_t wantedHeight, TCanvasRect& rect) const;
+    enum TPushDirection : int { PushLeft = 0, PushRight = 1, PushUp = 2, PushDown = 3, PushNone = 8 };
+
     // ---- drawing ----
     // The frame, the inputs, the outputs with their connections, the nodes
     // from the tail to the head (the head on top), then the window's rubber band.
@@ -202,6 +233,7 @@ private:
     bool PullOutputs(std::string& error, StopFlag* stop);
     bool CheckOutputPositions(std::string& error) const;
     bool CheckLoops(std::string& error);
+    bool FindFreePlaceFrom(TCanvasRect& rect, int first, int last, TCanvasPoint point, int depth) const;
 
     TFactoryWindowAccess* FactoryWindow = nullptr;
     TSountoryRectangle Frame;

@@ -19,7 +19,12 @@ TSountoryNode::~TSountoryNode()
 bool TSountoryNode::PointInTouchable(TCanvasPoint point, double& distance, sntTouchPart& part)
 {
     const TCanvasPoint framePoint = Owner->WindowToFramePoint(point);
-    return Rectangle.PointInRectangle(framePoint, distance, part);
+    if (!Rectangle.PointInRectangle(framePoint, distance, part))
+        return false;
+    // Inside a node nothing lies nearer than the node itself but its pins.
+    if (part == sntTouchInside)
+        distance = 0.0;
+    return true;
 }
 
 void TSountoryNode::Redraw()
@@ -30,9 +35,9 @@ void TSountoryNode::Redraw()
 
 void TSountoryNode::Draw(TCanvas& canvas, const TCanvasRect& frame) const
 {
-    // The node's body is drawn by the kinds; the pins are common to all.
     const TCanvasRect rect{Rectangle.Left + frame.Left, Rectangle.Top + frame.Top, Rectangle.Right + frame.Left,
                            Rectangle.Bottom + frame.Top};
+    DrawNodeBody(canvas, rect);
     for (const auto& pin : InputPins)
         pin->Draw(canvas, rect);
     for (const auto& pin : OutputPins)

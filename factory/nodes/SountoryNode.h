@@ -73,6 +73,30 @@ public:
     // The fill colour by run state.
     TCanvasColor NodeStateColor() const;
 
+    // ---- placement ----
+    // The node's rectangle, grown by the gaps kept between nodes (10 pixels
+    // left and right, 3 up and down), meets r (frame-relative).
+    bool Overlaps(const TCanvasRect& r) const;
+    bool OverlapsNode(const TSountoryNode& other) const { return Overlaps(other.Rectangle.Get()); }
+    // Clamps a rectangle proposed for this node by dragging or typing the
+    // touched part (8 moves the whole node) to the frame margins, the
+    // minimum size and the factory's placement rule. In NodesShift the nodes
+    // in the way are pushed (and the frame grows); the node itself is not
+    // changed: the caller stores r when it differs. Without push, the
+    // neighbours stay where they are (a dialog asking before its OK).
+    void ConstrainRectangle(sntTouchPart part, TCanvasRect& r, bool push = true);
+    // A rectangle typed into a dialog: side by side (left, right, top,
+    // bottom) through the constraint of that side, the neighbours pushed;
+    // the node takes the result, which it gives back.
+    TCanvasRect PlaceTypedRectangle(const TCanvasRect& typed);
+
+    // ---- drawing ----
+    // The picture of the node's function or kind; -1 for none.
+    virtual int32_t GetPictureNumber() const;
+    // Body in the run state's colour, name, display name and picture; the
+    // pins are drawn by Draw.
+    void DrawNodeBody(TCanvas& canvas, const TCanvasRect& rect) const;
+
     // ---- pins ----
     const InputList& Inputs() const { return InputPins; }
     const OutputList& Outputs() const { return OutputPins; }

@@ -33,6 +33,12 @@ std::string TSountoryNodeBuiltin::GetDisplayName() const
     return row ? row->DisplayName : "";
 }
 
+int32_t TSountoryNodeBuiltin::GetPictureNumber() const
+{
+    const TBuiltinFunction* row = GetFunction();
+    return row ? row->Image : -1;
+}
+
 std::string TSountoryNodeBuiltin::MissingComputation() const
 {
     const TBuiltinFunction* row = GetFunction();

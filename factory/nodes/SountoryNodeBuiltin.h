@@ -14,6 +14,7 @@ public:
     std::unique_ptr<TXMLComplexElement> WriteKindXml() const override;
     bool HasVariableOperands() const override;
     std::string GetDisplayName() const override;
+    int32_t GetPictureNumber() const override;
     bool ValidateNode(std::string& error) override;
     bool CheckDefinition(std::string&) override { return true; }
     // The switches pull only the input they choose; every other function

@@ -107,6 +107,8 @@ public:
     virtual void ClearClip() = 0;
     // One of the program's numbered pictures with its top-left corner at (x, y).
     virtual void DrawPicture(int32_t number, int32_t x, int32_t y) = 0;
+    // The size of a numbered picture; 0 by 0 when the canvas has none of that number.
+    virtual TCanvasSize PictureSize(int32_t /*number*/) { return {}; }
 
     void MoveTo(int32_t x, int32_t y) { Position = {x, y}; }
     // A line from the pen position; the end point is omitted and becomes the pen position.

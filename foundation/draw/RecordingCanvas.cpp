@@ -71,6 +71,11 @@ void TRecordingCanvas::DrawPicture(int32_t number, int32_t x, int32_t y)
     call.Points = {{x, y}};
 }
 
+TCanvasSize TRecordingCanvas::PictureSize(int32_t number)
+{
+    return number >= 0 ? PictureExtent : TCanvasSize{};
+}
+
 void TRecordingCanvas::Line(TCanvasPoint from, TCanvasPoint to)
 {
     Add(TOp::Line, {}).Points = {from, to};

@@ -51,6 +51,9 @@ public:
     void SetClip(const TCanvasRect& rect) override { Add(TOp::SetClip, rect); }
     void ClearClip() override { Add(TOp::ClearClip, {}); }
     void DrawPicture(int32_t number, int32_t x, int32_t y) override;
+    // Every picture of a number from 0 on is 24 by 24 unless a test says otherwise.
+    TCanvasSize PictureSize(int32_t number) override;
+    void SetPictureSize(TCanvasSize size) { PictureExtent = size; }
 
 protected:
     void Line(TCanvasPoint from, TCanvasPoint to) override;
@@ -60,4 +63,5 @@ private:
 
     std::vector<TCall> Log;
     TMetric Metric;
+    TCanvasSize PictureExtent{24, 24};
 };

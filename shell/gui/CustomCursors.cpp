@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 #include <array>
+#include <utility>
 #include <optional>
 
 namespace {
@@ -137,8 +138,14 @@ void LoadCustomCursors()
 
 QCursor ScreenCursor(int number)
 {
-    if (number == -11)
-        return QCursor(Qt::WaitCursor);
+    // The platform's standard cursors by their numbers.
+    static constexpr std::pair<int, Qt::CursorShape> Standard[] = {
+        {-6, Qt::SizeBDiagCursor}, {-7, Qt::SizeVerCursor}, {-8, Qt::SizeFDiagCursor},
+        {-9, Qt::SizeHorCursor},   {-11, Qt::WaitCursor},   {-12, Qt::DragMoveCursor},
+    };
+    for (const auto& [standard, shape] : Standard)
+        if (number == standard)
+            return QCursor(shape);
     if (number >= 1 && number <= 7) {
         auto& slot = Table()[number - 1];
         if (!slot)

@@ -14,6 +14,7 @@
 #include "shell/gui/CascadeWindows.h"
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MDIChildQuarbel.h"
+#include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormHosts.h"
 #include "shell/gui/MainFormMusicHost.h"
@@ -363,6 +364,7 @@ void TMainForm::InstallHandlers()
     SetActionHandler(A::HelpOnHelp, [] { Help().HelpOnHelp(); });
     InstallWaveHandlers();
     InstallViewDialogHandlers();
+    InstallFactoryCommands(*this);
     InstallSplitMergeHandlers(*this);
     files->InstallHandlers();
     projects->InstallHandlers();

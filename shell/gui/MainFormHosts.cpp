@@ -7,8 +7,10 @@
 #include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormPlayers.h"
+#include "shell/gui/MainFormFactories.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "factory/document/UnitSountory.h"
+#include "wave/document/FileUnit.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveWindowAccess.h"
 
@@ -185,4 +187,30 @@ TUnitWave* TMainFormHosts::ActiveWaveUnit()
 void TMainFormHosts::WaveSelectionChanged(WaveWindowAccess* window)
 {
     form.WaveSelectionChanged(dynamic_cast<TMDIChildQuarbel*>(window));
+}
+
+int TMainFormHosts::AddFactoryNamesOfKind(FactoryNameList& list, uint8_t factoryKind)
+{
+    return ::AddFactoryNamesOfKind(form, list, factoryKind);
+}
+
+int TMainFormHosts::AddOtherFactoryNames(std::vector<std::string>& list, const TUnitSountory* factory)
+{
+    return ::AddOtherFactoryNames(form, list, factory);
+}
+
+int TMainFormHosts::AddFactoryNodeNames(FactoryNodeList& list, uint8_t nodeKind, const TUnitSountory* excluded)
+{
+    return ::AddFactoryNodeNames(form, list, nodeKind, excluded);
+}
+
+bool TMainFormHosts::CheckUnitName(const std::string& name, const TFileUnit* unit)
+{
+    const auto* window = unit ? dynamic_cast<const TMDIChildQuarbel*>(unit->GetWindow()) : nullptr;
+    return form.CheckUnitName(name, window);
+}
+
+void TMainFormHosts::UnitNameChanged(const std::string& name)
+{
+    form.UnitNameChanged(name);
 }

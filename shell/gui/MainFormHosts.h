@@ -49,6 +49,11 @@ public:
     WaveStatusPanel* GetWaveStatusPanel(int n) override;
     void SetModelessDialogActive(bool active) override;
     void SelZoomDialogClosed() override;
+    int AddFactoryNamesOfKind(FactoryNameList& list, uint8_t factoryKind) override;
+    int AddOtherFactoryNames(std::vector<std::string>& list, const TUnitSountory* factory) override;
+    int AddFactoryNodeNames(FactoryNodeList& list, uint8_t nodeKind, const TUnitSountory* excluded) override;
+    bool CheckUnitName(const std::string& name, const TFileUnit* unit) override;
+    void UnitNameChanged(const std::string& name) override;
 
     // WaveDocumentHost
     std::shared_ptr<Sound> GetClipBoardSound() override;

@@ -254,6 +254,12 @@ void RunWaveCommand(TMainForm& form, TUnitWave& unit, bool drawingAware, const s
         form.UndoSlot().Put(std::move(previous));
 }
 
+void WavePropertiesExecute(TMainForm& form)
+{
+    if (TUnitWave* unit = form.ActiveWaveUnit())
+        FilePropertiesExecute(form, *unit);
+}
+
 void InstallWaveCommands(TMainForm& form)
 {
     for (TDialogCommand& row : DialogCommands())
@@ -268,7 +274,7 @@ void InstallWaveCommands(TMainForm& form)
                               TBusyGuard busy(owner.Busy());
                               unit.EditCopy();
                           }));
-    form.SetActionHandler(A::FileProperties, OnActiveWave(form, FilePropertiesExecute));
+    form.SetActionHandler(A::FileProperties, [&form] { WavePropertiesExecute(form); });
     form.SetActionHandler(A::DrawWaveLin, OnActiveWaveWindow(form, [&form](TMDIChildWave& window) {
                               SetDrawMode(form, window, DrawLinear, A::DrawWaveLin, A::DrawWave3G);
                           }));

@@ -9,6 +9,9 @@ class TUnitWave;
 // with the other handlers.
 void InstallWaveCommands(TMainForm& form);
 
+// Properties: the format dialog of the active wave; nothing without one.
+void WavePropertiesExecute(TMainForm& form);
+
 // The steps every wave command shares once it is confirmed: the busy cursor,
 // a new undo snapshot of the document (not for a drawing-aware command while
 // the document is drawn by hand), the command, the change mark. A command that

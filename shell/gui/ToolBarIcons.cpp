@@ -347,7 +347,86 @@ void Paint(QPainter& p, const TIconDesign& design)
     }
 }
 
+// The factory's pictures: by category a colour, by function a figure or label.
+const QColor Make = Blue, Edit = Purple, Manipulate = Green, Filter = Teal, Mathematics = Orange,
+             Logic = Brown, Miscellaneous = Grey, Nodes = Red;
+
+const std::map<int, TIconDesign>& FactoryDesigns()
+{
+    static const std::map<int, TIconDesign> designs = {
+        {1, {Glyph::NewPage, Make, "W"}},       {7, {Glyph::Badge, Miscellaneous, "Prp"}},
+        {15, {Glyph::Badge, Miscellaneous, "Sta"}}, {20, {Glyph::Badge, Edit, "><|"}},
+        {21, {Glyph::Badge, Edit, "><="}},      {22, {Glyph::Badge, Edit, "|<>"}},
+        {23, {Glyph::Badge, Edit, "=<>"}},      {30, {Glyph::Badge, Make, "Bl"}},
+        {32, {Glyph::Badge, Make, "/"}},        {33, {Glyph::Badge, Make, "Ns"}},
+        {34, {Glyph::Badge, Make, "0"}},        {35, {Glyph::Wave, Make, ""}},
+        {36, {Glyph::Badge, Make, "/\\"}},      {38, {Glyph::Badge, Edit, "Tr"}},
+        {41, {Glyph::Badge, Edit, "Del"}},      {42, {Glyph::Badge, Edit, "Ex"}},
+        {43, {Glyph::Badge, Edit, "+"}},        {44, {Glyph::Badge, Edit, "Ins"}},
+        {46, {Glyph::Badge, Manipulate, "Vol"}}, {47, {Glyph::Badge, Manipulate, "Bal"}},
+        {48, {Glyph::Badge, Manipulate, "Blk"}}, {49, {Glyph::Badge, Manipulate, "Dis"}},
+        {50, {Glyph::Badge, Manipulate, "Len"}}, {51, {Glyph::Badge, Manipulate, "LR"}},
+        {52, {Glyph::Badge, Manipulate, "Max"}}, {53, {Glyph::Badge, Manipulate, "Rev"}},
+        {54, {Glyph::Badge, Manipulate, "RI"}}, {55, {Glyph::Badge, Manipulate, "RO"}},
+        {57, {Glyph::Arrow, Manipulate, "U"}},  {58, {Glyph::Badge, Filter, "FB"}},
+        {59, {Glyph::Badge, Manipulate, "T/P"}}, {60, {Glyph::Badge, Filter, "Hi"}},
+        {61, {Glyph::Badge, Filter, "Lo"}},     {62, {Glyph::Badge, Filter, "Nt"}},
+        {63, {Glyph::Badge, Manipulate, "Ech"}}, {64, {Glyph::Badge, Filter, "Res"}},
+        {127, {Glyph::Badge, Manipulate, "Nor"}}, {133, {Glyph::Arrow, Manipulate, "R"}},
+        {141, {Glyph::Badge, Nodes, "F"}},      {142, {Glyph::Badge, Nodes, "F+"}},
+        {143, {Glyph::Badge, Mathematics, "Rnd"}}, {144, {Glyph::Badge, Mathematics, "*"}},
+        {145, {Glyph::Badge, Mathematics, "+"}}, {146, {Glyph::Badge, Mathematics, "/"}},
+        {147, {Glyph::Badge, Mathematics, "-"}}, {148, {Glyph::Badge, Logic, "or"}},
+        {149, {Glyph::Badge, Logic, "and"}},    {150, {Glyph::Badge, Logic, "nan"}},
+        {151, {Glyph::Badge, Logic, "nor"}},    {152, {Glyph::Badge, Logic, "not"}},
+        {153, {Glyph::Badge, Logic, "imp"}},    {154, {Glyph::Badge, Logic, "xor"}},
+        {157, {Glyph::Badge, Mathematics, "tan"}}, {158, {Glyph::Badge, Mathematics, "cos"}},
+        {159, {Glyph::Badge, Mathematics, "sin"}}, {160, {Glyph::Badge, Mathematics, "x^y"}},
+        {161, {Glyph::Badge, Mathematics, "rt"}}, {162, {Glyph::Badge, Mathematics, "log"}},
+        {163, {Glyph::Badge, Mathematics, "Gau"}}, {164, {Glyph::Badge, Mathematics, "<>"}},
+        {165, {Glyph::Badge, Mathematics, "="}}, {166, {Glyph::Badge, Mathematics, ">"}},
+        {167, {Glyph::Badge, Mathematics, ">="}}, {168, {Glyph::Badge, Mathematics, "min"}},
+        {169, {Glyph::Badge, Mathematics, "max"}}, {170, {Glyph::Badge, Miscellaneous, "?:"}},
+        {172, {Glyph::Badge, Mathematics, "lgm"}}, {173, {Glyph::Badge, Mathematics, "avg"}},
+        {175, {Glyph::Badge, Miscellaneous, "t/p"}}, {176, {Glyph::Badge, Miscellaneous, "pt"}},
+        {177, {Glyph::Badge, Mathematics, "mod"}}, {178, {Glyph::Badge, Mathematics, "cnv"}},
+        {184, {Glyph::Badge, Nodes, "F@"}},     {185, {Glyph::Badge, Nodes, "f()"}},
+    };
+    return designs;
+}
+
+QPixmap DesignBitmap(const TIconDesign& design)
+{
+    QPixmap pixmap(Size, Size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    Paint(painter, design);
+    return pixmap;
+}
+
 } // namespace
+
+QPixmap FactoryPictureBitmap(int number)
+{
+    auto design = FactoryDesigns().find(number);
+    return design == FactoryDesigns().end() ? QPixmap() : DesignBitmap(design->second);
+}
+
+QIcon FactoryPictureIcon(int number)
+{
+    const QPixmap pixmap = FactoryPictureBitmap(number);
+    return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+}
+
+std::vector<int> FactoryPictureNumbers()
+{
+    std::vector<int> numbers;
+    for (const auto& [number, design] : FactoryDesigns())
+        numbers.push_back(number);
+    return numbers;
+}
 
 int ToolBarImageCount()
 {

@@ -1,4 +1,5 @@
 // Program entry: the application, its title and help, and the main window.
+#include "factory/gui/FactoryHelpPages.h"
 #include "platform/AudioDevice.h"
 #include "platform/HelpService.h"
 #include "platform/qt/HelpWindow.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
     int result = 0;
     {
         HelpWindow help;
+        AddFactoryHelpPages(help);
         SetHelpService(&help);
         TMainForm mainForm;
         boxes.SetParent(&mainForm);

@@ -11,6 +11,8 @@
 #include <string>
 
 class Sound;
+class TFactoryValuesAsker;
+class TUnitSountory;
 class TUndoUnit;
 class TXMLComplexElement;
 class TXMLItem;
@@ -160,6 +162,13 @@ public:
     void FilterNotch(const TResNotchProps& props);
     void FilterResNotch(const TResNotchProps& props, bool resonance);
     void FilterBlock(const TBlockFilterProps& props);
+    // Runs a factory over the operation range: the sound and the ranges go to
+    // its inputs "Wave", "Select ..." and "Replace ...", the user gives the
+    // others, and the wave of its output "Result" with the positions of
+    // "Position ..." come back as the new sound and selection. False, with
+    // the reason, when the old sound stays ("Stopped by user." when the user
+    // cancelled or memory ran out).
+    bool WaveRunSountory(TUnitSountory& factory, std::string& error, TFactoryValuesAsker& asker);
 
     // ---- side file and saving (UnitWaveSideFile.cpp) ----
     // Builds the side-file grammar once, at start-up.

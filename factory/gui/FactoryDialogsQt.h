@@ -1,0 +1,25 @@
+#pragma once
+#include "factory/view/FactoryDialogs.h"
+
+class TMDIChildFact;
+class TMainForm;
+
+// The factory window's dialogs: each made for one use with the window as
+// owner, run modally and freed when it closes.
+class TFactoryDialogsQt : public TFactoryDialogs {
+public:
+    TFactoryDialogsQt(TMDIChildFact& window, TMainForm& mainForm) : Window(window), Main(mainForm) {}
+
+    bool FactoryProperties(TUnitSountory& factory) override;
+    bool BuiltinNodeProperties(TSountoryNodeBuiltin& node) override;
+    bool UserNodeProperties(TSountoryNodeUseFactory& node, bool& useIO) override;
+    bool PinProperties(const TPinSubject& subject) override;
+    bool NodeValues(TSountoryNode& node, bool types) override;
+    bool OutputValues(TUnitSountory& factory, bool types) override;
+    void SequenceDialog(TUnitSountory& factory, sntSountoryObject listKind) override;
+    void NewFactoryForNode(int createKind, TSountoryNode& node) override;
+
+private:
+    TMDIChildFact& Window;
+    TMainForm& Main;
+};
