@@ -1,6 +1,8 @@
 #include "shell/AudioPlayer.h"
 
 #include "foundation/GuiMessages.h"
+#include "music/document/MusicPlaying.h"
+#include "music/document/UnitMuz.h"
 #include "platform/MessageService.h"
 #include "wave/Sound.h"
 #include "wave/WaveFile.h"
@@ -126,8 +128,14 @@ bool TAudioPlayer::PlaySoundRange(const Sound& sound, int32_t first, int32_t end
 
 void TAudioPlayer::FilePlay(bool maximal, TFileUnit* unit)
 {
-    // Music plays through its rendering once music documents exist; factories
-    // and player sets have nothing to play.
+    // Music plays through its rendering; factories and player sets have
+    // nothing to play.
+    if (auto* music = dynamic_cast<TUnitMuz*>(unit)) {
+        const SoundPtr sound = TMusicPlaying(*music).GenerateWaveFromMusic();
+        if (sound && sound->GetValues() > 0)
+            PlaySoundRange(*sound, 0, sound->GetValues(), maximal);
+        return;
+    }
     auto* wave = dynamic_cast<TUnitWave*>(unit);
     if (!wave || wave->GetValues() == 0)
         return;

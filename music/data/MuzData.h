@@ -48,8 +48,10 @@ public:
 
     TNoteStave* GetStartStave() const { return StartStave.get(); }
     TStartPartMuz* GetStartPartMuz() const { return StartPartMuz.get(); }
-    // The sound a wave is being made into, while it is made.
+    // The sound a wave is being made into, while it is made (MusicGeneration.cpp).
     Sound* GetTargetSound() const { return TargetSound.get(); }
+    void SetTargetSound(SoundPtr sound) { TargetSound = std::move(sound); }
+    SoundPtr TakeTargetSound() { return std::move(TargetSound); }
 
     // Seconds per whole note.
     unitTimePosMore Tempo;

@@ -30,8 +30,12 @@ public:
     void SetNameTurnPartItem(const std::string& name) { NameTurnPartItem = name; }
     bool HasNameTurnPartItem() const { return !NameTurnPartItem.empty(); }
     const std::string& GetNameTurnPartItem() const { return NameTurnPartItem; }
-    // Whether this node stands for the part.
-    bool IsResultOf(const TPartMuz* part) const { return PartMuz == part; }
+    // Whether this node stands for the part in the repetitions the loops
+    // around it are in now (TreeDataResultTimes.cpp).
+    bool IsResultOf(const TPartMuz* part) const;
+    // The times, positions and tempi of this node, its children and its
+    // later siblings, from position and time on (TreeDataResultTimes.cpp).
+    void UpdateTreeData(double& position, double& time, double musicLength, double tempo);
     void AddChild(std::unique_ptr<TTreeDataResult> child);
 
     double StartTime = 0;

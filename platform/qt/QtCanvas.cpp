@@ -63,9 +63,11 @@ QString ResolveFamily(const std::string& name)
         }
     }
     if (family.isEmpty()) {
+        // The metric-compatible stand-ins of the two families the drawings
+        // name come first, so text keeps its width.
         const QStringList fallbacks = IsSerifName(name)
-                                          ? QStringList{"DejaVu Serif", "Liberation Serif", "FreeSerif", "Noto Serif"}
-                                          : QStringList{"DejaVu Sans", "Liberation Sans", "FreeSans", "Noto Sans"};
+                                          ? QStringList{"Liberation Serif", "DejaVu Serif", "FreeSerif", "Noto Serif"}
+                                          : QStringList{"Liberation Sans", "DejaVu Sans", "FreeSans", "Noto Sans"};
         for (const QString& each : fallbacks) {
             if (families.contains(each)) {
                 family = each;

@@ -17,6 +17,7 @@
 #include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormHosts.h"
+#include "shell/gui/MainFormMusicHost.h"
 #include "shell/gui/MainFormPlayers.h"
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/MainFormSplitMerge.h"
@@ -167,6 +168,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     });
     qApp->installEventFilter(this);
     hosts = std::make_unique<TMainFormHosts>(*this);
+    musicHost = std::make_unique<TMainFormMusicHost>(*this);
     ApplyShortcutTexts();
     RequestUpdate();
 }

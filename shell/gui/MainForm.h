@@ -29,6 +29,7 @@ class TMDIChildQuarbel;
 class TMDIChildWave;
 class TMainFormFiles;
 class TMainFormHosts;
+class TMainFormMusicHost;
 class TMainFormPlayers;
 class TMainFormProjects;
 class TModelessDialogs;
@@ -269,4 +270,5 @@ private:
     std::unique_ptr<TMainFormProjects> projects;
     std::unique_ptr<TMainFormPlayers> players;
     std::unique_ptr<TMainFormHosts> hosts; // last: installed once everything stands
+    std::unique_ptr<TMainFormMusicHost> musicHost;
 };
