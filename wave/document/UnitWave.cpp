@@ -1,6 +1,7 @@
 #include "wave/document/UnitWave.h"
 
 #include "foundation/GuiMessages.h"
+#include "foundation/QuotedText.h"
 #include "foundation/values/NumericHelpers.h"
 #include "platform/Assertions.h"
 #include "platform/SampleConvert.h"
@@ -392,7 +393,7 @@ bool TUnitWave::TakeEnvelope(const unitUnitWave& reference, std::shared_ptr<Soun
     sound = reference.GetSound();
     if (sound)
         return true;
-    Refuse("Cannot find window \"" + reference.GetName() + "\".");
+    Refuse("Cannot find window " + QuotedText(reference.GetName()) + ".");
     return false;
 }
 
