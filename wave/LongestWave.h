@@ -12,9 +12,7 @@ inline bool FitsLongestWave(double values)
     return values <= static_cast<double>(LongestWaveValues);
 }
 
-// What the user is told when a result would pass the longest wave.
-inline std::string LongerThanTheLongestWave()
-{
-    return "The result would be longer than the longest wave, of " + std::to_string(LongestWaveValues) +
-           " values.";
-}
+// What the user is told when a result would pass the longest wave: that, and
+// not that memory ran out or that a shorter result was made.
+std::string LongerThanTheLongestWave();
+void ShowLongerThanTheLongestWave();

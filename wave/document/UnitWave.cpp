@@ -5,6 +5,7 @@
 #include "foundation/values/NumericHelpers.h"
 #include "platform/Assertions.h"
 #include "platform/SampleConvert.h"
+#include "wave/LongestWave.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 #include "wave/document/UndoUnit.h"
@@ -386,6 +387,19 @@ void TUnitWave::Refuse(const std::string& reason)
 {
     lastCommandChanged = false;
     TGuiMessages().ShowInputError(reason);
+}
+
+bool TUnitWave::RefuseLongerThanTheLongestWave(int32_t begin, int32_t end, double made)
+{
+    if (FitsLongestWave(GetValues() - (end - begin) + made))
+        return false;
+    Refuse(LongerThanTheLongestWave());
+    return true;
+}
+
+bool TUnitWave::RefuseLongerThanTheLongestWave(double seconds)
+{
+    return RefuseLongerThanTheLongestWave(GetSelectBegin(), GetSelectEnd(), seconds * GetSampleFreq());
 }
 
 bool TUnitWave::TakeEnvelope(const unitUnitWave& reference, std::shared_ptr<Sound>& sound)

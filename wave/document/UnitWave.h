@@ -211,6 +211,12 @@ private:
     void TellWindow();
     // Shows why a command does nothing.
     void Refuse(const std::string& reason);
+    // True, and the user told, when made values in place of begin..end would
+    // make a wave longer than the longest one. Reckoned before the engine turns
+    // seconds and factors into a count, which saturates.
+    bool RefuseLongerThanTheLongestWave(int32_t begin, int32_t end, double made);
+    // The same for seconds of new sound in place of the selection.
+    bool RefuseLongerThanTheLongestWave(double seconds);
     // The sound of a reference the settings need; refuses the command without one.
     bool TakeEnvelope(const unitUnitWave& reference, std::shared_ptr<Sound>& sound);
     // A range of one value cannot carry an echo or an enveloped filter.
