@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Sound;
 class TUndoUnit;
@@ -95,6 +96,8 @@ public:
     // ---- window support ----
     // The texts of the wave status panels 2 to 7.
     std::array<std::string, 6> WaveStatusTexts() const;
+    // For each of those panels the texts that may be its widest, to size it in the font in use.
+    static std::array<std::vector<std::string>, 6> WidestWaveStatusTexts();
     void ShowWaveStatus() const;
     bool CanDrawWaveLin() const;
     bool CanDrawWave3G() const { return CanDrawWaveLin(); }
