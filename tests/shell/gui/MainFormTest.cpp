@@ -5,11 +5,13 @@
 #include "shell/DocumentKind.h"
 #include "shell/MenuLayout.h"
 #include "shell/ModelessDialogs.h"
+#include "shell/gui/ApplicationIdentity.h"
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/NormalCursorMessages.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "shell/gui/ToolBarIcons.h"
+#include "support/gui/ModalDialog.h"
 #include "shell/gui/MainFormHosts.h"
 #include "wave/MainFormAccess.h"
 #include "wave/display/StatusTexts.h"
@@ -415,6 +417,32 @@ TEST_F(MainFormTest, RegistryNamesAndWalkOrder)
     EXPECT_EQ(form.NewUnitName("Wave", ""), "Wave 3");
     EXPECT_EQ(form.Registry().FindByName("Wave 3"), nullptr);
     (void)second;
+}
+
+// A maximised document window shows its caption in the main window's, and
+// the product title appears there once: the platform adds none of its own.
+TEST_F(MainFormTest, AMaximisedWindowsCaptionShowsTheProductTitleOnce)
+{
+    SetApplicationIdentity();
+    form.show();
+    TStandInWindow* wave = Open(documentKindWave, "Wave 2", "/tmp/take.wav");
+    wave->showMaximized();
+    QApplication::processEvents();
+    const QString caption = form.windowTitle();
+    EXPECT_EQ(caption, "Quarbel 9.1 - [Wave 2 - /tmp/take.wav]");
+    // What the platform appends to a title that does not end with it.
+    const QString appended = QGuiApplication::applicationDisplayName();
+    EXPECT_TRUE(appended == QGuiApplication::applicationName() || caption.endsWith(appended)) << appended.toStdString();
+    EXPECT_EQ(caption.count("Quarbel 9.1"), 1);
+    wave->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(form.windowTitle(), "Quarbel 9.1");
+}
+
+TEST_F(MainFormTest, TheOpenDialogHasTitleAndCloseBoxOnly)
+{
+    Qt::WindowFlags flags = FlagsOfModalDialog([&] { form.Action(A::FileOpenWave)->trigger(); });
+    EXPECT_TRUE(HasDialogWindowFlags(flags)) << flags.toInt();
 }
 
 TEST_F(MainFormTest, CaptionAndSaveQuestion)
