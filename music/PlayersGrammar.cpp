@@ -1,5 +1,6 @@
 #include "music/PlayersFile.h"
 
+#include "foundation/QuotedText.h"
 #include "music/UnitPlayers.h"
 #include "wave/view/GrammarBuilder.h"
 
@@ -67,7 +68,7 @@ void TUnitPlayers::BuildPlayersGrammar()
 
 std::string UnknownPlayersVersion(const std::string& version)
 {
-    return "Unknown version \"" + version + "\" found in players file.";
+    return "Unknown version " + QuotedText(version) + " found in players file.";
 }
 
 std::string PlayersPositionSuffix(int32_t line, int32_t column)

@@ -3,29 +3,48 @@
 #include <atomic>
 
 namespace {
+std::atomic<int> passing{0};
 std::atomic<int> armed{0};
+
+// Takes one from counter when it is above 0.
+bool TakeOne(std::atomic<int>& counter)
+{
+    int current = counter.load();
+    while (current > 0) {
+        if (counter.compare_exchange_weak(current, current - 1))
+            return true;
+    }
+    return false;
 }
+} // namespace
 
 namespace AllocationHook {
 
 void FailNext(int count)
 {
+    FailAfter(0, count);
+}
+
+void FailAfter(int succeeding, int count)
+{
+    armed.store(0);
+    passing.store(succeeding);
     armed.store(count);
 }
 
 void Reset()
 {
     armed.store(0);
+    passing.store(0);
 }
 
 bool ShouldFail()
 {
-    int current = armed.load();
-    while (current > 0) {
-        if (armed.compare_exchange_weak(current, current - 1))
-            return true;
-    }
-    return false;
+    if (armed.load() == 0)
+        return false;
+    if (TakeOne(passing))
+        return false;
+    return TakeOne(armed);
 }
 
 } // namespace AllocationHook

@@ -1,6 +1,7 @@
 #include "shell/ProjectFile.h"
 
 #include "foundation/GuiMessages.h"
+#include "foundation/QuotedText.h"
 #include "foundation/values/GetNumberValue.h"
 #include "foundation/values/unitInteger.h"
 #include "foundation/xml/XMLStringElement.h"
@@ -113,7 +114,7 @@ TDTDItemPtr GrammarOfVersion(const std::string& version)
 
 std::string BadVersion(const std::string& version)
 {
-    return "Unknown version \"" + version + "\" found in project file.";
+    return "Unknown version " + QuotedText(version) + " found in project file.";
 }
 
 std::string Position(int32_t line, int32_t column)

@@ -48,13 +48,20 @@ class WaveStatusPanel {
 public:
     virtual ~WaveStatusPanel() = default;
     virtual void SetText(const std::string& value) { text = value; }
-    virtual void SetWidth(int value) { width = value; }
+    // At least value pixels, and as wide as widest needs in the font the panel shows it in.
+    virtual void SetWidth(int value, const std::string& widest)
+    {
+        width = value;
+        widestText = widest;
+    }
     const std::string& GetText() const { return text; }
     int GetWidth() const { return width; }
+    const std::string& GetWidestText() const { return widestText; }
 
 private:
     std::string text;
     int width = 0;
+    std::string widestText;
 };
 
 // How the sound core, the wave documents and the wave view reach the main

@@ -2,6 +2,7 @@
 
 #include "foundation/GuiMessages.h"
 #include "platform/AllocationHook.h"
+#include "wave/LongestWave.h"
 #include "wave/WaveLoops.h"
 
 #include <cstring>
@@ -68,6 +69,12 @@ RefPtr<Wave> NewWave(StopFlag* stop, int32_t n)
 {
     if (IsStopped(stop))
         return {};
+    if (n < 0) {
+        // The size the operations ask for when their result would pass the longest wave.
+        ShowLongerThanTheLongestWave();
+        SetStopped(stop);
+        return {};
+    }
     RefPtr<Wave> wave(new (std::nothrow) Wave(stop, n));
     if (!wave) {
         SetStopped(stop);

@@ -73,7 +73,7 @@ inline double ReadRangeAt(const int16_t* samples, int32_t begin, int32_t end, do
 }
 
 // NewWave for a size computed in 64 bits: a size no Wave can hold is reported
-// like any other allocation that cannot be satisfied.
+// as a result longer than the longest wave.
 inline RefPtr<Wave> NewWaveOfSize(StopFlag* stop, int64_t n)
 {
     if (n < 0 || n > INT32_MAX)

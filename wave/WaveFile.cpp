@@ -2,6 +2,7 @@
 
 #include "foundation/GuiMessages.h"
 #include "platform/MessageService.h"
+#include "platform/RegularFile.h"
 #include "platform/SafeFileWriter.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
@@ -10,7 +11,6 @@
 #include <bit>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 namespace {
@@ -131,6 +131,37 @@ private:
     uint64_t pos = 0;
 };
 
+// How much of the data chunk a file really held, for the notice of a file cut short.
+struct TShortFile {
+    uint64_t declaredFrames = 0;
+    uint64_t readFrames = 0;
+    int32_t sampleFreq = 1;
+
+    bool IsShort() const { return readFrames < declaredFrames; }
+};
+
+std::string SecondsText(uint64_t frames, int32_t sampleFreq)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(frames) / std::max(sampleFreq, 1));
+    std::string result = text;
+    while (result.back() == '0')
+        result.pop_back();
+    if (result.back() == '.')
+        result.pop_back();
+    return result;
+}
+
+// Told once per read: the samples there are kept, the user learns that the rest is missing.
+void ShowShortFile(const std::string& file, const TShortFile& shortFile)
+{
+    ShowMessage(file + " is shorter than its header says: only " +
+                    SecondsText(shortFile.readFrames, shortFile.sampleFreq) + " s (" +
+                    std::to_string(shortFile.readFrames) + " samples) of its " +
+                    SecondsText(shortFile.declaredFrames, shortFile.sampleFreq) + " s could be read.",
+                "File Error", MsgIcon::Exclamation);
+}
+
 struct Format {
     int16_t channels = 0;
     int32_t sampleFreq = 0;
@@ -244,7 +275,7 @@ size_t ReadFrames(ByteSource& in, const Format& format, int16_t* left, int16_t* 
     return done;
 }
 
-bool ReadWave(ByteSource& in, SoundPtr& sound, std::string& text)
+bool ReadWave(ByteSource& in, SoundPtr& sound, std::string& text, TShortFile& shortFile)
 {
     sound.reset();
     Format format;
@@ -256,6 +287,8 @@ bool ReadWave(ByteSource& in, SoundPtr& sound, std::string& text)
     const uint64_t available = std::min<uint64_t>(dataSize, in.Remaining());
     const uint64_t frameBytes = static_cast<uint64_t>(format.channels) * format.bytesPerSample;
     const uint64_t frames64 = available / frameBytes;
+    shortFile.declaredFrames = dataSize / frameBytes;
+    shortFile.sampleFreq = format.sampleFreq;
     if (frames64 > static_cast<uint64_t>(INT32_MAX)) {
         text = "The file is too large.";
         return false;
@@ -285,8 +318,9 @@ bool ReadWave(ByteSource& in, SoundPtr& sound, std::string& text)
     const size_t got = format.channels == 1 && format.bytesPerSample == 2
                            ? ReadMono16(in, left.get(), static_cast<size_t>(frames))
                            : ReadFrames(in, format, left.get(), right.get(), static_cast<size_t>(frames));
-    // A file that ends early keeps the frames it has.
+    // A file that ends early keeps the frames it has; the caller says so.
     const auto count = static_cast<int32_t>(got);
+    shortFile.readFrames = got;
     RefPtr<Wave> waveLeft(new Wave(std::move(left), count));
     if (format.channels == 1) {
         sound = std::make_shared<MonoSound>(std::move(waveLeft), format.sampleFreq, format.bytesPerSample);
@@ -305,9 +339,6 @@ void ShowWriteError(const std::string& reason)
 {
     ShowMessage("Cannot save Wave: " + reason, "FileError", MsgIcon::Information);
 }
-
-const char* const CannotOpen = "Operating System cannot open file for writing, maybe the file is readonly.";
-const char* const CannotWrite = "Operating System cannot write the file, maybe the disk is full.";
 
 // Writes the frames b..e-1 of one or two channels, converted block by block.
 bool WriteFrames(SafeFileWriter& file, const int16_t* left, const int16_t* right, int32_t b, int32_t e,
@@ -348,23 +379,30 @@ bool ReadWaveFile(const std::string& fileName, SoundPtr& sound, std::string& tex
 {
     sound.reset();
     text = NoErrors;
-    std::error_code ec;
-    std::FILE* file = std::filesystem::is_directory(fileName, ec) ? nullptr : std::fopen(fileName.c_str(), "rb");
+    bool regular = true;
+    std::FILE* file = OpenRegularFile(fileName, regular);
     if (!file) {
-        text = "Cannot open File.";
+        text = regular ? "Cannot open File." : "Cannot open File: it is not a regular file.";
         return false;
     }
     std::setvbuf(file, nullptr, _IOFBF, BlockBytes);
     FileSource source(file);
-    const bool ok = ReadWave(source, sound, text);
+    TShortFile shortFile;
+    const bool ok = ReadWave(source, sound, text, shortFile);
     std::fclose(file);
+    if (ok && shortFile.IsShort())
+        ShowShortFile("The file \"" + fileName + "\"", shortFile);
     return ok;
 }
 
 bool ReadWaveFile(const uint8_t* bytes, size_t size, SoundPtr& sound, std::string& text)
 {
     MemorySource source(bytes, bytes ? size : 0);
-    return ReadWave(source, sound, text);
+    TShortFile shortFile;
+    const bool ok = ReadWave(source, sound, text, shortFile);
+    if (ok && shortFile.IsShort())
+        ShowShortFile("The file", shortFile);
+    return ok;
 }
 
 bool WriteWaveFile(StopFlag*, const std::string& fileName, const Sound& sound, int32_t begin, int32_t end)
@@ -404,7 +442,7 @@ bool WriteWaveFile(StopFlag*, const std::string& fileName, const Sound& sound, i
 
     SafeFileWriter file(fileName);
     if (!file.Open(BlockBytes)) {
-        ShowWriteError(CannotOpen);
+        ShowWriteError(file.GetError());
         return false;
     }
     bool ok = file.Write(header, sizeof header);
@@ -415,8 +453,8 @@ bool WriteWaveFile(StopFlag*, const std::string& fileName, const Sound& sound, i
             ok = WriteFrames(file, left->getData(), right ? right->getData() : nullptr, begin, end, bytesPerSample);
     }
     // Only a complete file is renamed over the target; otherwise the temporary one goes.
-    if (!ok || !file.Commit()) {
-        ShowWriteError(CannotWrite);
+    if (!file.Commit()) {
+        ShowWriteError(file.GetError());
         return false;
     }
     return true;

@@ -1,3 +1,4 @@
+#include "foundation/GuiMessages.h"
 #include "platform/Random15.h"
 #include "wave/SinusTable.h"
 #include "wave/Wave.h"
@@ -222,7 +223,10 @@ RefPtr<Wave> Wave::multiFrequencyWaveForm(StopFlag* stop, int32_t length, const 
         position.resize(size_t(count));
         step.resize(size_t(count));
     } catch (const std::bad_alloc&) {
-        return NewWave(stop, -1); // no room for the components: reported as lack of memory
+        // No room for the components: reported as lack of memory.
+        TGuiMessages().ErrorNotEnoughMemory();
+        SetStopped(stop);
+        return {};
     }
     for (int32_t c = 0; c < count; ++c) {
         volume[c] = startVolumes[c];

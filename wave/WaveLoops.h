@@ -189,7 +189,7 @@ RefPtr<Wave> ReplaceRange(StopFlag* stop, const Wave& source, int32_t begin, int
 {
     const int64_t total = int64_t(source.getValues()) - (end - begin) + n;
     if (total > INT32_MAX)
-        return NewWave(stop, -1); // too long for a Wave: reported as lack of memory
+        return NewWave(stop, -1); // too long for a Wave: reported as such
     RefPtr<Wave> result = NewWave(stop, static_cast<int32_t>(total));
     if (!result)
         return result;

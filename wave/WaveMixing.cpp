@@ -101,7 +101,7 @@ RefPtr<Wave> Wave::mixAt(StopFlag* stop, const Wave* other, int32_t pos, int32_t
     const int64_t growRight = std::max<int64_t>(int64_t(pos) + n - values, 0);
     const int64_t total = growLeft + values + growRight;
     if (total > INT32_MAX)
-        return NewWave(stop, -1); // too long for a Wave: reported as lack of memory
+        return NewWave(stop, -1); // too long for a Wave: reported as such
     RefPtr<Wave> result = NewWave(stop, static_cast<int32_t>(total));
     if (!result)
         return result;

@@ -6,6 +6,7 @@
 #include "factory/nodes/SountoryNodeMixLoop.h"
 #include "factory/nodes/SountoryNodeSimpleLoop.h"
 #include "factory/nodes/SountoryNodeUser.h"
+#include "foundation/QuotedText.h"
 #include "foundation/values/GetNumberValue.h"
 #include "foundation/values/unitFactor.h"
 #include "foundation/values/unitInteger.h"
@@ -22,9 +23,10 @@ namespace {
 // keeps every sum of two of them within range.
 constexpr int32_t CoordinateLimit = 1000000;
 
+// A text of the file in a message: a line's worth at most.
 std::string Quoted(const std::string& text)
 {
-    return "\"" + text + "\"";
+    return QuotedText(text);
 }
 
 // Reads one UnitFact element into a factory. The grammar (or the writer) has

@@ -1,5 +1,6 @@
 #include "factory/document/FactoryFile.h"
 #include "factory/document/UnitSountory.h"
+#include "foundation/QuotedText.h"
 #include "foundation/xml/DTDGrammar.h"
 #include "foundation/xml/XMLDocumentWriter.h"
 #include "platform/MessageService.h"
@@ -34,7 +35,8 @@ bool LoadTokens(TUnitSountory& factory, const TXMLToken& document, const std::st
         int32_t line = 0;
         int32_t column = 0;
         FindVersionToken(document, line, column);
-        error = "Version \"" + version + "\" of the Factory File cannot be read; only versions \"9.0\" and \"9.1\" can."
+        error = "Version " + QuotedText(version)
+              + " of the Factory File cannot be read; only versions \"9.0\" and \"9.1\" can."
               + PositionSuffix(line, column);
         return false;
     }

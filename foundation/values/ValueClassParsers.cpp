@@ -1,5 +1,6 @@
 #include "foundation/values/ValueClassParsers.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/values/ValueParse.h"
 #include "platform/SampleConvert.h"
 
@@ -342,7 +343,7 @@ bool ReadWhole(const std::string& text, size_t& pos, bool negative, int32_t& num
 
 std::string InvalidValue(const std::string& text)
 {
-    return "Invalid value: \"" + text + "\".";
+    return "Invalid value: " + QuotedText(text) + ".";
 }
 
 bool IsBlank(char c)

@@ -1,5 +1,6 @@
 #include "foundation/values/unitColor.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/xml/XMLItem.h"
 #include "platform/Assertions.h"
 
@@ -42,7 +43,7 @@ bool unitColor::ReadXml(const TXMLItem& element, std::string& error, int32_t& li
         number = number * 16 + static_cast<uint32_t>(digit);
     }
     if (!valid) {
-        error = "In " + element.GetElement() + ": Invalid Hexdecimal value: \"" + text + "\".";
+        error = "In " + element.GetElement() + ": Invalid Hexdecimal value: " + QuotedText(text) + ".";
         return false;
     }
     value = static_cast<int32_t>(number);

@@ -1,5 +1,6 @@
 #include "foundation/xml/DTDElement.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/xml/XMLToken.h"
 #include "platform/Assertions.h"
 
@@ -18,10 +19,10 @@ std::string TDTDElement::Position(const TXMLToken& token)
 std::string TDTDElement::Unexpected(const TXMLToken& token)
 {
     switch (token.GetTokenKind()) {
-    case xmlTokenAttr: return "unexpected text \"" + token.GetText() + "\", ";
-    case xmlTokenBegin: return "unexpected begin of element \"" + token.GetName() + "\", ";
-    case xmlTokenEnd: return "unexpected end of element \"" + token.GetName() + "\", ";
-    case xmlTokenEmpty: return "unexpected empty element \"" + token.GetName() + "\", ";
+    case xmlTokenAttr: return "unexpected text " + QuotedText(token.GetText()) + ", ";
+    case xmlTokenBegin: return "unexpected begin of element " + QuotedText(token.GetName()) + ", ";
+    case xmlTokenEnd: return "unexpected end of element " + QuotedText(token.GetName()) + ", ";
+    case xmlTokenEmpty: return "unexpected empty element " + QuotedText(token.GetName()) + ", ";
     case xmlTokenEndOfFile: return "unexpected end-of-file, ";
     default: break;
     }
@@ -48,7 +49,7 @@ bool TDTDElement::ReadEndTag(const TXMLToken*& cursor, std::string& error, bool&
             cursor = token.GetNext();
             return true;
         }
-        error = "end of element \"" + token.GetName() + "\" does not match begin of element \"" + name + "\"," +
+        error = "end of element " + QuotedText(token.GetName()) + " does not match begin of element \"" + name + "\"," +
                 Position(token);
         return false;
     }

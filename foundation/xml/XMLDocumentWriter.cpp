@@ -3,10 +3,7 @@
 #include "foundation/xml/Latin1.h"
 #include "platform/SafeFileWriter.h"
 
-
 namespace {
-
-const char* const cannotWrite = "Operating System cannot open file for writing, maybe the file is readonly.";
 
 // The file keeps the line ends the program always wrote: CR LF.
 std::string WithCrLf(const std::string& text)
@@ -34,8 +31,5 @@ std::string DocumentBytes(const TXMLItem& document, const std::string& suffix)
 
 bool WriteDocument(const TXMLItem& document, const std::string& fileName, std::string& error, const std::string& suffix)
 {
-    if (SafeFileWriter::WriteWhole(fileName, DocumentBytes(document, suffix)))
-        return true;
-    error = cannotWrite;
-    return false;
+    return SafeFileWriter::WriteWhole(fileName, DocumentBytes(document, suffix), &error);
 }

@@ -3,6 +3,7 @@
 #include "foundation/xml/Latin1.h"
 #include "foundation/xml/XMLInput.h"
 #include "platform/Assertions.h"
+#include "platform/RegularFile.h"
 
 #include <cstdio>
 
@@ -91,7 +92,8 @@ std::string Trimmed(const std::string& text)
 
 TXMLToken::TXMLToken(const std::string& fileName, std::string& version)
 {
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    bool regular = true;
+    std::FILE* file = OpenRegularFile(fileName, regular);
     std::string bytes;
     bool read = file != nullptr;
     if (file) {
@@ -104,7 +106,7 @@ TXMLToken::TXMLToken(const std::string& fileName, std::string& version)
     }
     if (!read) {
         kind = xmlTokenError;
-        errorText = "cannot open file.";
+        errorText = regular ? "cannot open file." : "cannot open file: it is not a regular file.";
         return;
     }
     ReadDocument(bytes, version);

@@ -1,4 +1,5 @@
 #include "foundation/xml/DTDGrammar.h"
+#include "foundation/QuotedText.h"
 #include "foundation/xml/XMLDocumentWriter.h"
 #include "foundation/xml/XMLStringElement.h"
 #include "foundation/values/unitInteger.h"
@@ -16,8 +17,8 @@ const char* const CurrentVersion = "9.1";
 
 std::string UnknownVersion(const std::string& version)
 {
-    return "Unknown version \"" + version
-         + "\" of the Music File; only the versions \"7.0\", \"7.1\" and \"9.1\" can be read.";
+    return "Unknown version " + QuotedText(version)
+         + " of the Music File; only the versions \"7.0\", \"7.1\" and \"9.1\" can be read.";
 }
 
 std::string AtPlace(int32_t line, int32_t column)

@@ -1,5 +1,6 @@
 #include "music/file/MusicReader.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/values/GetNumberValue.h"
 #include "foundation/values/unitFactor.h"
 #include "foundation/values/unitInteger.h"
@@ -138,7 +139,7 @@ bool TMusicReader::ReadMusicXml(const TXMLItem& unitMuz, TMusTreeItem*& selected
     else if (version == "9.1")
         Version = version91;
     else
-        return Fail(*item, "Unknown version \"" + version + "\" of the Music File.");
+        return Fail(*item, "Unknown version " + QuotedText(version) + " of the Music File.");
     item = item->GetNext();
 
     if (Version == version91) {

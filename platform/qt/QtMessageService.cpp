@@ -1,5 +1,7 @@
 #include "platform/qt/QtMessageService.h"
 
+#include "foundation/gui/OKCancelDialogs.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,6 +9,7 @@ MsgAnswer QtMessageService::Show(const std::string& text, const std::string& cap
                                  MsgButtons buttons)
 {
     QMessageBox box(parent);
+    SetDialogWindowFlags(&box);
     box.setText(QString::fromStdString(text));
     box.setWindowTitle(QString::fromStdString(caption));
     switch (icon) {

@@ -122,7 +122,7 @@ TDTDItemPtr TMDIChildWave::BuildViewGrammar()
 bool TMDIChildWave::ReadViewXml(const TXMLItem* splitPosition, std::string& error, int32_t& line, int32_t& column,
                                 bool pending)
 {
-    return ViewWaveGroup->ReadViewWaveGroupXml(splitPosition, error, line, column, pending);
+    return ViewWaveGroup->ReadViewWaveGroupXml(splitPosition, UnitWave->GetValues(), error, line, column, pending);
 }
 
 void TMDIChildWave::WriteViewXml(TXMLComplexElement& parent) const

@@ -1,6 +1,7 @@
 #include "shell/gui/MainFormFiles.h"
 
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/OKCancelDialogs.h"
 #include "platform/Assertions.h"
 #include "shell/ActionId.h"
 #include "shell/DocumentKind.h"
@@ -40,6 +41,7 @@ std::string TMainFormFiles::ChooseFile(const TFileDialogInfo& info)
 {
     // Not the platform's own dialog: the same dialog everywhere.
     QFileDialog dialog(&form, QString::fromUtf8(info.title));
+    SetDialogWindowFlags(&dialog);
     dialog.setObjectName(info.name);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(info.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -16,6 +16,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 void TLabelStatusPanel::SetText(const std::string& value)
 {
     WaveStatusPanel::SetText(value);
@@ -23,17 +25,21 @@ void TLabelStatusPanel::SetText(const std::string& value)
         label->setText(QString::fromStdString(value));
 }
 
-void TLabelStatusPanel::SetWidth(int value)
+void TLabelStatusPanel::SetWidth(int value, const std::string& widest)
 {
-    WaveStatusPanel::SetWidth(value);
+    WaveStatusPanel::SetWidth(value, widest);
     if (label)
-        label->setFixedWidth(value);
+        label->setFixedWidth(std::max(value, TPanelStatusBar::WidthFor(label, QString::fromStdString(widest))));
 }
 
 TMainFormHosts::TMainFormHosts(TMainForm& form) : form(form)
 {
     for (int i = 0; i < static_cast<int>(panels.size()); ++i)
         panels[i] = TLabelStatusPanel(form.StatusBarWave()->Panel(i));
+    // The panels of the wave's length, rate, ... hold their widest texts.
+    const auto widest = TUnitWave::WidestWaveStatusTexts();
+    for (int i = 0; i < static_cast<int>(widest.size()); ++i)
+        form.StatusBarWave()->FitPanel(i + 2, widest[static_cast<size_t>(i)]);
     previousAccess = SetMainFormAccess(this);
     previousHost = SetWaveDocumentHost(this);
     previousNotePlayers = SetNotePlayerAccess(&notePlayers);

@@ -14,7 +14,7 @@ class TLabelStatusPanel : public WaveStatusPanel {
 public:
     explicit TLabelStatusPanel(QLabel* label = nullptr) : label(label) {}
     void SetText(const std::string& value) override;
-    void SetWidth(int value) override;
+    void SetWidth(int value, const std::string& widest) override;
 
 private:
     QLabel* label;

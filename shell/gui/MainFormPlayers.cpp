@@ -2,6 +2,7 @@
 
 #include "foundation/GuiMessages.h"
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/OKCancelDialogs.h"
 #include "music/PlayersWindowAccess.h"
 #include "music/UnitPlayers.h"
 #include "music/gui/MDIChildDlgPlayers.h"
@@ -38,6 +39,7 @@ std::vector<std::string> TMainFormPlayers::ChooseFilesToOpen()
 {
     // Not the platform's own dialog: the same dialog everywhere.
     QFileDialog dialog(&form, "Open Players");
+    SetDialogWindowFlags(&dialog);
     dialog.setObjectName("OpenDialogPlay");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

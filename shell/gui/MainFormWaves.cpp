@@ -2,6 +2,7 @@
 // in its own wave window, and the notices that pass between wave windows.
 #include "shell/gui/MainForm.h"
 
+#include "foundation/gui/OKCancelDialogs.h"
 #include "platform/Assertions.h"
 #include "platform/MessageService.h"
 #include "shell/DocumentKind.h"
@@ -131,6 +132,7 @@ void TMainForm::FileOpenWaveExecute()
 {
     // Not the platform's own dialog: the same dialog everywhere, tests included.
     QFileDialog dialog(this, "Open Wave");
+    SetDialogWindowFlags(&dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

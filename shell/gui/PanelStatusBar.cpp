@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include <algorithm>
+
 TPanelStatusBar::TPanelStatusBar(const QString& name, std::initializer_list<int> widths, int raised,
                                  QWidget* parent)
     : QWidget(parent)
@@ -40,6 +42,30 @@ void TPanelStatusBar::SetPanelText(int n, const QString& text)
 {
     if (QLabel* panel = Panel(n))
         panel->setText(text);
+}
+
+int TPanelStatusBar::WidthFor(const QLabel* panel, const QString& text)
+{
+    // What the label itself asks for: the text in its font, its frame, margin and indent.
+    QLabel probe(text);
+    probe.setFont(panel->font());
+    probe.setFrameStyle(panel->frameStyle());
+    probe.setMargin(panel->margin());
+    probe.setIndent(panel->indent());
+    probe.setContentsMargins(panel->contentsMargins());
+    probe.setTextFormat(panel->textFormat());
+    return probe.sizeHint().width();
+}
+
+void TPanelStatusBar::FitPanel(int n, const std::vector<std::string>& texts)
+{
+    QLabel* panel = Panel(n);
+    if (!panel)
+        return;
+    int width = panel->minimumWidth();
+    for (const std::string& text : texts)
+        width = std::max(width, WidthFor(panel, QString::fromStdString(text)));
+    panel->setFixedWidth(width);
 }
 
 QString TPanelStatusBar::PanelText(int n) const

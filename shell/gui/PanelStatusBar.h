@@ -2,12 +2,14 @@
 #include <QWidget>
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 class QLabel;
 
 // A status bar of fixed-width panels; the first one shows the hint of the
-// control under the mouse.
+// control under the mouse. A panel is never narrower than its given width,
+// and widened to hold its widest text in the font in use.
 class TPanelStatusBar : public QWidget {
     Q_OBJECT
 public:
@@ -19,6 +21,10 @@ public:
     int PanelWidth(int n) const;
     void SetPanelText(int n, const QString& text);
     QString PanelText(int n) const;
+    // The width the panel needs to show text whole.
+    static int WidthFor(const QLabel* panel, const QString& text);
+    // Widens panel n, if need be, to hold the widest of texts.
+    void FitPanel(int n, const std::vector<std::string>& texts);
 
 private:
     std::vector<QLabel*> panels;

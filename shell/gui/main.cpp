@@ -5,6 +5,7 @@
 #include "platform/qt/HelpWindow.h"
 #include "platform/portaudio/PortAudioDevice.h"
 #include "platform/qt/QtMessageService.h"
+#include "shell/gui/ApplicationIdentity.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/NormalCursorMessages.h"
 
@@ -14,8 +15,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Quarbel");
-    QApplication::setApplicationDisplayName("Quarbel 9.1");
+    SetApplicationIdentity();
 
     QtMessageService boxes;
     TNormalCursorMessages messages(boxes);

@@ -1,6 +1,7 @@
 #include "foundation/Dicer.h"
 #include "foundation/FileNames.h"
 #include "foundation/GuiMessages.h"
+#include "foundation/QuotedText.h"
 #include "foundation/Ref.h"
 #include "platform/Assertions.h"
 #include "platform/RecordingMessageService.h"
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <utility>
 
 TEST(GuiMessages, TextsCaptionsAndIcons)
 {
@@ -43,6 +46,25 @@ TEST(GuiMessages, TextsCaptionsAndIcons)
         EXPECT_EQ(recorder.Last().icon, c.icon);
         EXPECT_EQ(recorder.Last().buttons, MsgButtons::Ok);
     }
+}
+
+TEST(QuotedText, ALinesWorthAtMostThenDots)
+{
+    const std::string sixty(60, 'v');
+    // "\xc3\xa9" is one character of two bytes: a cut never splits one.
+    const std::string accented = std::string(59, 'v') + "\xc3\xa9" + "tail";
+    const std::pair<std::string, std::string> cases[] = {
+        {"8.0", "\"8.0\""},
+        {"", "\"\""},
+        {sixty, "\"" + sixty + "\""},
+        {sixty + "w", "\"" + sixty + "...\""},
+        {std::string(50000000, 'x'), "\"" + std::string(60, 'x') + "...\""},
+        {"first\nsecond", "\"first...\""},
+        {"first\r\nsecond", "\"first...\""},
+        {accented, "\"" + std::string(59, 'v') + "\xc3\xa9...\""},
+    };
+    for (const auto& [text, quoted] : cases)
+        EXPECT_EQ(QuotedText(text), quoted);
 }
 
 TEST(FileNames, PathOfPathFile)

@@ -88,4 +88,15 @@ TEST(AllocationHook, FailsExactlyTheArmedCount)
     AllocationHook::FailNext(1);
     AllocationHook::Reset();
     EXPECT_FALSE(AllocationHook::ShouldFail());
+
+    // Two succeed, then one fails.
+    AllocationHook::FailAfter(2);
+    EXPECT_FALSE(AllocationHook::ShouldFail());
+    EXPECT_FALSE(AllocationHook::ShouldFail());
+    EXPECT_TRUE(AllocationHook::ShouldFail());
+    EXPECT_FALSE(AllocationHook::ShouldFail());
+    AllocationHook::FailAfter(1);
+    AllocationHook::Reset();
+    EXPECT_FALSE(AllocationHook::ShouldFail());
+    EXPECT_FALSE(AllocationHook::ShouldFail());
 }

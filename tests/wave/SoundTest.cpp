@@ -40,9 +40,10 @@ TEST_F(SoundTest, AnEmptySoundAndItsCopiesAreEmptyAndLeaveTheFlagAlone)
 
 TEST_F(SoundTest, ConvertingCopiesChannelsOrTheirMean)
 {
-    auto stereo = Stereo({100, -100, 7}, {300, 100, 8}, 22050, 1);
+    // The mean truncates toward zero, below zero too: -7.5 gives -7.
+    auto stereo = Stereo({100, -100, 7, -7}, {300, 100, 8, -8}, 22050, 1);
     MonoSound mono(&stop, *stereo);
-    EXPECT_EQ(LeftOf(mono), (Samples{200, 0, 7}));
+    EXPECT_EQ(LeftOf(mono), (Samples{200, 0, 7, -7}));
     EXPECT_EQ(mono.sampleFreq, 22050);
     EXPECT_EQ(mono.GetBytesPSample(), 1);
 

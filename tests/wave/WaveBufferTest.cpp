@@ -30,6 +30,20 @@ TEST_F(WaveBufferTest, NewWaveGivesTheCountAndAnEmptyWaveForZero)
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+// A result that would pass the longest wave is told as such, not as a lack of
+// memory, and not made shorter: a range stretched to more values than any
+// Wave holds gives no Wave.
+TEST_F(WaveBufferTest, AResultLongerThanTheLongestWaveIsToldAndNotMade)
+{
+    RefPtr<Wave> wave = MakeWave({1, 2, 3, 4, 5, 6});
+    int32_t begin = 0, end = 3;
+    EXPECT_FALSE(wave->resampleRange(&stop, 3e9, begin, end));
+    EXPECT_EQ(stop, 1);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "The result would be longer than the longest wave, of 2147483647 values.");
+    EXPECT_EQ(messages.Last().caption, "Error");
+}
+
 TEST_F(WaveBufferTest, NewWaveWithTheFlagSetAllocatesNothing)
 {
     stop = 1;

@@ -4,6 +4,8 @@
 #include "platform/SampleConvert.h"
 #include "platform/RecordingMessageService.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <functional>
 
 namespace {
@@ -286,6 +288,35 @@ TEST_F(WaveEchoesTest, EnvelopeBalanceDelaysBothEarsAtTheCentre)
     // A missing envelope keeps the source in the middle.
     EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, nullptr, 1, false, true, false, 44100)),
               Samples16({49, -99, 149}));
+    EXPECT_EQ(stop, 0);
+}
+
+// Off the centre, the ear away from the source hears it later: the far ear's
+// copy of a click comes after the near ear's, by up to 26 samples at 44.1 kHz.
+TEST_F(WaveEchoesTest, EnvelopeBalanceDelaysTheEarAwayFromTheSource)
+{
+    Samples16 click(100, 0);
+    click[40] = 20000;
+    const RefPtr<Wave> wave = MakeWave(click);
+    auto peak = [&](const RefPtr<Wave>& direction, int32_t side) {
+        const Samples16 got = Samples(wave->balanceEnvelope(&stop, direction.get(), side, true, false, false, 44100));
+        return std::max_element(got.begin(), got.end()) - got.begin();
+    };
+    const struct {
+        const char* where;
+        int16_t direction;
+        std::ptrdiff_t rightLater; // samples the right ear's click follows the left one's
+    } cases[] = {
+        {"hard left", -32767, 26},
+        {"half left", -16384, 12},
+        {"a little right", 8192, -6},
+        {"hard right", 32767, -26},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        const RefPtr<Wave> direction = MakeWave({c.direction, c.direction, c.direction});
+        EXPECT_EQ(peak(direction, 1) - peak(direction, 0), c.rightLater);
+    }
     EXPECT_EQ(stop, 0);
 }
 

@@ -9,6 +9,9 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -193,8 +196,6 @@ TEST_F(WaveFileTest, AcceptsWhatTheWriterDoesNotWrite)
          }),
          1, 2, {100, -200, 300, -400}},
         {"4 bits per sample as 16-bit samples", With([](WavBytes& w) { w.bits = 4; }), 1, 2, {100, -200, 300, -400}},
-        {"a data size past the end of the file", With([](WavBytes& w) { w.dataSize = 0xFFFFFFF0; }), 1, 2,
-         {100, -200, 300, -400}},
         {"a data size that is no whole number of frames", With([](WavBytes& w) {
              w.channels = 2;
              w.dataSize = 7;
@@ -268,14 +269,61 @@ TEST_F(WaveFileTest, RefusesMalformedFilesWithTheirReason)
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-TEST_F(WaveFileTest, AMissingFileCannotBeOpened)
+TEST_F(WaveFileTest, OnlyARegularFileIsOpened)
 {
+    // A named pipe would wait for a writer for ever.
+    const std::string pipe = folder.File("pipe.wav");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {folder.File("missing.wav"), "Cannot open File."},
+        {folder.Path().string(), "Cannot open File: it is not a regular file."},
+        {pipe, "Cannot open File: it is not a regular file."},
+    };
+    for (const auto& [name, reason] : cases) {
+        SoundPtr sound;
+        std::string text;
+        EXPECT_FALSE(ReadWaveFile(name, sound, text));
+        EXPECT_EQ(text, reason);
+        EXPECT_FALSE(sound);
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(WaveFileTest, AFileShorterThanItsHeaderKeepsItsSamplesAndSaysOnceHowMuchWasRead)
+{
+    // The header promises 3 s at 8000 Hz; the file holds 0.34 s of them.
+    WavBytes w;
+    w.dataSize = 3 * 8000 * 2;
+    for (int i = 0; i < 2720; ++i)
+        w.data += U16(static_cast<uint16_t>(i - 1000));
+    const std::string name = folder.File("cut.wav");
+    WriteWholeFile(name, w.Build());
+
     SoundPtr sound;
     std::string text;
-    EXPECT_FALSE(ReadWaveFile(folder.File("missing.wav"), sound, text));
-    EXPECT_EQ(text, "Cannot open File.");
-    EXPECT_FALSE(ReadWaveFile(folder.Path().string(), sound, text));
-    EXPECT_EQ(text, "Cannot open File.");
+    ASSERT_TRUE(ReadWaveFile(name, sound, text)) << text;
+    EXPECT_EQ(text, "No errors occurred.");
+    ASSERT_EQ(sound->GetValues(), 2720);
+    EXPECT_EQ(sound->GetLeftWave()->getData()[0], -1000);
+    EXPECT_EQ(sound->GetLeftWave()->getData()[2719], 1719);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "The file \"" + name +
+                                        "\" is shorter than its header says: only 0.34 s (2720 samples) of its 3 s "
+                                        "could be read.");
+    EXPECT_EQ(messages.Last().caption, "File Error");
+
+    // A stereo 8-bit file cut inside its first frame keeps nothing, and says so.
+    WavBytes empty = With([](WavBytes& b) {
+        b.channels = 2;
+        b.bits = 8;
+        b.dataSize = 16000;
+        b.data = "x";
+    });
+    ASSERT_TRUE(ReadBytes(empty.Build(), sound, text));
+    EXPECT_EQ(sound->GetValues(), 0);
+    ASSERT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.Last().text, "The file is shorter than its header says: only 0 s (0 samples) of its 1 s could "
+                                    "be read.");
 }
 
 TEST_F(WaveFileTest, ALackOfMemoryIsShownAndReported)
@@ -309,6 +357,20 @@ TEST_F(WaveFileTest, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary)
     EXPECT_FALSE(Mono({1})->SaveWaveFile(&stop, "", 0, 1));
     EXPECT_FALSE(Mono({1})->SaveWaveFile(&stop, folder.Path().string(), 0, 1));
     EXPECT_EQ(messages.Count(), 4u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST_F(WaveFileTest, AnyNameTheFileSystemTakesCanBeSavedAndALongerOneIsToldSo)
+{
+    // The temporary name is short: a name of 255 bytes saves like any other.
+    const std::string longest = folder.File(std::string(251, 'a') + ".wav");
+    ASSERT_TRUE(Mono({1, 2})->SaveWaveFile(&stop, longest, 0, 2));
+    EXPECT_EQ(ReadWholeFile(longest).size(), 48u);
+
+    EXPECT_FALSE(Mono({1, 2})->SaveWaveFile(&stop, folder.File(std::string(252, 'a') + ".wav"), 0, 2));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text,
+              "Cannot save Wave: Operating System cannot open file for writing: the file name is too long.");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 

@@ -38,6 +38,9 @@ TEST_F(WaveShapingTest, ShapingOperationsGiveTheExpectedSamples)
         {"centre", {10, 20}, [](const Wave& w, StopFlag* s) { return w.centre(s, 0, -1); }, {-5, 5}},
         {"centre removes the truncated mean", {1, 2}, [](const Wave& w, StopFlag* s) { return w.centre(s, 0, -1); },
          {0, 1}},
+        // -4.5 truncates toward zero to -4, not down to -5.
+        {"a negative mean truncates toward zero", {-3, -6},
+         [](const Wave& w, StopFlag* s) { return w.centre(s, 0, -1); }, {1, -2}},
         {"volume truncates toward zero", {-3, 3, 7}, [](const Wave& w, StopFlag* s) { return w.multiplyVolume(s, 0.5, 0, 2); },
          {-1, 1, 7}},
         {"volume wraps around", {20000}, [](const Wave& w, StopFlag* s) { return w.multiplyVolume(s, 2, 0, -1); },

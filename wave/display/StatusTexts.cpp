@@ -37,7 +37,36 @@ std::string DecibelText(double value)
     return unitFactorPos(value, EHDB).GetText();
 }
 
+// A time of nearly 100 hours: every field at its widest.
+std::string WidestTime()
+{
+    return unitTime(359999.99999, EHTime).GetText();
+}
+
 } // namespace
+
+std::string Longest(std::initializer_list<std::string> texts)
+{
+    std::string longest;
+    for (const std::string& text : texts)
+        if (text.size() > longest.size())
+            longest = text;
+    return longest;
+}
+
+std::string WidestWaveformStatusText()
+{
+    return "(" + WidestTime() + ", -100.00 %)";
+}
+
+std::string WidestVolumeStatusText()
+{
+    std::string frequency = Longest({unitFreq(99.999, EHFreq).GetText(), unitFreq(999.999, EHFreq).GetText(),
+                                     unitFreq(9999.99, EHFreq).GetText(), unitFreq(99999.9, EHFreq).GetText()});
+    std::string volume =
+        Longest({DecibelText(1.23456e-7), DecibelText(0.123456), DecibelText(1.23456), DecibelText(12345.6)});
+    return "(" + WidestTime() + ", " + frequency + " ): (" + volume + " ," + volume + ")";
+}
 
 std::string WaveformStatusText(const TPaneMap& map, int32_t x, int32_t y, double sampleFreq, int32_t channels)
 {

@@ -1,6 +1,7 @@
 #include "wave/document/UnitUnitWave.h"
 
 #include "foundation/GuiMessages.h"
+#include "foundation/QuotedText.h"
 #include "wave/MainFormAccess.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveComboAccess.h"
@@ -49,6 +50,6 @@ TUnitWave* unitUnitWave::FindUnitWave(std::string& error) const
 {
     TUnitWave* found = MainForm().FindUnitWave(Name);
     if (!found)
-        error += "Cannot find window \"" + Name + "\".";
+        error += "Cannot find window " + QuotedText(Name) + ".";
     return found;
 }

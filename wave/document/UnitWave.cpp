@@ -1,9 +1,11 @@
 #include "wave/document/UnitWave.h"
 
 #include "foundation/GuiMessages.h"
+#include "foundation/QuotedText.h"
 #include "foundation/values/NumericHelpers.h"
 #include "platform/Assertions.h"
 #include "platform/SampleConvert.h"
+#include "wave/LongestWave.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 #include "wave/document/UndoUnit.h"
@@ -387,12 +389,25 @@ void TUnitWave::Refuse(const std::string& reason)
     TGuiMessages().ShowInputError(reason);
 }
 
+bool TUnitWave::RefuseLongerThanTheLongestWave(int32_t begin, int32_t end, double made)
+{
+    if (FitsLongestWave(GetValues() - (end - begin) + made))
+        return false;
+    Refuse(LongerThanTheLongestWave());
+    return true;
+}
+
+bool TUnitWave::RefuseLongerThanTheLongestWave(double seconds)
+{
+    return RefuseLongerThanTheLongestWave(GetSelectBegin(), GetSelectEnd(), seconds * GetSampleFreq());
+}
+
 bool TUnitWave::TakeEnvelope(const unitUnitWave& reference, std::shared_ptr<Sound>& sound)
 {
     sound = reference.GetSound();
     if (sound)
         return true;
-    Refuse("Cannot find window \"" + reference.GetName() + "\".");
+    Refuse("Cannot find window " + QuotedText(reference.GetName()) + ".");
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Sound;
 class TFactoryValuesAsker;
@@ -97,6 +98,8 @@ public:
     // ---- window support ----
     // The texts of the wave status panels 2 to 7.
     std::array<std::string, 6> WaveStatusTexts() const;
+    // For each of those panels the texts that may be its widest, to size it in the font in use.
+    static std::array<std::vector<std::string>, 6> WidestWaveStatusTexts();
     void ShowWaveStatus() const;
     bool CanDrawWaveLin() const;
     bool CanDrawWave3G() const { return CanDrawWaveLin(); }
@@ -220,6 +223,12 @@ private:
     void TellWindow();
     // Shows why a command does nothing.
     void Refuse(const std::string& reason);
+    // True, and the user told, when made values in place of begin..end would
+    // make a wave longer than the longest one. Reckoned before the engine turns
+    // seconds and factors into a count, which saturates.
+    bool RefuseLongerThanTheLongestWave(int32_t begin, int32_t end, double made);
+    // The same for seconds of new sound in place of the selection.
+    bool RefuseLongerThanTheLongestWave(double seconds);
     // The sound of a reference the settings need; refuses the command without one.
     bool TakeEnvelope(const unitUnitWave& reference, std::shared_ptr<Sound>& sound);
     // A range of one value cannot carry an echo or an enveloped filter.

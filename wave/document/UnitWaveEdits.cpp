@@ -44,9 +44,12 @@ void TUnitWave::EditCut()
 {
     BeginCommand();
     RunLengthCommand(GetOperationBegin(), GetOperationEnd(), [this](int32_t& b, int32_t& e) {
-        // A copy that failed sets the flag, so nothing is deleted that the clipboard did not get.
-        CopyToClipboard(b, e);
-        SoundPtr result = TheSound->DeleteRange(&stopFlag, b, e);
+        // The clipboard changes only with the wave: a copy that failed deletes
+        // nothing, and a deletion that failed leaves the clipboard as it was.
+        SoundPtr copy = TheSound->Extract(&stopFlag, b, e);
+        SoundPtr result = copy && !stopFlag ? TheSound->DeleteRange(&stopFlag, b, e) : nullptr;
+        if (result && !stopFlag)
+            WaveHost().SetClipBoardSound(std::move(copy));
         e = b;
         return result;
     });
@@ -96,9 +99,10 @@ void TUnitWave::EditExtract()
 {
     BeginCommand();
     int32_t b = GetOperationBegin(), e = GetOperationEnd();
-    CopyToClipboard(b, e);
+    // As with Cut: the clipboard changes only when the range was also silenced.
+    SoundPtr extracted = TheSound->Extract(&stopFlag, b, e);
     SoundPtr copy;
-    if (!stopFlag) {
+    if (extracted && !stopFlag) {
         if (GetMonoStereo() == 1)
             copy = std::make_shared<MonoSound>(&stopFlag, *TheSound);
         else
@@ -106,7 +110,8 @@ void TUnitWave::EditExtract()
         if (!stopFlag)
             copy->DrawSegment(&stopFlag, b, 0, e, 0);
     }
-    TakeResult(std::move(copy));
+    if (TakeResult(std::move(copy)))
+        WaveHost().SetClipBoardSound(std::move(extracted));
     TellWindow();
 }
 

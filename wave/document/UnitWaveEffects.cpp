@@ -127,6 +127,8 @@ void TUnitWave::RollIn(const TRollInProps& props)
         Refuse("The roll in length must be at least one value long.");
         return;
     }
+    if (RefuseLongerThanTheLongestWave(GetOperationBegin(), GetOperationEnd(), freq * length))
+        return;
     RunLengthCommand(GetOperationBegin(), GetOperationEnd(), [&](int32_t& b, int32_t& e) {
         double s = RollInProps.Placement == 0 ? ToInt32(freq * RollInProps.StartAt.GetPosition())
                                               : ToInt32(freq * RollInProps.EndAt.GetPosition() + b - e);
@@ -147,6 +149,9 @@ void TUnitWave::RollOut(const TRollOutProps& props)
         return;
     }
     double x = RollOutProps.StartPosition.GetPosition() / t;
+    int32_t range = GetOperationEnd() - GetOperationBegin();
+    if (RefuseLongerThanTheLongestWave(GetOperationBegin(), GetOperationEnd(), range * std::fabs(lf)))
+        return;
     std::shared_ptr<Sound> envelope;
     if (RollOutProps.SpeedEnvelopeOn && !TakeEnvelope(RollOutProps.SpeedEnvelope, envelope))
         return;
@@ -176,6 +181,10 @@ void TUnitWave::Length(const TLengthProps& props)
         return;
     }
     double factor = LengthProps.GetLengthFactor(GetOperationTime());
+    int32_t range = GetOperationEnd() - GetOperationBegin();
+    if (range > 0 && RefuseLongerThanTheLongestWave(GetOperationBegin(), GetOperationEnd(),
+                                                    (range - 1) * std::fabs(factor) + 1))
+        return;
     RunLengthCommand(GetOperationBegin(), GetOperationEnd(), [&](int32_t& b, int32_t& e) {
         return TheSound->ResampleRange(&stopFlag, factor, b, e);
     });

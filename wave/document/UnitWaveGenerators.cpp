@@ -12,6 +12,8 @@ void TUnitWave::MakeLine(const TLineProps& props)
 {
     BeginCommand();
     LineProps = props;
+    if (RefuseLongerThanTheLongestWave(LineProps.Length.GetValue()))
+        return;
     RunLengthCommand(GetSelectBegin(), GetSelectEnd(), [this](int32_t& b, int32_t& e) {
         return TheSound->MakeLine(&stopFlag, LineProps.Begin.GetValue(), LineProps.End.GetValue(),
                                   LineProps.Length.GetValue(), LineProps.LineKind == 1, b, e);
@@ -22,6 +24,8 @@ void TUnitWave::MakeSilence(const TSilenceProps& props)
 {
     BeginCommand();
     SilenceProps = props;
+    if (RefuseLongerThanTheLongestWave(SilenceProps.Length.GetValue()))
+        return;
     RunLengthCommand(GetSelectBegin(), GetSelectEnd(), [this](int32_t& b, int32_t& e) {
         return TheSound->InsertSilence(&stopFlag, SilenceProps.Length.GetValue(), b, e);
     });
@@ -31,6 +35,8 @@ void TUnitWave::MakeNoise(const TNoiseProps& props)
 {
     BeginCommand();
     NoiseProps = props;
+    if (RefuseLongerThanTheLongestWave(NoiseProps.Length.GetValue()))
+        return;
     RunLengthCommand(GetSelectBegin(), GetSelectEnd(), [this](int32_t& b, int32_t& e) {
         return TheSound->MakeNoise(&stopFlag, NoiseProps.Volume.GetValue(), NoiseProps.Length.GetValue(), b, e);
     });
@@ -60,6 +66,8 @@ void TUnitWave::MakeBlockTriangle(const TBlockTriangleProps& props, bool triangl
     double middle = middleEnvelope ? 0.0 : p.GetMiddle();
     int16_t h1 = p.Height1.GetValue(), h2 = p.Height2.GetValue();
     double start = p.StartPosition.GetValue();
+    if (RefuseLongerThanTheLongestWave(length))
+        return;
     RunLengthCommand(GetSelectBegin(), GetSelectEnd(), [&](int32_t& b, int32_t& e) {
         if (middleEnvelope)
             return TheSound->MakeBlockTriangleEnvelope(&stopFlag, h1, h2, period, *middleEnvelope, length, start,
@@ -72,6 +80,8 @@ void TUnitWave::MakeSinus(const TSinusProps& props)
 {
     BeginCommand();
     SinusProps = props;
+    if (RefuseLongerThanTheLongestWave(SinusProps.Frequency.GetValue() * SinusProps.GetCount()))
+        return;
     RunLengthCommand(GetSelectBegin(), GetSelectEnd(), [this](int32_t& b, int32_t& e) {
         int16_t amplitude = SinusProps.Amplitude.GetValue();
         return TheSound->MakeSinus(&stopFlag, amplitude, ToSample(-static_cast<double>(amplitude)),
@@ -109,6 +119,8 @@ void TUnitWave::MakeMFreq(const TMFreqProps& props)
         ++index;
     }
     double length = MFreqProps.Length.GetValue();
+    if (RefuseLongerThanTheLongestWave(length))
+        return;
     RunLengthCommand(GetSelectBegin(), GetSelectEnd(), [&](int32_t& b, int32_t& e) {
         if (!waveForm)
             return TheSound->MakeMultiFrequency(&stopFlag, length, index, volumes.data(), periods.data(),

@@ -1,5 +1,6 @@
 #include "wave/document/UnitWaveSideFile.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/values/unitFactor.h"
 #include "foundation/values/unitInteger.h"
 #include "foundation/values/unitTime.h"
@@ -9,6 +10,7 @@
 #include "foundation/xml/XMLStringElement.h"
 #include "platform/MessageService.h"
 #include "wave/MonoSound.h"
+#include "wave/LongestWave.h"
 #include "wave/Sound.h"
 #include "wave/StereoSound.h"
 #include "wave/document/DocumentWindowAccess.h"
@@ -20,6 +22,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <string_view>
 #include <vector>
@@ -30,7 +34,7 @@ const char* const SideFileVersion = "8.0";
 
 std::string VersionError(const std::string& version)
 {
-    return "Unknown version \"" + version + "\" of the Wave Shadow File; only version \"" + SideFileVersion
+    return "Unknown version " + QuotedText(version) + " of the Wave Shadow File; only version \"" + SideFileVersion
          + "\" can be read.";
 }
 
@@ -61,12 +65,23 @@ struct SideFileContent {
     uint8_t drawKind = DrawLinear;
     std::vector<std::pair<int16_t, double>> nodes; // value, position
     double drawLength = 1.0;
+    const TXMLItem* drawLengthElement = nullptr;
     TViewWaveState view;
     bool emptyWave = false;
     int16_t channels = 1;
     int32_t sampleFreq = 0;
     int16_t bytesPerSample = 2;
 };
+
+// The message for a drawing longer than any wave at freq.
+std::string LongestDrawing(int32_t freq)
+{
+    // Rounded down, so that a drawing of the length told is allowed.
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.1f", std::floor((LongestWaveValues - 1.0) / std::max(freq, 1) * 10) / 10);
+    return "In DrawLength: At " + std::to_string(freq) + " Hz a drawing can last at most " + seconds +
+           " s; a longer one would pass the longest wave.";
+}
 
 bool Fail(const TXMLItem* at, const std::string& message, std::string& error, int32_t& line, int32_t& column)
 {
@@ -136,6 +151,7 @@ bool ReadUserDraw(const TXMLItem* userDraw, SideFileContent& content, std::strin
     if (!ReadValueElement(length, item, "DrawLength", "DrawLength", error, line, column))
         return false;
     content.drawLength = length.GetValue();
+    content.drawLengthElement = item;
     return true;
 }
 
@@ -163,10 +179,11 @@ bool ReadEmptyWave(const TXMLItem* emptyWave, SideFileContent& content, std::str
     return true;
 }
 
-// Reads the whole UnitWave element into content; view starts from what the
-// window shows, so that what the file leaves out stays.
-bool ReadContent(const TXMLItem* unitWave, SideFileContent& content, std::string& error, int32_t& line,
-                 int32_t& column)
+// Reads the whole UnitWave element into content, for a wave of waveValues
+// values; view starts from what the window shows, so that what the file
+// leaves out stays.
+bool ReadContent(const TXMLItem* unitWave, int32_t waveValues, SideFileContent& content, std::string& error,
+                 int32_t& line, int32_t& column)
 {
     ExpectElement(unitWave, "UnitWave");
     const TXMLItem* version = ExpectElement(unitWave->GetFirst(), "Version");
@@ -181,8 +198,8 @@ bool ReadContent(const TXMLItem* unitWave, SideFileContent& content, std::string
         return false;
     }
     const TXMLItem* after = nullptr;
-    if (!TViewWaveState::ReadViewWaveGroupXml(content.view, ExpectElement(draw->GetNext(), "SplitPosition"), error,
-                                              line, column, after))
+    if (!TViewWaveState::ReadViewWaveGroupXml(content.view, ExpectElement(draw->GetNext(), "SplitPosition"),
+                                              waveValues, error, line, column, after))
         return false;
     if (after) {
         if (!ReadEmptyWave(ExpectElement(after, "EmptyWave"), content, error, line, column))
@@ -295,12 +312,12 @@ bool TUnitWave::ReadUnitWaveXml(const TXMLItem* unitWave, std::string& error, in
     SideFileContent content;
     if (ViewGroup)
         content.view = ViewGroup->GetViewState();
-    if (!ReadContent(unitWave, content, error, line, column))
-        return false;
-
     // The sound the document will hold: an empty one from the file replaces
     // only a sound without values, so a stale side file never hides samples.
     const Sound* target = sound ? sound.get() : TheSound.get();
+    if (!ReadContent(unitWave, target ? target->GetValues() : 0, content, error, line, column))
+        return false;
+
     bool replaceSound = content.emptyWave && (!target || target->GetValues() == 0);
     int16_t channels = replaceSound ? content.channels : (target ? target->channels : 1);
     if (content.userDraw && channels == 2)
@@ -310,6 +327,10 @@ bool TUnitWave::ReadUnitWaveXml(const TXMLItem* unitWave, std::string& error, in
         return Fail(content.userDrawElement,
                     "In UserDraw: A wave drawn by hand is shown as a waveform, not as a volume diagram.", error, line,
                     column);
+    // The drawing becomes a wave of freq x DrawLength + 1 values when it is next made.
+    int32_t freq = replaceSound ? content.sampleFreq : (target ? target->sampleFreq : 0);
+    if (content.userDraw && !FitsLongestWave(static_cast<double>(freq) * content.drawLength + 1.0))
+        return Fail(content.drawLengthElement, LongestDrawing(freq), error, line, column);
 
     // Everything is read and checked: apply it.
     if (replaceSound) {

@@ -55,6 +55,20 @@ std::array<std::string, 6> TUnitWave::WaveStatusTexts() const
     };
 }
 
+std::array<std::vector<std::string>, 6> TUnitWave::WidestWaveStatusTexts()
+{
+    const double k = 1024;
+    return {{
+        {unitTime(359999.99999, EHTime).GetText()}, // nearly 100 hours
+        {unitFreq(2147483647, EHHZ).GetText()},     // the highest rate a file can give
+        {"16", "8"},
+        {"ST", "MO"},
+        {SizeText(1023), SizeText(9.99 * k), SizeText(99.9 * k), SizeText(1023 * k), SizeText(1023 * k * k),
+         SizeText(99.99 * k * k * k)},
+        {"New", "Changed"},
+    }};
+}
+
 void TUnitWave::ShowWaveStatus() const
 {
     std::array<std::string, 6> texts = WaveStatusTexts();

@@ -337,6 +337,7 @@ void TDlgColorPalette1D::accept()
 void TDlgColorPalette1D::btnOpenClick()
 {
     QFileDialog dialog(this, "Open Color Palette 1D");
+    SetDialogWindowFlags(&dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -359,6 +360,7 @@ void TDlgColorPalette1D::OpenFile(const std::string& fileName)
 void TDlgColorPalette1D::btnSaveClick()
 {
     QFileDialog dialog(this, "Save Color Palette 1D");
+    SetDialogWindowFlags(&dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

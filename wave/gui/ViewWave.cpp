@@ -304,10 +304,10 @@ void TViewWave::StatusText(int32_t x, int32_t y)
     TUnitWave* unit = ViewWaveGroup->GetUnitWave();
     WaveStatusPanel* panel = MainForm().GetWaveStatusPanel(1);
     if (ViewWaveGroup->GetShowKind() == waveWindVolume) {
-        panel->SetWidth(VolumeStatusWidth);
+        panel->SetWidth(VolumeStatusWidth, WidestVolumeStatusText());
         panel->SetText(VolumeStatusText(*ViewWaveGroup, Map(), x, y));
     } else {
-        panel->SetWidth(WaveformStatusWidth);
+        panel->SetWidth(WaveformStatusWidth, WidestWaveformStatusText());
         panel->SetText(WaveformStatusText(Map(), x, y, unit->GetSampleFreq(), unit->GetMonoStereo()));
     }
 }

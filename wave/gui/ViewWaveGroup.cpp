@@ -55,9 +55,12 @@ TViewWaveGroup::TViewWaveGroup(TViewWaveOwner* owner, TUnitWave* unitWave, const
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Splitter);
     SetActive(true);
-    SetColumnsWrittenPoster([this] {
-        QMetaObject::invokeMethod(this, [this] { OnVolumeColumnsWritten(); }, Qt::QueuedConnection);
-    });
+    // Qt only wakes this thread: the call is queued by name, so nothing of
+    // ours is built on the writer's thread and freed on this one. What the
+    // writer hands over crosses through our own atomics (the notice flag and
+    // each array's written-column count).
+    SetColumnsWrittenPoster(
+        [this] { QMetaObject::invokeMethod(this, "OnVolumeColumnsWritten", Qt::QueuedConnection); });
 }
 
 TViewWaveGroup::~TViewWaveGroup()

@@ -16,6 +16,8 @@ class TViewWaveOwner;
 // group passes the window's and the document's requests on to both panes and
 // runs the volume-diagram writer; its progress arrives as queued calls on
 // this widget's thread, so the writer never waits for the user interface.
+// The queued call carries nothing: it only wakes this thread, which then reads
+// what the writer published through the arrays' atomic column counts.
 // The writer is stopped before the group goes, on every path.
 class TViewWaveGroup : public QWidget, public TWaveDisplayGroup {
     Q_OBJECT
@@ -50,7 +52,7 @@ public:
 
     // The writer's progress report: the new columns are painted, here and in
     // the windows that draw this wave as their backdrop.
-    void OnVolumeColumnsWritten();
+    Q_INVOKABLE void OnVolumeColumnsWritten();
     // Paints columns from..to of an array of arrayWidth columns, computed over
     // rangeBegin..rangeEnd of a wave of sourceCount values, in both panes.
     void RefreshVolumeColumns(int32_t fromColumn, int32_t toColumn, int32_t arrayWidth, double rangeBegin,

@@ -1,5 +1,6 @@
 #include "wave/view/ColorPalette1DFile.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/xml/DTDGrammar.h"
 #include "foundation/xml/XMLDocumentWriter.h"
 #include "foundation/xml/XMLStringElement.h"
@@ -22,8 +23,8 @@ bool ReadTokens(TColorPalette1DItem& palette, const TXMLToken& document, const s
     }
     // Without any version the grammar says what is missing.
     if (!version.empty() && version != PaletteVersion) {
-        error = "Unknown version \"" + version + "\" of the Color Palette File; only version \"" + PaletteVersion
-              + "\" can be read.";
+        error = "Unknown version " + QuotedText(version) + " of the Color Palette File; only version \""
+              + PaletteVersion + "\" can be read.";
         return false;
     }
     TXMLComplexElement holder("");
@@ -38,8 +39,8 @@ bool ReadTokens(TColorPalette1DItem& palette, const TXMLToken& document, const s
     bool ok = true;
     if (versionElement->GetValue() != PaletteVersion) {
         // The token reader takes the last Version anywhere; the element must agree.
-        error = "Unknown version \"" + versionElement->GetValue() + "\" of the Color Palette File; only version \""
-              + PaletteVersion + "\" can be read.";
+        error = "Unknown version " + QuotedText(versionElement->GetValue())
+              + " of the Color Palette File; only version \"" + PaletteVersion + "\" can be read.";
         ok = false;
     } else {
         ok = ReadColorPalette1DXml(palette, *ExpectElement(versionElement->GetNext(), "ColorPalette1D"), error,

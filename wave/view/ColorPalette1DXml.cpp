@@ -1,5 +1,6 @@
 #include "wave/view/ColorPalette1DXml.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/values/unitColor.h"
 #include "foundation/values/unitFactor.h"
 #include "foundation/xml/XMLComplexElement.h"
@@ -31,7 +32,7 @@ bool ReadColorPalette1DXml(TColorPalette1DItem& palette, const TXMLItem& element
         if (!position.ReadXml(*part, error, line, column))
             return false;
         if (result.PositionExists(position.GetValue(), nullptr)) {
-            error = "In Position: Another item has the position \"" + part->GetValue() + "\".";
+            error = "In Position: Another item has the position " + QuotedText(part->GetValue()) + ".";
             return false;
         }
         uint32_t before = 0;

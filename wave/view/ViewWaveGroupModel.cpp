@@ -153,12 +153,12 @@ void TViewWaveGroupModel::ApplyViewState(const TViewWaveState& state, bool pendi
     SetShowKind(state.ShowKind);
 }
 
-bool TViewWaveGroupModel::ReadViewWaveGroupXml(const TXMLItem* splitPosition, std::string& error, int32_t& line,
-                                               int32_t& column, bool pending)
+bool TViewWaveGroupModel::ReadViewWaveGroupXml(const TXMLItem* splitPosition, int32_t waveValues, std::string& error,
+                                               int32_t& line, int32_t& column, bool pending)
 {
     TViewWaveState state = GetViewState();
     const TXMLItem* after = nullptr;
-    if (!TViewWaveState::ReadViewWaveGroupXml(state, splitPosition, error, line, column, after))
+    if (!TViewWaveState::ReadViewWaveGroupXml(state, splitPosition, waveValues, error, line, column, after))
         return false;
     ApplyViewState(state, pending);
     return true;

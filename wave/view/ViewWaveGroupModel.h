@@ -56,10 +56,11 @@ public:
     void ApplyViewState(const TViewWaveState& state, bool pending);
 
     static TDTDItemPtr GetViewWaveGroupDefinition() { return TViewWaveState::GetViewWaveGroupDefinition(); }
-    // Reads the view state starting at its SplitPosition element and applies it;
-    // a bad value changes nothing and gives false with the message, line and column.
-    bool ReadViewWaveGroupXml(const TXMLItem* splitPosition, std::string& error, int32_t& line, int32_t& column,
-                              bool pending);
+    // Reads the view state of a wave of waveValues values, starting at its
+    // SplitPosition element, and applies it; a bad value changes nothing and
+    // gives false with the message, line and column.
+    bool ReadViewWaveGroupXml(const TXMLItem* splitPosition, int32_t waveValues, std::string& error, int32_t& line,
+                              int32_t& column, bool pending);
     void WriteViewWaveGroupXml(TXMLComplexElement& parent) const;
 
 protected:

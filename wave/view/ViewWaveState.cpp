@@ -57,8 +57,9 @@ TDTDItemPtr TViewWaveState::GetViewWaveGroupDefinition()
                      TWaveViewProps::GetViewWaveDefinition(), TVoldViewProps::GetViewVolumeDefinition()});
 }
 
-bool TViewWaveState::ReadViewWaveGroupXml(TViewWaveState& state, const TXMLItem* splitPosition, std::string& error,
-                                          int32_t& line, int32_t& column, const TXMLItem*& after)
+bool TViewWaveState::ReadViewWaveGroupXml(TViewWaveState& state, const TXMLItem* splitPosition, int32_t waveValues,
+                                          std::string& error, int32_t& line, int32_t& column,
+                                          const TXMLItem*& after)
 {
     unitFactorPosMax1 split;
     if (!ReadValueElement(split, splitPosition, "SplitPosition", "SplitPosition", error, line, column))
@@ -77,7 +78,7 @@ bool TViewWaveState::ReadViewWaveGroupXml(TViewWaveState& state, const TXMLItem*
     }
     state.ShowKind = WhichElement(item, {"ShowWave", "ShowVolume"}) == 1 ? waveWindVolume : waveWindWave;
     item = item->GetNext();
-    if (!TWaveViewProps::ReadViewWaveXml(state.WaveViewProps, item, error, line, column))
+    if (!TWaveViewProps::ReadViewWaveXml(state.WaveViewProps, item, waveValues, error, line, column))
         return false;
     item = item->GetNext();
     if (!TVoldViewProps::ReadViewVolumeXml(state.VoldViewProps, item, error, line, column))

@@ -41,11 +41,12 @@ struct TViewWaveState {
     static TDTDItemPtr GetViewWaveGroupDefinition();
 
     // Reads the six elements, the first being splitPosition, over state (which
-    // keeps what the elements leave alone, such as a backdrop's name). On a bad
-    // value gives false with the message, line and column at its element.
-    // after receives the element that follows the view state, or null.
-    static bool ReadViewWaveGroupXml(TViewWaveState& state, const TXMLItem* splitPosition, std::string& error,
-                                     int32_t& line, int32_t& column, const TXMLItem*& after);
+    // keeps what the elements leave alone, such as a backdrop's name), for a
+    // wave of waveValues values. On a bad value gives false with the message,
+    // line and column at its element. after receives the element that follows
+    // the view state, or null.
+    static bool ReadViewWaveGroupXml(TViewWaveState& state, const TXMLItem* splitPosition, int32_t waveValues,
+                                     std::string& error, int32_t& line, int32_t& column, const TXMLItem*& after);
     // Appends the six elements to parent.
     static void WriteViewWaveGroupXml(const TViewWaveState& state, TXMLComplexElement& parent);
 };

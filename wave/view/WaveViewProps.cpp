@@ -46,8 +46,13 @@ TDTDItemPtr TWaveViewProps::GetViewWaveDefinition()
                              Optional(Element("DrawEnvelope", Sequence({Text("EnvelopeName"), strength})))}));
 }
 
-bool TWaveViewProps::ReadViewWaveXml(TWaveViewProps& props, const TXMLItem* viewWave, std::string& error,
-                                     int32_t& line, int32_t& column)
+int32_t TWaveViewProps::MostValuesPerPixel(int32_t waveValues)
+{
+    return std::max(waveValues, TWaveViewProps().ValuesPerPixel.GetValue());
+}
+
+bool TWaveViewProps::ReadViewWaveXml(TWaveViewProps& props, const TXMLItem* viewWave, int32_t waveValues,
+                                     std::string& error, int32_t& line, int32_t& column)
 {
     ExpectElement(viewWave, "ViewWave");
     const TXMLItem* item = viewWave->GetFirst();
@@ -58,6 +63,13 @@ bool TWaveViewProps::ReadViewWaveXml(TWaveViewProps& props, const TXMLItem* view
     item = item->GetNext();
     if (!ReadValueElement(props.ValuesPerPixel, item, "ValuesPerPixel", "ValuesPerPixel", error, line, column))
         return false;
+    // A huge count would keep the first paint busy for ever.
+    if (props.ValuesPerPixel.GetValue() > MostValuesPerPixel(waveValues)) {
+        error = "In ValuesPerPixel: " + std::to_string(props.ValuesPerPixel.GetValue())
+              + " values per pixel are too many for a wave of " + std::to_string(waveValues)
+              + " values; at most " + std::to_string(MostValuesPerPixel(waveValues)) + " are allowed.";
+        return false;
+    }
     item = item->GetNext();
     props.UseGrid = IsElement(item, "UseGrid");
     if (props.UseGrid)

@@ -33,10 +33,15 @@ public:
 
     // The grammar item of the element ViewWave (a new one on every call).
     static TDTDItemPtr GetViewWaveDefinition();
-    // Fills props from a ViewWave element that has matched its grammar. On a bad
-    // value gives false with the message, and line and column at the element.
-    static bool ReadViewWaveXml(TWaveViewProps& props, const TXMLItem* viewWave, std::string& error,
-                                int32_t& line, int32_t& column);
+    // The most values per pixel a wave of this many values is drawn with: more
+    // would only read its values again (and a column of the pane costs one read
+    // each), yet the default holds for the shortest wave.
+    static int32_t MostValuesPerPixel(int32_t waveValues);
+    // Fills props from a ViewWave element that has matched its grammar, for a
+    // wave of waveValues values. On a bad value gives false with the message,
+    // and line and column at the element.
+    static bool ReadViewWaveXml(TWaveViewProps& props, const TXMLItem* viewWave, int32_t waveValues,
+                                std::string& error, int32_t& line, int32_t& column);
     static std::unique_ptr<TXMLComplexElement> WriteViewWaveXml(const TWaveViewProps& props);
 
     uint8_t DrawKind = DrawLines;

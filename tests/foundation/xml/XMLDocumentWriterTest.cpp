@@ -161,7 +161,7 @@ TEST(XMLDocumentWriter, AFailedSaveKeepsTheOldFileAndSaysSo)
     for (const std::string& target : {folder.File("missing/a.qbm"), folder.File("plain/a.qbm")}) {
         std::string error;
         EXPECT_FALSE(WriteDocument(*ThreeLevelTree(), target, error, "_v9_1")) << target;
-        EXPECT_EQ(error, cannotWrite);
+        EXPECT_EQ(error, "Operating System cannot open file for writing: the folder does not exist.");
     }
 
     const std::string old = "previous document";
@@ -184,7 +184,7 @@ TEST(XMLDocumentWriter, AFailedSaveKeepsTheOldFileAndSaysSo)
         FileSizeLimit limit(4096);
         EXPECT_FALSE(WriteDocument(*big, full, error, "_v9_1"));
     }
-    EXPECT_EQ(error, cannotWrite);
+    EXPECT_EQ(error, "Operating System cannot write the file, maybe the disk is full.");
     EXPECT_EQ(ReadWholeFile(full), old);
     EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"full.qbm", "plain", "readonly.qbm"}));
 }

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -166,11 +169,19 @@ TEST(XMLToken, ReadsFilesAndReportsOnesThatCannotBeOpened)
     EXPECT_EQ(version, "1.0");
     EXPECT_EQ(List(read).size(), 6u);
 
-    for (const std::string& name : {folder.File("missing.xml"), folder.Path().string()}) {
+    // A named pipe would wait for a writer for ever: only regular files are read.
+    const std::string pipe = folder.File("pipe.xml");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {folder.File("missing.xml"), "cannot open file."},
+        {folder.Path().string(), "cannot open file: it is not a regular file."},
+        {pipe, "cannot open file: it is not a regular file."},
+    };
+    for (const auto& [name, text] : cases) {
         version = "kept";
         TXMLToken missing(name, version);
         ASSERT_EQ(missing.GetTokenKind(), xmlTokenError);
-        EXPECT_EQ(missing.GetErrorText(), "cannot open file.");
+        EXPECT_EQ(missing.GetErrorText(), text);
         EXPECT_EQ(missing.GetNext(), nullptr);
         EXPECT_EQ(version, "kept");
     }

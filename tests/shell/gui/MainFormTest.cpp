@@ -5,12 +5,17 @@
 #include "shell/DocumentKind.h"
 #include "shell/MenuLayout.h"
 #include "shell/ModelessDialogs.h"
+#include "shell/gui/ApplicationIdentity.h"
 #include "shell/gui/CustomCursors.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/NormalCursorMessages.h"
 #include "shell/gui/PanelStatusBar.h"
 #include "shell/gui/ToolBarIcons.h"
+#include "support/gui/ModalDialog.h"
+#include "shell/gui/MainFormHosts.h"
 #include "wave/MainFormAccess.h"
+#include "wave/display/StatusTexts.h"
+#include "wave/document/UnitWave.h"
 #include "wave/document/WaveDocumentHost.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +36,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -139,12 +145,51 @@ TEST_F(MainFormTest, ThreeStatusBarsWithTheirPanelWidths)
     };
     for (const auto& [bar, widths] : bars) {
         ASSERT_EQ(bar->PanelCount(), static_cast<int>(widths.size())) << bar->objectName().toStdString();
+        // Never narrower than given; the wave's panels may grow to hold their texts.
         for (int i = 0; i < bar->PanelCount(); ++i)
-            EXPECT_EQ(bar->PanelWidth(i), widths[i]) << bar->objectName().toStdString() << " " << i;
+            EXPECT_GE(bar->PanelWidth(i), widths[i]) << bar->objectName().toStdString() << " " << i;
         EXPECT_TRUE(bar->isHidden());
     }
     EXPECT_EQ(form.StatusBarWave()->Panel(1)->frameShadow(), QFrame::Raised);
     EXPECT_EQ(form.StatusBarWave()->Panel(2)->frameShadow(), QFrame::Sunken);
+}
+
+// The widths were measured for another platform's font: each panel of the wave
+// bar is widened to hold its widest text in the font in use.
+TEST_F(MainFormTest, WavePanelsHoldTheirWidestTextsInTheFontInUse)
+{
+    TPanelStatusBar* bar = form.StatusBarWave();
+    // A font larger than any the widths were measured for.
+    QFont large = bar->Panel(2)->font();
+    large.setPointSize(large.pointSize() * 2);
+    TPanelStatusBar big("Big", {300, 160, 75, 70, 45, 24, 65, 60}, 1);
+    for (int i = 0; i < big.PanelCount(); ++i)
+        big.Panel(i)->setFont(large);
+    const auto widest = TUnitWave::WidestWaveStatusTexts();
+    for (int i = 0; i < 6; ++i)
+        big.FitPanel(i + 2, widest[static_cast<size_t>(i)]);
+    // The main window's bar was fitted when it was made.
+    for (TPanelStatusBar* b : {bar, &big}) {
+        for (int i = 0; i < 6; ++i) {
+            for (const std::string& text : widest[static_cast<size_t>(i)]) {
+                QString shown = QString::fromStdString(text);
+                EXPECT_GE(b->PanelWidth(i + 2), TPanelStatusBar::WidthFor(b->Panel(i + 2), shown)) << text;
+            }
+        }
+    }
+    EXPECT_GT(big.PanelWidth(2), 75);
+    // Texts a user met cut: a position, and the length of ten minutes of sound.
+    EXPECT_GE(bar->PanelWidth(2), TPanelStatusBar::WidthFor(bar->Panel(2), "10:00.12345"));
+    TLabelStatusPanel position(big.Panel(1));
+    for (const auto& [width, widestText, seen] :
+         {std::tuple{WaveformStatusWidth, WidestWaveformStatusText(), std::string("(1.17522 s, 25.34 %)")},
+          std::tuple{VolumeStatusWidth, WidestVolumeStatusText(),
+                     std::string("(10:00.12345, 10.12 kHz ): -12.3 dB")}}) {
+        position.SetWidth(width, widestText);
+        EXPECT_GE(big.PanelWidth(1), width);
+        EXPECT_GE(big.PanelWidth(1), TPanelStatusBar::WidthFor(big.Panel(1), QString::fromStdString(widestText)));
+        EXPECT_GE(big.PanelWidth(1), TPanelStatusBar::WidthFor(big.Panel(1), QString::fromStdString(seen)));
+    }
 }
 
 TEST_F(MainFormTest, CarriesExactlyTheCatalogueActionsMenusAndToolBars)
@@ -372,6 +417,32 @@ TEST_F(MainFormTest, RegistryNamesAndWalkOrder)
     EXPECT_EQ(form.NewUnitName("Wave", ""), "Wave 3");
     EXPECT_EQ(form.Registry().FindByName("Wave 3"), nullptr);
     (void)second;
+}
+
+// A maximised document window shows its caption in the main window's, and
+// the product title appears there once: the platform adds none of its own.
+TEST_F(MainFormTest, AMaximisedWindowsCaptionShowsTheProductTitleOnce)
+{
+    SetApplicationIdentity();
+    form.show();
+    TStandInWindow* wave = Open(documentKindWave, "Wave 2", "/tmp/take.wav");
+    wave->showMaximized();
+    QApplication::processEvents();
+    const QString caption = form.windowTitle();
+    EXPECT_EQ(caption, "Quarbel 9.1 - [Wave 2 - /tmp/take.wav]");
+    // What the platform appends to a title that does not end with it.
+    const QString appended = QGuiApplication::applicationDisplayName();
+    EXPECT_TRUE(appended == QGuiApplication::applicationName() || caption.endsWith(appended)) << appended.toStdString();
+    EXPECT_EQ(caption.count("Quarbel 9.1"), 1);
+    wave->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(form.windowTitle(), "Quarbel 9.1");
+}
+
+TEST_F(MainFormTest, TheOpenDialogHasTitleAndCloseBoxOnly)
+{
+    Qt::WindowFlags flags = FlagsOfModalDialog([&] { form.Action(A::FileOpenWave)->trigger(); });
+    EXPECT_TRUE(HasDialogWindowFlags(flags)) << flags.toInt();
 }
 
 TEST_F(MainFormTest, CaptionAndSaveQuestion)

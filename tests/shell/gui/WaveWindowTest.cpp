@@ -1,4 +1,5 @@
 #include "support/TempFolder.h"
+#include "support/gui/ModalDialog.h"
 
 #include "platform/RecordingMessageService.h"
 #include "shell/AudioPlayer.h"
@@ -388,6 +389,7 @@ TEST(WaveFormatDialog, ShowsAndReadsBackTheFormat)
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Wave Properties");
     EXPECT_EQ(dialog.GetHelpContext(), 2);
+    EXPECT_TRUE(HasDialogWindowFlags(dialog.windowFlags())) << dialog.windowFlags().toInt();
     auto* list = dialog.findChild<QListWidget*>("lbSampleFreq");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->currentRow(), 1);

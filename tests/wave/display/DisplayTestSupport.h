@@ -7,6 +7,7 @@
 #include "wave/display/WaveDisplayGroup.h"
 #include "wave/document/UnitWave.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -20,6 +21,19 @@ inline RefPtr<Wave> MakeWave(int32_t values, const std::function<int16_t(int32_t
     RefPtr<Wave> wave = NewWave(&stop, values);
     for (int32_t i = 0; i < values; ++i)
         wave->getData()[i] = value(i);
+    return wave;
+}
+
+// A long wave made cheaply: the first period values of the function, repeated.
+inline RefPtr<Wave> RepeatedWave(int32_t values, int32_t period, const std::function<int16_t(int32_t)>& value)
+{
+    StopFlag stop = 0;
+    RefPtr<Wave> wave = NewWave(&stop, values);
+    int16_t* data = wave->getData();
+    for (int32_t i = 0; i < std::min(period, values); ++i)
+        data[i] = value(i);
+    for (int32_t i = period; i < values; i += period)
+        std::copy(data, data + std::min(period, values - i), data + i);
     return wave;
 }
 

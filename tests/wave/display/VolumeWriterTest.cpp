@@ -143,7 +143,9 @@ TEST(VolumeWriter, RestartStormEndsWithOneCompleteDiagram)
 
 TEST(VolumeWriter, StoppingALongRunReturnsPromptly)
 {
-    DisplayFixture f(MonoOf(44100 * 600, Sine(440, 44100)), 100, 40);
+    // Ten minutes of one second of 440 Hz, which holds whole periods.
+    auto sound = std::make_shared<MonoSound>(RepeatedWave(44100 * 600, 44100, Sine(440, 44100)), 44100, 2);
+    DisplayFixture f(sound, 100, 40);
     f.group.StartVolumeDiagram();
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     // The stop interrupts the run: far from all columns are written (how fast

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <filesystem>
 
 namespace {
@@ -299,6 +301,10 @@ TEST_F(SideFileTest, RefusedFilesChangeNothing)
         {"bad WavePos", SideFile("<ValueDraw><Cursor><WavePos>-4</WavePos></Cursor></ValueDraw>"),
          "In Cursor WavePos: ", 1},
         {"empty file", "", "unexpected end-of-file", 1},
+        // A huge offending text is quoted a line's worth.
+        {"a 100000-character version", SideFile(cursor, "", std::string(100000, '9')),
+         "Unknown version \"" + std::string(60, '9') + "...\" of the Wave Shadow File; only version \"8.0\" can be "
+         "read.", 1},
     };
     for (const Case& c : cases) {
         std::shared_ptr<Sound> original = std::make_shared<MonoSound>(44100, 2);
@@ -325,6 +331,84 @@ TEST_F(SideFileTest, RefusedFilesChangeNothing)
     std::shared_ptr<Sound> sound;
     TUnitWave unit(RampSound(10), "Wave 1", "");
     EXPECT_EQ(unit.LoadShadowFile(folder.File("missing.qbw"), error, false, sound), 0);
+}
+
+// "At line L, column C." for the element that begins with tag, as the reader reports it.
+std::string At(const std::string& file, const std::string& tag)
+{
+    size_t at = file.find(tag);
+    size_t lineStart = file.rfind('\n', at) + 1;
+    int line = 1 + static_cast<int>(std::count(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+    return " At line " + std::to_string(line) + ", column " + std::to_string(at + tag.size() - lineStart + 1) + ".";
+}
+
+TEST_F(SideFileTest, NumbersAreCheckedAgainstTheWaveTheyAreFor)
+{
+    const std::string cursor = "<ValueDraw><Cursor><WavePos>0</WavePos></Cursor></ValueDraw>";
+    auto withValuesPerPixel = [&](const std::string& count) {
+        std::string file = SideFile(cursor);
+        const std::string standard = "<ValuesPerPixel>15</ValuesPerPixel>";
+        file.replace(file.find(standard), standard.size(), "<ValuesPerPixel>" + count + "</ValuesPerPixel>");
+        return file;
+    };
+    auto drawingOf = [](const std::string& length) {
+        return "<UserDraw><DrawLinear/>\n<DrawPoint><Position>0</Position><WaveValue>0</WaveValue></DrawPoint>\n"
+               "<DrawPoint><Position>1</Position><WaveValue>0</WaveValue></DrawPoint>\n<DrawLength>" +
+               length + "</DrawLength></UserDraw>";
+    };
+    const std::string at1000Hz = "<EmptyWave><Mono/><SampleFreq>1000</SampleFreq><BytesPerSample>2</BytesPerSample>"
+                                 "</EmptyWave>\n";
+    const std::string tooMany = "In ValuesPerPixel: 2147483647 values per pixel are too many for a wave of ";
+    const std::string longest = "In DrawLength: At 44100 Hz a drawing can last at most 48695.7 s; a longer one "
+                                "would pass the longest wave.";
+    struct Case {
+        const char* what;
+        int32_t values;
+        std::string file;
+        std::string error; // empty: accepted
+        std::string tag;   // where the error stands
+    } cases[] = {
+        // A count that would keep the first paint busy for ever.
+        {"every value per pixel", 100, withValuesPerPixel("100"), "", ""},
+        {"one more than the wave holds", 100, withValuesPerPixel("101"),
+         "In ValuesPerPixel: 101 values per pixel are too many for a wave of 100 values; at most 100 are allowed.",
+         "<ValuesPerPixel>"},
+        {"the largest count", 100, withValuesPerPixel("2147483647"),
+         tooMany + "100 values; at most 100 are allowed.", "<ValuesPerPixel>"},
+        {"the default for a short wave", 10, withValuesPerPixel("15"), "", ""},
+        {"the largest count for an empty wave", 0, withValuesPerPixel("2147483647"),
+         tooMany + "0 values; at most 15 are allowed.", "<ValuesPerPixel>"},
+        // A drawing that would make a wave longer than any can be.
+        {"the longest drawing", 0, SideFile(drawingOf("48695 s")), "", ""},
+        {"a drawing of 1e9 s", 0, SideFile(drawingOf("1000000000 s")), longest, "<DrawLength>"},
+        {"a drawing of 1e300 s", 0, SideFile(drawingOf("1" + std::string(300, '0') + " s")), longest, "<DrawLength>"},
+        {"a long drawing at a low rate", 0, SideFile(drawingOf("2000000 s"), at1000Hz), "", ""},
+        {"a longer drawing at a low rate", 0, SideFile(drawingOf("2200000 s"), at1000Hz),
+         "In DrawLength: At 1000 Hz a drawing can last at most 2147483.6 s; a longer one would pass the longest "
+         "wave.",
+         "<DrawLength>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TUnitWave unit(c.values ? RampSound(c.values) : std::make_shared<MonoSound>(44100, 2), "Wave 1", "");
+        TViewPaneModel first(100), second(100);
+        TViewWaveGroupModel group{TWaveViewProps(), TVoldViewProps()};
+        group.AddView(&first);
+        group.AddView(&second);
+        unit.SetViewGroup(&group);
+        std::shared_ptr<Sound> sound = unit.GetSound();
+        std::string error;
+        const int result = unit.LoadShadowBytes(c.file, error, false, sound);
+        if (c.error.empty()) {
+            EXPECT_EQ(result, 1) << error;
+            continue;
+        }
+        EXPECT_EQ(result, 2);
+        EXPECT_EQ(error, c.error + At(c.file, c.tag));
+        EXPECT_EQ(group.GetWaveViewProps().ValuesPerPixel.GetValue(), 15);
+        EXPECT_FALSE(unit.IsUserDrawing());
+    }
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST_F(SideFileTest, ViewStateGoesThroughTheWindowsGroup)

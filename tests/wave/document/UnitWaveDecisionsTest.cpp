@@ -208,6 +208,80 @@ TEST(UnitWaveDecisions, StoppedSwapAndFailedCopyKeepTheClipboard)
     EXPECT_EQ(u.GetValues(), 1000); // nothing deleted that the clipboard did not get
 }
 
+// The clipboard changes only with the wave: a Cut or Extract whose copy was
+// made but whose change of the wave ran out of memory leaves it as it was.
+TEST(UnitWaveDecisions, AFailedCutOrExtractKeepsTheClipboard)
+{
+    HookReset reset;
+    struct Case {
+        const char* name;
+        void (TUnitWave::*command)();
+    };
+    for (const Case& c : {Case{"cut", &TUnitWave::EditCut}, Case{"extract", &TUnitWave::EditExtract}}) {
+        SCOPED_TRACE(c.name);
+        DocumentFixture f(RampSound(1000));
+        TUnitWave& u = *f.unit;
+        std::shared_ptr<Sound> clip = RampSound(50);
+        f.host.clipboard = clip;
+        u.SetSelection(100, 300);
+        std::shared_ptr<Sound> before = u.GetSound();
+        // The copy of the range succeeds; the new wave does not.
+        AllocationHook::FailAfter(1);
+        (u.*c.command)();
+        AllocationHook::Reset();
+        EXPECT_EQ(f.host.clipboard, clip);
+        EXPECT_EQ(u.GetSound(), before);
+        EXPECT_FALSE(u.LastCommandChanged());
+        ASSERT_EQ(f.messages.Count(), 1u);
+        EXPECT_EQ(f.messages.Last().caption, "System Error");
+
+        // Once it succeeds, the clipboard holds the range.
+        (u.*c.command)();
+        EXPECT_TRUE(u.LastCommandChanged());
+        ASSERT_NE(f.host.clipboard, clip);
+        EXPECT_EQ(f.host.clipboard->GetValues(), 200);
+        EXPECT_EQ(f.host.clipboard->GetLeftWave()->getData()[0], 100);
+    }
+}
+
+// A rate read from a file may be the largest there is: a generator whose
+// result would pass the longest wave says so rather than make a shorter one,
+// and so does an operation whose result grows past it.
+TEST(UnitWaveDecisions, AResultLongerThanTheLongestWaveIsToldNotCut)
+{
+    const std::string told = "The result would be longer than the longest wave, of 2147483647 values.";
+    DocumentFixture f(std::make_shared<MonoSound>(2147483647, 2));
+    TUnitWave& u = *f.unit;
+    TSilenceProps silence;
+    silence.Length.SetValue(2.0);
+    u.MakeSilence(silence);
+    EXPECT_EQ(u.GetValues(), 0);
+    EXPECT_FALSE(u.LastCommandChanged());
+    ASSERT_EQ(f.messages.Count(), 1u);
+    EXPECT_EQ(f.messages.Last().text, told);
+    EXPECT_EQ(f.messages.Last().caption, "Input Error");
+
+    TSinusProps sinus;
+    sinus.Frequency.SetValue(1.0);
+    sinus.LengthKind = 1;
+    sinus.Count.SetValue(3);
+    u.MakeSinus(sinus);
+    EXPECT_EQ(u.GetValues(), 0);
+    ASSERT_EQ(f.messages.Count(), 2u);
+    EXPECT_EQ(f.messages.Last().text, told);
+
+    // A thousand values made three million times longer.
+    DocumentFixture g(RampSound(1000));
+    TLengthProps longer;
+    longer.LengthFactor.SetValue(3000000);
+    std::shared_ptr<Sound> before = g.unit->GetSound();
+    g.unit->Length(longer);
+    EXPECT_EQ(g.unit->GetSound(), before);
+    EXPECT_FALSE(g.unit->LastCommandChanged());
+    ASSERT_EQ(g.messages.Count(), 1u);
+    EXPECT_EQ(g.messages.Last().text, told);
+}
+
 // Paste selects exactly what it inserted, whatever the clipboard's rate.
 TEST(UnitWaveDecisions, PasteSelectsTheInsertedValues)
 {

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QSplitter>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -66,6 +67,24 @@ inline std::shared_ptr<Sound> ViewStereo(int32_t values, const std::function<int
 inline int16_t ViewSine(int32_t i)
 {
     return static_cast<int16_t>(12000 * std::sin(i * 0.0627));
+}
+
+// A long stereo sound made cheaply: one block of the sine, repeated, so that
+// minutes of sound cost a copy rather than a sine per sample.
+inline std::shared_ptr<Sound> ViewLongStereo(int32_t values)
+{
+    constexpr int32_t block = 4410;
+    int16_t first[block];
+    for (int32_t i = 0; i < block; ++i)
+        first[i] = ViewSine(i);
+    StopFlag stop = 0;
+    RefPtr<Wave> left = NewWave(&stop, values), right = NewWave(&stop, values);
+    for (int32_t i = 0; i < values; i += block) {
+        int32_t n = std::min(block, values - i);
+        std::copy(first, first + n, left->getData() + i);
+        std::transform(first, first + n, right->getData() + i, [](int16_t v) { return static_cast<int16_t>(-v); });
+    }
+    return std::make_shared<StereoSound>(left, right, 44100, 2);
 }
 
 // A document shown in a view group whose panes are first x height and

@@ -69,7 +69,7 @@ TEST(VolumeWriterView, ARestartStormLeavesOneWriterAndAWholeDiagram)
 
 TEST(VolumeWriterView, ClosingDuringARunReturnsPromptly)
 {
-    auto f = std::make_unique<ViewFixture>(ViewStereo(44100 * 600, ViewSine), 50, 100, 50);
+    auto f = std::make_unique<ViewFixture>(ViewLongStereo(44100 * 600), 50, 100, 50);
     f->group->SetVoldViewProps(TVoldViewProps());
     f->group->StartVolumeDiagram();
     QApplication::processEvents();

@@ -331,7 +331,7 @@ TEST(ColorPalette1D, FailedWriteShowsItsMessage)
     TColorPalette1DItem palette(0x000000, 0xFFFFFF);
     EXPECT_FALSE(WriteColorPalette1DFile(palette, folder.File("no/such/folder/ramp.cp1")));
     ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Last().text, "Cannot save Color Palette File: Operating System cannot open file for writing, "
-                                    "maybe the file is readonly..");
+    EXPECT_EQ(messages.Last().text, "Cannot save Color Palette File: Operating System cannot open file for writing: "
+                                    "the folder does not exist..");
     EXPECT_EQ(messages.Last().caption, "FileError");
 }

@@ -139,7 +139,7 @@ TEST(ViewWaveGroupModel, StateRoundTrip)
     auto holder = MatchBody(*RootGrammar(), text, error);
     ASSERT_TRUE(holder) << error;
     int32_t line = 0, column = 0;
-    ASSERT_TRUE(target.group.ReadViewWaveGroupXml(holder->GetFirst()->GetFirst(), error, line, column, false))
+    ASSERT_TRUE(target.group.ReadViewWaveGroupXml(holder->GetFirst()->GetFirst(), 10000, error, line, column, false))
         << error;
     EXPECT_EQ(target.first.GetPaneWidth(), 150);
     EXPECT_EQ(target.second.GetPaneWidth(), 450);
@@ -168,7 +168,8 @@ TEST(ViewWaveGroupModel, OneViewLeavesTheSecondPaneAndPendingWaits)
     auto holder = MatchBody(*RootGrammar(), body, error);
     ASSERT_TRUE(holder) << error << body;
     int32_t line = 0, column = 0;
-    ASSERT_TRUE(window.group.ReadViewWaveGroupXml(holder->GetFirst()->GetFirst(), error, line, column, true));
+    ASSERT_TRUE(
+        window.group.ReadViewWaveGroupXml(holder->GetFirst()->GetFirst(), 10000, error, line, column, true));
     // Pending: nothing moves until the window has its size.
     EXPECT_TRUE(window.first.IsZoomed());
     EXPECT_TRUE(window.group.IsSplitPending());
@@ -211,7 +212,8 @@ TEST(ViewWaveGroupModel, BadValuesChangeNothing)
         auto holder = MatchBody(*RootGrammar(), Root(c.state), error);
         ASSERT_TRUE(holder) << error;
         int32_t line = 0, column = 0;
-        EXPECT_FALSE(window.group.ReadViewWaveGroupXml(holder->GetFirst()->GetFirst(), error, line, column, false));
+        EXPECT_FALSE(
+            window.group.ReadViewWaveGroupXml(holder->GetFirst()->GetFirst(), 10000, error, line, column, false));
         EXPECT_EQ(error.substr(0, c.error.size()), c.error) << error;
         EXPECT_EQ(line, c.line) << error;
         EXPECT_EQ(window.first.GetPaneWidth(), 301);

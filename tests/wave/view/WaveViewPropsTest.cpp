@@ -15,7 +15,7 @@ bool ReadText(TWaveViewProps& props, const std::string& text, std::string& error
         ADD_FAILURE() << "grammar: " << error;
         return false;
     }
-    return TWaveViewProps::ReadViewWaveXml(props, holder->GetFirst(), error, line, column);
+    return TWaveViewProps::ReadViewWaveXml(props, holder->GetFirst(), 1000, error, line, column);
 }
 
 std::string ViewWave(const std::string& gridColor, const std::string& tail = "<DrawSingle/>")

@@ -1,0 +1,8 @@
+#include "shell/gui/ApplicationIdentity.h"
+
+#include <QApplication>
+
+void SetApplicationIdentity()
+{
+    QApplication::setApplicationName("Quarbel");
+}
