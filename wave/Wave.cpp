@@ -1,7 +1,7 @@
 #include "wave/Wave.h"
 
-#include "foundation/GuiMessages.h"
 #include "platform/AllocationHook.h"
+#include "wave/ChannelThreads.h"
 #include "wave/WaveLoops.h"
 
 #include <cstring>
@@ -112,6 +112,7 @@ bool AllocationSucceeded(const SampleBuffer& buffer)
 {
     if (buffer)
         return true;
-    TGuiMessages().ErrorNotEnoughMemory();
+    if (!MemoryMessageHold::Catch())
+        ShowMemoryMessage();
     return false;
 }

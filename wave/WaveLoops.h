@@ -4,6 +4,7 @@
 #include "wave/Wave.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 
@@ -22,15 +23,18 @@ constexpr double WaveTwoPi = QuarbelTwoPi;
 constexpr long double WaveOneBy65535 = 1.0L / 65535.0L;
 constexpr long double WaveOneBy32767 = 1.0L / 32767.0L;
 
+// The flag is read and set atomically: the two channels of a stereo operation
+// run on two threads, and a stop may be asked for from yet another one.
 inline bool IsStopped(const StopFlag* stop)
 {
-    return stop != nullptr && *stop != 0;
+    return stop != nullptr &&
+           std::atomic_ref<StopFlag>(*const_cast<StopFlag*>(stop)).load(std::memory_order_relaxed) != 0;
 }
 
 inline void SetStopped(StopFlag* stop)
 {
     if (stop != nullptr)
-        *stop = 1;
+        std::atomic_ref<StopFlag>(*stop).store(1, std::memory_order_relaxed);
 }
 
 // Runs body(from, to) over 0..count-1 in chunks of at most WaveChunk, testing the
