@@ -56,14 +56,20 @@ double Time(F&& f)
     return std::chrono::duration<double>(Clock::now() - t0).count();
 }
 
-// Both channels copied into buffers made for the copy, as an operation makes its result.
-void CopyIntoNew(const Sound& sound)
+// Both channels copied into buffers made for the copy, as an operation makes
+// its result; the buffers are freed after the timing, as results are.
+double CopyIntoNew(const Sound& sound)
 {
-    for (const Wave* w : {sound.GetLeftWave(), sound.GetRightWave()}) {
-        std::unique_ptr<int16_t[]> to(new int16_t[ChannelBytes / 2]);
-        std::memcpy(to.get(), w->getData(), ChannelBytes);
-        benchmark::DoNotOptimize(to.get());
-    }
+    std::unique_ptr<int16_t[]> to[2];
+    const double t = Time([&] {
+        int side = 0;
+        for (const Wave* w : {sound.GetLeftWave(), sound.GetRightWave()}) {
+            to[side].reset(new int16_t[ChannelBytes / 2]);
+            std::memcpy(to[side].get(), w->getData(), ChannelBytes);
+            benchmark::DoNotOptimize(to[side++].get());
+        }
+    });
+    return t;
 }
 
 // Both channels copied into buffers that were filled before.
@@ -87,15 +93,17 @@ void AgainstMemcpy(benchmark::State& state, Op op)
     double tNew = 0;
     double tKept = 0;
     for (auto _ : state) {
-        tNew += Time([&] { CopyIntoNew(sound); });
+        tNew += CopyIntoNew(sound);
         tKept += Time([&] { CopyIntoKept(sound, left, right); });
+        StopFlag stop = 0;
+        SoundPtr result;
         const double t = Time([&] {
-            StopFlag stop = 0;
-            SoundPtr result = op(sound, &stop);
+            result = op(sound, &stop);
             benchmark::DoNotOptimize(result.get());
-            if (!result || stop)
-                state.SkipWithError("no result");
         });
+        if (!result || stop)
+            state.SkipWithError("no result");
+        result.reset();
         tOp += t;
         state.SetIterationTime(t);
     }
@@ -145,14 +153,12 @@ void BM_StereoLowPassVsMono(benchmark::State& state)
     double tStereo = 0;
     for (auto _ : state) {
         StopFlag stop = 0;
-        tMono += Time([&] {
-            SoundPtr r = Mono().FilterHighLow(&stop, filter, 0.001, 0.5, passes, passes, 0, Frames);
-            benchmark::DoNotOptimize(r.get());
-        });
-        const double t = Time([&] {
-            SoundPtr r = Stereo().FilterHighLow(&stop, filter, 0.001, 0.5, passes, passes, 0, Frames);
-            benchmark::DoNotOptimize(r.get());
-        });
+        SoundPtr r;
+        tMono += Time([&] { r = Mono().FilterHighLow(&stop, filter, 0.001, 0.5, passes, passes, 0, Frames); });
+        r.reset();
+        const double t =
+            Time([&] { r = Stereo().FilterHighLow(&stop, filter, 0.001, 0.5, passes, passes, 0, Frames); });
+        r.reset();
         tStereo += t;
         state.SetIterationTime(t);
         if (stop)
@@ -227,17 +233,18 @@ void BM_WaveFileVsCopy(benchmark::State& state)
             tRead += Time([&] { ReadBytes(wav, block); });
         else
             tWrite += Time([&] { WriteBytes(copy, bytes); });
+        SoundPtr sound;
+        std::string text;
+        bool ok = true;
         const double t = Time([&] {
-            if (reading) {
-                SoundPtr sound;
-                std::string text;
-                if (!ReadWaveFile(wav, sound, text))
-                    state.SkipWithError(text.c_str());
-                benchmark::DoNotOptimize(sound.get());
-            } else if (!WriteWaveFile(&stop, written, Stereo(), 0, Frames)) {
-                state.SkipWithError("write failed");
-            }
+            if (reading)
+                ok = ReadWaveFile(wav, sound, text);
+            else
+                ok = WriteWaveFile(&stop, written, Stereo(), 0, Frames);
         });
+        if (!ok)
+            state.SkipWithError("read or write failed");
+        sound.reset();
         tOp += t;
         state.SetIterationTime(t);
     }

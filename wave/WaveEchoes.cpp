@@ -102,7 +102,7 @@ RefPtr<Wave> PeriodEchoes(StopFlag* stop, const Wave& source, double time, const
                     } else {
                         v = runningVolume;
                     }
-                    out[s] = ToSample(ReadRangeAt(in, rangeBegin, rangeEnd, p) * v + out[s]);
+                    out[s] = ToSampleFast(ReadRangeAt(in, rangeBegin, rangeEnd, p) * v + out[s]);
                 }
             }
         });
@@ -123,7 +123,7 @@ int16_t CornerCode(int32_t sampleFreq, int32_t corner)
         return 32767;
     const double F = static_cast<double>(sampleFreq) / q;
     const double code = std::log10(F * 0.05) * 21845 - 32768;
-    return ToSample(std::clamp(code, -32768.0, 32767.0));
+    return ToSampleFast(std::clamp(code, -32768.0, 32767.0));
 }
 
 // 1/3400 s: 0.2 m more path at 340 m/s is 2/3400 s.
@@ -145,7 +145,7 @@ RefPtr<Wave> TimeDifference(StopFlag* stop, const Wave& source, double direction
         int16_t* out = result->getData();
         ForEachChunk(stop, result->getValues(), [&](int32_t from, int32_t to) {
             for (int32_t k = from; k < to; ++k)
-                out[k] = ToSample(ReadRangeAt(in, 0, values, k - d) * factor);
+                out[k] = ToSampleFast(ReadRangeAt(in, 0, values, k - d) * factor);
         });
         return result;
     }
@@ -156,7 +156,7 @@ RefPtr<Wave> TimeDifference(StopFlag* stop, const Wave& source, double direction
     int16_t* out = result->getData();
     ForEachChunk(stop, values, [&](int32_t from, int32_t to) {
         for (int32_t k = from; k < to; ++k)
-            out[k] = ToSample(in[k] * factor);
+            out[k] = ToSampleFast(in[k] * factor);
     });
     result->zeroRange(stop, values, result->getValues());
     return result;
@@ -182,7 +182,7 @@ RefPtr<Wave> EnvelopeTimeDifference(StopFlag* stop, const Wave& source, const Wa
     ForEachChunk(stop, result->getValues(), [&](int32_t from, int32_t to) {
         for (int32_t k = from; k < to; ++k) {
             const double p = double(k - M) - m * sign * env.at(q) * EngineOneBy32767;
-            out[k] = ToSample(ReadRangeAt(in, 0, values, p));
+            out[k] = ToSampleFast(ReadRangeAt(in, 0, values, p));
             q += step;
         }
     });
@@ -251,7 +251,7 @@ RefPtr<Wave> Wave::balFilter(StopFlag* stop, double direction, int32_t sampleFre
     if (!curve || IsStopped(stop))
         return {};
     // Directions beyond -1..1 read the ends of the curve.
-    const int16_t code = ToSample(EnvelopeReader(curve.get()).at((direction * 0.5 + 0.5) * 149));
+    const int16_t code = ToSampleFast(EnvelopeReader(curve.get()).at((direction * 0.5 + 0.5) * 149));
     const double f = FrequencyOfShiftedCode(code + 32768);
     const double time = sampleFreq / f;
     return lowPass(stop, time, 0.4, 1, 1, 0, values);
@@ -302,7 +302,7 @@ RefPtr<Wave> Wave::balanceEnvelope(StopFlag* stop, const Wave* directionEnvelope
         const double sign = side == 1 ? 0.5 : -0.5;
         RefPtr<Wave> sideEnvelope = MakeWave(stop, D.values, [&](int16_t* out, int32_t from, int32_t to) {
             for (int32_t k = from; k < to; ++k)
-                out[k] = ToSample(dir[k] * sign + 16383);
+                out[k] = ToSampleFast(dir[k] * sign + 16383);
         });
         if (!sideEnvelope)
             return {};
@@ -315,7 +315,7 @@ RefPtr<Wave> Wave::balanceEnvelope(StopFlag* stop, const Wave* directionEnvelope
             // into hard right instead of wrapping back onto itself.
             negated = MakeWave(stop, D.values, [&](int16_t* out, int32_t from, int32_t to) {
                 for (int32_t k = from; k < to; ++k)
-                    out[k] = dir[k] == -32768 ? int16_t(32767) : ToSample(dir[k] * -1.0);
+                    out[k] = dir[k] == -32768 ? int16_t(32767) : ToSampleFast(dir[k] * -1.0);
             });
             if (!negated)
                 return {};

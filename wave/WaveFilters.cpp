@@ -25,44 +25,92 @@ double GainPerPass(double factor, int32_t countBer)
     return std::pow(factor, 1.0 / std::max(countBer, 1));
 }
 
-// countCmd passes of a one-pole low pass (or its high-pass complement) over the
-// range; the first reads this Wave, the others the previous pass. feedback(k)
-// gives a for sample k of the range and restarts with each pass (begin(pass)).
+// Runs G passes of a one-pole low pass (or its high-pass complement) over
+// input[from..to) into out, interleaved: sample k goes through pass 1, its
+// sample through pass 2, and so on, so the G feedback chains are independent
+// work for the processor instead of one chain after the other. Each pass keeps
+// its state y[g] from chunk to chunk; feedback(k) gives a for sample k, the
+// same for every pass. A pass of a 16-bit input stays inside the samples'
+// range (x - y for the high pass inside twice that), so each pass's output
+// is converted without the general path.
+template <int G, bool High, class Feedback>
+void OnePoleGroup(const int16_t* input, int16_t* out, int32_t from, int32_t to, Feedback& feedback, double* y)
+{
+    double state[G];
+    for (int g = 0; g < G; ++g)
+        state[g] = y[g];
+    for (int32_t k = from; k < to; ++k) {
+        const double a = feedback(k);
+        const double b = 1 - a;
+        double x = input[k];
+        int16_t sample = 0;
+        for (int g = 0; g < G; ++g) {
+            state[g] = b * x + a * state[g];
+            sample = ToSampleInRange(High ? x - state[g] : state[g]);
+            x = sample;
+        }
+        out[k] = sample;
+    }
+    for (int g = 0; g < G; ++g)
+        y[g] = state[g];
+}
+
+// Passes run at most this many at a time.
+constexpr int32_t PassGroup = 4;
+
+template <bool High, class Feedback>
+void OnePoleGroupOf(int32_t passes, const int16_t* input, int16_t* out, int32_t from, int32_t to, Feedback& feedback,
+                    double* y)
+{
+    switch (passes) {
+    case 1:
+        OnePoleGroup<1, High>(input, out, from, to, feedback, y);
+        break;
+    case 2:
+        OnePoleGroup<2, High>(input, out, from, to, feedback, y);
+        break;
+    case 3:
+        OnePoleGroup<3, High>(input, out, from, to, feedback, y);
+        break;
+    default:
+        OnePoleGroup<PassGroup, High>(input, out, from, to, feedback, y);
+        break;
+    }
+}
+
+// countCmd passes of a one-pole low pass (or its high-pass complement) over
+// the range; the first reads this Wave, the others the previous pass. Every
+// pass starts from a state of 0 and restarts feedback, which gives a for
+// sample k of the range. The passes run in groups of up to PassGroup, each
+// group over the whole range, chunk by chunk.
 template <bool High, class Feedback>
 RefPtr<Wave> OnePolePasses(StopFlag* stop, const Wave& source, int32_t begin, int32_t end, int32_t countCmd,
                            Feedback& feedback)
 {
     const int32_t n = end - begin;
     const int16_t* firstInput = source.getData() + begin;
-    const int16_t* input = firstInput;
-    double y = 0;
-    auto pass = [&](int16_t* out, int32_t from, int32_t to) {
-        // The state lives in a register through the chunk.
-        double state = y;
-        for (int32_t k = from; k < to; ++k) {
-            const double a = feedback(k);
-            const double x = input[k];
-            state = (1 - a) * x + a * state;
-            out[k] = ToSample(High ? x - state : state);
-        }
-        y = state;
-    };
     if (countCmd < 1) {
         // No pass asked for: the range stays as it is.
         return ReplaceRange(stop, source, begin, end, n, [&](int16_t* out, int32_t from, int32_t to) {
             std::copy(firstInput + from, firstInput + to, out + from);
         });
     }
+    int32_t passes = std::min(countCmd, PassGroup);
+    double y[PassGroup] = {};
     feedback.restart();
-    RefPtr<Wave> result = ReplaceRange(stop, source, begin, end, n, pass);
+    RefPtr<Wave> result = ReplaceRange(stop, source, begin, end, n, [&](int16_t* out, int32_t from, int32_t to) {
+        OnePoleGroupOf<High>(passes, firstInput, out, from, to, feedback, y);
+    });
     if (!result)
         return result;
     int16_t* out = result->getData() + begin;
-    input = out;
-    for (int32_t c = 1; c < countCmd; ++c) {
-        y = 0;
+    for (int32_t done = passes; done < countCmd; done += passes) {
+        passes = std::min(countCmd - done, PassGroup);
+        std::fill(y, y + PassGroup, 0.0);
         feedback.restart();
-        if (!ForEachChunk(stop, n, [&](int32_t from, int32_t to) { pass(out, from, to); }))
+        if (!ForEachChunk(stop, n, [&](int32_t from, int32_t to) {
+                OnePoleGroupOf<High>(passes, out, out, from, to, feedback, y);
+            }))
             break;
     }
     return result;
@@ -146,7 +194,7 @@ RefPtr<Wave> Resonate(StopFlag* stop, const Wave& source, int32_t begin, int32_t
                 v = v - s;
                 s = drive + o.d * s;
             }
-            out[j] = ToSample(Notch ? x - s : s);
+            out[j] = ToSampleFast(Notch ? x - s : s);
         }
         velocity = v;
         position = s;
@@ -347,7 +395,7 @@ RefPtr<Wave> Wave::blockFilter(StopFlag* stop, double block, int32_t& begin, int
                     sum = sum + ReadRangeAt(in, rangeBegin, rangeEnd, double(i) + block) / block;
                     sum = sum - RangeSample(in, rangeBegin, rangeEnd, i) / block;
                 }
-                out[j] = ToSample(sum * 0.5);
+                out[j] = ToSampleFast(sum * 0.5);
             }
         });
     end = rangeEnd + static_cast<int32_t>(M);
@@ -386,7 +434,7 @@ RefPtr<Wave> Wave::blockFilterEnvelope(StopFlag* stop, double maxBlock, const Wa
                     sum = sum + ReadRangeAt(in, rangeBegin, rangeEnd, double(i) + B) / B;
                     sum = sum - RangeSample(in, rangeBegin, rangeEnd, i) / B;
                 }
-                out[j] = ToSample(sum * 0.5);
+                out[j] = ToSampleFast(sum * 0.5);
             }
         });
     end = rangeEnd + static_cast<int32_t>(2 * K);

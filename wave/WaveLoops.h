@@ -155,15 +155,15 @@ inline void WithReader(const int16_t* samples, int32_t last, double step, Body&&
         body(DirectReader{samples, last});
 }
 
-// Conversions to a sample. ExactSample is ToSample itself. BoundedSample gives
-// the same sample for a value the operation knows to be finite and inside the
-// 32-bit range (an interpolated sample, a sum of scaled samples with small
-// factors), in a form the compiler can vectorise.
+// Conversions to a sample (platform/SampleConvert.h). ExactSample takes any
+// value. BoundedSample gives the same sample for a value the operation knows to
+// be a number inside the 32-bit range (an interpolated sample, a sum of scaled
+// samples with small factors), in a form the compiler can vectorise.
 struct ExactSample {
-    int16_t operator()(double value) const { return ToSample(value); }
+    int16_t operator()(double value) const { return ToSampleFast(value); }
 };
 struct BoundedSample {
-    int16_t operator()(double value) const { return static_cast<int16_t>(static_cast<int32_t>(value)); }
+    int16_t operator()(double value) const { return ToSampleInRange(value); }
 };
 
 // Runs body(convert) with BoundedSample when every value is known to be bounded.
