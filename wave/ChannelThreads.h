@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <system_error>
@@ -13,7 +14,7 @@
 
 // Samples per channel from which the second thread pays (see bench/README.md):
 // below it, starting and joining the thread costs more than the channel saves.
-constexpr int64_t ChannelThreadMinimum = 32768;
+constexpr int64_t ChannelThreadMinimum = int64_t(1) << 22;
 
 inline bool ChannelsApart(int64_t samplesPerChannel)
 {
@@ -41,50 +42,73 @@ private:
 
 void ShowMemoryMessage();
 
-// Runs left() and then, when it gives true, right(), exactly as one thread
-// would: with `apart` they run at the same time, and the memory message is
-// shown afterwards, once: the left channel's, or the right one's when left()
-// gave true (a right channel that one thread would not have run shows
-// nothing). Without a thread to be had, one thread does both.
+// Runs left() and then, when it gives true, right(), with the results of one
+// thread. With `apart` the left runs on the caller's thread and the right on
+// whichever thread is free first: a thread started for it, or the caller when
+// that thread has not begun by the time the left is done (a busy machine may
+// keep it waiting), in which case the caller goes on as one thread would.
+// When both ran at once, the memory message is shown afterwards, once, when
+// either channel could not get its memory (a failure in the right channel
+// stops the left one too, through the flag, so the left may give false without
+// a message of its own). Without a thread to be had, one thread does both.
 template <class Left, class Right>
 void RunChannels(bool apart, Left&& left, Right&& right)
 {
-    if (apart) {
-        bool rightWanted = false;
-        std::exception_ptr rightError;
-        bool leftGoesOn = false;
-        bool leftWanted = false;
-        std::thread other;
-        try {
-            other = std::thread([&] {
-                MemoryMessageHold hold;
-                try {
-                    right();
-                } catch (...) {
-                    rightError = std::current_exception();
-                }
-                rightWanted = hold.Wanted();
-            });
-        } catch (const std::system_error&) {
-            apart = false;
-        }
-        if (apart) {
-            try {
-                MemoryMessageHold hold;
-                leftGoesOn = left();
-                leftWanted = hold.Wanted();
-            } catch (...) {
-                other.join();
-                throw;
-            }
-            other.join();
-            if (leftWanted || (leftGoesOn && rightWanted))
-                ShowMemoryMessage();
-            if (rightError && leftGoesOn)
-                std::rethrow_exception(rightError);
-            return;
-        }
+    if (!apart) {
+        if (left())
+            right();
+        return;
     }
-    if (left())
-        right();
+    std::atomic<bool> rightTaken{false};
+    auto takeRight = [&] { return !rightTaken.exchange(true, std::memory_order_acq_rel); };
+    bool rightWanted = false;
+    std::exception_ptr rightError;
+    std::thread other;
+    try {
+        other = std::thread([&] {
+            if (!takeRight())
+                return;
+            MemoryMessageHold hold;
+            try {
+                right();
+            } catch (...) {
+                rightError = std::current_exception();
+            }
+            rightWanted = hold.Wanted();
+        });
+    } catch (const std::system_error&) {
+        if (left())
+            right();
+        return;
+    }
+    bool leftGoesOn = false;
+    bool leftWanted = false;
+    try {
+        MemoryMessageHold hold;
+        leftGoesOn = left();
+        leftWanted = hold.Wanted();
+    } catch (...) {
+        takeRight();
+        other.join();
+        throw;
+    }
+    if (takeRight()) {
+        // The other thread never began: this one finishes as one thread would.
+        if (leftWanted)
+            ShowMemoryMessage();
+        try {
+            if (leftGoesOn)
+                right();
+        } catch (...) {
+            other.join();
+            throw;
+        }
+        other.join();
+        return;
+    }
+    other.join();
+    if (leftWanted || rightWanted)
+        ShowMemoryMessage();
+    if (rightError && leftGoesOn)
+        std::rethrow_exception(rightError);
 }
