@@ -303,6 +303,37 @@ TEST_F(WaveEchoesTest, HardLeftIsFarFromTheRightEar)
     EXPECT_NE(right, Samples(wave));
 }
 
+// A time difference of a filtered or enveloped source is the time difference
+// applied to that source made first: the stage made on the way (no Wave of its
+// own) gives the same samples, on a wave long enough for the stage to be read
+// far behind where it is made, at rates that make the delays short and long.
+TEST_F(WaveEchoesTest, BalanceStagesReadOnTheWayGiveTheSamplesOfTheirWaves)
+{
+    const RefPtr<Wave> wave = MakeWave(Noise(20000));
+    // Directions swinging from one side to the other from sample to sample:
+    // the delay jumps by its whole size, and reads go back as far as they can.
+    Samples16 swing;
+    for (int i = 0; i < 20000; ++i)
+        swing.push_back(static_cast<int16_t>(i % 2 == 0 ? -32768 : 32767));
+    const RefPtr<Wave> directions = MakeWave(swing);
+    for (const int32_t rate : {8000, 44100, 1000000}) {
+        for (const int32_t side : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << rate << " side " << side);
+            const double direction = side == 1 ? 0.6 : -0.6;
+            const RefPtr<Wave> filtered = wave->balFilter(&stop, side == 1 ? -direction : direction, rate);
+            EXPECT_EQ(Samples(wave->balance(&stop, direction, side, true, false, true, rate)),
+                      Samples(filtered->balance(&stop, direction, side, true, false, false, rate)));
+            for (const bool volume : {true, false}) {
+                const RefPtr<Wave> stage =
+                    wave->balanceEnvelope(&stop, directions.get(), side, false, volume, !volume, rate);
+                EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, directions.get(), side, true, volume, !volume, rate)),
+                          Samples(stage->balanceEnvelope(&stop, directions.get(), side, true, false, false, rate)));
+            }
+        }
+    }
+    EXPECT_EQ(stop, 0);
+}
+
 TEST_F(WaveEchoesTest, FailedAllocationGivesNoWaveAndOneMessage)
 {
     RecordingMessageService messages;
