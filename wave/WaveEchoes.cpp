@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -440,13 +442,30 @@ RefPtr<Wave> Wave::balanceEnvelope(StopFlag* stop, const Wave* directionEnvelope
             return {};
         return EnvelopeTimeDifference(stop, values, StreamedStage(ring, std::move(stage)), D, side, sampleFreq);
     };
+    // The stage reads an envelope derived from the directions sample by
+    // sample, map(direction). One much shorter than the sound is made as a
+    // Wave, since each of its samples is read many times; a long one is mapped
+    // as it is read instead of taking memory.
+    auto withEnvelope = [&](auto map, auto use) -> RefPtr<Wave> {
+        if (int64_t(D.values) * 8 > values)
+            return use(EnvelopeReaderOf<decltype(map)>(&D, map));
+        const int16_t* dir = D.data.get();
+        const RefPtr<Wave> made = MakeWave(stop, D.values, [&](int16_t* out, int32_t from, int32_t to) {
+            for (int32_t k = from; k < to; ++k)
+                out[k] = map(dir[k]);
+        });
+        if (!made || IsStopped(stop))
+            return {};
+        return use(EnvelopeReader(made.get()));
+    };
 
     if (volumeDifference) {
         // Each channel's volume envelope from the directions.
         const double sign = side == 1 ? 0.5 : -0.5;
         const auto volume = [sign](int16_t direction) { return ToSampleFast(direction * sign + 16383); };
-        const EnvelopeReaderOf<decltype(volume)> env(&D, volume);
-        return staged(EnvelopeStage<decltype(env)>{in, env, env.stepOver(values - 1)});
+        return withEnvelope(volume, [&](const auto& env) {
+            return staged(EnvelopeStage<std::decay_t<decltype(env)>>{in, env, env.stepOver(values - 1)});
+        });
     }
     if (filterDifference) {
         RefPtr<Wave> curve = NewWave(stop, 150);
@@ -464,10 +483,12 @@ RefPtr<Wave> Wave::balanceEnvelope(StopFlag* stop, const Wave* directionEnvelope
             const double u = direction * EngineOneBy65535 + 0.5;
             return ToSampleFast(ReadInterpolated(c, last, u * last));
         };
-        const EnvelopeReaderOf<decltype(code)> codes(&D, code);
-        EnvelopeFeedbackOf<decltype(codes)> feedback(codes, GainPerPass(BalanceGain, 1), values, sampleFreq);
-        feedback.restart();
-        return staged(LowPassStage<decltype(feedback)>{in, feedback});
+        return withEnvelope(code, [&](const auto& codes) {
+            EnvelopeFeedbackOf<std::decay_t<decltype(codes)>> feedback(codes, GainPerPass(BalanceGain, 1), values,
+                                                                      sampleFreq);
+            feedback.restart();
+            return staged(LowPassStage<decltype(feedback)>{in, feedback});
+        });
     }
     if (IsStopped(stop))
         return {};
