@@ -197,6 +197,10 @@ TEST_F(ChannelThreadsTest, AFailedAllocationInEitherOrBothChannelsShowsOneMessag
 TEST_F(LongStereoTest, NewSoundsHoldTheSamplesOfOneThread)
 {
     ExpectChannelByChannel([&](const Sound& s) { return s.Volume(&stop, 0.7, 10, Long - 10); });
+}
+
+TEST_F(LongStereoTest, EditsHoldTheSamplesOfOneThread)
+{
     ExpectChannelByChannel([&](const Sound& s) { return s.Reverse(&stop, 0, Long); });
 }
 
