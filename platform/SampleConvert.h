@@ -44,8 +44,9 @@ inline int16_t ToSampleFast(double value)
 }
 
 // ToSample for a value the caller knows to be a number strictly inside the
-// 32-bit range (derived from the operation, such as a factor of at most 1 on a
-// sample): a plain conversion the compiler can vectorise.
+// 32-bit range (derived from the operation: a sample times a factor below
+// 32768, a filter of samples that cannot grow): a plain conversion the
+// compiler can vectorise.
 inline int16_t ToSampleInRange(double value)
 {
     return static_cast<int16_t>(static_cast<int32_t>(value));

@@ -28,5 +28,6 @@ bool MemoryMessageHold::Catch()
 
 void ShowMemoryMessage()
 {
-    TGuiMessages().ErrorNotEnoughMemory();
+    if (!MemoryMessageHold::Catch())
+        TGuiMessages().ErrorNotEnoughMemory();
 }

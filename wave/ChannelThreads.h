@@ -40,6 +40,7 @@ private:
     bool wanted = false;
 };
 
+// Shows the memory message, or gives it to the hold of this thread when there is one.
 void ShowMemoryMessage();
 
 // Runs left() and then, when it gives true, right(), with the results of one

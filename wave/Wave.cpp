@@ -112,7 +112,6 @@ bool AllocationSucceeded(const SampleBuffer& buffer)
 {
     if (buffer)
         return true;
-    if (!MemoryMessageHold::Catch())
-        ShowMemoryMessage();
+    ShowMemoryMessage();
     return false;
 }
