@@ -10,7 +10,7 @@ RecordingMessageService::~RecordingMessageService()
 MsgAnswer RecordingMessageService::Show(const std::string& text, const std::string& caption, MsgIcon icon,
                                         MsgButtons buttons)
 {
-    shown.push_back({text, caption, icon, buttons});
+    shown.push_back({text, caption, icon, buttons, std::this_thread::get_id()});
     if (!script.empty()) {
         MsgAnswer answer = script.front();
         script.pop_front();

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Records every message instead of showing it and answers from a script;
@@ -14,6 +15,7 @@ public:
         std::string caption;
         MsgIcon icon;
         MsgButtons buttons;
+        std::thread::id thread; // messages belong on the thread that runs the program's windows
     };
 
     RecordingMessageService();

@@ -1,6 +1,7 @@
 #include "wave/LongestWave.h"
 
 #include "platform/MessageService.h"
+#include "wave/ChannelThreads.h"
 
 std::string LongerThanTheLongestWave()
 {
@@ -10,5 +11,8 @@ std::string LongerThanTheLongestWave()
 
 void ShowLongerThanTheLongestWave()
 {
+    // A channel's thread leaves the message to the operation, which shows it once.
+    if (MemoryMessageHold::CatchTooLong())
+        return;
     ShowMessage(LongerThanTheLongestWave(), "Error", MsgIcon::Exclamation);
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/values/NumericHelpers.h"
 #include "platform/Assertions.h"
+#include "wave/ChannelThreads.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveLoops.h"
 
@@ -126,12 +127,19 @@ SoundPtr MonoSound::MoveHorizontallyEnvelope(StopFlag* stop, double maxSeconds, 
 SoundPtr MonoSound::Balance(StopFlag* stop, double direction, bool timeDifference, bool volumeDifference,
                             bool filterDifference) const
 {
-    RefPtr<Wave> left = wave->balance(stop, direction, 0, timeDifference, volumeDifference, filterDifference,
-                                      sampleFreq);
+    RefPtr<Wave> left;
+    RefPtr<Wave> right;
+    RunChannels(
+        ChannelsApart(GetValues()),
+        [&] {
+            left = wave->balance(stop, direction, 0, timeDifference, volumeDifference, filterDifference, sampleFreq);
+            return bool(left);
+        },
+        [&] {
+            right = wave->balance(stop, direction, 1, timeDifference, volumeDifference, filterDifference, sampleFreq);
+        });
     if (!left)
         return nullptr;
-    RefPtr<Wave> right = wave->balance(stop, direction, 1, timeDifference, volumeDifference, filterDifference,
-                                       sampleFreq);
     return MakeSound(2, std::move(left), std::move(right), sampleFreq, bytesPerSample);
 }
 
@@ -141,11 +149,20 @@ SoundPtr MonoSound::BalanceEnvelope(StopFlag* stop, const Sound& directionEnvelo
     RefPtr<Wave> view = EnvelopeView(stop, directionEnvelope, 0);
     if (!view)
         return nullptr;
-    RefPtr<Wave> left = wave->balanceEnvelope(stop, view.get(), 0, timeDifference, volumeDifference,
-                                              filterDifference, sampleFreq);
+    RefPtr<Wave> left;
+    RefPtr<Wave> right;
+    RunChannels(
+        ChannelsApart(GetValues()),
+        [&] {
+            left = wave->balanceEnvelope(stop, view.get(), 0, timeDifference, volumeDifference, filterDifference,
+                                         sampleFreq);
+            return bool(left);
+        },
+        [&] {
+            right = wave->balanceEnvelope(stop, view.get(), 1, timeDifference, volumeDifference, filterDifference,
+                                          sampleFreq);
+        });
     if (!left)
         return nullptr;
-    RefPtr<Wave> right = wave->balanceEnvelope(stop, view.get(), 1, timeDifference, volumeDifference,
-                                               filterDifference, sampleFreq);
     return MakeSound(2, std::move(left), std::move(right), sampleFreq, bytesPerSample);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Assertions.h"
 #include "platform/SampleConvert.h"
+#include "wave/ChannelThreads.h"
 #include "wave/MainFormAccess.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
@@ -19,6 +20,12 @@ namespace {
 int32_t SamplesOf(double seconds, int32_t freq)
 {
     return ToInt32(seconds * freq);
+}
+
+// The samples per channel of an operation that makes `made` new ones in a sound of `values`.
+int64_t WorkMaking(int32_t values, double made)
+{
+    return values + static_cast<int64_t>(std::clamp(made, 0.0, 2147483647.0));
 }
 
 // A channel grown with silence at its end to n samples; itself when long enough.
@@ -115,28 +122,50 @@ SoundPtr Sound::Wrap(RefPtr<Wave> left, RefPtr<Wave> right, int32_t freq) const
     return MakeSound(channels, std::move(left), std::move(right), freq, bytesPerSample);
 }
 
-template <class Op>
-SoundPtr Sound::EachChannel(StopFlag*, Op op) const
+bool Sound::TwoThreads(int64_t work) const
 {
-    RefPtr<Wave> left = op(0, Channel(0));
-    if (channels == 1)
-        return Wrap(std::move(left), {});
-    if (!left)
-        return nullptr;
-    return Wrap(std::move(left), op(1, Channel(1)));
+    // Channels that are one Wave stay on one thread: an in-place change of
+    // one would see the other's copy being made.
+    return channels == 2 && GetLeftWave() != GetRightWave() && ChannelsApart(work);
 }
 
 template <class Op>
-SoundPtr Sound::EachChannelRange(StopFlag* stop, int32_t& b, int32_t& e, Op op) const
+SoundPtr Sound::EachChannel(StopFlag*, Op op, int64_t work) const
 {
-    int32_t b2 = b;
-    int32_t e2 = e;
-    RefPtr<Wave> left = op(0, Channel(0), b, e);
     if (channels == 1)
-        return Wrap(std::move(left), {});
+        return Wrap(op(0, Channel(0)), {});
+    RefPtr<Wave> left;
+    RefPtr<Wave> right;
+    RunChannels(
+        TwoThreads(work < 0 ? GetValues() : work),
+        [&] {
+            left = op(0, Channel(0));
+            return bool(left);
+        },
+        [&] { right = op(1, Channel(1)); });
     if (!left)
         return nullptr;
-    RefPtr<Wave> right = op(1, Channel(1), b2, e2);
+    return Wrap(std::move(left), std::move(right));
+}
+
+template <class Op>
+SoundPtr Sound::EachChannelRange(StopFlag* stop, int32_t& b, int32_t& e, Op op, int64_t work) const
+{
+    if (channels == 1)
+        return Wrap(op(0, Channel(0), b, e), {});
+    int32_t b2 = b;
+    int32_t e2 = e;
+    RefPtr<Wave> left;
+    RefPtr<Wave> right;
+    RunChannels(
+        TwoThreads(work < 0 ? GetValues() : work),
+        [&] {
+            left = op(0, Channel(0), b, e);
+            return bool(left);
+        },
+        [&] { right = op(1, Channel(1), b2, e2); });
+    if (!left)
+        return nullptr;
     if (!right || IsStopped(stop))
         return Wrap(std::move(left), std::move(right));
     // Equal channels give equal ranges; channels driven by different envelopes
@@ -147,11 +176,19 @@ SoundPtr Sound::EachChannelRange(StopFlag* stop, int32_t& b, int32_t& e, Op op) 
 }
 
 template <class Op>
-void Sound::EachChannelInPlace(Op op)
+void Sound::EachChannelInPlace(Op op, int64_t work)
 {
-    op(0, ChannelRef(0));
-    if (channels == 2)
-        op(1, ChannelRef(1));
+    if (channels == 1) {
+        op(0, ChannelRef(0));
+        return;
+    }
+    RunChannels(
+        TwoThreads(work < 0 ? GetValues() : work),
+        [&] {
+            op(0, ChannelRef(0));
+            return true;
+        },
+        [&] { op(1, ChannelRef(1)); });
 }
 
 RefPtr<Wave> Sound::CopyWaveMono(StopFlag* stop, int32_t freq) const
@@ -182,8 +219,19 @@ SoundPtr Sound::ChangeSampleFreq(StopFlag* stop, double newFreq) const
         const Wave& channel = Channel(side);
         return channel.getValues() > 0 ? channel.resample(stop, factor) : NewWaveCopy(stop, &channel);
     };
-    RefPtr<Wave> left = convert(0);
-    RefPtr<Wave> right = channels == 2 && left ? convert(1) : RefPtr<Wave>();
+    RefPtr<Wave> left;
+    RefPtr<Wave> right;
+    if (channels == 1) {
+        left = convert(0);
+    } else {
+        RunChannels(
+            TwoThreads(GetValues()),
+            [&] {
+                left = convert(0);
+                return bool(left);
+            },
+            [&] { right = convert(1); });
+    }
     return Wrap(std::move(left), std::move(right), ToInt32(newFreq));
 }
 
@@ -194,7 +242,7 @@ SoundPtr Sound::InsertSilence(StopFlag* stop, double seconds, int32_t& b, int32_
     const int32_t n = ToInt32(seconds * sampleFreq + 1.0);
     return EachChannelRange(stop, b, e, [&](int, const Wave& w, int32_t& cb, int32_t& ce) {
         return w.insertSilence(stop, n, cb, ce);
-    });
+    }, WorkMaking(GetValues(), n));
 }
 
 SoundPtr Sound::MakeSilence(StopFlag* stop, double count) const
@@ -204,7 +252,7 @@ SoundPtr Sound::MakeSilence(StopFlag* stop, double count) const
         int32_t b = 0;
         int32_t e = w.getValues();
         return w.insertSilence(stop, n, b, e);
-    });
+    }, WorkMaking(GetValues(), n));
 }
 
 SoundPtr Sound::MakeLine(StopFlag* stop, int16_t from, int16_t to, double seconds, bool exponential, int32_t& b,
@@ -213,7 +261,7 @@ SoundPtr Sound::MakeLine(StopFlag* stop, int16_t from, int16_t to, double second
     const int32_t n = ToInt32(seconds * sampleFreq + 1.0);
     return EachChannelRange(stop, b, e, [&](int, const Wave& w, int32_t& cb, int32_t& ce) {
         return exponential ? w.makeExponentialLine(stop, from, to, n, cb, ce) : w.makeLine(stop, from, to, n, cb, ce);
-    });
+    }, WorkMaking(GetValues(), n));
 }
 
 SoundPtr Sound::MakeBlockTriangle(StopFlag* stop, int16_t height1, int16_t height2, double period, double middle,
@@ -224,7 +272,7 @@ SoundPtr Sound::MakeBlockTriangle(StopFlag* stop, int16_t height1, int16_t heigh
     // The generator takes the heights the other way round.
     return EachChannelRange(stop, b, e, [&](int, const Wave& w, int32_t& cb, int32_t& ce) {
         return w.makeBlockTriangle(stop, height2, height1, per, middle, n, start, triangle, cb, ce);
-    });
+    }, WorkMaking(GetValues(), n));
 }
 
 SoundPtr Sound::MakeBlockTriangleEnvelope(StopFlag* stop, int16_t height1, int16_t height2, double period,
@@ -237,7 +285,7 @@ SoundPtr Sound::MakeBlockTriangleEnvelope(StopFlag* stop, int16_t height1, int16
         RefPtr<Wave> env = EnvelopeView(stop, middleEnvelope, side);
         return env ? w.makeBlockTriangleEnvelope(stop, height2, height1, per, env.get(), n, start, triangle, cb, ce)
                    : RefPtr<Wave>();
-    });
+    }, WorkMaking(GetValues(), n));
 }
 
 SoundPtr Sound::MakeSinus(StopFlag* stop, int16_t high, int16_t low, double period, double periods,
@@ -246,15 +294,16 @@ SoundPtr Sound::MakeSinus(StopFlag* stop, int16_t high, int16_t low, double peri
     const double per = period * sampleFreq;
     return EachChannelRange(stop, b, e, [&](int, const Wave& w, int32_t& cb, int32_t& ce) {
         return w.makeSinus(stop, high, low, per, periods, startAngle, cb, ce);
-    });
+    }, WorkMaking(GetValues(), periods * per));
 }
 
 SoundPtr Sound::MakeNoise(StopFlag* stop, int16_t volume, double seconds, int32_t& b, int32_t& e) const
 {
     const int32_t n = SamplesOf(seconds, sampleFreq);
-    return EachChannelRange(stop, b, e, [&](int, const Wave& w, int32_t& cb, int32_t& ce) {
-        return w.makeNoise(stop, volume, n, cb, ce);
-    });
+    // Both channels draw from the one shared generator, the left first: one thread.
+    return EachChannelRange(
+        stop, b, e, [&](int, const Wave& w, int32_t& cb, int32_t& ce) { return w.makeNoise(stop, volume, n, cb, ce); },
+        0);
 }
 
 namespace {
@@ -290,7 +339,7 @@ SoundPtr Sound::MakeMultiFrequency(StopFlag* stop, double seconds, int32_t count
     return EachChannelRange(stop, b, e, [&](int, const Wave& w, int32_t& cb, int32_t& ce) {
         return w.multiFrequency(stop, n, count, volumes, args.periods.data(), angles, args.factorsPerSample.data(),
                                 cb, ce);
-    });
+    }, WorkMaking(GetValues(), n));
 }
 
 SoundPtr Sound::MakeMultiFrequencyWaveForm(StopFlag* stop, double seconds, const Sound& waveForm, int32_t count,
@@ -305,7 +354,7 @@ SoundPtr Sound::MakeMultiFrequencyWaveForm(StopFlag* stop, double seconds, const
         return form ? w.multiFrequencyWaveForm(stop, n, form.get(), count, volumes, args.periods.data(), angles,
                                                args.factorsPerSample.data(), cb, ce)
                     : RefPtr<Wave>();
-    });
+    }, WorkMaking(GetValues(), n));
 }
 
 void Sound::DrawSegment(StopFlag* stop, int32_t begin, int16_t valueBegin, int32_t end, int16_t valueEnd)
@@ -346,7 +395,7 @@ SoundPtr Sound::RollOut(StopFlag* stop, double seconds, double count, double sta
         int32_t beginf = cb;
         int32_t endf = ce == -1 ? w.getValues() : ce;
         return w.rollOut(stop, &w, per, count, startAngle, cb, ce, beginf, endf);
-    });
+    }, WorkMaking(GetValues(), std::fabs(per) * count));
 }
 
 SoundPtr Sound::RollIn(StopFlag* stop, double seconds, int32_t target, int32_t& b, int32_t& e) const
@@ -354,7 +403,7 @@ SoundPtr Sound::RollIn(StopFlag* stop, double seconds, int32_t target, int32_t& 
     const int32_t n = SamplesOf(seconds, sampleFreq);
     return EachChannelRange(stop, b, e, [&](int, const Wave& w, int32_t& cb, int32_t& ce) {
         return w.rollIn(stop, n, target, cb, ce);
-    });
+    }, WorkMaking(GetValues(), n));
 }
 
 // ---- edits ----
@@ -399,19 +448,31 @@ SoundPtr Sound::Reverse(StopFlag* stop, int32_t b, int32_t e) const
 
 // ---- volume ----
 
+int32_t Sound::MaxAbs(StopFlag* stop, int32_t b, int32_t e) const
+{
+    if (channels == 1)
+        return Channel(0).getMaxAbs(stop, b, e);
+    int32_t left = 0;
+    int32_t right = 0;
+    RunChannels(
+        TwoThreads(GetValues()),
+        [&] {
+            left = Channel(0).getMaxAbs(stop, b, e);
+            return true;
+        },
+        [&] { right = Channel(1).getMaxAbs(stop, b, e); });
+    return std::max(left, right);
+}
+
 SoundPtr Sound::MaxVolume(StopFlag* stop, double fraction, int32_t b, int32_t e) const
 {
-    int32_t peak = Channel(0).getMaxAbs(stop, b, e);
-    if (channels == 2)
-        peak = std::max(peak, Channel(1).getMaxAbs(stop, b, e));
+    const int32_t peak = MaxAbs(stop, b, e);
     return Volume(stop, peak != 0 ? fraction * 32767.0 / peak : 0.0, b, e);
 }
 
 void Sound::MaxVolumeInPlace(StopFlag* stop, double fraction, int32_t b, int32_t e)
 {
-    int32_t peak = Channel(0).getMaxAbs(stop, b, e);
-    if (channels == 2)
-        peak = std::max(peak, Channel(1).getMaxAbs(stop, b, e));
+    const int32_t peak = MaxAbs(stop, b, e);
     VolumeInPlace(stop, peak != 0 ? fraction * 32767.0 / peak : 0.0, b, e);
 }
 

@@ -194,16 +194,23 @@ protected:
     SoundPtr Wrap(RefPtr<Wave> left, RefPtr<Wave> right) const;
     SoundPtr Wrap(RefPtr<Wave> left, RefPtr<Wave> right, int32_t freq) const;
 
+    // True when a stereo operation of `work` samples per channel runs its
+    // channels on two threads (wave/ChannelThreads.h).
+    bool TwoThreads(int64_t work) const;
+
     // op(side, channel) -> new Wave, for every channel; the results wrapped.
+    // work: samples per channel when it is not the sound's length (generators).
     template <class Op>
-    SoundPtr EachChannel(StopFlag* stop, Op op) const;
+    SoundPtr EachChannel(StopFlag* stop, Op op, int64_t work = -1) const;
     // The same for operations that move the range: every channel starts from the
     // caller's range, which afterwards bounds the result in both.
     template <class Op>
-    SoundPtr EachChannelRange(StopFlag* stop, int32_t& b, int32_t& e, Op op) const;
+    SoundPtr EachChannelRange(StopFlag* stop, int32_t& b, int32_t& e, Op op, int64_t work = -1) const;
     // op(side, RefPtr<Wave>& channel) in place, for every channel.
     template <class Op>
-    void EachChannelInPlace(Op op);
+    void EachChannelInPlace(Op op, int64_t work = -1);
+    // The largest magnitude in b..e-1 over all channels.
+    int32_t MaxAbs(StopFlag* stop, int32_t b, int32_t e) const;
 };
 
 SoundPtr MakeSound(int16_t channels, RefPtr<Wave> left, RefPtr<Wave> right, int32_t sampleFreq,

@@ -2,6 +2,7 @@
 
 #include "foundation/values/NumericHelpers.h"
 #include "platform/Assertions.h"
+#include "wave/ChannelThreads.h"
 #include "wave/WaveLoops.h"
 
 #include <algorithm>
@@ -24,8 +25,13 @@ StereoSound::StereoSound(StopFlag* stop, const Sound& other)
     : Sound(2, other.sampleFreq, other.bytesPerSample)
 {
     if (other.GetValues() != 0) {
-        waveLeft = other.CopyWaveLeft(stop, 0);
-        waveRight = other.CopyWaveRight(stop, 0);
+        RunChannels(
+            ChannelsApart(other.GetValues()),
+            [&] {
+                waveLeft = other.CopyWaveLeft(stop, 0);
+                return true;
+            },
+            [&] { waveRight = other.CopyWaveRight(stop, 0); });
     }
     // A copy that could not be made leaves an empty sound; the flag says so.
     if (!waveLeft || !waveRight || waveLeft->getValues() != waveRight->getValues()) {
@@ -44,8 +50,13 @@ void StereoSound::GetPeak(StopFlag* stop, int32_t b, int32_t e, int16_t& max, in
 {
     int16_t maxRight = 0;
     int16_t minRight = 0;
-    waveLeft->getMinMax(stop, max, minMagnitude, b, e);
-    waveRight->getMinMax(stop, maxRight, minRight, b, e);
+    RunChannels(
+        TwoThreads(GetValues()),
+        [&] {
+            waveLeft->getMinMax(stop, max, minMagnitude, b, e);
+            return true;
+        },
+        [&] { waveRight->getMinMax(stop, maxRight, minRight, b, e); });
     max = std::max(max, maxRight);
     minMagnitude = std::max(minMagnitude, minRight);
     larger = std::max(max, minMagnitude);
@@ -120,10 +131,18 @@ SoundPtr StereoSound::MixLeftRight(StopFlag* stop, double leftToLeft, double lef
     // An empty sound has nothing to mix: its copy is the answer.
     if (GetValues() == 0)
         return NewEmpty();
-    RefPtr<Wave> left = waveLeft->mixLeftRight(stop, leftToLeft, waveRight.get(), rightToLeft, b, e);
+    RefPtr<Wave> left;
+    RefPtr<Wave> right;
+    RunChannels(
+        TwoThreads(GetValues()),
+        [&] {
+            left = waveLeft->mixLeftRight(stop, leftToLeft, waveRight.get(), rightToLeft, b, e);
+            return bool(left);
+        },
+        [&] { right = waveRight->mixLeftRight(stop, rightToRight, waveLeft.get(), leftToRight, b, e); });
     if (!left)
         return nullptr;
-    return Wrap(std::move(left), waveRight->mixLeftRight(stop, rightToRight, waveLeft.get(), leftToRight, b, e));
+    return Wrap(std::move(left), std::move(right));
 }
 
 SoundPtr StereoSound::MoveHorizontally(StopFlag* stop, double secondsLeft, double secondsRight, int32_t& b,
@@ -137,10 +156,17 @@ SoundPtr StereoSound::MoveHorizontally(StopFlag* stop, double secondsLeft, doubl
     waveLeft->moveMargins(stop, shiftLeft, shiftRight, b, e, growLeft, growRight);
     int32_t b2 = b;
     int32_t e2 = e;
-    RefPtr<Wave> left = waveLeft->moveHorizontally(stop, shiftLeft, growLeft, growRight, b, e);
+    RefPtr<Wave> left;
+    RefPtr<Wave> right;
+    RunChannels(
+        TwoThreads(GetValues()),
+        [&] {
+            left = waveLeft->moveHorizontally(stop, shiftLeft, growLeft, growRight, b, e);
+            return bool(left);
+        },
+        [&] { right = waveRight->moveHorizontally(stop, shiftRight, growLeft, growRight, b2, e2); });
     if (!left)
         return nullptr;
-    RefPtr<Wave> right = waveRight->moveHorizontally(stop, shiftRight, growLeft, growRight, b2, e2);
     b = std::min(b, b2);
     e = std::max(e, e2);
     return Wrap(std::move(left), std::move(right));
@@ -155,12 +181,21 @@ SoundPtr StereoSound::MoveHorizontallyEnvelope(StopFlag* stop, double maxLeft, d
     waveLeft->moveMargins(stop, -m, m, b, e, growLeft, growRight);
     int32_t b2 = b;
     int32_t e2 = e;
-    RefPtr<Wave> left = waveLeft->moveHorizontallyEnvelope(stop, maxLeft * sampleFreq, envelope.GetLeftWave(),
-                                                           growLeft, growRight, b, e);
+    RefPtr<Wave> left;
+    RefPtr<Wave> right;
+    RunChannels(
+        TwoThreads(GetValues()),
+        [&] {
+            left = waveLeft->moveHorizontallyEnvelope(stop, maxLeft * sampleFreq, envelope.GetLeftWave(), growLeft,
+                                                      growRight, b, e);
+            return bool(left);
+        },
+        [&] {
+            right = waveRight->moveHorizontallyEnvelope(stop, maxRight * sampleFreq, envelope.GetRightWave(),
+                                                        growLeft, growRight, b2, e2);
+        });
     if (!left)
         return nullptr;
-    RefPtr<Wave> right = waveRight->moveHorizontallyEnvelope(stop, maxRight * sampleFreq, envelope.GetRightWave(),
-                                                             growLeft, growRight, b2, e2);
     b = std::min(b, b2);
     e = std::max(e, e2);
     return Wrap(std::move(left), std::move(right));

@@ -1,7 +1,7 @@
 #include "wave/Wave.h"
 
-#include "foundation/GuiMessages.h"
 #include "platform/AllocationHook.h"
+#include "wave/ChannelThreads.h"
 #include "wave/LongestWave.h"
 #include "wave/WaveLoops.h"
 
@@ -119,6 +119,6 @@ bool AllocationSucceeded(const SampleBuffer& buffer)
 {
     if (buffer)
         return true;
-    TGuiMessages().ErrorNotEnoughMemory();
+    ShowMemoryMessage();
     return false;
 }

@@ -1,3 +1,4 @@
+#include "wave/OnePoleFilter.h"
 #include "wave/Wave.h"
 #include "wave/WaveEngineSupport.h"
 #include "wave/WaveFiltersFrequencyCode.h"
@@ -6,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -102,7 +105,7 @@ RefPtr<Wave> PeriodEchoes(StopFlag* stop, const Wave& source, double time, const
                     } else {
                         v = runningVolume;
                     }
-                    out[s] = ToSample(ReadRangeAt(in, rangeBegin, rangeEnd, p) * v + out[s]);
+                    out[s] = ToSampleFast(ReadRangeAt(in, rangeBegin, rangeEnd, p) * v + out[s]);
                 }
             }
         });
@@ -123,19 +126,110 @@ int16_t CornerCode(int32_t sampleFreq, int32_t corner)
         return 32767;
     const double F = static_cast<double>(sampleFreq) / q;
     const double code = std::log10(F * 0.05) * 21845 - 32768;
-    return ToSample(std::clamp(code, -32768.0, 32767.0));
+    return ToSampleFast(std::clamp(code, -32768.0, 32767.0));
 }
 
 // 1/3400 s: 0.2 m more path at 340 m/s is 2/3400 s.
 constexpr double SecondsPerPathStep = 0.00029411764705882356;
 
+// The samples of the source as the time differences read them: at(i) for
+// 0 <= i < values, asked for in a window that moves forward.
+struct PlainSamples {
+    const int16_t* samples;
+    int16_t operator()(int32_t i) const { return samples[i]; }
+};
+
+// samples 0..values-1 read at p with linear interpolation, 0 outside: ReadRangeAt
+// over a reader.
+template <class At>
+double ReadAt(At& at, int32_t values, double p)
+{
+    if (!(p >= 0 && p <= values - 1))
+        return 0;
+    const int32_t i = static_cast<int32_t>(p);
+    const double f = p - i;
+    if (f == 0)
+        return at(i);
+    return (1 - f) * at(i) + f * at(i + 1);
+}
+
+// A stage of the balance (the filtered or enveloped source) made sample by
+// sample by make(k), in order, and read close behind where it is made: a ring
+// of the last samples holds it instead of a Wave of its own, so the balance
+// needs no memory but its result. Reads reach at most `keep` samples back.
+template <class Make>
+class StreamedStage {
+public:
+    StreamedStage(const RefPtr<Wave>& ring, Make make)
+        : ring(ring->getData()), mask(static_cast<uint32_t>(ring->getValues()) - 1), make(std::move(make))
+    {
+    }
+    int16_t operator()(int32_t i)
+    {
+        while (made <= i) {
+            ring[static_cast<uint32_t>(made) & mask] = make(made);
+            ++made;
+        }
+        return ring[static_cast<uint32_t>(i) & mask];
+    }
+
+private:
+    int16_t* ring;
+    uint32_t mask;
+    Make make;
+    int32_t made = 0;
+};
+
+// The ring of a streamed stage: a power of two above keep, no larger than the
+// stage needs. No Wave when it cannot be had (the flag is then set).
+RefPtr<Wave> StageRing(StopFlag* stop, int64_t keep, int32_t values)
+{
+    int32_t size = 4;
+    while (size < keep + 4 && size <= values)
+        size *= 2;
+    return NewWave(stop, size);
+}
+
+// Sample k of one pass of a one-pole low pass over in, feedback(k) giving a:
+// the filter of Wave::lowPass and Wave::lowPassEnvelope, one sample at a time.
+template <class Feedback>
+struct LowPassStage {
+    const int16_t* in;
+    Feedback feedback;
+    double y = 0;
+    int16_t operator()(int32_t k)
+    {
+        const double a = feedback(k);
+        const double b = 1 - a;
+        const double x = in[k];
+        y = b * x + a * y;
+        return ToSampleInRange(y);
+    }
+};
+
+// Sample k of in times an envelope stretched over it: Wave::applyEnvelope,
+// one sample at a time.
+template <class Reader>
+struct EnvelopeStage {
+    const int16_t* in;
+    Reader env;
+    double step;
+    double q = 0;
+    int16_t operator()(int32_t k)
+    {
+        const int16_t sample = ToSampleFast(env.at(q) * in[k] * EngineOneBy32767);
+        q += step;
+        return sample;
+    }
+};
+
 // One channel of a source in a constant direction: the ear away from the
 // source hears it later, the ear towards it gets as many zeros at the end.
-RefPtr<Wave> TimeDifference(StopFlag* stop, const Wave& source, double direction, double factor,
+// at(i) gives sample i of the source (of values samples), in order.
+template <class At>
+RefPtr<Wave> TimeDifference(StopFlag* stop, int32_t values, At at, double direction, double factor,
                             int32_t sampleFreq)
 {
-    const int32_t values = source.getValues();
-    const int16_t* in = source.getData();
     const double maxDelay = sampleFreq * SecondsPerPathStep * 2;
     const double d = std::sin(direction * WavePi * 0.5) * maxDelay;
     if (d >= 0) {
@@ -145,7 +239,7 @@ RefPtr<Wave> TimeDifference(StopFlag* stop, const Wave& source, double direction
         int16_t* out = result->getData();
         ForEachChunk(stop, result->getValues(), [&](int32_t from, int32_t to) {
             for (int32_t k = from; k < to; ++k)
-                out[k] = ToSample(ReadRangeAt(in, 0, values, k - d) * factor);
+                out[k] = ToSampleFast(ReadAt(at, values, k - d) * factor);
         });
         return result;
     }
@@ -156,20 +250,33 @@ RefPtr<Wave> TimeDifference(StopFlag* stop, const Wave& source, double direction
     int16_t* out = result->getData();
     ForEachChunk(stop, values, [&](int32_t from, int32_t to) {
         for (int32_t k = from; k < to; ++k)
-            out[k] = ToSample(in[k] * factor);
+            out[k] = ToSampleFast(at(k) * factor);
     });
     result->zeroRange(stop, values, result->getValues());
     return result;
 }
 
+// The direction envelope's delay in samples at full turn.
+double EnvelopeDelay(int32_t sampleFreq)
+{
+    return sampleFreq * SecondsPerPathStep;
+}
+
+// How far back from the newest sample the envelope time difference reads: the
+// delay may swing by its whole size (a hair more) either way around M.
+int64_t EnvelopeDelayReach(int32_t sampleFreq)
+{
+    return 2 * WholePart(std::fabs(EnvelopeDelay(sampleFreq)) * 1.0001 + 2) + 8;
+}
+
 // One channel of a source following a direction envelope: both channels are
-// delayed by M, one more and the other less as the direction turns.
-RefPtr<Wave> EnvelopeTimeDifference(StopFlag* stop, const Wave& source, const Wave& directions, int32_t side,
+// delayed by M, one more and the other less as the direction turns. at(i)
+// gives sample i of the source (of values samples).
+template <class At>
+RefPtr<Wave> EnvelopeTimeDifference(StopFlag* stop, int32_t values, At at, const Wave& directions, int32_t side,
                                     int32_t sampleFreq)
 {
-    const int32_t values = source.getValues();
-    const int16_t* in = source.getData();
-    const double m = sampleFreq * SecondsPerPathStep;
+    const double m = EnvelopeDelay(sampleFreq);
     const int64_t M = std::max<int64_t>(WholePart(m + 1), 0);
     const double sign = side == 1 ? -1 : 1;
     RefPtr<Wave> result = NewWaveOfSize(stop, values + 2 * M);
@@ -182,7 +289,7 @@ RefPtr<Wave> EnvelopeTimeDifference(StopFlag* stop, const Wave& source, const Wa
     ForEachChunk(stop, result->getValues(), [&](int32_t from, int32_t to) {
         for (int32_t k = from; k < to; ++k) {
             const double p = double(k - M) - m * sign * env.at(q) * EngineOneBy32767;
-            out[k] = ToSample(ReadRangeAt(in, 0, values, p));
+            out[k] = ToSampleFast(ReadAt(at, values, p));
             q += step;
         }
     });
@@ -244,17 +351,34 @@ void Wave::makeCutoffCurve(StopFlag* stop, RefPtr<Wave>& wave, int32_t sampleFre
         wave->data[149] = codes[4];
 }
 
-RefPtr<Wave> Wave::balFilter(StopFlag* stop, double direction, int32_t sampleFreq) const
+namespace {
+
+// The cutoff period (in samples) of the far ear's low pass for a source in
+// `direction`. False when the curve could not be made (the flag is then set).
+bool BalanceCutoffTime(StopFlag* stop, double direction, int32_t sampleFreq, double& time)
 {
     RefPtr<Wave> curve = NewWave(stop, 150);
-    makeCutoffCurve(stop, curve, sampleFreq);
+    Wave::makeCutoffCurve(stop, curve, sampleFreq);
     if (!curve || IsStopped(stop))
-        return {};
+        return false;
     // Directions beyond -1..1 read the ends of the curve.
-    const int16_t code = ToSample(EnvelopeReader(curve.get()).at((direction * 0.5 + 0.5) * 149));
+    const int16_t code = ToSampleFast(EnvelopeReader(curve.get()).at((direction * 0.5 + 0.5) * 149));
     const double f = FrequencyOfShiftedCode(code + 32768);
-    const double time = sampleFreq / f;
-    return lowPass(stop, time, 0.4, 1, 1, 0, values);
+    time = sampleFreq / f;
+    return true;
+}
+
+// The balance's low pass: one pass at a gain of 0.4.
+constexpr double BalanceGain = 0.4;
+
+} // namespace
+
+RefPtr<Wave> Wave::balFilter(StopFlag* stop, double direction, int32_t sampleFreq) const
+{
+    double time = 0;
+    if (!BalanceCutoffTime(stop, direction, sampleFreq, time))
+        return {};
+    return lowPass(stop, time, BalanceGain, 1, 1, 0, values);
 }
 
 RefPtr<Wave> Wave::balance(StopFlag* stop, double direction, int32_t side, bool timeDifference,
@@ -272,12 +396,18 @@ RefPtr<Wave> Wave::balance(StopFlag* stop, double direction, int32_t side, bool 
     }
     // The volume difference wins when both are asked for.
     if (!volumeDifference && filterDifference) {
-        RefPtr<Wave> filtered = balFilter(stop, direction, sampleFreq);
-        if (!filtered || IsStopped(stop))
+        // The filtered source is made as the time difference reads it.
+        double time = 0;
+        if (!BalanceCutoffTime(stop, direction, sampleFreq, time))
             return {};
-        return TimeDifference(stop, *filtered, direction, factor, sampleFreq);
+        const RefPtr<Wave> ring = StageRing(stop, 2, values);
+        if (!ring)
+            return {};
+        const ConstantFeedback feedback{OnePoleFeedback(GainPerPass(BalanceGain, 1), time)};
+        return TimeDifference(stop, values, StreamedStage(ring, LowPassStage<ConstantFeedback>{data.get(), feedback}),
+                              direction, factor, sampleFreq);
     }
-    return TimeDifference(stop, *this, direction, factor, sampleFreq);
+    return TimeDifference(stop, values, PlainSamples{data.get()}, direction, factor, sampleFreq);
 }
 
 RefPtr<Wave> Wave::balanceEnvelope(StopFlag* stop, const Wave* directionEnvelope, int32_t side,
@@ -295,44 +425,72 @@ RefPtr<Wave> Wave::balanceEnvelope(StopFlag* stop, const Wave* directionEnvelope
         directionEnvelope = middle.get();
     }
     const Wave& D = *directionEnvelope;
-    const int16_t* dir = D.data.get();
-
-    RefPtr<Wave> stage;
-    if (volumeDifference) {
-        const double sign = side == 1 ? 0.5 : -0.5;
-        RefPtr<Wave> sideEnvelope = MakeWave(stop, D.values, [&](int16_t* out, int32_t from, int32_t to) {
-            for (int32_t k = from; k < to; ++k)
-                out[k] = ToSample(dir[k] * sign + 16383);
-        });
-        if (!sideEnvelope)
-            return {};
-        stage = applyEnvelope(stop, sideEnvelope.get(), 0, values);
-    } else if (filterDifference) {
-        RefPtr<Wave> negated;
-        const Wave* directions = &D;
-        if (side == 1) {
-            // Negated like multiplyVolume by -1, but hard left (-32768) turns
-            // into hard right instead of wrapping back onto itself.
-            negated = MakeWave(stop, D.values, [&](int16_t* out, int32_t from, int32_t to) {
+    const int16_t* in = data.get();
+    // The volume or filter stage, and the envelopes it reads, are made sample
+    // by sample as they are read: with a time difference a little behind
+    // where it reads them, so nothing but the result takes memory.
+    auto staged = [&](auto stage) -> RefPtr<Wave> {
+        if (!timeDifference) {
+            RefPtr<Wave> result = ReplaceRange(stop, *this, 0, values, values, [&](int16_t* out, int32_t from, int32_t to) {
                 for (int32_t k = from; k < to; ++k)
-                    out[k] = dir[k] == -32768 ? int16_t(32767) : ToSample(dir[k] * -1.0);
+                    out[k] = stage(k);
             });
-            if (!negated)
-                return {};
-            directions = negated.get();
+            return IsStopped(stop) ? RefPtr<Wave>() : result;
         }
+        const RefPtr<Wave> ring = StageRing(stop, EnvelopeDelayReach(sampleFreq), values);
+        if (!ring)
+            return {};
+        return EnvelopeTimeDifference(stop, values, StreamedStage(ring, std::move(stage)), D, side, sampleFreq);
+    };
+    // The stage reads an envelope derived from the directions sample by
+    // sample, map(direction). One much shorter than the sound is made as a
+    // Wave, since each of its samples is read many times; a long one is mapped
+    // as it is read instead of taking memory.
+    auto withEnvelope = [&](auto map, auto use) -> RefPtr<Wave> {
+        if (int64_t(D.values) * 8 > values)
+            return use(EnvelopeReaderOf<decltype(map)>(&D, map));
+        const int16_t* dir = D.data.get();
+        const RefPtr<Wave> made = MakeWave(stop, D.values, [&](int16_t* out, int32_t from, int32_t to) {
+            for (int32_t k = from; k < to; ++k)
+                out[k] = map(dir[k]);
+        });
+        if (!made || IsStopped(stop))
+            return {};
+        return use(EnvelopeReader(made.get()));
+    };
+
+    if (volumeDifference) {
+        // Each channel's volume envelope from the directions.
+        const double sign = side == 1 ? 0.5 : -0.5;
+        const auto volume = [sign](int16_t direction) { return ToSampleFast(direction * sign + 16383); };
+        return withEnvelope(volume, [&](const auto& env) {
+            return staged(EnvelopeStage<std::decay_t<decltype(env)>>{in, env, env.stepOver(values - 1)});
+        });
+    }
+    if (filterDifference) {
         RefPtr<Wave> curve = NewWave(stop, 150);
         makeCutoffCurve(stop, curve, sampleFreq);
         if (!curve || IsStopped(stop))
             return {};
-        RefPtr<Wave> codes = directions->distort(stop, curve.get(), 0, directions->values);
-        if (!codes || IsStopped(stop))
-            return {};
-        stage = lowPassEnvelope(stop, codes.get(), 0.4, 1, 1, sampleFreq, 0, values);
+        // The cutoff codes: the directions (negated for the right ear, hard left
+        // turning into hard right instead of wrapping back onto itself) mapped
+        // through the curve as distort maps them.
+        const int16_t* c = curve->data.get();
+        const int32_t last = curve->values - 1;
+        const auto code = [side, c, last](int16_t direction) {
+            if (side == 1)
+                direction = direction == -32768 ? int16_t(32767) : ToSampleFast(direction * -1.0);
+            const double u = direction * EngineOneBy65535 + 0.5;
+            return ToSampleFast(ReadInterpolated(c, last, u * last));
+        };
+        return withEnvelope(code, [&](const auto& codes) {
+            EnvelopeFeedbackOf<std::decay_t<decltype(codes)>> feedback(codes, GainPerPass(BalanceGain, 1), values,
+                                                                      sampleFreq);
+            feedback.restart();
+            return staged(LowPassStage<decltype(feedback)>{in, feedback});
+        });
     }
     if (IsStopped(stop))
         return {};
-    if (!timeDifference)
-        return stage;
-    return EnvelopeTimeDifference(stop, stage ? *stage : *this, D, side, sampleFreq);
+    return EnvelopeTimeDifference(stop, values, PlainSamples{in}, D, side, sampleFreq);
 }

@@ -17,12 +17,19 @@ constexpr double EngineOneBy21845 = static_cast<double>(1.0L / 21845.0L);
 // An envelope read with linear interpolation at a running position. The position
 // is held to the envelope's samples, so a running sum that rounds past the last
 // sample (or a caller's envelope shorter than expected) never reads outside it.
-// A missing or empty envelope reads as 0 everywhere.
-class EnvelopeReader {
+// A missing or empty envelope reads as 0 everywhere. EnvelopeReaderOf reads
+// each sample through map(sample) (an envelope derived sample by sample from
+// another, without a Wave of its own); EnvelopeReader reads them as they are.
+struct SameSample {
+    int16_t operator()(int16_t sample) const { return sample; }
+};
+
+template <class Map>
+class EnvelopeReaderOf {
 public:
-    explicit EnvelopeReader(const Wave* envelope)
+    explicit EnvelopeReaderOf(const Wave* envelope, Map map = Map())
         : samples(envelope != nullptr ? envelope->getData() : nullptr),
-          last(envelope != nullptr ? envelope->getValues() - 1 : -1)
+          last(envelope != nullptr ? envelope->getValues() - 1 : -1), map(map)
     {
     }
 
@@ -33,9 +40,9 @@ public:
         if (last < 0)
             return 0;
         if (!(q > 0))
-            return samples[0];
+            return map(samples[0]);
         if (q >= last)
-            return samples[last];
+            return map(samples[last]);
         return Interpolate(q);
     }
 
@@ -50,13 +57,16 @@ private:
         const int32_t i = static_cast<int32_t>(q);
         const double f = q - i;
         if (f == 0)
-            return samples[i];
-        return (1 - f) * samples[i] + f * samples[i + 1];
+            return map(samples[i]);
+        return (1 - f) * map(samples[i]) + f * map(samples[i + 1]);
     }
 
     const int16_t* samples;
     int32_t last;
+    Map map;
 };
+
+using EnvelopeReader = EnvelopeReaderOf<SameSample>;
 
 // samples[begin..end) read at p with linear interpolation, 0 outside begin..end-1.
 // Range bounds are never negative, so p truncates to its floor; a fraction

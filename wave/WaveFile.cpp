@@ -13,13 +13,18 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 const std::string dq = "\"";
 const std::string NoErrors = "No errors occurred.";
 
-// Frames are moved through a buffer of this many bytes (a multiple of every frame size).
-constexpr size_t BlockBytes = 64 * 1024;
+// Frames are moved through a buffer of this many bytes (a multiple of every
+// frame size): large enough that the system calls cost nothing beside the copy.
+constexpr size_t BlockBytes = 1024 * 1024;
 
 uint16_t Get16(const uint8_t* p)
 {
@@ -50,9 +55,113 @@ uint8_t ToByteSample(int16_t v)
     return static_cast<uint8_t>(v / 256 + 128);
 }
 
-int16_t FromByteSample(uint8_t b)
+constexpr int16_t FromByteSample(uint8_t b)
 {
     return static_cast<int16_t>((b - 128) * 256);
+}
+
+// ---- frames in blocks ----
+// The conversions between a block of little-endian frames and the channels,
+// whole blocks at a time. On a little-endian machine with packed integer
+// instructions the 16-bit ones move eight frames per step.
+
+constexpr bool LittleEndian = std::endian::native == std::endian::little;
+
+struct ByteSampleTable {
+    int16_t sample[256];
+    constexpr ByteSampleTable() : sample()
+    {
+        for (int b = 0; b < 256; ++b)
+            sample[b] = FromByteSample(static_cast<uint8_t>(b));
+    }
+};
+constexpr ByteSampleTable ByteSamples;
+
+void FromFrames8(const uint8_t* p, size_t frames, int16_t* left, int16_t* right)
+{
+    if (!right) {
+        for (size_t i = 0; i < frames; ++i)
+            left[i] = ByteSamples.sample[p[i]];
+        return;
+    }
+    for (size_t i = 0; i < frames; ++i) {
+        left[i] = ByteSamples.sample[p[2 * i]];
+        right[i] = ByteSamples.sample[p[2 * i + 1]];
+    }
+}
+
+void FromFrames16(const uint8_t* p, size_t frames, int16_t* left, int16_t* right)
+{
+    if (!right) {
+        if constexpr (LittleEndian) {
+            std::memcpy(left, p, frames * 2);
+        } else {
+            for (size_t i = 0; i < frames; ++i)
+                left[i] = static_cast<int16_t>(Get16(p + 2 * i));
+        }
+        return;
+    }
+    size_t i = 0;
+#if defined(__SSE2__)
+    if constexpr (LittleEndian) {
+        // Each 32-bit lane holds a frame: its low half is the left sample, its
+        // high half the right one; both are sign-extended and packed back.
+        for (; i + 8 <= frames; i += 8) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * i + 16));
+            const __m128i l = _mm_packs_epi32(_mm_srai_epi32(_mm_slli_epi32(a, 16), 16),
+                                              _mm_srai_epi32(_mm_slli_epi32(b, 16), 16));
+            const __m128i r = _mm_packs_epi32(_mm_srai_epi32(a, 16), _mm_srai_epi32(b, 16));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(left + i), l);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(right + i), r);
+        }
+    }
+#endif
+    for (; i < frames; ++i) {
+        left[i] = static_cast<int16_t>(Get16(p + 4 * i));
+        right[i] = static_cast<int16_t>(Get16(p + 4 * i + 2));
+    }
+}
+
+void ToFrames8(const int16_t* left, const int16_t* right, size_t frames, uint8_t* p)
+{
+    if (!right) {
+        for (size_t i = 0; i < frames; ++i)
+            p[i] = ToByteSample(left[i]);
+        return;
+    }
+    for (size_t i = 0; i < frames; ++i) {
+        p[2 * i] = ToByteSample(left[i]);
+        p[2 * i + 1] = ToByteSample(right[i]);
+    }
+}
+
+void ToFrames16(const int16_t* left, const int16_t* right, size_t frames, uint8_t* p)
+{
+    if (!right) {
+        if constexpr (LittleEndian) {
+            std::memcpy(p, left, frames * 2);
+        } else {
+            for (size_t i = 0; i < frames; ++i)
+                Put16(p + 2 * i, static_cast<uint16_t>(left[i]));
+        }
+        return;
+    }
+    size_t i = 0;
+#if defined(__SSE2__)
+    if constexpr (LittleEndian) {
+        for (; i + 8 <= frames; i += 8) {
+            const __m128i l = _mm_loadu_si128(reinterpret_cast<const __m128i*>(left + i));
+            const __m128i r = _mm_loadu_si128(reinterpret_cast<const __m128i*>(right + i));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * i), _mm_unpacklo_epi16(l, r));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * i + 16), _mm_unpackhi_epi16(l, r));
+        }
+    }
+#endif
+    for (; i < frames; ++i) {
+        Put16(p + 4 * i, static_cast<uint16_t>(left[i]));
+        Put16(p + 4 * i + 2, static_cast<uint16_t>(right[i]));
+    }
 }
 
 // ---- reading ----
@@ -239,7 +348,7 @@ bool ReadHeader(ByteSource& in, Format& format, uint32_t& dataSize, std::string&
 size_t ReadMono16(ByteSource& in, int16_t* out, size_t frames)
 {
     const size_t got = in.Read(out, frames * 2) / 2;
-    if constexpr (std::endian::native != std::endian::little) {
+    if constexpr (!LittleEndian) {
         auto* p = reinterpret_cast<uint8_t*>(out);
         for (size_t i = 0; i < got; ++i)
             out[i] = static_cast<int16_t>(Get16(p + 2 * i));
@@ -247,28 +356,22 @@ size_t ReadMono16(ByteSource& in, int16_t* out, size_t frames)
     return got;
 }
 
-// Every other layout goes through a block buffer; the count of whole frames read.
+// Every other layout goes through a block buffer, converted a block at a time;
+// the count of whole frames read.
 size_t ReadFrames(ByteSource& in, const Format& format, int16_t* left, int16_t* right, size_t frames)
 {
     const size_t frameBytes = static_cast<size_t>(format.channels) * format.bytesPerSample;
-    std::vector<uint8_t> block(BlockBytes);
+    std::vector<uint8_t> block(std::min(BlockBytes, frames * frameBytes));
+    const size_t framesPerBlock = block.size() / frameBytes;
     size_t done = 0;
     while (done < frames) {
-        const size_t want = std::min(frames - done, BlockBytes / frameBytes);
+        const size_t want = std::min(frames - done, framesPerBlock);
         const size_t whole = in.Read(block.data(), want * frameBytes) / frameBytes;
-        const uint8_t* p = block.data();
-        for (size_t i = 0; i < whole; ++i, ++done) {
-            if (format.bytesPerSample == 1) {
-                left[done] = FromByteSample(p[0]);
-                if (right)
-                    right[done] = FromByteSample(p[1]);
-            } else {
-                left[done] = static_cast<int16_t>(Get16(p));
-                if (right)
-                    right[done] = static_cast<int16_t>(Get16(p + 2));
-            }
-            p += frameBytes;
-        }
+        if (format.bytesPerSample == 1)
+            FromFrames8(block.data(), whole, left + done, right ? right + done : nullptr);
+        else
+            FromFrames16(block.data(), whole, left + done, right ? right + done : nullptr);
+        done += whole;
         if (whole < want)
             break;
     }
@@ -346,26 +449,15 @@ bool WriteFrames(SafeFileWriter& file, const int16_t* left, const int16_t* right
 {
     const size_t channels = right ? 2 : 1;
     const size_t frameBytes = channels * static_cast<size_t>(bytesPerSample);
-    const size_t framesPerBlock = BlockBytes / frameBytes;
-    std::vector<uint8_t> block(BlockBytes);
+    std::vector<uint8_t> block(std::min(BlockBytes, static_cast<size_t>(e - b) * frameBytes));
+    const size_t framesPerBlock = block.size() / frameBytes;
     for (int32_t done = b; done < e;) {
         const size_t n = std::min(framesPerBlock, static_cast<size_t>(e - done));
-        uint8_t* p = block.data();
-        for (size_t i = 0; i < n; ++i) {
-            const size_t k = static_cast<size_t>(done) + i;
-            if (bytesPerSample == 1) {
-                *p++ = ToByteSample(left[k]);
-                if (right)
-                    *p++ = ToByteSample(right[k]);
-            } else {
-                Put16(p, static_cast<uint16_t>(left[k]));
-                p += 2;
-                if (right) {
-                    Put16(p, static_cast<uint16_t>(right[k]));
-                    p += 2;
-                }
-            }
-        }
+        const int16_t* r = right ? right + done : nullptr;
+        if (bytesPerSample == 1)
+            ToFrames8(left + done, r, n, block.data());
+        else
+            ToFrames16(left + done, r, n, block.data());
         if (!file.Write(block.data(), n * frameBytes))
             return false;
         done += static_cast<int32_t>(n);
@@ -447,7 +539,7 @@ bool WriteWaveFile(StopFlag*, const std::string& fileName, const Sound& sound, i
     }
     bool ok = file.Write(header, sizeof header);
     if (ok && begin < end) {
-        if (!right && bytesPerSample == 2 && std::endian::native == std::endian::little)
+        if (!right && bytesPerSample == 2 && LittleEndian)
             ok = file.Write(left->getData() + begin, static_cast<size_t>(end - begin) * 2);
         else
             ok = WriteFrames(file, left->getData(), right ? right->getData() : nullptr, begin, end, bytesPerSample);

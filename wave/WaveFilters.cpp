@@ -1,3 +1,4 @@
+#include "wave/OnePoleFilter.h"
 #include "wave/Wave.h"
 #include "wave/WaveEngineSupport.h"
 #include "wave/WaveFiltersFrequencyCode.h"
@@ -8,101 +9,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Feedback of one pole for the gain p per pass at a cutoff of `time` samples.
-// Held to 0..1 so that no setting can make the filter diverge; a cutoff too high
-// for the formula (a below 0) passes the input through.
-double OnePoleFeedback(double p, double time)
-{
-    const double a = 1 - WaveTwoPi * p / (std::sqrt(1 - p * p) * time);
-    if (!(a >= 0))
-        return 0;
-    return std::min(a, 1.0);
-}
-
-double GainPerPass(double factor, int32_t countBer)
-{
-    return std::pow(factor, 1.0 / std::max(countBer, 1));
-}
-
-// countCmd passes of a one-pole low pass (or its high-pass complement) over the
-// range; the first reads this Wave, the others the previous pass. feedback(k)
-// gives a for sample k of the range and restarts with each pass (begin(pass)).
-template <bool High, class Feedback>
-RefPtr<Wave> OnePolePasses(StopFlag* stop, const Wave& source, int32_t begin, int32_t end, int32_t countCmd,
-                           Feedback& feedback)
-{
-    const int32_t n = end - begin;
-    const int16_t* firstInput = source.getData() + begin;
-    const int16_t* input = firstInput;
-    double y = 0;
-    auto pass = [&](int16_t* out, int32_t from, int32_t to) {
-        // The state lives in a register through the chunk.
-        double state = y;
-        for (int32_t k = from; k < to; ++k) {
-            const double a = feedback(k);
-            const double x = input[k];
-            state = (1 - a) * x + a * state;
-            out[k] = ToSample(High ? x - state : state);
-        }
-        y = state;
-    };
-    if (countCmd < 1) {
-        // No pass asked for: the range stays as it is.
-        return ReplaceRange(stop, source, begin, end, n, [&](int16_t* out, int32_t from, int32_t to) {
-            std::copy(firstInput + from, firstInput + to, out + from);
-        });
-    }
-    feedback.restart();
-    RefPtr<Wave> result = ReplaceRange(stop, source, begin, end, n, pass);
-    if (!result)
-        return result;
-    int16_t* out = result->getData() + begin;
-    input = out;
-    for (int32_t c = 1; c < countCmd; ++c) {
-        y = 0;
-        feedback.restart();
-        if (!ForEachChunk(stop, n, [&](int32_t from, int32_t to) { pass(out, from, to); }))
-            break;
-    }
-    return result;
-}
-
-struct ConstantFeedback {
-    double a;
-    void restart() {}
-    double operator()(int32_t) const { return a; }
-};
-
-// a from a frequency envelope, sample by sample; the code only changes now and
-// then, so the last one is remembered.
-class EnvelopeFeedback {
-public:
-    EnvelopeFeedback(const Wave* envelope, double p, int32_t rangeLength, int32_t sampleFreq)
-        : env(envelope), step(env.stepOver(rangeLength - 1)), p(p), sampleFreq(sampleFreq)
-    {
-    }
-    void restart() { q = 0; }
-    double operator()(int32_t)
-    {
-        const int32_t code = ShiftedCodeOf(env.at(q));
-        q += step;
-        if (code != lastCode) {
-            lastCode = code;
-            a = OnePoleFeedback(p, sampleFreq / FrequencyOfShiftedCode(code));
-        }
-        return a;
-    }
-
-private:
-    EnvelopeReader env;
-    double step;
-    double p;
-    double sampleFreq;
-    double q = 0;
-    int32_t lastCode = -1;
-    double a = 0;
-};
 
 // Damping and squared angle per sub-step of the resonator.
 struct Oscillator {
@@ -146,7 +52,7 @@ RefPtr<Wave> Resonate(StopFlag* stop, const Wave& source, int32_t begin, int32_t
                 v = v - s;
                 s = drive + o.d * s;
             }
-            out[j] = ToSample(Notch ? x - s : s);
+            out[j] = ToSampleFast(Notch ? x - s : s);
         }
         velocity = v;
         position = s;
@@ -347,7 +253,7 @@ RefPtr<Wave> Wave::blockFilter(StopFlag* stop, double block, int32_t& begin, int
                     sum = sum + ReadRangeAt(in, rangeBegin, rangeEnd, double(i) + block) / block;
                     sum = sum - RangeSample(in, rangeBegin, rangeEnd, i) / block;
                 }
-                out[j] = ToSample(sum * 0.5);
+                out[j] = ToSampleFast(sum * 0.5);
             }
         });
     end = rangeEnd + static_cast<int32_t>(M);
@@ -386,7 +292,7 @@ RefPtr<Wave> Wave::blockFilterEnvelope(StopFlag* stop, double maxBlock, const Wa
                     sum = sum + ReadRangeAt(in, rangeBegin, rangeEnd, double(i) + B) / B;
                     sum = sum - RangeSample(in, rangeBegin, rangeEnd, i) / B;
                 }
-                out[j] = ToSample(sum * 0.5);
+                out[j] = ToSampleFast(sum * 0.5);
             }
         });
     end = rangeEnd + static_cast<int32_t>(2 * K);

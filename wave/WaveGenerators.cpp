@@ -65,7 +65,7 @@ RefPtr<Wave> Wave::makeLine(StopFlag* stop, int16_t from, int16_t to, int32_t le
     double running = from;
     RefPtr<Wave> result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
         for (int32_t k = a; k < b; ++k) {
-            out[k] = ToSample(running);
+            out[k] = ToSampleFast(running);
             running += step;
         }
     });
@@ -83,7 +83,7 @@ RefPtr<Wave> Wave::makeExponentialLine(StopFlag* stop, int16_t from, int16_t to,
     double running = from;
     RefPtr<Wave> result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
         for (int32_t k = a; k < b; ++k) {
-            out[k] = ToSample(running);
+            out[k] = ToSampleFast(running);
             running *= ratio;
         }
     });
@@ -99,7 +99,7 @@ RefPtr<Wave> Wave::makeNoise(StopFlag* stop, int16_t volume, int32_t length, int
     Random15& random = SharedRandom();
     RefPtr<Wave> result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
         for (int32_t k = a; k < b; ++k)
-            out[k] = ToSample((random.Next() - 16384) * scale);
+            out[k] = ToSampleFast((random.Next() - 16384) * scale);
     });
     end = begin + n;
     return result;
@@ -119,7 +119,7 @@ RefPtr<Wave> Wave::makeBlockTriangle(StopFlag* stop, int16_t height1, int16_t he
     double p = start;
     RefPtr<Wave> result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
         for (int32_t k = a; k < b; ++k) {
-            out[k] = ToSample(BlockTriangleValue(triangle, p, middle, h1, h2, rising, falling));
+            out[k] = ToSampleFast(BlockTriangleValue(triangle, p, middle, h1, h2, rising, falling));
             p = WrapIntoWindow(p + step, 0, 1);
         }
     });
@@ -151,7 +151,7 @@ RefPtr<Wave> Wave::makeBlockTriangleEnvelope(StopFlag* stop, int16_t height1, in
             const double middle = static_cast<double>(e * WaveOneBy65535 + 0.5);
             const double rising = (h2 - h1) / middle;
             const double falling = (h1 - h2) / (1 - middle);
-            out[k] = ToSample(BlockTriangleValue(triangle, p, middle, h1, h2, rising, falling));
+            out[k] = ToSampleFast(BlockTriangleValue(triangle, p, middle, h1, h2, rising, falling));
             p = WrapIntoWindow(p + step, 0, 1);
             q += qStep;
         }
@@ -173,7 +173,7 @@ RefPtr<Wave> Wave::makeSinus(StopFlag* stop, int16_t high, int16_t low, double p
     const int16_t* sine = table->data.get();
     const int32_t last = table->values - 1;
     const double scale = static_cast<double>((int32_t(high) - int32_t(low)) * WaveOneBy65535);
-    const double centre = ToSample((int32_t(high) + int32_t(low)) * 0.5);
+    const double centre = ToSampleFast((int32_t(high) + int32_t(low)) * 0.5);
     const double step = 1 / period;
     double p = startAngle;
     RefPtr<Wave> result = ReplaceRange(stop, *this, begin, end, n, [&](int16_t* out, int32_t a, int32_t b) {
@@ -239,7 +239,7 @@ RefPtr<Wave> Wave::multiFrequencyWaveForm(StopFlag* stop, int32_t length, const 
             for (int32_t c = 0; c < count; ++c) {
                 const double pos = position[c];
                 const double value = (pos < 0 || pos > formLast) ? 0.0 : ReadInterpolated(form, formLast, pos);
-                sample = ToSample(value * volume[c] + sample);
+                sample = ToSampleFast(value * volume[c] + sample);
                 volume[c] *= volumeFactors[c];
                 position[c] = WrapIntoWindow(pos + step[c], 0, formLast);
             }
@@ -264,14 +264,14 @@ void Wave::drawSegment(StopFlag* stop, RefPtr<Wave>& wave, int32_t begin, int16_
     int16_t* d = wave->data.get();
     if (end == begin + 1) {
         if (!IsStopped(stop))
-            d[begin] = ToSample((int32_t(value0) + int32_t(value1)) * 0.5);
+            d[begin] = ToSampleFast((int32_t(value0) + int32_t(value1)) * 0.5);
         return;
     }
     const double step = double(int32_t(value1) - int32_t(value0)) / double(int64_t(end) - begin - 1);
     double running = value0 + step * (first - begin);
     ForEachChunk(stop, stopAt - first, [&](int32_t a, int32_t b) {
         for (int32_t k = a; k < b; ++k) {
-            d[first + k] = ToSample(running);
+            d[first + k] = ToSampleFast(running);
             running += step;
         }
     });

@@ -4,6 +4,7 @@
 #include "wave/Wave.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 
@@ -22,15 +23,18 @@ constexpr double WaveTwoPi = QuarbelTwoPi;
 constexpr long double WaveOneBy65535 = 1.0L / 65535.0L;
 constexpr long double WaveOneBy32767 = 1.0L / 32767.0L;
 
+// The flag is read and set atomically: the two channels of a stereo operation
+// run on two threads, and a stop may be asked for from yet another one.
 inline bool IsStopped(const StopFlag* stop)
 {
-    return stop != nullptr && *stop != 0;
+    return stop != nullptr &&
+           std::atomic_ref<StopFlag>(*const_cast<StopFlag*>(stop)).load(std::memory_order_relaxed) != 0;
 }
 
 inline void SetStopped(StopFlag* stop)
 {
     if (stop != nullptr)
-        *stop = 1;
+        std::atomic_ref<StopFlag>(*stop).store(1, std::memory_order_relaxed);
 }
 
 // Runs body(from, to) over 0..count-1 in chunks of at most WaveChunk, testing the
@@ -151,15 +155,15 @@ inline void WithReader(const int16_t* samples, int32_t last, double step, Body&&
         body(DirectReader{samples, last});
 }
 
-// Conversions to a sample. ExactSample is ToSample itself. BoundedSample gives
-// the same sample for a value the operation knows to be finite and inside the
-// 32-bit range (an interpolated sample, a sum of scaled samples with small
-// factors), in a form the compiler can vectorise.
+// Conversions to a sample (platform/SampleConvert.h). ExactSample takes any
+// value. BoundedSample gives the same sample for a value the operation knows to
+// be a number inside the 32-bit range (an interpolated sample, a sum of scaled
+// samples with small factors), in a form the compiler can vectorise.
 struct ExactSample {
-    int16_t operator()(double value) const { return ToSample(value); }
+    int16_t operator()(double value) const { return ToSampleFast(value); }
 };
 struct BoundedSample {
-    int16_t operator()(double value) const { return static_cast<int16_t>(static_cast<int32_t>(value)); }
+    int16_t operator()(double value) const { return ToSampleInRange(value); }
 };
 
 // Runs body(convert) with BoundedSample when every value is known to be bounded.

@@ -34,6 +34,36 @@ int32_t ToMargin(int64_t grow)
     return static_cast<int32_t>(std::clamp<int64_t>(grow, 0, INT32_MAX));
 }
 
+// out[k] = ToSample(in[k] * factor) for k < n <= WaveChunk. A factor below 32768
+// keeps every product inside the 32-bit range, and the loop is vectorised;
+// other factors (NaN among them) convert the chunk's products as a block.
+void Scale(const int16_t* in, int16_t* out, int32_t n, double factor)
+{
+    if (FactorsKeepSamplesBounded(std::fabs(factor))) {
+        for (int32_t k = 0; k < n; ++k)
+            out[k] = ToSampleInRange(in[k] * factor);
+        return;
+    }
+    double products[WaveChunk];
+    for (int32_t k = 0; k < n; ++k)
+        products[k] = in[k] * factor;
+    ToSamples(products, out, static_cast<size_t>(n));
+}
+
+// The same in place: one pointer, so the compiler needs no overlap test.
+void ScaleInPlace(int16_t* d, int32_t n, double factor)
+{
+    if (FactorsKeepSamplesBounded(std::fabs(factor))) {
+        for (int32_t k = 0; k < n; ++k)
+            d[k] = ToSampleInRange(d[k] * factor);
+        return;
+    }
+    double products[WaveChunk];
+    for (int32_t k = 0; k < n; ++k)
+        products[k] = d[k] * factor;
+    ToSamples(products, d, static_cast<size_t>(n));
+}
+
 } // namespace
 
 RefPtr<Wave> Wave::addValue(StopFlag* stop, int16_t value, int32_t begin, int32_t end) const
@@ -60,7 +90,7 @@ RefPtr<Wave> Wave::centre(StopFlag* stop, int32_t begin, int32_t end) const
         return {};
     // An empty range has no mean to remove.
     const double mean = end > begin ? static_cast<double>(sum) / (end - begin) : 0.0;
-    return addValue(stop, ToSample(-static_cast<double>(ToInt32(mean))), begin, end);
+    return addValue(stop, ToSampleFast(-static_cast<double>(ToInt32(mean))), begin, end);
 }
 
 RefPtr<Wave> Wave::multiplyVolume(StopFlag* stop, double factor, int32_t begin, int32_t end) const
@@ -68,8 +98,7 @@ RefPtr<Wave> Wave::multiplyVolume(StopFlag* stop, double factor, int32_t begin, 
     ClampRange(values, begin, end);
     const int16_t* in = data.get() + begin;
     return RewriteRange(stop, *this, begin, end, false, [&](int16_t* out, int32_t from, int32_t to) {
-        for (int32_t k = from; k < to; ++k)
-            out[k] = ToSample(in[k] * factor);
+        Scale(in + from, out + from, to - from, factor);
     });
 }
 
@@ -81,10 +110,7 @@ void Wave::multiplyVolumeInPlace(StopFlag* stop, RefPtr<Wave>& wave, double fact
     if (begin == end || !detach(stop, wave))
         return;
     int16_t* d = wave->data.get() + begin;
-    ForEachChunk(stop, end - begin, [&](int32_t from, int32_t to) {
-        for (int32_t k = from; k < to; ++k)
-            d[k] = ToSample(d[k] * factor);
-    });
+    ForEachChunk(stop, end - begin, [&](int32_t from, int32_t to) { ScaleInPlace(d + from, to - from, factor); });
 }
 
 RefPtr<Wave> Wave::applyEnvelope(StopFlag* stop, const Wave* envelope, int32_t begin, int32_t end) const
@@ -96,7 +122,7 @@ RefPtr<Wave> Wave::applyEnvelope(StopFlag* stop, const Wave* envelope, int32_t b
     double q = 0;
     return RewriteRange(stop, *this, begin, end, false, [&](int16_t* out, int32_t from, int32_t to) {
         for (int32_t k = from; k < to; ++k) {
-            out[k] = ToSample(env.at(q) * in[k] * EngineOneBy32767);
+            out[k] = ToSampleFast(env.at(q) * in[k] * EngineOneBy32767);
             q += step;
         }
     });
@@ -119,7 +145,7 @@ RefPtr<Wave> Wave::distort(StopFlag* stop, const Wave* curve, int32_t begin, int
             const double u = in[k] * EngineOneBy65535 + 0.5;
             // -32768 lands a hair below the first sample; the interpolation
             // extends the first segment there, as the split of the position says.
-            out[k] = ToSample(ReadInterpolated(c, last, u * last));
+            out[k] = ToSampleFast(ReadInterpolated(c, last, u * last));
         }
     });
 }
@@ -158,10 +184,10 @@ RefPtr<Wave> Wave::blockHold(StopFlag* stop, double step, int32_t levels, int32_
                     sum += in[read + k];
             }))
             return {};
-        int16_t held = ToSample(static_cast<double>(sum) / n);
+        int16_t held = ToSampleFast(static_cast<double>(sum) / n);
         if (levels != 0) {
             const int32_t k = ToInt32((held + 32768) * levelScale);
-            held = ToSample(65535.0 / (levels - 1) * k - 32768);
+            held = ToSampleFast(65535.0 / (levels - 1) * k - 32768);
         }
         if (!ForEachChunk(stop, n, [&](int32_t from, int32_t to) {
                 std::fill(out + read + from, out + read + to, held);
@@ -203,7 +229,7 @@ RefPtr<Wave> Wave::moveHorizontally(StopFlag* stop, double shift, int32_t growLe
             const int64_t s = int64_t(j) - growLeft;
             const double moved = ReadRangeAt(in, rangeBegin, rangeEnd, p);
             const bool keeps = (s >= 0 && s < rangeBegin) || (s >= rangeEnd && s < values);
-            out[j] = ToSample(keeps ? moved + in[s] : moved);
+            out[j] = ToSampleFast(keeps ? moved + in[s] : moved);
             p += 1;
         }
     });
@@ -248,7 +274,7 @@ RefPtr<Wave> Wave::moveHorizontallyEnvelope(StopFlag* stop, double maxShift, con
             const double s = double(int64_t(rangeBegin) - M + t);
             const int64_t j = windowStart + t;
             if (j >= 0 && j < result->values)
-                out[j] = ToSample(ReadRangeAt(in, rangeBegin, rangeEnd, s - d));
+                out[j] = ToSampleFast(ReadRangeAt(in, rangeBegin, rangeEnd, s - d));
             q += step;
         }
     });

@@ -124,7 +124,7 @@ RefPtr<Wave> StretchBlocks(StopFlag* stop, const Wave& source, const Stretch& st
         return [=, rate = ReadRate(st, n), starts = BlockStarts(st, base, n, blockValues, 1.0), x = base,
                 k = int32_t(0)](int16_t* out, int32_t from, int32_t to) mutable {
             for (int32_t j = from; j < to; ++j) {
-                out[j] = ToSample(read(SpeedEnvelope ? Wrap(x, b0, e0) : x));
+                out[j] = ToSampleFast(read(SpeedEnvelope ? Wrap(x, b0, e0) : x));
                 x = x + rate.current();
                 rate.advance();
                 if (++k == blockValues) {
@@ -155,8 +155,8 @@ RefPtr<Wave> StretchCrossfade(StopFlag* stop, const Wave& source, const Stretch&
                 const double w = std::fabs(double(k) / blockValues * 2 - 1);
                 const double a = read(SpeedEnvelope ? Wrap(xA, b0, e0) : xA);
                 const double b = read(SpeedEnvelope ? Wrap(xB, b0, e0) : xB);
-                const int16_t first = ToSample(a * w);
-                out[j] = ToSample(b * (1 - w) + first);
+                const int16_t first = ToSampleFast(a * w);
+                out[j] = ToSampleFast(b * (1 - w) + first);
                 const double f = rate.current();
                 xA = xA + f;
                 xB = xB + f;

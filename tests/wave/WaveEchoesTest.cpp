@@ -334,6 +334,49 @@ TEST_F(WaveEchoesTest, HardLeftIsFarFromTheRightEar)
     EXPECT_NE(right, Samples(wave));
 }
 
+// A time difference of a filtered or enveloped source is the time difference
+// applied to that source made first: the stage made on the way (no Wave of its
+// own) gives the same samples, on a wave long enough for the stage to be read
+// far behind where it is made, at rates that make the delays short and long.
+TEST_F(WaveEchoesTest, BalanceStagesReadOnTheWayGiveTheSamplesOfTheirWaves)
+{
+    const RefPtr<Wave> wave = MakeWave(Noise(20000));
+    // Directions swinging from one side to the other from sample to sample:
+    // the delay jumps by its whole size, and reads go back as far as they can.
+    // And a short sweep, whose derived envelopes are made as Waves.
+    Samples16 swing;
+    for (int i = 0; i < 20000; ++i)
+        swing.push_back(static_cast<int16_t>(i % 2 == 0 ? -32768 : 32767));
+    Samples16 sweep;
+    for (int i = 0; i < 300; ++i)
+        sweep.push_back(static_cast<int16_t>(i * 218 - 32768));
+    struct Case {
+        RefPtr<Wave> directions;
+        int32_t rate;
+        int32_t side;
+    };
+    std::vector<Case> cases;
+    for (const RefPtr<Wave>& directions : {MakeWave(swing), MakeWave(sweep)})
+        for (const int32_t rate : {8000, 44100, 1000000})
+            for (const int32_t side : {0, 1})
+                cases.push_back({directions, rate, side});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.directions->getValues() << " directions, rate " << c.rate << ", side "
+                                        << c.side);
+        const double direction = c.side == 1 ? 0.6 : -0.6;
+        const RefPtr<Wave> filtered = wave->balFilter(&stop, c.side == 1 ? -direction : direction, c.rate);
+        EXPECT_EQ(Samples(wave->balance(&stop, direction, c.side, true, false, true, c.rate)),
+                  Samples(filtered->balance(&stop, direction, c.side, true, false, false, c.rate)));
+        const Wave* d = c.directions.get();
+        for (const bool volume : {true, false}) {
+            const RefPtr<Wave> stage = wave->balanceEnvelope(&stop, d, c.side, false, volume, !volume, c.rate);
+            EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, d, c.side, true, volume, !volume, c.rate)),
+                      Samples(stage->balanceEnvelope(&stop, d, c.side, true, false, false, c.rate)));
+        }
+    }
+    EXPECT_EQ(stop, 0);
+}
+
 TEST_F(WaveEchoesTest, FailedAllocationGivesNoWaveAndOneMessage)
 {
     RecordingMessageService messages;

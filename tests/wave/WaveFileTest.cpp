@@ -130,6 +130,65 @@ TEST_P(WaveFileRoundTrip, WritesTheHeaderAndReadsTheSamplesBack)
 INSTANTIATE_TEST_SUITE_P(Formats, WaveFileRoundTrip,
                          ::testing::Values(RoundTrip{1, 1}, RoundTrip{1, 2}, RoundTrip{2, 1}, RoundTrip{2, 2}));
 
+// Long enough for several of the blocks frames are moved in and for every
+// lane of the packed conversions, with a tail that fills neither: every byte
+// written is the sample's little-endian bytes (or its 8-bit quotient), every
+// sample read back is the one stored, and a cut last frame is left out.
+TEST_P(WaveFileRoundTrip, LongFilesKeepEverySampleAcrossBlocks)
+{
+    const RoundTrip p = GetParam();
+    const int32_t n = 2 * 262144 + 45;
+    Samples left(static_cast<size_t>(n));
+    Samples right(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i) {
+        left[static_cast<size_t>(i)] = static_cast<int16_t>(i * 40503);
+        right[static_cast<size_t>(i)] = static_cast<int16_t>(~(i * 7919));
+    }
+    SoundPtr sound = p.channels == 1 ? SoundPtr(Mono(left, 8000, p.bytes)) : SoundPtr(Stereo(left, right, 8000, p.bytes));
+    const std::string name = folder.File("long.wav");
+    const int32_t begin = 3;
+    const int32_t end = n - 1;
+    ASSERT_TRUE(sound->SaveWaveFile(&stop, name, begin, end));
+
+    std::string data;
+    Samples storedLeft;
+    Samples storedRight;
+    auto put = [&](int16_t v, Samples& stored) {
+        if (p.bytes == 1) {
+            data += static_cast<char>(static_cast<uint8_t>(v / 256 + 128));
+            stored.push_back(static_cast<int16_t>(v / 256 * 256));
+        } else {
+            data += U16(static_cast<uint16_t>(v));
+            stored.push_back(v);
+        }
+    };
+    for (int32_t i = begin; i < end; ++i) {
+        put(left[static_cast<size_t>(i)], storedLeft);
+        if (p.channels == 2)
+            put(right[static_cast<size_t>(i)], storedRight);
+    }
+    const std::string bytes = ReadWholeFile(name);
+    ASSERT_EQ(bytes.size(), 44 + data.size());
+    EXPECT_TRUE(bytes.compare(44, std::string::npos, data) == 0);
+
+    SoundPtr back;
+    std::string text;
+    ASSERT_TRUE(ReadWaveFile(name, back, text));
+    EXPECT_TRUE(LeftOf(*back) == storedLeft);
+    EXPECT_TRUE(RightOf(*back) == (p.channels == 1 ? storedLeft : storedRight));
+
+    // The same bytes in memory, cut inside the last frame.
+    ASSERT_TRUE(ReadBytes(bytes.substr(0, bytes.size() - 1), back, text));
+    storedLeft.pop_back();
+    if (p.channels == 2)
+        storedRight.pop_back();
+    EXPECT_TRUE(LeftOf(*back) == storedLeft);
+    EXPECT_TRUE(RightOf(*back) == (p.channels == 1 ? storedLeft : storedRight));
+    // Only the cut file is told about, as shorter than its header says.
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_NE(messages.Last().text.find("is shorter than its header says"), std::string::npos);
+}
+
 TEST_F(WaveFileTest, AnEmptySoundIsA44ByteFileAndReadsBackEmpty)
 {
     StereoSound empty(11025, 1);

@@ -3,8 +3,11 @@
 // may not round, truncate or read one sample differently.
 #include "WaveBufferTestSupport.h"
 
+#include "platform/SampleConvert.h"
 #include "wave/SinusTable.h"
+#include "wave/WaveLoops.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -175,6 +178,56 @@ TEST_F(WaveReferenceLoopsTest, MixesWithFactors)
         RefPtr<Wave> rightWave = MakeWave(right);
         EXPECT_EQ(Samples(MakeWave(w)->mixLeftRight(&stop, factorThis, rightWave.get(), factor, 0, -1)), mixed)
             << factorThis << " " << factor;
+    }
+}
+
+// Volume by factors the vectorised loop takes and by those that go through the
+// conversion of whole chunks (large, infinite, NaN), over several chunks and a
+// tail, new and in place: every sample is ToSample of the product.
+TEST_F(WaveReferenceLoopsTest, VolumeByEveryKindOfFactor)
+{
+    const double factors[] = {0.5,    -1.0,   1.0000001, 3.7,    32767.9,  32768.0,
+                              1e6,    -1e10,  1e300,     -1e300, INFINITY, -INFINITY,
+                              NAN,    0.0,    -0.0,      65535.5};
+    for (const double factor : factors) {
+        const Samples16 w = RandomSamples(Int(2000, 3000));
+        const int32_t begin = Int(0, 10);
+        const int32_t end = static_cast<int32_t>(w.size()) - Int(0, 10);
+        Samples16 expected = w;
+        for (int32_t k = begin; k < end; ++k)
+            expected[k] = ToSample(w[k] * factor);
+        EXPECT_EQ(Samples(MakeWave(w)->multiplyVolume(&stop, factor, begin, end)), expected) << factor;
+        RefPtr<Wave> own = MakeWave(w);
+        Wave::multiplyVolumeInPlace(&stop, own, factor, begin, end);
+        EXPECT_EQ(Samples(own), expected) << factor;
+    }
+}
+
+// Cascaded one-pole passes, run several at a time, against one pass after the
+// other straight from the rule: y = (1 - a) x + a y from 0, the output truncated.
+TEST_F(WaveReferenceLoopsTest, CascadedPassesOneAfterTheOther)
+{
+    for (int round = 0; round < 12; ++round) {
+        const Samples16 w = RandomSamples(Int(1, 3000));
+        const int32_t passes = Int(1, 9);
+        const bool high = round % 2 == 1;
+        const double time = Real(2, 200);
+        const double factor = Real(0.05, 0.95);
+        const double p = std::pow(factor, 1.0 / passes);
+        const double a = std::clamp(1 - WaveTwoPi * p / (std::sqrt(1 - p * p) * time), 0.0, 1.0);
+        Samples16 expected = w;
+        for (int32_t c = 0; c < passes; ++c) {
+            double y = 0;
+            for (int16_t& v : expected) {
+                const double x = v;
+                y = (1 - a) * x + a * y;
+                v = Trunc16(high ? x - y : y);
+            }
+        }
+        const RefPtr<Wave> wave = MakeWave(w);
+        const RefPtr<Wave> got = high ? wave->highPass(&stop, time, factor, passes, passes, 0, -1)
+                                      : wave->lowPass(&stop, time, factor, passes, passes, 0, -1);
+        EXPECT_EQ(Samples(got), expected) << round;
     }
 }
 
