@@ -1,12 +1,17 @@
 #include "wave/gui/dialogs/WaveComboBox.h"
 
+#include <QScreen>
 #include <QSignalBlocker>
 
 TWaveComboBox::TWaveComboBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Wide enough for the longest name, so names are not cut, but never so
+    // wide that its dialog leaves the screen.
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
     setMinimumContentsLength(12);
+    if (const QScreen* display = screen())
+        setMaximumWidth(display->availableGeometry().width() / 2);
 }
 
 void TWaveComboBox::FillWaveNames(uint8_t filter)

@@ -7,7 +7,8 @@
 #include <vector>
 
 // A drop-down list of open waves (no typed text): each item names a wave
-// document and carries it, as the wave references read them.
+// document and carries it, as the wave references read them. It is as wide as
+// its longest name, within half the screen.
 class TWaveComboBox : public QComboBox, public WaveComboAccess {
 public:
     explicit TWaveComboBox(QWidget* parent = nullptr);
