@@ -32,3 +32,15 @@ WaveNameItem TWaveComboBox::GetItem(int index) const
         return {};
     return items[static_cast<size_t>(index)];
 }
+
+void TWaveComboBox::SelectName(const std::string& name)
+{
+    const int index = findText(QString::fromStdString(name), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index >= 0 || name.empty()) {
+        setCurrentIndex(index);
+        return;
+    }
+    items.push_back({name, nullptr});
+    addItem(QString::fromStdString(name));
+    setCurrentIndex(count() - 1);
+}
