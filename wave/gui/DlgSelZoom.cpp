@@ -69,7 +69,6 @@ TDlgSelZoom::TDlgSelZoom(QWidget* owner)
     setWindowTitle("Select and Zoom");
     SetHelpContext(HelpContext);
     setModal(false);
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     OKButton()->setText("Apply");
     CancelButton()->setText("Close");
 

@@ -17,8 +17,9 @@ class TViewPane;
 // the active wave and the visible range of each of its two panes, as times in
 // seconds. It follows the wave while it is shown; Apply sets the cursor or
 // the selection and both zooms from what was typed. "Apply" leaves it open;
-// "Close" and the close box hide it and tell the main window. It stays above
-// the main window.
+// "Close" and the close box hide it and tell the main window. A dialog of the
+// main window, it stays above it and below the modal dialogs it opens (a
+// window that stays on top would cover them).
 class TDlgSelZoom : public TOKHelpRightDlg {
     Q_OBJECT
 public:

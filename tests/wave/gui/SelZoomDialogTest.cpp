@@ -72,7 +72,9 @@ TEST_F(SelZoomTest, TimesBecomeTheNearestValueIndices)
     EXPECT_EQ(dialog.CancelButton()->text(), "Close");
     EXPECT_EQ(dialog.GetHelpContext(), 40);
     EXPECT_FALSE(dialog.isModal());
-    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    // Above the main window as its dialog, not above all: modal dialogs must not be covered.
+    EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
 
     Set(dialog.editPartBegin, "0.25 s");
     Set(dialog.editPartEnd, "0.5 s");
