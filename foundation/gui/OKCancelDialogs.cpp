@@ -89,6 +89,9 @@ void TOKDialog::showEvent(QShowEvent* event)
     if (Placed)
         return;
     Placed = true;
+    // What the dialog filled in while showing sizes it now, before it is centred.
+    if (QLayout* outer = layout())
+        outer->activate();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -5,10 +5,12 @@
 #include "shell/gui/MainForm.h"
 #include "wave/document/FileUnit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 constexpr int FixedHeight = 72;
@@ -16,7 +18,9 @@ constexpr int MinimumWidth = 180;
 constexpr int DesignWidth = 312;
 } // namespace
 
-TDlgEditName::TDlgEditName(TMainForm& mainForm) : QWidget(&mainForm, Qt::Tool | Qt::WindowStaysOnTopHint), Main(mainForm)
+// A tool window of the main window: above it, yet below the dialogs it opens
+// (a window that stays on top would cover them).
+TDlgEditName::TDlgEditName(TMainForm& mainForm) : QWidget(&mainForm, Qt::Tool), Main(mainForm)
 {
     setObjectName("DlgEditName");
     setWindowTitle("Edit Name");
@@ -88,6 +92,10 @@ void TDlgEditName::btnCancelClick()
 void TDlgEditName::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Shown at start, before the main window is on the screen: the window
+    // manager takes it for nobody's, and the main window would go over it.
+    if (!Main.isVisible())
+        Main.installEventFilter(this);
     TMDIChildQuarbel* window = Main.ActiveChild();
     ShowUnit(window ? window->GetFileUnit() : nullptr);
 }
@@ -97,6 +105,32 @@ void TDlgEditName::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
     if (event->isAccepted())
         Main.EditNameDialogClosed();
+}
+
+bool TDlgEditName::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &Main && event->type() == QEvent::Show) {
+        Main.removeEventFilter(this);
+        // Once the main window is on the screen, shown again as its tool window.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!isVisible() || !windowHandle() || !Main.windowHandle())
+                    return;
+                // The window that has the focus keeps it.
+                QWidget* active = QApplication::activeWindow();
+                const bool quiet = testAttribute(Qt::WA_ShowWithoutActivating);
+                setAttribute(Qt::WA_ShowWithoutActivating);
+                hide();
+                windowHandle()->setTransientParent(Main.windowHandle());
+                show();
+                setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+                if (active && active != this)
+                    active->activateWindow();
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool TDlgEditName::event(QEvent* event)

@@ -12,7 +12,8 @@ class TMainForm;
 // The "Edit Name" tool window: the name of the active document, which OK (or
 // Return) renames to what was typed, an empty name included; Cancel shows the
 // document's name again. It has no data of its own and stays above the main
-// window. Closing it only hides it, and the main window hears of it.
+// window, below the dialogs the main window opens. Closing it only hides it,
+// and the main window hears of it.
 class TDlgEditName : public QWidget {
     Q_OBJECT
 public:
@@ -34,6 +35,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     TMainForm& Main;

@@ -1,6 +1,11 @@
 #pragma once
 #include "foundation/gui/OKCancelDialogs.h"
 #include "foundation/values/unitTime.h"
+#include "wave/MainFormAccess.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 
 #include <cstdint>
 
@@ -17,8 +22,9 @@ class TViewPane;
 // the active wave and the visible range of each of its two panes, as times in
 // seconds. It follows the wave while it is shown; Apply sets the cursor or
 // the selection and both zooms from what was typed. "Apply" leaves it open;
-// "Close" and the close box hide it and tell the main window. It stays above
-// the main window.
+// "Close" and the close box hide it and tell the main window. A dialog of the
+// main window, it stays above it and below the modal dialogs it opens (a
+// window that stays on top would cover them).
 class TDlgSelZoom : public TOKHelpRightDlg {
     Q_OBJECT
 public:
@@ -33,6 +39,13 @@ public:
 
     void ApplyBtnClick();
     void accept() override; // "Apply"
+
+    // Where the top left of a frame of the size goes: at the main window's
+    // bottom right corner, moved back as far as the frame must to lie on the area.
+    static QPoint PlaceFrame(const QRect& area, const MainFormRect& main, const QSize& frame);
+    // The size of the window with its title bar and borders; a window not
+    // framed yet is taken to be framed like its owner's window.
+    static QSize FrameSize(const QWidget& window, const QWidget* owner);
 
     QRadioButton* optCursor;
     TValueLineEdit* editCursorAt;
@@ -73,6 +86,8 @@ private:
     bool IndexWithin(TUnitWave* unit, const unitTime& value, const TValueLineEdit* edit, bool atEnd,
                      const std::string& label, int32_t& index) const;
     void Place();
+    // Shown before the window manager had framed it.
+    bool PlaceWhenFramed = false;
 
     QButtonGroup* grpSelected;
     unitTimePos ValueCursorAt;

@@ -3,7 +3,7 @@
 #include "foundation/gui/ColorBox.h"
 #include "foundation/gui/RadioGroup.h"
 #include "foundation/gui/ValueLineEdit.h"
-#include "wave/MainFormAccess.h"
+#include "wave/gui/dialogs/WaveComboBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -71,11 +71,8 @@ TDlgWaveViewProps::TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props
     chkDrawEnvelope = new QCheckBox("Draw Envelope", background);
     chkDrawEnvelope->setObjectName("chkDrawEnvelope");
     backgroundGrid->addWidget(chkDrawEnvelope, 1, 0, 1, 2);
-    cbEnvelope = AddRow(backgroundGrid, 2, "Envelope", new QComboBox(background));
+    cbEnvelope = AddRow(backgroundGrid, 2, "Envelope", new TWaveComboBox(background));
     cbEnvelope->setObjectName("cbEnvelope");
-    cbEnvelope->setEditable(true);
-    cbEnvelope->setInsertPolicy(QComboBox::NoInsert);
-    cbEnvelope->lineEdit()->setMaxLength(99);
     editEnvelopeStrength = AddRow(backgroundGrid, 3, "Strength", new TValueLineEdit(background));
     editEnvelopeStrength->setObjectName("editEnvelopeStrength");
     left->addWidget(background);
@@ -112,7 +109,7 @@ TDlgWaveViewProps::TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props
     connect(chkDrawGrid, &QCheckBox::toggled, cbGridColor, &QWidget::setEnabled);
     connect(grpDraw, &QButtonGroup::idClicked, this, &TDlgWaveViewProps::DrawClicked);
     auto tickEnvelope = [this] { chkDrawEnvelope->setChecked(true); };
-    connect(cbEnvelope, &QComboBox::editTextChanged, this, tickEnvelope);
+    connect(cbEnvelope, &QComboBox::currentTextChanged, this, tickEnvelope);
     connect(editEnvelopeStrength, &QLineEdit::textChanged, this, tickEnvelope);
     FormShow();
 }
@@ -146,12 +143,8 @@ void TDlgWaveViewProps::FormShow()
     DrawClicked();
 
     // Any open wave but the one this window shows may be the envelope.
-    WaveNameList waves;
-    MainForm().AddWaveNames(waves, 1);
-    cbEnvelope->clear();
-    for (const WaveNameItem& wave : waves)
-        cbEnvelope->addItem(QString::fromStdString(wave.name));
-    cbEnvelope->setEditText(QString::fromStdString(Props.Envelope.GetName()));
+    cbEnvelope->FillWaveNames(1);
+    cbEnvelope->SelectName(Props.Envelope.GetName());
     // Last: filling the fields above ticks it.
     chkDrawEnvelope->setChecked(Props.DrawEnvelope);
     chkUseAsDefault->setChecked(false);

@@ -4,9 +4,9 @@
 
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class TColorBox;
 class TValueLineEdit;
+class TWaveComboBox;
 
 // The "Wave View" dialog: how a wave window draws its waveform. It edits its
 // own copy of the settings; on OK with "Use As Default" ticked the copy also
@@ -34,7 +34,7 @@ public:
     QCheckBox* chkDrawSingle;
     TColorBox* cbBackgroundColor;
     QCheckBox* chkDrawEnvelope;
-    QComboBox* cbEnvelope;
+    TWaveComboBox* cbEnvelope;
     TValueLineEdit* editEnvelopeStrength;
     TColorBox* cbSingleColor;
     TValueLineEdit* editStrength;

@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <map>
@@ -113,6 +114,7 @@ TEST_F(ModelessDialogsGui, TogglingShowsHidesAndShowsTheSameDialog)
     TDlgSelZoom* selZoom = Dialogs().GetSelZoomDialog();
     ASSERT_NE(selZoom, nullptr);
     EXPECT_TRUE(selZoom->isVisible());
+    EXPECT_EQ(selZoom->parentWidget(), &form);
     for (bool shown : {false, true}) {
         form.Execute(A::SelectWave);
         EXPECT_EQ(selZoom->isVisible(), shown);
@@ -204,14 +206,20 @@ TEST_F(ModelessDialogsGui, EditNameIsASmallToolWindowAboveTheMainWindow)
 {
     TDlgEditName* dialog = EditName();
     EXPECT_EQ(dialog->windowTitle(), "Edit Name");
+    // Above the main window as its tool window, not above all: modal dialogs must not be covered.
     EXPECT_EQ(dialog->windowType(), Qt::Tool);
-    EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(dialog->minimumHeight(), 72);
     EXPECT_EQ(dialog->maximumHeight(), 72);
     EXPECT_EQ(dialog->minimumWidth(), 180);
     EXPECT_TRUE(dialog->editName->font().bold());
     EXPECT_EQ(dialog->editName->font().pixelSize(), 15);
     EXPECT_EQ(dialog->parentWidget(), &form);
+    // Shown before the main window was: once that is up, it owns the tool window.
+    QApplication::processEvents();
+    ASSERT_NE(dialog->windowHandle(), nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowHandle()->transientParent(), form.windowHandle());
 }
 
 TEST_F(ModelessDialogsGui, EditNameRenamesTheActiveDocument)

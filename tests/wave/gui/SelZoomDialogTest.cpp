@@ -72,7 +72,9 @@ TEST_F(SelZoomTest, TimesBecomeTheNearestValueIndices)
     EXPECT_EQ(dialog.CancelButton()->text(), "Close");
     EXPECT_EQ(dialog.GetHelpContext(), 40);
     EXPECT_FALSE(dialog.isModal());
-    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    // Above the main window as its dialog, not above all: modal dialogs must not be covered.
+    EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
 
     Set(dialog.editPartBegin, "0.25 s");
     Set(dialog.editPartEnd, "0.5 s");
@@ -279,4 +281,46 @@ TEST(SelZoomLongWave, TheEndAsTheDialogShowsItIsTheEnd)
     QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
     EXPECT_EQ(view.messages.Count(), 0u) << dialog.editPartEnd->text().toStdString();
     EXPECT_EQ(view.unit.GetSelectEnd(), values) << dialog.editPartEnd->text().toStdString();
+}
+
+// ---------------------------------------------------------------- placement
+
+TEST(SelZoomPlacement, TheWholeFrameLiesOnTheScreenAtTheMainWindowsCorner)
+{
+    const QSize frame(508, 283); // a title bar and borders included
+    struct Case {
+        QRect area;
+        MainFormRect main;
+        QPoint place;
+    } cases[] = {
+        {{0, 0, 1280, 1024}, {0, 0, 600, 400}, {600, 400}},
+        // Too near the bottom right: moved back, the title bar counted.
+        {{0, 0, 1280, 1024}, {0, 0, 1100, 800}, {1280 - 508, 1024 - 283}},
+        {{0, 0, 1280, 1024}, {0, 0, 5000, 5000}, {1280 - 508, 1024 - 283}},
+        // An area that does not start at the origin (a panel at the top, a second screen).
+        {{0, 30, 1280, 994}, {0, 0, 1100, 1100}, {772, 30 + 994 - 283}},
+        {{1280, 0, 1024, 768}, {1280, 0, 1500, 100}, {1500, 100}},
+        // A main window above and left of the area, or a screen smaller than the frame.
+        {{0, 30, 1280, 994}, {-900, -900, -100, -100}, {0, 30}},
+        {{0, 0, 400, 200}, {0, 0, 300, 100}, {0, 0}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TDlgSelZoom::PlaceFrame(c.area, c.main, frame), c.place) << c.main.right << ", " << c.main.bottom;
+}
+
+TEST(SelZoomPlacement, AWindowNotFramedYetIsTakenToBeFramedLikeItsOwner)
+{
+    QWidget owner;
+    owner.resize(300, 200);
+    owner.show();
+    auto* inside = new QWidget(&owner);
+    const QSize decoration = owner.frameGeometry().size() - owner.size();
+    ASSERT_FALSE(decoration.isEmpty());
+
+    QWidget window;
+    window.resize(100, 50);
+    EXPECT_EQ(TDlgSelZoom::FrameSize(window, inside), QSize(100, 50) + decoration);
+    EXPECT_EQ(TDlgSelZoom::FrameSize(window, nullptr), QSize(100, 50));
+    window.show();
+    EXPECT_EQ(TDlgSelZoom::FrameSize(window, inside), window.frameGeometry().size());
 }

@@ -5,6 +5,7 @@
 #include "wave/gui/DlgColorPalette1D.h"
 #include "wave/gui/DlgVoldViewProps.h"
 #include "wave/gui/DlgWaveViewProps.h"
+#include "wave/gui/dialogs/WaveComboBox.h"
 
 #include <gtest/gtest.h>
 
@@ -246,6 +247,7 @@ TEST(WaveViewDialog, ControlsShowTheSettingsAndASystemGridColourComesBackUnchang
 TEST(WaveViewDialog, FieldsFollowTheirSwitches)
 {
     RecordingMessageService messages;
+    TwoOtherWaves waves;
     TDlgWaveViewProps dialog(nullptr, TWaveViewProps(), nullptr);
     // Lines: no point strength.
     EXPECT_FALSE(dialog.editStrength->isEnabled());
@@ -260,16 +262,39 @@ TEST(WaveViewDialog, FieldsFollowTheirSwitches)
 
     // Shown without an envelope; choosing one ticks "Draw Envelope".
     EXPECT_FALSE(dialog.chkDrawEnvelope->isChecked());
-    dialog.cbEnvelope->setEditText("Wave 7");
+    dialog.cbEnvelope->setCurrentIndex(1);
     EXPECT_TRUE(dialog.chkDrawEnvelope->isChecked());
     dialog.chkDrawEnvelope->setChecked(false);
     Type(dialog.editEnvelopeStrength, "50 %");
     EXPECT_TRUE(dialog.chkDrawEnvelope->isChecked());
     ASSERT_TRUE(Accepted(dialog));
     EXPECT_TRUE(dialog.GetProps().DrawEnvelope);
-    EXPECT_EQ(dialog.GetProps().Envelope.GetName(), "Wave 7");
+    EXPECT_EQ(dialog.GetProps().Envelope.GetName(), "Wave 3");
     EXPECT_FALSE(dialog.GetProps().UseGrid);
     EXPECT_DOUBLE_EQ(dialog.GetProps().EnvelopeStrength.GetValue(), 0.5);
+}
+
+TEST(WaveViewDialog, TheEnvelopeIsChosenFromAListThatKeepsANameNoOpenWaveHas)
+{
+    RecordingMessageService messages;
+    TwoOtherWaves waves;
+    struct Case {
+        const char* held;
+        int items;
+        const char* shown;
+    } cases[] = {{"", 2, ""}, {"Wave 2", 2, "Wave 2"}, {"Closed Wave", 3, "Closed Wave"}};
+    for (const Case& c : cases) {
+        TWaveViewProps props;
+        props.DrawEnvelope = true;
+        props.Envelope = unitUnitWave(c.held);
+        TDlgWaveViewProps dialog(nullptr, props, nullptr);
+        // Like every list of waves: nothing typed.
+        EXPECT_FALSE(dialog.cbEnvelope->isEditable());
+        EXPECT_EQ(dialog.cbEnvelope->count(), c.items) << c.held;
+        EXPECT_EQ(dialog.cbEnvelope->currentText(), c.shown);
+        ASSERT_TRUE(Accepted(dialog));
+        EXPECT_EQ(dialog.GetProps().Envelope.GetName(), c.held);
+    }
 }
 
 TEST(WaveViewDialog, ARefusedFieldKeepsTheDialogOpenAndTheDefaultUntouched)

@@ -14,6 +14,9 @@ TDlgRandomEchoProps::TDlgRandomEchoProps(QWidget* owner, const TRandomEchoProps&
 
     pgcEchoManip = new QTabWidget(Frame());
     pgcEchoManip->setObjectName("pgcEchoManip");
+    // Every page's tab in sight: the dialog grows to the tab row, no scroll arrows.
+    pgcEchoManip->setUsesScrollButtons(false);
+    pgcEchoManip->setElideMode(Qt::ElideNone);
     Row(Frame(), {pgcEchoManip});
 
     tsTime = NewPage("tsTime", "Time");

@@ -96,7 +96,8 @@ TMergePages::TMergePages(QWidget* parent, QPushButton* okButton, TFields fields,
         AddRow(widget, {text, combo});
         QObject::connect(combo, &QComboBox::activated, widget, [this] { EvOnChangeUnitWave(); });
     }
-    AddRow(widget, {new QLabel("Properties of the new Wave", widget)});
+    lblDiffs = new QLabel("Properties of the new Wave", widget);
+    AddRow(widget, {lblDiffs});
     pgcDiffs = new QTabWidget(widget);
     pgcDiffs->setObjectName("pgcDiffs");
     AddRow(widget, {pgcDiffs});
@@ -173,6 +174,12 @@ QGroupBox* TMergePages::NewChoice(QWidget* page, const char* name, const QString
 void TMergePages::SetPageVisible(QWidget* page, bool visible)
 {
     pgcDiffs->setTabVisible(pgcDiffs->indexOf(page), visible);
+    // Without a page the box and its caption would stand empty.
+    bool any = false;
+    for (int i = 0; i < pgcDiffs->count(); ++i)
+        any = any || pgcDiffs->isTabVisible(i);
+    pgcDiffs->setVisible(any);
+    lblDiffs->setVisible(any);
 }
 
 bool TMergePages::IsPageVisible(QWidget* page) const
@@ -195,6 +202,8 @@ void TMergePages::Show()
     // A pair preselected from the record is no choice of the user's yet.
     HideAll();
     okButton->setEnabled(false);
+    // The user starts with the choice of the waves, not on a button.
+    cboFirst->setFocus();
 }
 
 const TUnitWave* TMergePages::FirstUnit() const

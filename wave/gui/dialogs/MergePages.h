@@ -10,6 +10,7 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -51,7 +52,8 @@ public:
     QWidget* NewOwnPage(const char* name, const QString& caption, TOwnPage decide);
 
     // Showing: the combos filled with every named wave and the record's waves
-    // selected; no page shown, OK disabled.
+    // selected; no page shown (the page control hidden with them), OK
+    // disabled, the first combo focused.
     void Show();
     // OK: what the shared pages say, read into the fields; a hidden page gives
     // the first wave's own.
@@ -89,6 +91,7 @@ private:
     void HideAll();
 
     QWidget* widget;
+    QLabel* lblDiffs;
     QPushButton* okButton;
     TFields fields;
     TPropose propose;

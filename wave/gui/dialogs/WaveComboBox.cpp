@@ -1,12 +1,17 @@
 #include "wave/gui/dialogs/WaveComboBox.h"
 
+#include <QScreen>
 #include <QSignalBlocker>
 
 TWaveComboBox::TWaveComboBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Wide enough for the longest name, so names are not cut, but never so
+    // wide that its dialog leaves the screen.
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
     setMinimumContentsLength(12);
+    if (const QScreen* display = screen())
+        setMaximumWidth(display->availableGeometry().width() / 2);
 }
 
 void TWaveComboBox::FillWaveNames(uint8_t filter)
@@ -26,4 +31,16 @@ WaveNameItem TWaveComboBox::GetItem(int index) const
     if (index < 0 || index >= static_cast<int>(items.size()))
         return {};
     return items[static_cast<size_t>(index)];
+}
+
+void TWaveComboBox::SelectName(const std::string& name)
+{
+    const int index = findText(QString::fromStdString(name), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index >= 0 || name.empty()) {
+        setCurrentIndex(index);
+        return;
+    }
+    items.push_back({name, nullptr});
+    addItem(QString::fromStdString(name));
+    setCurrentIndex(count() - 1);
 }

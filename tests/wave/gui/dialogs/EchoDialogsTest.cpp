@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QScreen>
+#include <QTabBar>
+
 namespace {
 
 struct EchoDialogsTest : ::testing::Test {
@@ -114,6 +118,18 @@ TEST_F(EchoDialogsTest, RandomEchoOpensOnThePageItWasClosedWith)
     TDlgRandomEchoProps again(nullptr, dialog.GetProps());
     again.show();
     EXPECT_EQ(again.pgcEchoManip->currentWidget(), again.tsBalance);
+}
+
+TEST_F(EchoDialogsTest, RandomEchoShowsTheTabOfEveryPage)
+{
+    TDlgRandomEchoProps dialog(nullptr, TRandomEchoProps());
+    dialog.show();
+    QApplication::processEvents();
+    const QTabBar* tabs = dialog.pgcEchoManip->tabBar();
+    ASSERT_EQ(tabs->count(), 6);
+    for (int i = 0; i < tabs->count(); ++i)
+        EXPECT_TRUE(tabs->rect().contains(tabs->tabRect(i))) << tabs->tabText(i).toStdString();
+    EXPECT_LE(dialog.frameGeometry().width(), dialog.screen()->availableGeometry().width());
 }
 
 TEST_F(EchoDialogsTest, RandomEchoPutsBackARefusedOrUnreadTimeDifference)

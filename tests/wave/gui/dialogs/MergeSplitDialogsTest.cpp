@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QListWidget>
+#include <QScreen>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -201,6 +203,56 @@ TEST_F(MergeSplitDialogsTest, MergeVerticallyProposesSilenceAtTheEndForDifferent
     EXPECT_EQ(lengths.GetProps().MakeLengthsEqual, 3);
     EXPECT_EQ(lengths.GetProps().Left.GetName(), "Left");
     EXPECT_EQ(lengths.GetProps().Right.GetName(), "Short");
+}
+
+TEST_F(MergeSplitDialogsTest, MergeDialogsShowThePageBoxOnlyWithAPageAndStartOnTheFirstList)
+{
+    Add("Wave 1", 1, 44100, 2, 100);
+    Add("Wave 2", 1, 44100, 2, 100);
+    Add("Wave 3", 1, 22050, 2, 50);
+    TDlgMergeHorProps horizontally(nullptr, TMergeHorProps());
+    TDlgMergeVertProps vertically(nullptr, TMergeVertProps());
+    for (auto [dialog, pages] : {std::pair<QDialog*, TMergePages*>{&horizontally, &horizontally.Pages},
+                                 std::pair<QDialog*, TMergePages*>{&vertically, &vertically.Pages}}) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        // OK is disabled: without a focus of its own the dialog would start on Cancel.
+        EXPECT_EQ(QApplication::focusWidget(), pages->cboFirst);
+        EXPECT_FALSE(pages->pgcDiffs->isVisible());
+        Choose(pages->cboFirst, 0);
+        Choose(pages->cboLast, 1);
+        ASSERT_TRUE(OK(*dialog)->isEnabled());
+        EXPECT_FALSE(pages->pgcDiffs->isVisible()) << "one format: no page";
+        Choose(pages->cboLast, 2);
+        EXPECT_TRUE(pages->pgcDiffs->isVisible());
+        EXPECT_TRUE(Shown(*pages, pages->tsFrequency));
+        Choose(pages->cboLast, 0);
+        EXPECT_FALSE(pages->pgcDiffs->isVisible()) << "the same wave twice";
+        dialog->hide();
+    }
+}
+
+TEST_F(MergeSplitDialogsTest, WaveListsShowLongNamesWholeWithinTheScreen)
+{
+    const QString longName = "A wave with a name long enough to be cut in a narrow list";
+    Add(longName.toStdString(), 1, 44100, 2, 100);
+    Add("Wave 2", 1, 44100, 2, 100);
+    TDlgMergeVertProps dialog(nullptr, TMergeVertProps());
+    dialog.show();
+    QApplication::processEvents();
+    for (QComboBox* combo : std::initializer_list<QComboBox*>{dialog.Pages.cboFirst, dialog.Pages.cboLast})
+        EXPECT_GT(combo->width(), combo->fontMetrics().horizontalAdvance(longName));
+    // Sized by the names it was filled with before it was centred.
+    const QPoint offCentre = dialog.frameGeometry().center() - dialog.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ", " << offCentre.y();
+
+    // A name wider than the screen is cut rather than the dialog.
+    Add(std::string(400, 'W'), 1, 44100, 2, 100);
+    TDlgMergeVertProps wide(nullptr, TMergeVertProps());
+    wide.show();
+    QApplication::processEvents();
+    EXPECT_LE(wide.frameGeometry().width(), wide.screen()->availableGeometry().width());
 }
 
 TEST_F(MergeSplitDialogsTest, SplitHorizontallyChoosesOneOfThreeResults)
