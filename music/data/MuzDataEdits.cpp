@@ -7,6 +7,7 @@
 #include "music/symbols/Rest.h"
 #include "platform/Assertions.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -149,8 +150,14 @@ bool TMuzData::InsertClef(TNoteStave* stave, TStaveSymbol* symbol, uint8_t side,
     double position = symbol->GetPosition();
     AdjustPositionForSide(position, symbol, side);
     int32_t number = 1;
-    if (symbol->IsClef())
+    if (symbol->IsClef()) {
         number = static_cast<TClef*>(symbol)->GetClefNumber() + (side == insertAfter ? 1 : 0);
+    } else if (side == insertBefore) {
+        // Before a note or rest: behind the clefs of the stave at its place.
+        for (TStaveSymbol* prev = symbol->GetPrev(); prev && prev->GetPosition() == position; prev = prev->GetPrev())
+            if (prev->IsClef() && prev->GetNoteStave() == onStave)
+                number = std::max(number, static_cast<TClef*>(prev)->GetClefNumber() + 1);
+    }
     auto clef = std::make_unique<TClef>(this, keyKind, 0, position, onStave, number, symbol->GetSinglePartMuz());
     RenumberClefsAfter(number, onStave, position, symbol, side == insertAfter);
     TClef* raw = static_cast<TClef*>(symbol->GetSinglePartMuz()->InsertSymbol(std::move(clef)));

@@ -7,7 +7,7 @@
 
 // What the music document asks of the window that shows it. The music
 // window fills it; tests use a recorder.
-class MusicView : public DocumentWindowAccess {
+class MusicView : public virtual DocumentWindowAccess {
 public:
     // Repaint the music.
     virtual void Invalidate() = 0;

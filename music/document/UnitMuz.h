@@ -9,15 +9,29 @@
 #include <string_view>
 
 class MusicView;
+class TClef;
 class TConvertedPlayerSet;
 class TMusTreeItem;
+class TMuzBar;
+class TMuzNote;
+class TNoteGroup;
 class TNoteStave;
+class TRest;
+class TStaveSymbol;
+class TStaveTimeSymbol;
 class TXMLComplexElement;
 class TXMLItem;
 class TXTouchMuzSymbol;
 
 enum TUnitMuzMode : uint8_t { unitMuzNew = 0, unitMuzSel = 1, unitMuzDel = 2 };
 enum TInsertModeKind : uint8_t { insertModeClef = 0, insertModeNote = 1, insertModeAccidental = 2, insertModeRest = 3 };
+// Which neighbour a symbol is swapped with.
+enum TSwitchSide : uint8_t { side2Left = 1, side2Right = 2 };
+// What a two-key command adds.
+enum TKeySequenceKind : uint8_t { keySequenceNote = 1, keySequenceRest = 2 };
+// What follows an edit: each kind of change names its steps in one table
+// (MusicEditFollowUp.cpp).
+enum class TMusicEdit : uint8_t;
 
 // The music document: one piece of music with what editing it needs (the
 // selection, the edit mode, the settings for new symbols), a modified mark,
@@ -108,6 +122,144 @@ public:
     int8_t InsertClef = 6;
     uint8_t InsertStickKind = 2;
     uint8_t UnitMuzMode = unitMuzNew;
+
+    // ---- editing: mode, shared queries, defaults of the next symbol ----
+    void ModeAddExecute();
+    void ModeEditExecute();
+    void ModeDeleteExecute();
+    bool IsModeAddChecked() const { return UnitMuzMode == unitMuzNew; }
+    bool IsModeEditChecked() const { return UnitMuzMode == unitMuzSel; }
+    bool IsModeDeleteChecked() const { return UnitMuzMode == unitMuzDel; }
+    uint8_t GetUnitMuzMode() const { return UnitMuzMode; }
+    uint8_t GetInsertModeKind() const { return InsertModeKind; }
+    uint8_t GetInsertLength() const { return InsertLength; }
+    int32_t GetPoints() const { return Points; }
+    uint8_t GetInsertArticulation() const { return InsertArticulation; }
+    uint8_t GetInsertNoteShift() const { return InsertNoteShift; }
+    int8_t GetInsertClef() const { return InsertClef; }
+    uint8_t GetInsertStickKind() const { return InsertStickKind; }
+    void SetInsertLength(uint8_t length) { InsertLength = length; }
+    void SetInsertArticulation(uint8_t articulation) { InsertArticulation = articulation; }
+    void SetInsertModeKind(uint8_t kind) { InsertModeKind = kind; }
+    // The note or rest the value commands work on (insertModeNote or
+    // insertModeRest codes); false when there is none.
+    bool GetCurrentSymbolKind(uint8_t& kind) const;
+    // The length code the value commands start from: the insert length, a
+    // selected bar's beat, or the flag length of a selected note or rest.
+    bool GetCurrentLength(uint8_t& length) const;
+    bool GetCurrentArticulation(uint8_t& articulation) const;
+    // Defaults of a symbol added beside reference.
+    uint8_t GetLengthFor(const TStaveSymbol* reference) const;
+    int32_t GetPointsFor(const TStaveSymbol* reference) const;
+    uint8_t GetArticulationFor(const TStaveSymbol* reference) const;
+    uint8_t GetStickKindFor(const TStaveSymbol* reference) const;
+    TNoteGroup* GetNoteGroupFor(TNoteStave* stave, const TStaveSymbol* reference) const;
+    int8_t GetAddClefKind() const;
+    // The dots a note value allows: 3, but 2 for 16, 1 for 32 and 0 for 64.
+    static int32_t MaxPoints(uint8_t length);
+    // The selected note, rest, clef, bar symbol; nullptr when the selection is another kind.
+    TMuzNote* GetSelectedNote() const;
+    TRest* GetSelectedRest() const;
+    TStaveTimeSymbol* GetSelectedTimeSymbol() const;
+    TClef* GetSelectedClef() const;
+    TStaveSymbol* GetSelectedStaveSymbol() const;
+    TMuzBar* GetSelectedBar() const;
+    // The steps that follow a change of the music; note is the one that sounds.
+    void FollowEdit(TMusicEdit edit, TMuzNote* note = nullptr);
+
+    // ---- inserting and deleting ----
+    // A click of mode new on the stave: the note and rest under the pointer,
+    // the symbols left and right of it, and its height in steps from the
+    // middle line. Whether something was (or would be) added.
+    bool AddAtClick(TNoteStave* stave, TMuzNote* noteAtX, TRest* restAtX, TStaveSymbol* left, TStaveSymbol* right,
+                    int32_t height, bool testOnly);
+    bool InsertRestAt(TNoteStave* stave, TStaveSymbol* reference, uint8_t side, bool testOnly);
+    bool InsertNoteAt(TNoteStave* stave, TStaveSymbol* reference, int32_t pitch, uint8_t side, bool testOnly);
+    bool InsertClefAt(TNoteStave* stave, TStaveSymbol* reference, int8_t keyKind, uint8_t side, bool testOnly);
+    // The two-key commands beside the selected stave symbol; step counts
+    // diatonic steps from C under the clef in force.
+    void KeySequenceNote(uint8_t side, int32_t step);
+    void KeySequenceRest(uint8_t side);
+    void KeySequenceClef(uint8_t side, int8_t keyKind);
+    void KeySequenceInsert(uint8_t side, uint8_t kind, int32_t step);
+    // The insert accidental on a note, or into a clef's key at the height.
+    void ApplyNoteShiftToSymbol(TStaveSymbol* symbol, int32_t height);
+    bool CanDeleteSymbol(const TStaveSymbol* symbol) const;
+    void DeleteSymbol(TStaveSymbol* symbol);
+    void RemoveEmptyTuplet(TStaveTimeSymbol* symbol);
+    void RemoveSymbol(TStaveSymbol* symbol);
+    void DeleteExecute();
+    bool CanDeleteExecute() const;
+
+    // ---- note values, dots and tuplets ----
+    void NoteExecute(uint8_t length);
+    void RestExecute(uint8_t length);
+    bool CanNoteExecute(uint8_t length) const;
+    bool CanRestExecute(uint8_t length) const;
+    bool IsNoteChecked(uint8_t length) const;
+    bool IsRestChecked(uint8_t length) const;
+    void LengthKeyExecute(uint8_t length);
+    void NoteKeyExecute();
+    void RestKeyExecute();
+    void LongerExecute();
+    void ShorterExecute();
+    void SetBarLength(uint8_t length);
+    void PointAddExecute();
+    void PointDeleteExecute();
+    bool CanPointAddExecute() const;
+    bool CanPointDeleteExecute() const;
+    void TupletExecute(uint8_t kind);
+    bool CanTupletExecute(uint8_t kind) const;
+
+    // ---- pitch, accidentals, clefs and key signatures ----
+    void MoveUpExecute() { MoveNote(1); }
+    void MoveDownExecute() { MoveNote(-1); }
+    bool CanMoveUpExecute() const;
+    bool CanMoveDownExecute() const;
+    void MoveOctUpExecute() { MoveOctave(1); }
+    void MoveOctDownExecute() { MoveOctave(-1); }
+    bool CanMoveOctUpExecute() const;
+    bool CanMoveOctDownExecute() const;
+    void MoveNote(int32_t up);
+    void MoveOctave(int32_t up);
+    void NoteShiftExecute(uint8_t noteShift);
+    bool CanNoteShiftExecute(uint8_t noteShift) const;
+    bool IsNoteShiftChecked(uint8_t noteShift) const;
+    void ClefExecute(int8_t keyKind);
+    bool CanClefExecute() const;
+    bool IsClefChecked(int8_t keyKind) const;
+    void ClefUpExecute();
+    void ClefDownExecute();
+    // Asks whether the notes after the clef keep their sound; false when
+    // nothing changed (cancelled, or a note would leave the pitch range).
+    bool ChangeClef(TClef* clef, int8_t keyKind, int32_t octavesUp);
+
+    // ---- articulation, stems, note groups and reordering ----
+    void ArticulationExecute(uint8_t articulation);
+    bool CanArticulationExecute() const;
+    bool IsArticulationChecked(uint8_t articulation) const;
+    void MoreLegatoExecute();
+    void MoreStaccatoExecute();
+    bool GetCurrentStickKind(uint8_t& kind) const;
+    void SetStickKind(uint8_t kind);
+    void NoteStickUpExecute() { SetStickKind(0); }
+    void NoteStickDownExecute() { SetStickKind(1); }
+    bool CanNoteStickUpExecute() const;
+    bool CanNoteStickDownExecute() const;
+    bool IsNoteStickUpChecked() const;
+    bool IsNoteStickDownChecked() const;
+    void NoteGroupPrevExecute();
+    void NoteGroupNextExecute();
+    bool CanNoteGroupPrevExecute() const;
+    bool CanNoteGroupNextExecute() const;
+    // The run of the symbol (a clef, or its chord or tuplet) and the run it
+    // would swap with on that side, both in its bar; false when there is none.
+    bool SearchForSwitch(TStaveSymbol* symbol, uint8_t side, TStaveSymbol*& firstStart, TStaveSymbol*& lastStart,
+                         TStaveSymbol*& firstFound, TStaveSymbol*& lastFound) const;
+    void MovePrevExecute();
+    void MoveNextExecute();
+    bool CanMovePrevExecute() const;
+    bool CanMoveNextExecute() const;
 
 private:
     bool LoadTokens(const class TXMLToken& document, const std::string& version, std::string& message,

@@ -27,6 +27,18 @@ void TSelectPartItem::DeleteTurn(int32_t count)
     }
 }
 
+bool TSelectPartItem::DeleteTurnItem(const TSelectPartItem* turn)
+{
+    for (TSelectPartItem* item = this; item; item = item->NextTurn.get()) {
+        if (item->NextTurn.get() != turn || !turn)
+            continue;
+        std::unique_ptr<TSelectPartItem> removed = std::move(item->NextTurn);
+        item->NextTurn = std::move(removed->NextTurn);
+        return true;
+    }
+    return false;
+}
+
 int32_t TSelectPartItem::GetMaxCount() const
 {
     int32_t most = 0;

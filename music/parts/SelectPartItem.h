@@ -29,6 +29,8 @@ public:
     // After this item: the first counted turn with the count is unlinked
     // and freed; nothing when none has it.
     void DeleteTurn(int32_t count);
+    // After this item: that very turn is unlinked and freed; false when it is not in the list.
+    bool DeleteTurnItem(const TSelectPartItem* turn);
     // The largest count of the turns from here on; 0 when there are none.
     int32_t GetMaxCount() const;
     // The pitch, tempo and label of the first turn with the count; false and

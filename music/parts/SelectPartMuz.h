@@ -29,6 +29,12 @@ public:
         SelectPartItems->DeleteTurn(count);
         LastTurn = nullptr;
     }
+    // That very turn goes, even when another turn has its count.
+    bool DeleteTurnItem(const TSelectPartItem* turn)
+    {
+        LastTurn = nullptr;
+        return SelectPartItems->DeleteTurnItem(turn);
+    }
     int32_t GetMaxTurnCount() const { return SelectPartItems->GetMaxCount(); }
     int32_t CountTurnsWithCount(int32_t count) const { return SelectPartItems->CountTurnsWithCount(count); }
 

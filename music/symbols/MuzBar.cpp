@@ -76,6 +76,15 @@ bool TMuzBar::SetCountAndLength(int32_t count, uint8_t length)
     return true;
 }
 
+bool TMuzBar::SetCountFirstBar(int32_t countFirstBar)
+{
+    std::string reason;
+    if (!IsValidCountFirstBar(countFirstBar, Count, reason))
+        return false;
+    CountFirstBar = countFirstBar;
+    return true;
+}
+
 double TMuzBar::NextBarStart(double position) const
 {
     const double barLength = GetBarLength();

@@ -29,6 +29,8 @@ public:
     // Changes the time signature; false (and nothing changes) for values the
     // readers would refuse. The upbeat is kept below the new count.
     bool SetCountAndLength(int32_t count, uint8_t length);
+    // The upbeat; false (and nothing changes) outside 0..Count-1.
+    bool SetCountFirstBar(int32_t countFirstBar);
 
     // Whole notes of the first measure.
     double GetFirstBarLength() const { return static_cast<double>(CountFirstBar) / Length; }

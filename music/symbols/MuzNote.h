@@ -49,6 +49,7 @@ public:
     // The stem direction drawn: the note's own, or its group's when automatic.
     uint8_t GetBerDrawStickKind() const;
     TNoteGroup* GetNoteGroup() const { return NoteGroup; }
+    void SetNoteGroup(TNoteGroup* group) { NoteGroup = group; }
     TMuzData* GetMuzData() const { return MuzData; }
     int32_t GetDrawHeight() const { return DrawHeight; }
     void SetDrawHeight(int32_t height) { DrawHeight = height; }
