@@ -7,6 +7,8 @@
 #include <string>
 
 class TMDIChildQuarbel;
+class TNoteStave;
+class TUnitMuz;
 
 // The four modeless dialogs by kind.
 enum TModelessDialogKind : unsigned char {
@@ -63,6 +65,8 @@ public:
     virtual void WaveSelectionChanged(TMDIChildQuarbel*) {}
     // Pane 1 (left) or 2 (right).
     virtual void WaveZoomChanged(TMDIChildQuarbel*, int /*pane*/) {}
+    virtual void MusicStaveChanged(TNoteStave*) {}
+    virtual void MusicPartsChanged(TUnitMuz*) {}
 
     // A project keeps each shown dialog's placement in an element of its own
     // (ModelessDialogInfo(kind).element) holding Left, Top and, by kind, Width

@@ -103,6 +103,7 @@ TRecordingProjectWorkspace::TRecordingProjectWorkspace()
     for (const auto& [kind, extension] : kindsAndExtensions)
         kinds[kind] = std::make_unique<TRecordingKindFiles>(*this, kind, extension);
     built[UnitKindWave] = true;
+    built[UnitKindMusic] = true;
     built[UnitKindFactory] = true;
     built[UnitKindPlayers] = true;
 }

@@ -53,9 +53,9 @@ private:
 };
 
 // The workspace of a main window without windows: documents in a list, a
-// frame placement and the base modeless dialogs. Kinds 1 (wave, "wav"), 3
-// (factory, "qbf") and 4 (players, "qby") are built; the others are not,
-// unless a test adds them.
+// frame placement and the base modeless dialogs. Kinds 1 (wave, "wav"), 2
+// (music, "qbm"), 3 (factory, "qbf") and 4 (players, "qby") are built; a
+// test may take one away.
 class TRecordingProjectWorkspace : public TProjectWorkspace {
 public:
     TRecordingProjectWorkspace();

@@ -185,6 +185,7 @@ TEST_F(ProjectSave, AnExportCopiesEverythingBesideItsOwnFile)
 
 TEST_F(ProjectSave, AKindThatIsNotBuiltIsRefused)
 {
+    workspace.SetKindBuilt(UnitKindMusic, false);
     workspace.Add(UnitKindMusic, "Music 1", "", "");
     EXPECT_FALSE(SaveProject(workspace, project, false));
     ASSERT_EQ(messages.Count(), 1u);

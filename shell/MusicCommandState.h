@@ -1,0 +1,8 @@
+#pragma once
+#include "shell/CommandStates.h"
+
+class TUnitMuz;
+
+// What the enable and check rules read of a music document: each action's
+// enabling and marking query, asked on the document.
+TMusicCommandState MusicCommandStateOf(const TUnitMuz& unit);
