@@ -1,5 +1,6 @@
 #include "shell/gui/MainForm.h"
 
+#include "music/document/UnitMuz.h"
 #include "platform/Assertions.h"
 #include "platform/HelpService.h"
 #include "platform/MessageService.h"
@@ -17,6 +18,7 @@
 #include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormHosts.h"
+#include "shell/gui/MainFormMusic.h"
 #include "shell/gui/MainFormMusicHost.h"
 #include "shell/gui/MainFormPlayers.h"
 #include "shell/gui/MainFormProjects.h"
@@ -103,6 +105,13 @@ void NotYetOpened(const std::string& fileName, const char* what)
                 "File Error", MsgIcon::Information);
 }
 
+// A hidden QAction is a disabled one: the Alt-key relays, which no menu or
+// toolbar shows, must stay usable by their keys.
+bool KeptVisible(ActionId id, const TActionState& state)
+{
+    return state.visible || std::string_view(ActionInfo(id).category) == "AltKeys";
+}
+
 bool IsInputEvent(QEvent::Type type)
 {
     switch (type) {
@@ -127,6 +136,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     files = std::make_unique<TMainFormFiles>(*this);
     projects = std::make_unique<TMainFormProjects>(*this);
     players = std::make_unique<TMainFormPlayers>(*this);
+    music = std::make_unique<TMainFormMusic>(*this);
     CreateActions();
     CreateMenus();
     CreateToolBars();
@@ -150,7 +160,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     BuildFileGrammars();
 
     openers.openFactory = [](const std::string& file) { NotYetOpened(file, "Factories"); };
-    openers.openMusic = [](const std::string& file) { NotYetOpened(file, "Music files"); };
     openers.openWave = [this](const std::string& file) {
         TBusyGuard guard(busy);
         OpenWaveFile(false, file, "");
@@ -201,7 +210,7 @@ void TMainForm::CreateActions()
         action->setCheckable(IsCheckableAction(info.id));
         const TActionState& state = states[info.id];
         action->setEnabled(state.enabled);
-        action->setVisible(state.visible);
+        action->setVisible(KeptVisible(info.id, state));
         action->setChecked(state.checked);
         const ActionId id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
@@ -369,6 +378,7 @@ void TMainForm::InstallHandlers()
     files->InstallHandlers();
     projects->InstallHandlers();
     players->InstallHandlers();
+    music->InstallHandlers();
 }
 
 void TMainForm::ShowDialogToggle(ActionId id, int kind)
@@ -578,6 +588,21 @@ void TMainForm::WaveSelectionChanged(TMDIChildQuarbel* window)
         RefreshEnvelopeUsers(window);
 }
 
+void TMainForm::MusicStaveChanged(TNoteStave* stave)
+{
+    TheModelessDialogs->MusicStaveChanged(stave);
+}
+
+void TMainForm::MusicPartsChanged(TUnitMuz* unit)
+{
+    TheModelessDialogs->MusicPartsChanged(unit);
+}
+
+bool TMainForm::SaveUnitMuz(TUnitMuz* unit)
+{
+    return unit && files->SaveUnit(*unit);
+}
+
 void TMainForm::WaveZoomChanged(TMDIChildQuarbel* window, int pane)
 {
     if (window && window == ActiveChildOfKind(documentKindWave))
@@ -721,7 +746,7 @@ void TMainForm::ApplyStates()
         const TActionState& state = states.actions[i];
         QAction* action = actions[i];
         action->setEnabled(state.enabled);
-        action->setVisible(state.visible);
+        action->setVisible(KeptVisible(static_cast<ActionId>(i), state));
         if (action->isCheckable())
             action->setChecked(state.checked);
     }

@@ -29,11 +29,14 @@ class TMDIChildQuarbel;
 class TMDIChildWave;
 class TMainFormFiles;
 class TMainFormHosts;
+class TMainFormMusic;
 class TMainFormMusicHost;
 class TMainFormPlayers;
 class TMainFormProjects;
 class TModelessDialogs;
 class TPanelStatusBar;
+class TNoteStave;
+class TUnitMuz;
 class TUnitWave;
 class TViewWaveGroup;
 struct TWaveFileProps;
@@ -161,6 +164,14 @@ public:
     void SetAudioPlayer(std::unique_ptr<TAudioPlayer> player);
     // The player sets (MainFormPlayers.cpp).
     TMainFormPlayers& Players() { return *players; }
+    // The music (MainFormMusic.cpp).
+    TMainFormMusic& Music() { return *music; }
+    // Writes a music to its file (one never saved goes through Save As); false keeps the window open.
+    bool SaveUnitMuz(TUnitMuz* unit);
+    // A stave's rooms were dragged: the Music Staves dialog shows them. The
+    // music's parts changed: the Music Parts dialog refreshes.
+    void MusicStaveChanged(TNoteStave* stave);
+    void MusicPartsChanged(TUnitMuz* unit);
     const std::string& GetProjectWriteFile() const { return ProjectWriteFile; }
     const std::string& GetProjectReadFile() const { return ProjectReadFile; }
     void SetProjectFiles(const std::string& readFile, const std::string& writeFile);
@@ -269,6 +280,7 @@ private:
     std::unique_ptr<TMainFormFiles> files;
     std::unique_ptr<TMainFormProjects> projects;
     std::unique_ptr<TMainFormPlayers> players;
+    std::unique_ptr<TMainFormMusic> music;
     std::unique_ptr<TMainFormHosts> hosts; // last: installed once everything stands
     std::unique_ptr<TMainFormMusicHost> musicHost;
 };

@@ -1,5 +1,8 @@
 #include "shell/gui/ModelessDialogsQt.h"
 
+#include "music/gui/DlgMusTree.h"
+#include "music/gui/DlgMusic.h"
+#include "music/gui/MDIChildMuz.h"
 #include "shell/gui/DlgEditName.h"
 #include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainForm.h"
@@ -21,6 +24,8 @@ QWidget* TModelessDialogsQt::Dialog(TModelessDialogKind kind) const
 {
     switch (kind) {
     case modelessDialogSelZoom: return SelZoomDialog;
+    case modelessDialogMusStave: return MusicDialog;
+    case modelessDialogMusTree: return MusTreeDialog;
     case modelessDialogEditName: return EditNameDialog;
     default: return nullptr;
     }
@@ -32,6 +37,8 @@ QWidget* TModelessDialogsQt::CreateDialog(TModelessDialogKind kind)
         return dialog;
     switch (kind) {
     case modelessDialogSelZoom: return SelZoomDialog = new TDlgSelZoom(&Main);
+    case modelessDialogMusStave: return MusicDialog = new TDlgMusic(Main);
+    case modelessDialogMusTree: return MusTreeDialog = new TDlgMusTree(Main);
     case modelessDialogEditName: return EditNameDialog = new TDlgEditName(Main);
     default: return nullptr;
     }
@@ -80,9 +87,27 @@ void TModelessDialogsQt::SetPlacement(TModelessDialogKind kind, const TDialogPla
 
 // ---------------------------------------------------------------- activation notices
 
+namespace {
+
+TMDIChildMuz* MusicWindowOf(TMDIChildQuarbel* window)
+{
+    return dynamic_cast<TMDIChildMuz*>(window);
+}
+
+} // namespace
+
+void TModelessDialogsQt::TellMusicDialogs(TMDIChildMuz* window)
+{
+    if (MusicDialog)
+        MusicDialog->SetUnitMuz(window);
+    if (MusTreeDialog)
+        MusTreeDialog->SetUnitMuz(window);
+}
+
 void TModelessDialogsQt::WaveWindowActivated(TMDIChildQuarbel* window)
 {
     // The music dialogs hear first, with nothing to show.
+    TellMusicDialogs(nullptr);
     if (SelZoomDialog)
         SelZoomDialog->UpdateAll(WaveOf(window));
     if (EditNameDialog)
@@ -93,7 +118,7 @@ void TModelessDialogsQt::MusicWindowActivated(TMDIChildQuarbel* window)
 {
     if (SelZoomDialog)
         SelZoomDialog->UpdateAll(nullptr);
-    // The music dialogs get the window here.
+    TellMusicDialogs(MusicWindowOf(window));
     if (EditNameDialog)
         EditNameDialog->SetWindow(window);
 }
@@ -102,6 +127,7 @@ void TModelessDialogsQt::FactoryWindowActivated(TMDIChildQuarbel* window)
 {
     if (SelZoomDialog)
         SelZoomDialog->UpdateAll(nullptr);
+    TellMusicDialogs(nullptr);
     if (EditNameDialog)
         EditNameDialog->SetWindow(window);
 }
@@ -110,6 +136,7 @@ void TModelessDialogsQt::PlayersWindowActivated(TMDIChildQuarbel* window)
 {
     if (SelZoomDialog)
         SelZoomDialog->UpdateAll(nullptr);
+    TellMusicDialogs(nullptr);
     if (EditNameDialog)
         EditNameDialog->SetWindow(window);
 }
@@ -118,6 +145,7 @@ void TModelessDialogsQt::NoWindowActivated()
 {
     if (SelZoomDialog)
         SelZoomDialog->UpdateAll(nullptr);
+    TellMusicDialogs(nullptr);
     if (EditNameDialog)
         EditNameDialog->SetWindow(nullptr);
 }
@@ -140,4 +168,16 @@ void TModelessDialogsQt::WaveZoomChanged(TMDIChildQuarbel* window, int pane)
 {
     if (IsDialogVisible(modelessDialogSelZoom))
         SelZoomDialog->UpdateZoom(WaveOf(window), pane);
+}
+
+void TModelessDialogsQt::MusicStaveChanged(TNoteStave* stave)
+{
+    if (IsDialogVisible(modelessDialogMusStave))
+        MusicDialog->StaveChanged(stave);
+}
+
+void TModelessDialogsQt::MusicPartsChanged(TUnitMuz* unit)
+{
+    if (IsDialogVisible(modelessDialogMusTree))
+        MusTreeDialog->MusicPartsChanged(unit);
 }

@@ -3,7 +3,10 @@
 
 class QWidget;
 class TDlgEditName;
+class TDlgMusTree;
+class TDlgMusic;
 class TDlgSelZoom;
+class TMDIChildMuz;
 class TMainForm;
 
 // The modeless dialogs as windows of the main window: each is made the first
@@ -27,20 +30,28 @@ public:
     void UnitNameChanged(const std::string& name) override;
     void WaveSelectionChanged(TMDIChildQuarbel* window) override;
     void WaveZoomChanged(TMDIChildQuarbel* window, int pane) override;
+    void MusicStaveChanged(TNoteStave* stave) override;
+    void MusicPartsChanged(TUnitMuz* unit) override;
 
     // Null until first shown.
     TDlgSelZoom* GetSelZoomDialog() const { return SelZoomDialog; }
     TDlgEditName* GetEditNameDialog() const { return EditNameDialog; }
+    TDlgMusic* GetMusicDialog() const { return MusicDialog; }
+    TDlgMusTree* GetMusTreeDialog() const { return MusTreeDialog; }
 
 protected:
     bool HasDialog(TModelessDialogKind kind) const override { return Dialog(kind) != nullptr; }
 
 private:
     QWidget* Dialog(TModelessDialogKind kind) const;
+    // Both music dialogs follow the active music window (none for another kind).
+    void TellMusicDialogs(TMDIChildMuz* window);
     // Makes the dialog of the kind if it is not there yet; null for a kind without one.
     QWidget* CreateDialog(TModelessDialogKind kind);
 
     TMainForm& Main;
     TDlgSelZoom* SelZoomDialog = nullptr;
     TDlgEditName* EditNameDialog = nullptr;
+    TDlgMusic* MusicDialog = nullptr;
+    TDlgMusTree* MusTreeDialog = nullptr;
 };

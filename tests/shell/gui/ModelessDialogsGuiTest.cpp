@@ -120,9 +120,11 @@ TEST_F(ModelessDialogsGui, TogglingShowsHidesAndShowsTheSameDialog)
         EXPECT_EQ(selZoom->isVisible(), shown);
         EXPECT_EQ(Dialogs().GetSelZoomDialog(), selZoom);
     }
-    // The music dialogs join later; until then nothing shows.
+    // The music dialogs are made on their first show too.
+    EXPECT_EQ(Dialogs().GetMusicDialog(), nullptr);
     Dialogs().ShowDialog(modelessDialogMusStave, true);
-    EXPECT_FALSE(Dialogs().IsDialogVisible(modelessDialogMusStave));
+    EXPECT_TRUE(Dialogs().IsDialogVisible(modelessDialogMusStave));
+    ASSERT_NE(Dialogs().GetMusicDialog(), nullptr);
 }
 
 TEST_F(ModelessDialogsGui, TheCloseBoxUnchecksTheActionAtOnce)
