@@ -1,5 +1,6 @@
 #include "music/gui/MDIChildMuz.h"
 
+#include "foundation/draw/CullingCanvas.h"
 #include "music/document/UnitMuz.h"
 #include "music/gui/MusicArea.h"
 #include "music/layout/MusicPainter.h"
@@ -224,8 +225,10 @@ void TMDIChildMuz::PaintMusic(QPainter& painter, const QRect& rect)
 {
     if (!WindowController.IsOriginSet())
         WindowController.ScrollTo(MusicArea->horizontalScrollBar()->value(), MusicArea->verticalScrollBar()->value());
-    TQtCanvas canvas(painter);
+    TQtCanvas painted(painter);
     const TCanvasRect clip{rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+    // The whole music is laid out; only what reaches the rectangle is drawn.
+    TCullingCanvas canvas(painted, clip);
     WindowController.BeginPaint();
     if (!UnitMuz) {
         canvas.SetBrushColor(TMusicPaintPass::OutsideColor);
