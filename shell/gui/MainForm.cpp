@@ -99,12 +99,6 @@ QIcon ApplicationIcon()
     return QIcon(pixmap);
 }
 
-void NotYetOpened(const std::string& fileName, const char* what)
-{
-    ShowMessage("Cannot read the file: \"" + fileName + "\" " + what + " cannot be opened in this version.",
-                "File Error", MsgIcon::Information);
-}
-
 // A hidden QAction is a disabled one: the Alt-key relays, which no menu or
 // toolbar shows, must stay usable by their keys.
 bool KeptVisible(ActionId id, const TActionState& state)
@@ -159,7 +153,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     LoadCustomCursors();
     BuildFileGrammars();
 
-    openers.openFactory = [](const std::string& file) { NotYetOpened(file, "Factories"); };
     openers.openWave = [this](const std::string& file) {
         TBusyGuard guard(busy);
         OpenWaveFile(false, file, "");

@@ -178,6 +178,20 @@ TEST_F(FactoryShellTest, SavedFactoriesOpenAgainWithTheirModeAndFrame)
     EXPECT_FALSE(opened->IsModified());
 }
 
+TEST_F(FactoryShellTest, AFactoryNamedOnTheCommandLineOpens)
+{
+    TUnitSountory* factory = HalvingFactory();
+    const std::string file = folder.File("halve.qbf");
+    ScriptedFileDialogs dialogs;
+    dialogs.answer = file;
+    ASSERT_TRUE(SaveUnitSountory(form, *factory));
+    form.FormShow(file);
+    EXPECT_EQ(messages.Count(), 0u);
+    ASSERT_NE(ActiveFactWindow(form), nullptr);
+    EXPECT_EQ(ActiveFactWindow(form)->GetUnitSountory()->GetFileName(), file);
+    EXPECT_EQ(ActiveFactWindow(form)->GetUnitSountory()->GetName(), "Factory 2");
+}
+
 TEST_F(FactoryShellTest, AFailedSaveAsKeepsWindowNameFileAndMarks)
 {
     TUnitSountory* factory = HalvingFactory();
