@@ -2,6 +2,7 @@
 // validate and run them.
 #include "shell/gui/MainFormFactories.h"
 
+#include "factory/document/FactoryStatusTexts.h"
 #include "factory/document/UnitSountory.h"
 #include "factory/gui/DlgSntCreate.h"
 #include "factory/gui/DlgSntRunAtWnd.h"
@@ -17,6 +18,7 @@
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormWaveCommands.h"
+#include "shell/gui/PanelStatusBar.h"
 #include "wave/document/UnitWave.h"
 
 #include <QFileDialog>
@@ -201,6 +203,10 @@ void InstallFactoryCommands(TMainForm& form)
             WavePropertiesExecute(form);
     });
     form.Openers().openFactory = [&form](const std::string& file) { OpenFactoryFiles(form, {file}); };
+    // The kind's caption and "Changed" need more than their given widths in some fonts.
+    const auto widest = WidestFactoryStatusTexts();
+    for (size_t i = 0; i < widest.size(); ++i)
+        form.StatusBarFact()->FitPanel(static_cast<int>(i) + 1, widest[i]);
     form.Files().SetKindFiles(documentKindFactory, std::make_unique<TFactoryKindFiles>(form));
 }
 

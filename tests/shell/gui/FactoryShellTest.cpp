@@ -1,6 +1,7 @@
 #include "ScriptedFileDialogs.h"
 #include "support/TempFolder.h"
 
+#include "factory/document/FactoryStatusTexts.h"
 #include "factory/document/UnitSountory.h"
 #include "factory/gui/DlgSntRunAtWnd.h"
 #include "factory/gui/DlgSntValues.h"
@@ -23,6 +24,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -263,6 +265,22 @@ TEST_F(FactoryShellTest, ActivatingAFactoryShowsItsNameInEditNameAndItsStatus)
     EXPECT_TRUE(factory->IsModified());
     form.UpdateActions();
     EXPECT_TRUE(form.Action(A::SntModeConn)->isChecked());
+}
+
+// "Create Wave Window Factory" and "Changed" were cut in a common desktop font.
+TEST_F(FactoryShellTest, TheFactoryStatusPanelsHoldEveryTextTheyShow)
+{
+    const auto widest = WidestFactoryStatusTexts();
+    ASSERT_EQ(widest.size(), 2u);
+    EXPECT_EQ(widest[0].size(), 8u);
+    TPanelStatusBar* bar = form.StatusBarFact();
+    for (size_t i = 0; i < widest.size(); ++i)
+        for (const std::string& text : widest[i]) {
+            QLabel* panel = bar->Panel(static_cast<int>(i) + 1);
+            EXPECT_GE(bar->PanelWidth(static_cast<int>(i) + 1),
+                      TPanelStatusBar::WidthFor(panel, QString::fromStdString(text)))
+                << text;
+        }
 }
 
 TEST_F(FactoryShellTest, ValidationFailuresShowTheirReasonAndKeepTheEarlierUndo)
