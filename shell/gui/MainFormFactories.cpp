@@ -76,9 +76,17 @@ bool ValidateForRun(TMainForm& form, TUnitSountory& factory, const char* word)
     return false;
 }
 
+// A stop comes back from inside a node with the node's place in front of it; the
+// user asked for it, or running out of memory has told its own message.
+bool RunWasStopped(const std::string& error)
+{
+    const std::string stopped = StoppedByUser;
+    return error.size() >= stopped.size() && error.compare(error.size() - stopped.size(), stopped.size(), stopped) == 0;
+}
+
 void ShowRunFailure(const TUnitSountory& factory, const std::string& error)
 {
-    if (error != StoppedByUser)
+    if (!RunWasStopped(error))
         ShowMessage("Running of Soundfactor " + Quoted(factory.GetName()) + " failed: " + error, "Runtime error",
                     MsgIcon::Stop);
 }
