@@ -3,6 +3,8 @@
 #include "factory/document/UnitSountory.h"
 #include "factory/nodes/BuiltinCatalogue.h"
 
+#include <iterator>
+
 TFactoryStatusTexts FactoryStatusTexts(const TUnitSountory& factory)
 {
     TFactoryStatusTexts texts;
@@ -13,4 +15,10 @@ TFactoryStatusTexts FactoryStatusTexts(const TUnitSountory& factory)
     else if (factory.IsModified())
         texts.Panel2 = "Changed";
     return texts;
+}
+
+std::vector<std::vector<std::string>> WidestFactoryStatusTexts()
+{
+    return {std::vector<std::string>(std::begin(FactoryKindCaptions), std::end(FactoryKindCaptions)),
+            {"New", "Changed"}};
 }

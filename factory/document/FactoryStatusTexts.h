@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 class TUnitSountory;
 
@@ -11,3 +12,7 @@ struct TFactoryStatusTexts {
 };
 
 TFactoryStatusTexts FactoryStatusTexts(const TUnitSountory& factory);
+
+// Every text panels 1 and 2 can show, so that the bar can be made wide enough
+// for each in the font in use.
+std::vector<std::vector<std::string>> WidestFactoryStatusTexts();

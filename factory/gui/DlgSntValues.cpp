@@ -14,6 +14,15 @@ namespace {
 
 constexpr int RowHeight = 22;
 constexpr int NameX = 10;
+constexpr int DesignedWidth = 406;
+
+// The width a row's name needs in the font in use.
+int NameWidth(const QString& name, bool label)
+{
+    if (label)
+        return QLabel(name).sizeHint().width();
+    return QCheckBox(name).sizeHint().width();
+}
 
 } // namespace
 
@@ -38,19 +47,27 @@ TDlgSntValues::TDlgSntValues(QWidget* owner, std::unique_ptr<TValuesForm> form)
     Rows = new QWidget;
     Rows->setObjectName("Rows");
     Rows->installEventFilter(this);
-    BuildRows();
+    const int wider = BuildRows();
     sboValues->setWidget(Rows);
-    resize(406, ValuesForm->ClientHeight());
+    resize(DesignedWidth + wider, ValuesForm->ClientHeight());
     LayoutEditors();
     Filling = false;
 }
 
 TDlgSntValues::~TDlgSntValues() = default;
 
-void TDlgSntValues::BuildRows()
+int TDlgSntValues::BuildRows()
 {
     const bool labels = ValuesForm->Items() == TValuesForm::FactoryInputs;
-    const int editorX = labels ? 135 : 140;
+    // The names keep their designed column unless one needs more in the font in
+    // use; then the column, the editors after it and the dialog grow, so that
+    // no name is cut.
+    const int designedName = labels ? 123 : 128;
+    int nameWidth = designedName;
+    for (const TValueRow& row : ValuesForm->Rows())
+        nameWidth = std::max(nameWidth, NameWidth(QString::fromStdString(row.Name), labels));
+    const int wider = nameWidth - designedName;
+    const int editorX = (labels ? 135 : 140) + wider;
     int y = 10;
     int index = 0;
     for (const TValueRow& row : ValuesForm->Rows()) {
@@ -59,10 +76,10 @@ void TDlgSntValues::BuildRows()
         QLabel* label = nullptr;
         if (labels) {
             label = new QLabel(name, Rows);
-            label->setGeometry(NameX, y, 123, 15);
+            label->setGeometry(NameX, y, nameWidth, 15);
         } else {
             check = new QCheckBox(name, Rows);
-            check->setGeometry(NameX, y, 128, 15);
+            check->setGeometry(NameX, y, nameWidth, 15);
             check->setChecked(row.Own);
             check->setEnabled(!row.Connected);
         }
@@ -126,6 +143,7 @@ void TDlgSntValues::BuildRows()
         }
     }
     Rows->setMinimumHeight(y);
+    return wider;
 }
 
 void TDlgSntValues::LayoutEditors()

@@ -34,7 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildRows();
+    // Makes the rows; answers how much wider than designed their names need the dialog.
+    int BuildRows();
     void LayoutEditors();
     // A value typed into a row ticks its name box.
     void MarkRow(int row);

@@ -1,8 +1,10 @@
 #include "platform/qt/HelpWindow.h"
 
+#include <QApplication>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser(new QTextBrowser(this))
 {
@@ -40,8 +42,20 @@ void HelpWindow::ShowPage(const QString& title, const QString& html)
 {
     currentTitle = title;
     browser->setHtml(html + "<p><a href=\"contents\">Contents</a></p>");
+    // Help asked from a modal dialog belongs to that dialog: shown above it and
+    // not blocked by it. A window manager learns the owner when the window is
+    // shown, so a window shown for another owner is shown again.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal && modal != this ? modal->windowHandle() : nullptr;
+    winId();
+    if (windowHandle()->transientParent() != owner) {
+        if (isVisible())
+            hide();
+        windowHandle()->setTransientParent(owner);
+    }
     show();
     raise();
+    activateWindow();
 }
 
 void HelpWindow::ShowContents()

@@ -2,6 +2,7 @@
 // validate and run them.
 #include "shell/gui/MainFormFactories.h"
 
+#include "factory/document/FactoryStatusTexts.h"
 #include "factory/document/UnitSountory.h"
 #include "factory/gui/DlgSntCreate.h"
 #include "factory/gui/DlgSntRunAtWnd.h"
@@ -17,6 +18,7 @@
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormWaveCommands.h"
+#include "shell/gui/PanelStatusBar.h"
 #include "wave/document/UnitWave.h"
 
 #include <QFileDialog>
@@ -74,9 +76,17 @@ bool ValidateForRun(TMainForm& form, TUnitSountory& factory, const char* word)
     return false;
 }
 
+// A stop comes back from inside a node with the node's place in front of it; the
+// user asked for it, or running out of memory has told its own message.
+bool RunWasStopped(const std::string& error)
+{
+    const std::string stopped = StoppedByUser;
+    return error.size() >= stopped.size() && error.compare(error.size() - stopped.size(), stopped.size(), stopped) == 0;
+}
+
 void ShowRunFailure(const TUnitSountory& factory, const std::string& error)
 {
-    if (error != StoppedByUser)
+    if (!RunWasStopped(error))
         ShowMessage("Running of Soundfactor " + Quoted(factory.GetName()) + " failed: " + error, "Runtime error",
                     MsgIcon::Stop);
 }
@@ -201,6 +211,10 @@ void InstallFactoryCommands(TMainForm& form)
             WavePropertiesExecute(form);
     });
     form.Openers().openFactory = [&form](const std::string& file) { OpenFactoryFiles(form, {file}); };
+    // The kind's caption and "Changed" need more than their given widths in some fonts.
+    const auto widest = WidestFactoryStatusTexts();
+    for (size_t i = 0; i < widest.size(); ++i)
+        form.StatusBarFact()->FitPanel(static_cast<int>(i) + 1, widest[i]);
     form.Files().SetKindFiles(documentKindFactory, std::make_unique<TFactoryKindFiles>(form));
 }
 

@@ -46,6 +46,11 @@ TWindowPlacement PlacementOf(const QRect& rect, const QWidget& widget)
 
 void Place(QWidget& widget, const TWindowPlacement& placement)
 {
+    // A window that is maximised already stays so: restored and maximised again
+    // at once, a window manager may see no change of size to report, and the
+    // window went on drawing at its normal size inside the maximised frame.
+    if (placement.State == windowStateMaximized && widget.isMaximized())
+        return;
     widget.showNormal();
     widget.setGeometry(Bounds(placement));
     if (placement.State == windowStateMaximized)

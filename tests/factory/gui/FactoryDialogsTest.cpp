@@ -386,6 +386,32 @@ TEST_F(DialogsTest, TheValuesDialogListsBySequenceAndTicksAnEditedRow)
     EXPECT_DOUBLE_EQ(gain.GetOwnValue().Value, 2);
 }
 
+// Names of built-in pins such as "Wave Count Length" and "Position in Sample"
+// were cut by the editor after them in a common desktop font.
+TEST_F(DialogsTest, TheValuesDialogShowsLongNamesWhole)
+{
+    const std::string longName = "Volume Right to Right of the second Wave";
+    TScriptedNode& node = AddScripted(factory, "N");
+    node.AddInput("Gain", 0.2, 0, K::Factor, D::AllValues);
+    node.AddInput(longName, 0.5, 0, K::Factor, D::AllValues);
+    TSountoryInput& input = factory.CreateInput(longName, 0.5, 0, K::Factor, D::AllValues);
+    TDlgSntValues checks(nullptr, std::make_unique<TValuesForm>(node, false));
+    TDlgSntValues labels(nullptr, std::make_unique<TValuesForm>(factory, std::vector<TSountoryInput*>{&input}, false));
+    for (TDlgSntValues* dialog : {&checks, &labels}) {
+        dialog->show();
+        QApplication::processEvents();
+        for (int row = 0; row < dialog->RowCount(); ++row) {
+            QWidget* name = dialog->RowCheck(row) ? static_cast<QWidget*>(dialog->RowCheck(row))
+                                                  : static_cast<QWidget*>(dialog->RowLabel(row));
+            const QRect editor = dialog->RowEditor(row)->geometry();
+            EXPECT_GE(name->width(), name->sizeHint().width()) << row;
+            EXPECT_GT(editor.left(), name->geometry().right()) << row;
+            EXPECT_GT(editor.width(), 100) << row;
+        }
+        dialog->hide();
+    }
+}
+
 TEST_F(DialogsTest, TheOrderDialogSwapsSequencesAtOnce)
 {
     TSountoryInput& first = factory.CreateInput("First", 0.1, 0, K::Factor, D::AllValues, "one");

@@ -1,6 +1,7 @@
 #include "ScriptedFileDialogs.h"
 #include "support/TempFolder.h"
 
+#include "factory/document/FactoryStatusTexts.h"
 #include "factory/document/UnitSountory.h"
 #include "factory/gui/DlgSntRunAtWnd.h"
 #include "factory/gui/DlgSntValues.h"
@@ -16,6 +17,7 @@
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/ModelessDialogsQt.h"
 #include "shell/gui/PanelStatusBar.h"
+#include "tests/factory/FactoryTestSupport.h"
 #include "wave/MonoSound.h"
 #include "wave/document/UnitWave.h"
 
@@ -23,6 +25,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -279,6 +282,22 @@ TEST_F(FactoryShellTest, ActivatingAFactoryShowsItsNameInEditNameAndItsStatus)
     EXPECT_TRUE(form.Action(A::SntModeConn)->isChecked());
 }
 
+// "Create Wave Window Factory" and "Changed" were cut in a common desktop font.
+TEST_F(FactoryShellTest, TheFactoryStatusPanelsHoldEveryTextTheyShow)
+{
+    const auto widest = WidestFactoryStatusTexts();
+    ASSERT_EQ(widest.size(), 2u);
+    EXPECT_EQ(widest[0].size(), 8u);
+    TPanelStatusBar* bar = form.StatusBarFact();
+    for (size_t i = 0; i < widest.size(); ++i)
+        for (const std::string& text : widest[i]) {
+            QLabel* panel = bar->Panel(static_cast<int>(i) + 1);
+            EXPECT_GE(bar->PanelWidth(static_cast<int>(i) + 1),
+                      TPanelStatusBar::WidthFor(panel, QString::fromStdString(text)))
+                << text;
+        }
+}
+
 TEST_F(FactoryShellTest, ValidationFailuresShowTheirReasonAndKeepTheEarlierUndo)
 {
     TUnitSountory* factory = HalvingFactory();
@@ -452,6 +471,37 @@ TEST_F(FactoryShellTest, AFailedRunSaysWhyAndKeepsTheEarlierUndo)
     EXPECT_FALSE(wave->GetUnitWave()->LastCommandChanged());
     Run(A::Undo);
     EXPECT_NE(wave->GetUnitWave()->GetSound(), reversed);
+}
+
+// A stop inside a node comes back with the node's place in front of it; memory
+// running out has told its own message and the user asked for the stop, so the
+// run ends without a "Runtime error" that blames the user.
+TEST_F(FactoryShellTest, ARunStoppedInsideANodeEndsWithoutAMessage)
+{
+    TUnitSountory* factory = NewUnitSountory(form, 1, nullptr);
+    factory->DeleteOutputNamed("Position Begin");
+    factory->DeleteOutputNamed("Position End");
+    TScriptedNode& node = AddScripted(*factory, "Stopper");
+    TSountoryNodeOutput& out = node.AddOutput("Out", 0.5, 0, K::Wave, D::AllValues);
+    node.onExecute = [](TScriptedNode&, StopFlag*, std::string& error) {
+        error = "Stopped by user.";
+        return false;
+    };
+    factory->FindOutput("Result", nullptr)->SetSountoryInputSource(&out);
+    const size_t windows = Windows().size();
+    Run(A::SntRunCrWnd);
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    EXPECT_EQ(Windows().size(), windows);
+
+    // Any other failure of a node is told.
+    node.onExecute = [](TScriptedNode&, StopFlag*, std::string& error) {
+        error = "Stopped by the node.";
+        return false;
+    };
+    Run(A::SntRunCrWnd);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Running of Soundfactor \"Factory 1\" failed: At Node \"Stopper\" of Factory "
+                                    "\"Factory 1\": Stopped by the node.");
 }
 
 TEST_F(FactoryShellTest, ACreateWaveRunWithoutPositionsShowsACursorAtTheStart)

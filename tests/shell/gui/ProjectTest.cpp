@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QMdiArea>
 
 #include <filesystem>
@@ -47,6 +48,19 @@ int16_t FirstSample(const TUnitWave& unit)
 {
     return unit.GetValues() ? unit.GetSound()->GetLeftWave()->getData()[0] : int16_t(-1);
 }
+
+// Counts the times a window leaves or enters a maximised, minimised or normal state.
+class StateChanges : public QObject {
+public:
+    explicit StateChanges(QWidget& widget) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowStateChange)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
 
 // What a wave window shows of its document, in the order of the project.
 struct Shown {
@@ -419,6 +433,34 @@ TEST_F(Project, AnExportWritesNoFileAndLeavesTheProjectAlone)
     ASSERT_EQ(Windows().size(), 3u);
     EXPECT_EQ(Windows()[0]->GetUnitWave()->GetValues(), 1000);
     EXPECT_EQ(FirstSample(*Windows()[0]->GetUnitWave()), 10);
+}
+
+// A window manager told to restore the main window and maximise it again at
+// once may see no change of size to report: the window then went on drawing at
+// its normal size inside a maximised frame.
+TEST_F(Project, AMaximisedMainWindowStaysMaximisedWhileItsProjectOpens)
+{
+    SaveAsProject(project);
+    MakeWorkspace();
+    form.showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(form.isMaximized());
+    form.Execute(A::ProjectClose);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    StateChanges changes(form);
+    form.Projects().OpenProject(project);
+    ASSERT_EQ(Windows().size(), 3u);
+    EXPECT_TRUE(form.isMaximized());
+    EXPECT_EQ(changes.count, 0);
+
+    // A main window that is not maximised becomes so.
+    form.Execute(A::ProjectClose);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    form.showNormal();
+    QApplication::processEvents();
+    form.Projects().OpenProject(project);
+    EXPECT_TRUE(form.isMaximized());
 }
 
 TEST_F(Project, AMaximisedWindowComesBackMaximised)
