@@ -1,6 +1,7 @@
 #include "wave/Wave.h"
 
 #include "platform/AllocationHook.h"
+#include "platform/PageMemory.h"
 #include "wave/ChannelThreads.h"
 #include "wave/LongestWave.h"
 #include "wave/WaveLoops.h"
@@ -103,11 +104,13 @@ SampleBuffer AllocSamples(int32_t n)
 {
     if (n < 0 || AllocationHook::ShouldFail())
         return {};
-    try {
-        return SampleBuffer(new (std::nothrow) int16_t[static_cast<size_t>(n)]);
-    } catch (const std::bad_alloc&) {
-        return {};
-    }
+    // Large results come in huge pages: see PageMemory.h.
+    return SampleBuffer(static_cast<int16_t*>(PageMemory::Allocate(static_cast<size_t>(n) * sizeof(int16_t))));
+}
+
+void SampleMemoryRelease::operator()(int16_t* samples) const
+{
+    PageMemory::Free(samples);
 }
 
 void FreeSamples(SampleBuffer& buffer)

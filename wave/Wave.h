@@ -11,8 +11,13 @@
 // IsStopped and SetStopped (WaveLoops.h), which do so atomically.
 using StopFlag = uint8_t;
 
+// Gives the samples of a buffer back to where AllocSamples took them.
+struct SampleMemoryRelease {
+    void operator()(int16_t* samples) const;
+};
+
 // The samples of one Wave; empty when there are none or the allocation failed.
-using SampleBuffer = std::unique_ptr<int16_t[]>;
+using SampleBuffer = std::unique_ptr<int16_t[], SampleMemoryRelease>;
 
 // The one sample container: a reference-counted buffer of signed 16-bit samples.
 //

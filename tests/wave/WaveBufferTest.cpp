@@ -1,6 +1,7 @@
 #include "WaveBufferTestSupport.h"
 
 #include "platform/AllocationHook.h"
+#include "platform/PageMemory.h"
 #include "platform/RecordingMessageService.h"
 #include "wave/SinusTable.h"
 
@@ -154,6 +155,28 @@ TEST_F(WaveBufferTest, AllocationSucceededReportsOnlyMissingBuffers)
     FreeSamples(some);
     EXPECT_FALSE(some);
     EXPECT_EQ(messages.Count(), 1u);
+}
+
+// Buffers from 2 MiB on come another way (huge pages): every sample of one just
+// below, at and above that size, and of one with a part after its last whole
+// 2 MiB, is its own (the sanitizer would see a buffer shorter than asked for).
+TEST_F(WaveBufferTest, BuffersAroundTheHugePageSizeHoldEverySample)
+{
+    const int32_t large = static_cast<int32_t>(PageMemory::LargeBlockBytes / sizeof(int16_t));
+    for (int32_t n : {large - 1, large, large + 1, 3 * large + 1}) {
+        SCOPED_TRACE(n);
+        RefPtr<Wave> wave = NewWave(&stop, n);
+        ASSERT_TRUE(wave);
+        int16_t* d = wave->getData();
+        for (int32_t i = 0; i < n; ++i)
+            d[i] = static_cast<int16_t>(i);
+        RefPtr<Wave> copy = NewWaveCopy(&stop, wave.get());
+        ASSERT_TRUE(copy);
+        EXPECT_EQ(copy->getData()[0], 0);
+        EXPECT_EQ(copy->getData()[n - 1], static_cast<int16_t>(n - 1));
+    }
+    EXPECT_EQ(stop, 0);
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST_F(WaveBufferTest, InPlaceChangeOfSharedWaveDetachesIt)
