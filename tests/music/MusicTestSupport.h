@@ -11,12 +11,12 @@
 #include "music/symbols/MuzNote.h"
 #include "music/symbols/Rest.h"
 #include "platform/RecordingMessageService.h"
+#include "support/SmallStack.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
-#include <pthread.h>
 #include <string>
 #include <vector>
 
@@ -151,21 +151,4 @@ inline std::string MusicModel::Listing(const TNoteStave* on) const
             text += "R" + number(s->GetPosition()) + "/" + std::to_string(static_cast<TRest*>(s)->GetNoteLengthKind());
     }
     return text;
-}
-
-// Runs fn on a thread with a stack of 256 KiB, so that a walk whose recursion
-// grew with the data would overflow it with data of modest size.
-inline void RunOnSmallStack(const std::function<void()>& fn)
-{
-    pthread_attr_t attr;
-    pthread_attr_init(&attr);
-    pthread_attr_setstacksize(&attr, 256 * 1024);
-    pthread_t thread;
-    auto body = [](void* arg) -> void* {
-        (*static_cast<const std::function<void()>*>(arg))();
-        return nullptr;
-    };
-    ASSERT_EQ(pthread_create(&thread, &attr, body, const_cast<std::function<void()>*>(&fn)), 0);
-    pthread_join(thread, nullptr);
-    pthread_attr_destroy(&attr);
 }
