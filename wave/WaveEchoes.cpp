@@ -20,6 +20,9 @@ int64_t WholePart(double x)
     return static_cast<int64_t>(std::clamp(x, -2147483648.0, 2147483648.0));
 }
 
+// The largest volume an envelope sample gives an echo: -32768 / 32767.
+constexpr double EnvelopeVolumeBound = 32768.0 / 32767.0;
+
 // The echoes of one operation: a constant time or diffTime scaled by a time
 // envelope, a constant volume or one from a volume envelope.
 template <bool TimeEnvelope, bool VolumeEnvelope>
@@ -87,10 +90,15 @@ RefPtr<Wave> PeriodEchoes(StopFlag* stop, const Wave& source, double time, const
                 runningVolume *= volume;
                 const double shift = i * time;
                 // An echo that reads nothing of the range in this chunk adds
-                // nothing: many echoes of a short range reach few chunks.
-                if constexpr (!TimeEnvelope)
-                    if (first + from - shift > rangeEnd - 1 || first + to - 1 - shift < rangeBegin)
+                // nothing: many echoes of a short range reach few chunks. Only
+                // with a finite volume, though: an infinite or NaN one turns the
+                // silence it reads into NaN, which writes 0.
+                if constexpr (!TimeEnvelope) {
+                    const bool finite = VolumeEnvelope ? std::isfinite(std::pow(EnvelopeVolumeBound, i))
+                                                       : std::isfinite(runningVolume);
+                    if (finite && (first + from - shift > rangeEnd - 1 || first + to - 1 - shift < rangeBegin))
                         continue;
+                }
                 for (int32_t k = from; k < to; ++k) {
                     const int32_t s = first + k;
                     double p;

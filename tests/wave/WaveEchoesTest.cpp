@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -137,6 +138,31 @@ TEST_F(WaveEchoesTest, ManyEchoesOfAShortRangeSumEchoByEcho)
     ASSERT_EQ(got.size(), expected.size());
     for (size_t s = 0; s < got.size(); ++s)
         ASSERT_EQ(got[s], expected[s]) << s;
+    EXPECT_EQ(stop, 0);
+}
+
+// An infinite or NaN volume turns even the silence an echo reads into NaN,
+// which writes 0: chunks no echo reaches are written all the same.
+TEST_F(WaveEchoesTest, ANonFiniteVolumeWritesEveryChunkOfTheEchoes)
+{
+    const Samples16 input = Noise(3000);
+    const RefPtr<Wave> wave = MakeWave(input);
+    const double time = 1500;
+    for (double volume : {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        SCOPED_TRACE(volume);
+        int32_t begin = 10;
+        int32_t end = 20;
+        const Samples16 got = Samples(wave->periodEcho(&stop, time, volume, 1, begin, end));
+        Samples16 expected = input;
+        for (int32_t s = 10; s < 20 + 1501; ++s) {
+            const double p = s - time;
+            const double read = p < 10 || p > 19 ? 0.0 : input[static_cast<size_t>(p)];
+            expected[static_cast<size_t>(s)] = ToSample(read * volume + expected[static_cast<size_t>(s)]);
+        }
+        ASSERT_EQ(got.size(), expected.size());
+        for (size_t s = 0; s < got.size(); ++s)
+            ASSERT_EQ(got[s], expected[s]) << s;
+    }
     EXPECT_EQ(stop, 0);
 }
 
