@@ -1,21 +1,18 @@
 // Every command on the smallest waves, with every envelope option pointing at
 // a one-value wave: nothing may crash or leave the marks outside the wave.
 #include "DocumentFakes.h"
+#include "EnvelopeCommands.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <iterator>
+#include <vector>
 
 namespace {
-struct Named {
-    const char* name;
-    std::function<void(TUnitWave&, TUnitWave* envelope)> run;
-};
 
-
-std::vector<Named> AllCommands()
+std::vector<NamedWaveCommand> AllCommands()
 {
-    return {
+    const NamedWaveCommand others[] = {
         {"line", [](TUnitWave& u, TUnitWave*) { u.MakeLine(TLineProps()); }},
         {"exponential line through 0",
          [](TUnitWave& u, TUnitWave*) {
@@ -33,13 +30,6 @@ std::vector<Named> AllCommands()
              p.SameLengthAs.SetUnitWave(e);
              u.MakeTriangle(p);
          }},
-        {"multi frequency wave form",
-         [](TUnitWave& u, TUnitWave* e) {
-             TMFreqProps p;
-             p.UseKind = 1;
-             p.WaveForm.SetUnitWave(e);
-             u.MakeMFreq(p);
-         }},
         {"delete", [](TUnitWave& u, TUnitWave*) { u.EditDelete(); }},
         {"trim", [](TUnitWave& u, TUnitWave*) { u.EditTrim(); }},
         {"cut", [](TUnitWave& u, TUnitWave*) { u.EditCut(); }},
@@ -52,13 +42,6 @@ std::vector<Named> AllCommands()
                  p.Place = place;
                  u.EditMix(p);
              }
-         }},
-        {"volume envelope",
-         [](TUnitWave& u, TUnitWave* e) {
-             TVolumeProps p;
-             p.VolumeKind = 1;
-             p.VolumeEnvelope.SetUnitWave(e);
-             u.Volume(p);
          }},
         {"max volume", [](TUnitWave& u, TUnitWave*) { u.MaxVolume(); }},
         {"normalize", [](TUnitWave& u, TUnitWave*) { u.NormalizeVertically(); }},
@@ -74,76 +57,22 @@ std::vector<Named> AllCommands()
              p.Placement = 1;
              u.RollIn(p);
          }},
-        {"roll out envelope",
-         [](TUnitWave& u, TUnitWave* e) {
-             TRollOutProps p;
-             p.OperationTime = u.GetOperationTime();
-             p.SpeedEnvelopeOn = 1;
-             p.SpeedEnvelope.SetUnitWave(e);
-             u.RollOut(p);
-         }},
         {"length reversed", [](TUnitWave& u, TUnitWave*) {
              TLengthProps p;
              p.LengthFactor.SetValue(-1.5);
              u.Length(p);
          }},
-        {"distort", [](TUnitWave& u, TUnitWave* e) {
-             TDistortProps p;
-             p.DistortEnvelope.SetUnitWave(e);
-             u.Distort(p);
-         }},
-        {"move horizontally envelope",
-         [](TUnitWave& u, TUnitWave* e) {
-             TShiftProps p;
-             p.TimeMiddle.SetValue(0.01);
-             p.TimeLeft.SetValue(-0.01);
-             p.TimeEnvelopeOn = 1;
-             p.TimeEnvelope.SetUnitWave(e);
-             u.MoveH(p);
-         }},
-        {"balance envelope", [](TUnitWave& u, TUnitWave* e) {
-             TBalanceProps p;
-             p.DirKind = 1;
-             p.DirEnvelope.SetUnitWave(e);
-             u.Balance(p);
-         }},
         {"mix left right", [](TUnitWave& u, TUnitWave*) { u.MixLeftRight(TLeftRightProps()); }},
-        {"period echo envelopes",
-         [](TUnitWave& u, TUnitWave* e) {
-             TPerEchoProps p;
-             p.TimeEnvelopeOn = 1;
-             p.TimeEnvelope.SetUnitWave(e);
-             p.VolumeKind = 1;
-             p.VolumeEnvelope.SetUnitWave(e);
-             p.Count.SetValue(3);
-             u.PerEcho(p);
-         }},
         {"random echo, everything random",
          [](TUnitWave& u, TUnitWave* e) {
-             TRandomEchoProps p;
-             p.Count.SetValue(3);
-             p.TimeDiff.SetValue(0.002);
-             p.TimeKind = 1;
-             p.VolumeKind = 2;
-             p.LengthKind = 1;
-             p.BalKind = 2;
-             p.PitchKind = 1;
-             p.TempoKind = 1;
-             for (unitUnitWave* r : {&p.TimeEnvelope, &p.VolumeEnvelope, &p.LengthEnvelope, &p.BalEnvelope,
-                                     &p.PitchEnvelope, &p.TempoEnvelope})
-                 r->SetUnitWave(e);
+             TRandomEchoProps p = RandomEchoWithEveryEnvelope(e);
              u.RndEcho(p);
              p.Cyclable = 1;
              u.RndEcho(p);
          }},
         {"tempo pitch envelopes",
          [](TUnitWave& u, TUnitWave* e) {
-             TTempoPitchProps p;
-             p.OperationTime = u.GetOperationTime();
-             p.FreqEnvelopeOn = 1;
-             p.FreqEnvelope.SetUnitWave(e);
-             p.SpeedEnvelopeOn = 1;
-             p.SpeedEnvelope.SetUnitWave(e);
+             TTempoPitchProps p = TempoPitchWithEnvelopes(u, e);
              p.Quality = 1;
              u.TempoPitch(p);
          }},
@@ -153,27 +82,14 @@ std::vector<Named> AllCommands()
              p.Count.SetValue(2);
              u.FilterLow(p);
          }},
-        {"notch envelopes",
-         [](TUnitWave& u, TUnitWave* e) {
-             TResNotchProps p;
-             p.FreqKind = 1;
-             p.FreqEnvelope.SetUnitWave(e);
-             p.WidthKind = 1;
-             p.WidthEnvelope.SetUnitWave(e);
-             u.FilterNotch(p);
-         }},
-        {"block filter envelope",
-         [](TUnitWave& u, TUnitWave* e) {
-             TBlockFilterProps p;
-             p.TimeEnvelopeOn = 1;
-             p.TimeEnvelope.SetUnitWave(e);
-             u.FilterBlock(p);
-         }},
         {"format change", [](TUnitWave& u, TUnitWave*) {
              TWaveFileProps from(u.GetMonoStereo(), u.GetSampleFreq(), u.GetBytesPSample());
              u.ChangeFileProps(from, TWaveFileProps(3 - from.MonoStereo, 5512, 1));
          }},
     };
+    std::vector<NamedWaveCommand> commands = EnvelopeReadingCommands();
+    commands.insert(commands.end(), std::begin(others), std::end(others));
+    return commands;
 }
 } // namespace
 
@@ -183,7 +99,7 @@ TEST(TinyWaves, EveryCommandSurvivesTheSmallestWaves)
     for (int channels : {1, 2}) {
         for (int32_t values : {0, 1, 2, 300}) {
             for (int32_t envelopeValues : {0, 1}) {
-                for (const Named& command : AllCommands()) {
+                for (const NamedWaveCommand& command : AllCommands()) {
                     SCOPED_TRACE(std::string(command.name) + ", values " + std::to_string(values) + ", channels " +
                                  std::to_string(channels) + ", envelope " + std::to_string(envelopeValues));
                     DocumentFixture f(RampSound(values, 1000, channels));
