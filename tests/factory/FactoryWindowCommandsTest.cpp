@@ -3,8 +3,8 @@
 #include "factory/nodes/SountoryNodeUser.h"
 #include "factory/view/FactoryWindowCommands.h"
 #include "factory/view/FactoryWindowModel.h"
-#include "platform/HelpService.h"
 #include "platform/RecordingMessageService.h"
+#include "support/RecordingHelpService.h"
 #include "tests/factory/FactoryTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -77,18 +77,6 @@ public:
     std::string userFactoryName = "Factory";
     TPinSubject lastPin;
     std::function<void(TSountoryNodeBuiltin&)> onBuiltin;
-};
-
-class RecordingHelp : public HelpService {
-public:
-    RecordingHelp() { previous = SetHelpService(this); }
-    ~RecordingHelp() override { SetHelpService(previous); }
-    void ShowContents() override {}
-    void Search() override {}
-    void HelpOnHelp() override {}
-    void ShowContext(int context) override { contexts.push_back(context); }
-    std::vector<int> contexts;
-    HelpService* previous;
 };
 
 // A factory with its frame at {23, 3, 458, 243}.
@@ -372,7 +360,7 @@ TEST_F(CommandsTest, NodeMenusByKind)
     EXPECT_EQ(state[M::AddInputOperand], (TFactoryMenuItemState{true, false}));
     EXPECT_EQ(state[M::HelpBuiltin], (TFactoryMenuItemState{true, true}));
     EXPECT_EQ(state[M::CreateFactoryForNode], (TFactoryMenuItemState{true, false}));
-    RecordingHelp help;
+    RecordingHelpService help;
     commands.Run(M::HelpBuiltin);
     EXPECT_EQ(help.contexts, (std::vector<int>{1029}));
     factory.DeleteNode(&builtin);

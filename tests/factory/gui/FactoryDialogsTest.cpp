@@ -11,10 +11,10 @@
 #include "factory/nodes/SountoryNodeBuiltin.h"
 #include "factory/nodes/SountoryNodeMixLoop.h"
 #include "factory/nodes/SountoryNodeUser.h"
-#include "platform/HelpService.h"
 #include "platform/qt/HelpWindow.h"
 #include "tests/factory/FactoryTestSupport.h"
 #include "platform/RecordingMessageService.h"
+#include "support/RecordingHelpService.h"
 
 #include <gtest/gtest.h>
 
@@ -73,18 +73,6 @@ public:
     std::string lastName;
 };
 
-class RecordingHelp : public HelpService {
-public:
-    RecordingHelp() { previous = SetHelpService(this); }
-    ~RecordingHelp() override { SetHelpService(previous); }
-    void ShowContents() override {}
-    void Search() override {}
-    void HelpOnHelp() override {}
-    void ShowContext(int context) override { contexts.push_back(context); }
-    std::vector<int> contexts;
-    HelpService* previous;
-};
-
 struct DialogsTest : ::testing::Test {
     DialogsTest() { documents.factories["F"] = &factory; }
 
@@ -137,7 +125,7 @@ TEST_F(DialogsTest, TheBuiltinNodeDialogNamesCorrectsAndRefuses)
     dialog.editName->setText("Mine");
     dialog.cboFunction->setCurrentIndex(4); // Switch Wave
     EXPECT_EQ(dialog.editName->text().toStdString(), "Mine");
-    RecordingHelp help;
+    RecordingHelpService help;
     dialog.FunctionHelp();
     EXPECT_EQ(help.contexts, (std::vector<int>{1024 + 68}));
 
@@ -441,7 +429,7 @@ TEST_F(DialogsTest, EveryFunctionAndDialogHasAHelpPage)
     help.ShowContext(1024 + 76);
     EXPECT_EQ(help.CurrentTitle().toStdString(), FindBuiltinRow(76)->DisplayName);
     // The dialogs ask for their own topics.
-    RecordingHelp recording;
+    RecordingHelpService recording;
     TDlgSntRunAtWnd run(nullptr, FactoryChangeWW);
     run.HelpBtnClick();
     TDlgSntCreate create(nullptr);

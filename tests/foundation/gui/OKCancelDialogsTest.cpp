@@ -1,6 +1,6 @@
 #include "foundation/gui/OKCancelDialogs.h"
 
-#include "platform/HelpService.h"
+#include "support/RecordingHelpService.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +14,6 @@
 #include <vector>
 
 namespace {
-
-class RecordingHelp : public HelpService {
-public:
-    void ShowContents() override {}
-    void Search() override {}
-    void HelpOnHelp() override {}
-    void ShowContext(int context) override { contexts.push_back(context); }
-    std::vector<int> contexts;
-};
 
 // Runs the dialog modally and sends one key once it is up.
 int ExecWithKey(QDialog& dialog, Qt::Key key)
@@ -76,15 +67,13 @@ TEST(OKCancelDialogs, ButtonsFrameAndFlagsOfEachTemplate)
 
 TEST(OKCancelDialogs, HelpShowsTheContextAndLeavesTheDialogOpen)
 {
-    RecordingHelp help;
-    HelpService* previous = SetHelpService(&help);
+    RecordingHelpService help;
     TOKHelpBottomDlg dialog(nullptr);
     dialog.SetHelpContext(42);
     dialog.show();
     QTest::mouseClick(dialog.HelpButton(), Qt::LeftButton);
     EXPECT_EQ(help.contexts, std::vector<int>{42});
     EXPECT_TRUE(dialog.isVisible());
-    SetHelpService(previous);
 }
 
 TEST(OKCancelDialogs, ADerivedCheckCanRefuseToClose)

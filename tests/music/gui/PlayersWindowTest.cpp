@@ -3,10 +3,10 @@
 #include "music/UnitPlayers.h"
 #include "music/gui/MDIChildDlgPlayers.h"
 #include "music/gui/PlayersNavigator.h"
-#include "platform/HelpService.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormPlayers.h"
+#include "support/RecordingHelpService.h"
 #include "wave/document/WaveFileProps.h"
 
 #include <gtest/gtest.h>
@@ -236,17 +236,11 @@ TEST_F(PlayersWindowTest, ClosingAsksOnlyForAnUnsavedSet)
 
 TEST_F(PlayersWindowTest, AConvertedSetClosesWithoutAQuestionAndHelpShowsItsTopic)
 {
-    struct RecordingHelp : HelpService {
-        void ShowContents() override {}
-        void Search() override {}
-        void HelpOnHelp() override {}
-        void ShowContext(int context) override { contexts.push_back(context); }
-        std::vector<int> contexts;
-    } help;
-    HelpService* previous = SetHelpService(&help);
-    QTest::mouseClick(window->findChild<QPushButton*>("HelpBtn"), Qt::LeftButton);
-    SetHelpService(previous);
-    EXPECT_EQ(help.contexts, std::vector<int>{66});
+    {
+        RecordingHelpService help;
+        QTest::mouseClick(window->findChild<QPushButton*>("HelpBtn"), Qt::LeftButton);
+        EXPECT_EQ(help.contexts, std::vector<int>{66});
+    }
 
     set->SetModified();
     window->CloseWithoutQuestion();
