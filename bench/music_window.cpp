@@ -3,15 +3,11 @@
 // eighths with sharps, a three-note chord, a triplet and a half note tied
 // over the bar line (10 notes a bar and stave, 20 000 in all). A repaint
 // lays the whole music out and draws what the window shows.
-#include "music/data/MuzData.h"
+#include "BarMusic.h"
 #include "music/document/UnitMuz.h"
 #include "music/gui/MDIChildMuz.h"
 #include "music/gui/MusicArea.h"
-#include "music/parts/ConcatPartMuz.h"
-#include "music/parts/SinglePartMuz.h"
 #include "music/parts/StartPartMuz.h"
-#include "music/staves/NoteStave.h"
-#include "music/symbols/MuzNote.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormMusic.h"
@@ -29,22 +25,6 @@ namespace {
 constexpr int32_t Bars = 500;
 constexpr int32_t Staves = 4;
 
-struct TBarNote {
-    double position;
-    uint8_t length;
-    int32_t pitch;
-    uint8_t shift;
-    uint8_t multiOol;
-    int32_t posInOol;
-};
-constexpr TBarNote BarNotes[] = {
-    {0.0, 8, 6, noteShiftKruis, sool, 0},      {0.125, 8, 8, noteShiftNormal, sool, 0},
-    {0.25, 8, 10, noteShiftKruis, sool, 0},    {0.375, 4, 4, noteShiftNormal, sool, 0},
-    {0.375, 4, 8, noteShiftNormal, sool, 0},   {0.375, 4, 11, noteShiftNormal, sool, 0},
-    {0.625, 4, 7, noteShiftNormal, triool, 0}, {0.625, 4, 8, noteShiftNormal, triool, 1},
-    {0.625, 4, 9, noteShiftNormal, triool, 2}, {0.875, 2, 6, noteShiftNormal, sool, 0},
-};
-
 // The music of the window: one stave there already, three more, 500 bars.
 int64_t BuildMusic(TUnitMuz& unit)
 {
@@ -53,22 +33,8 @@ int64_t BuildMusic(TUnitMuz& unit)
     for (int32_t s = 1; s < Staves; ++s)
         stave = music.NewNoteStave(stave, nullptr);
     std::unique_ptr<TPartMuz> first = music.GetStartPartMuz()->SetPartMuz(nullptr);
-    std::unique_ptr<TPartMuz> sequence;
     int64_t notes = 0;
-    for (int32_t b = 0; b < Bars; ++b) {
-        auto bar = std::make_unique<TSinglePartMuz>(&music, UnitTempoFactor(), UnitTempoFactor());
-        TMuzBar::Attach(*bar, 4, 4, 0);
-        bar->AddClefsForAllStaves();
-        for (TNoteStave* on = music.GetStartStave(); on; on = on->GetNext())
-            for (const TBarNote& n : BarNotes) {
-                bar->InsertSymbol(std::make_unique<TMuzNote>(&music, on->GetStartNoteGroup(), n.length, 0,
-                                                             n.position, n.pitch, on, n.shift, n.multiOol,
-                                                             n.posInOol, noteArtNormal, bar.get(), drawStickAuto));
-                ++notes;
-            }
-        sequence = sequence ? std::make_unique<TConcatPartMuz>(std::move(sequence), std::move(bar), &music)
-                            : std::unique_ptr<TPartMuz>(std::move(bar));
-    }
+    std::unique_ptr<TPartMuz> sequence = MakeBars(music, Bars, notes);
     unit.SetSelMuzSymbol(nullptr);
     music.SetRootChild(std::move(sequence));
     return notes;
