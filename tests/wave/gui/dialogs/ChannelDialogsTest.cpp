@@ -10,16 +10,7 @@
 
 namespace {
 
-struct ChannelDialogsTest : ::testing::Test {
-    ChannelDialogsTest()
-    {
-        waves.Add("Wave 1"); // the active window's
-        waves.Add("Stereo", 2);
-        waves.Add("Mono");
-    }
-    RecordingMessageService messages;
-    FakeOpenWaves waves;
-};
+struct ChannelDialogsTest : ThreeOpenWavesTest {};
 
 std::vector<QString> Texts(const TDlgLeftRightProps& dialog)
 {

@@ -7,6 +7,8 @@
 #include "wave/document/WaveFileProps.h"
 #include "wave/gui/dialogs/WaveComboBox.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
@@ -83,6 +85,19 @@ inline void Choose(QComboBox* combo, int index)
     combo->setCurrentIndex(index);
     emit combo->activated(index);
 }
+
+// The waves most dialog tests offer: the active window's, a stereo one and a
+// mono one, in that order.
+struct ThreeOpenWavesTest : ::testing::Test {
+    ThreeOpenWavesTest()
+    {
+        waves.Add("Wave 1"); // the active window's
+        waves.Add("Stereo", 2);
+        waves.Add("Mono");
+    }
+    RecordingMessageService messages;
+    FakeOpenWaves waves;
+};
 
 // Presses OK; true when the dialog closed with OK.
 inline bool PressOK(QDialog& dialog)

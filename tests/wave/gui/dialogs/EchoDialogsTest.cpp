@@ -12,16 +12,7 @@
 
 namespace {
 
-struct EchoDialogsTest : ::testing::Test {
-    EchoDialogsTest()
-    {
-        waves.Add("Wave 1"); // the active window's
-        waves.Add("Stereo", 2);
-        waves.Add("Mono");
-    }
-    RecordingMessageService messages;
-    FakeOpenWaves waves;
-};
+struct EchoDialogsTest : ThreeOpenWavesTest {};
 
 } // namespace
 

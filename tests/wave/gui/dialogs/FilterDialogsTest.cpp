@@ -9,16 +9,7 @@
 
 namespace {
 
-struct FilterDialogsTest : ::testing::Test {
-    FilterDialogsTest()
-    {
-        waves.Add("Wave 1"); // the active window's
-        waves.Add("Stereo", 2);
-        waves.Add("Mono");
-    }
-    RecordingMessageService messages;
-    FakeOpenWaves waves;
-};
+struct FilterDialogsTest : ThreeOpenWavesTest {};
 
 } // namespace
 
