@@ -1,4 +1,5 @@
 #include "support/TempFolder.h"
+#include "tests/shell/FaultyProjectDisk.h"
 
 #include "platform/RecordingMessageService.h"
 #include "shell/ProjectDisk.h"
@@ -18,34 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// The real disk, but the changing operation number failAt fails; with dies
-// set, that one and every one after it fail, as when the program stops there.
-class FaultyDisk : public TProjectDisk {
-public:
-    FaultyDisk(int failAt, bool dies) : failAt(failAt), dies(dies) {}
-
-    bool Exists(const std::string& path) override { return real.Exists(path); }
-    bool CreateFolder(const std::string& path) override { return Step() && real.CreateFolder(path); }
-    bool Rename(const std::string& from, const std::string& to) override { return Step() && real.Rename(from, to); }
-    bool RemoveFile(const std::string& path) override { return Step() && real.RemoveFile(path); }
-    bool RemoveFolder(const std::string& path) override { return Step() && real.RemoveFolder(path); }
-    std::vector<std::string> FileNames(const std::string& folder) override { return real.FileNames(folder); }
-
-    bool Failed() const { return count > failAt; }
-
-private:
-    bool Step()
-    {
-        const int now = count++;
-        return dies ? now < failAt : now != failAt;
-    }
-
-    TProjectDisk& real = RealProjectDisk();
-    int failAt;
-    bool dies;
-    int count = 0;
-};
 
 // Every file under a folder with its bytes.
 std::map<std::string, std::string> Snapshot(const fs::path& root)
@@ -242,7 +215,7 @@ TEST_F(ProjectSave, AFailureAtAnyStepLeavesAProjectThatOpens)
     const auto before = Snapshot(folder.Path());
     std::vector<std::string> reasons;
     for (int failAt = 0;; ++failAt) {
-        FaultyDisk disk(failAt, false);
+        FaultyProjectDisk disk(failAt, false);
         messages.Clear();
         const bool saved = SaveProject(workspace, project, false, disk);
         if (!disk.Failed()) {
@@ -282,7 +255,7 @@ TEST_F(ProjectSave, ASaveCutOffAnywhereLeavesAProjectThatOpens)
     for (int stopAt = 0;; ++stopAt) {
         TempFolder saved;
         fs::copy(folder.Path(), saved.Path(), fs::copy_options::recursive);
-        FaultyDisk disk(stopAt, true);
+        FaultyProjectDisk disk(stopAt, true);
         SaveProject(workspace, project, false, disk);
         const std::vector<std::string> opened = Reopen();
         EXPECT_TRUE(opened == versionOne || opened == versionTwo)

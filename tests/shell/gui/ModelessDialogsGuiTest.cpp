@@ -10,6 +10,7 @@
 #include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/ModelessDialogsQt.h"
+#include "support/gui/ModalDialog.h"
 #include "wave/StereoSound.h"
 #include "wave/gui/DlgSelZoom.h"
 #include "wave/gui/DlgVoldViewProps.h"
@@ -36,17 +37,6 @@
 namespace {
 
 using A = ActionId;
-
-// Once a modal dialog of that class is up, does what the user would do in it.
-template <class Dialog>
-void WhenModalOpens(std::function<void(Dialog&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
-}
 
 std::shared_ptr<Sound> Sine(int32_t values)
 {

@@ -1,5 +1,6 @@
 #include "ScriptedFileDialogs.h"
 #include "support/TempFolder.h"
+#include "tests/shell/FaultyProjectDisk.h"
 
 #include "platform/RecordingMessageService.h"
 #include "shell/FileDialogs.h"
@@ -79,25 +80,6 @@ void PrintTo(const Shown& s, std::ostream* out)
     *out << s.name << " [" << s.file << "] " << s.values << "/" << s.first << (s.changed ? " changed " : " saved ")
          << s.geometry.x() << "," << s.geometry.y() << " " << s.geometry.width() << "x" << s.geometry.height();
 }
-
-// The changing operation number failAt of a save fails.
-class FailingDisk : public TProjectDisk {
-public:
-    explicit FailingDisk(int failAt) : failAt(failAt) {}
-    bool Exists(const std::string& path) override { return real.Exists(path); }
-    bool CreateFolder(const std::string& path) override { return Step() && real.CreateFolder(path); }
-    bool Rename(const std::string& from, const std::string& to) override { return Step() && real.Rename(from, to); }
-    bool RemoveFile(const std::string& path) override { return Step() && real.RemoveFile(path); }
-    bool RemoveFolder(const std::string& path) override { return Step() && real.RemoveFolder(path); }
-    std::vector<std::string> FileNames(const std::string& folder) override { return real.FileNames(folder); }
-    bool Failed() const { return count > failAt; }
-
-private:
-    bool Step() { return count++ != failAt; }
-    TProjectDisk& real = RealProjectDisk();
-    int failAt;
-    int count = 0;
-};
 
 struct Project : ::testing::Test {
     Project()
@@ -324,7 +306,7 @@ TEST_F(Project, ASaveThatFailsAtAnyStepLeavesTheProjectAsItWas)
     for (int failAt = 0;; ++failAt) {
         fs::remove_all(folder.Path());
         fs::copy(first.Path(), folder.Path(), fs::copy_options::recursive);
-        FailingDisk disk(failAt);
+        FaultyProjectDisk disk(failAt);
         const bool done = SaveProject(form.Projects(), project, false, disk);
         TMainForm other;
         other.show();

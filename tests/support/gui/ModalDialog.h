@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
 // Runs open, which shows a modal dialog and waits for it; gives the dialog's
@@ -30,4 +32,15 @@ inline bool HasDialogWindowFlags(Qt::WindowFlags flags)
     return (flags & Qt::WindowType_Mask) == Qt::Dialog && (flags & Qt::CustomizeWindowHint) &&
            (flags & Qt::WindowTitleHint) && (flags & Qt::WindowCloseButtonHint) &&
            !(flags & Qt::WindowMinimizeButtonHint) && !(flags & Qt::WindowMaximizeButtonHint);
+}
+
+// Once a modal dialog of that class is up, does what the user would do in it.
+template <class Dialog>
+void WhenModalOpens(std::function<void(Dialog&)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
 }

@@ -1,6 +1,7 @@
 #include "foundation/gui/ColorBox.h"
 #include "foundation/gui/ValueLineEdit.h"
 #include "platform/RecordingMessageService.h"
+#include "support/gui/ModalDialog.h"
 #include "wave/MainFormAccess.h"
 #include "wave/gui/DlgColorPalette1D.h"
 #include "wave/gui/DlgVoldViewProps.h"
@@ -42,17 +43,6 @@ private:
 void Type(TValueLineEdit* edit, const char* text)
 {
     edit->setText(text);
-}
-
-// Once a modal dialog of that class is up, does what the user would do in it.
-template <class Dialog>
-void WhenModalOpens(std::function<void(Dialog&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
 }
 
 // OK leaves the dialog open after a refusal: its result stays "rejected".
