@@ -66,6 +66,27 @@ const SoundPtr& Source()
     return sound;
 }
 
+// Validates the factory once and runs it each iteration, its "Result" kept
+// from the optimiser; false once an error has skipped the bench.
+bool RunEachIteration(benchmark::State& state, TUnitSountory& factory)
+{
+    std::string error;
+    if (!factory.Validate(1, error)) {
+        state.SkipWithError(error.c_str());
+        return false;
+    }
+    StopFlag stop = 0;
+    for (auto _ : state) {
+        if (!factory.Run(error, &stop)) {
+            state.SkipWithError(error.c_str());
+            return false;
+        }
+        benchmark::DoNotOptimize(factory.FindOutput("Result", nullptr)->GetSound());
+        factory.ReleaseRunSounds();
+    }
+    return true;
+}
+
 void SetOwn(TSountoryNode& node, const char* name, double value, VT type)
 {
     node.FindNodeInput(name, nullptr)->SetOwnValue({value, type}, EHNone);
@@ -92,20 +113,7 @@ struct OneNodeFactory {
     void Run(benchmark::State& state)
     {
         factory.FindInput("Wave", nullptr)->SetSound(Source());
-        std::string error;
-        if (!factory.Validate(1, error)) {
-            state.SkipWithError(error.c_str());
-            return;
-        }
-        StopFlag stop = 0;
-        for (auto _ : state) {
-            if (!factory.Run(error, &stop)) {
-                state.SkipWithError(error.c_str());
-                return;
-            }
-            benchmark::DoNotOptimize(factory.FindOutput("Result", nullptr)->GetSound());
-            factory.ReleaseRunSounds();
-        }
+        RunEachIteration(state, factory);
     }
 };
 
@@ -201,21 +209,8 @@ struct UsingFactory {
     }
     void Run(benchmark::State& state)
     {
-        std::string error;
-        if (!outer.Validate(1, error)) {
-            state.SkipWithError(error.c_str());
-            return;
-        }
-        StopFlag stop = 0;
-        for (auto _ : state) {
-            if (!outer.Run(error, &stop)) {
-                state.SkipWithError(error.c_str());
-                return;
-            }
-            benchmark::DoNotOptimize(outer.FindOutput("Result", nullptr)->GetSound());
-            outer.ReleaseRunSounds();
-        }
-        Report(state, Seconds);
+        if (RunEachIteration(state, outer))
+            Report(state, Seconds);
     }
 };
 
