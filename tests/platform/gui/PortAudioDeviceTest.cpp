@@ -136,6 +136,25 @@ struct PortAudioDeviceTest : ::testing::Test {
         device->SetPlayEndHandler([this](uint64_t id) { reports(id); });
     }
 
+    // Puts the frames of expected in the infile, makes the empty wave file of
+    // its format at wav, and starts recording into it.
+    void StartRecording(const SoundPtr& expected, const std::string& wav)
+    {
+        WriteWholeFile(Alsa().ToRecord(), StoredFrames(*expected));
+        StopFlag stop = 0;
+        ASSERT_TRUE(WriteWaveFile(&stop, wav, *expected, 0, 0));
+        std::string error;
+        ASSERT_TRUE(device->Open(wav, error)) << error;
+        ASSERT_TRUE(device->StartRecording(error)) << error;
+    }
+    // Waits until the device has recorded that many frames, 20 s at most.
+    void WaitForRecordedFrames(size_t frames)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (device->RecordedFrames() < frames && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+
     RecordingMessageService messages;
     EndReports reports;
     std::unique_ptr<PortAudioDevice> device;
@@ -209,20 +228,12 @@ TEST_F(PortAudioDeviceTest, ARecordingFromTheInfileBecomesTheFilesSamples)
 {
     // Stereo 16-bit frames at 22050 Hz in the infile, as raw bytes.
     const SoundPtr expected = MakeTestSound(2, 4410, 22050, 2);
-    WriteWholeFile(Alsa().ToRecord(), StoredFrames(*expected));
-    // The empty file of the wave's format.
     const std::string wav = Alsa().File("record.wav");
-    StopFlag stop = 0;
-    ASSERT_TRUE(WriteWaveFile(&stop, wav, *expected, 0, 0));
-
-    std::string error;
-    ASSERT_TRUE(device->Open(wav, error)) << error;
-    ASSERT_TRUE(device->StartRecording(error)) << error;
+    ASSERT_NO_FATAL_FAILURE(StartRecording(expected, wav));
     EXPECT_EQ(device->Mode(), AudioMode::Recording);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (device->RecordedFrames() < 4410 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    WaitForRecordedFrames(4410);
     device->Stop();
+    std::string error;
     ASSERT_TRUE(device->Save(error)) << error;
     device->Close();
 
@@ -240,17 +251,10 @@ TEST_F(PortAudioDeviceTest, ARecordingFromTheInfileBecomesTheFilesSamples)
 TEST_F(PortAudioDeviceTest, AnEightBitMonoRecordingKeepsItsBytes)
 {
     const SoundPtr expected = MakeTestSound(1, 3000, 11025, 1);
-    WriteWholeFile(Alsa().ToRecord(), StoredFrames(*expected));
     const std::string wav = Alsa().File("record8.wav");
-    StopFlag stop = 0;
-    ASSERT_TRUE(WriteWaveFile(&stop, wav, *expected, 0, 0));
-
+    ASSERT_NO_FATAL_FAILURE(StartRecording(expected, wav));
+    WaitForRecordedFrames(3000);
     std::string error;
-    ASSERT_TRUE(device->Open(wav, error)) << error;
-    ASSERT_TRUE(device->StartRecording(error)) << error;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (device->RecordedFrames() < 3000 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     ASSERT_TRUE(device->Save(error)) << error; // stops the capture first
     device->Close();
 
