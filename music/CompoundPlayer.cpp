@@ -71,26 +71,33 @@ bool TCompoundPlayer::Validate(std::string& message)
 bool TCompoundPlayer::PlayNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place, const TPlayedNote& note,
                                    std::string& message)
 {
-    auto fail = [&](const std::string& reason) {
-        message = "in Player \"" + NamePlayer + "\": " + reason;
-        return false;
-    };
+    std::string reason;
+    if (MixParts(stop, target, place.Time, place, note, reason))
+        return true;
+    message = "in Player \"" + NamePlayer + "\": " + reason;
+    return false;
+}
+
+bool TCompoundPlayer::MixParts(StopFlag* stop, Sound& target, double time, const TNotePlace& place,
+                               const TPlayedNote& note, std::string& reason)
+{
     for (const auto& part : OnePlayers) {
         SoundPtr sound;
         double shift = 0.0;
         double mixFactor = 1.0;
-        std::string reason;
         if (!part->PlayNote(stop, sound, shift, note, place, mixFactor, reason))
-            return fail(reason);
+            return false;
         if (!sound)
             continue;
         bool ok = true;
         const double lead = part->GetLeadTime(note, ok, reason);
         if (!ok)
-            return fail(reason);
-        target.MixAddAtTime(stop, *sound, place.Time - lead + shift, mixFactor);
-        if (IsStopped(stop))
-            return fail(StoppedText);
+            return false;
+        target.MixAddAtTime(stop, *sound, time - lead + shift, mixFactor);
+        if (IsStopped(stop)) {
+            reason = StoppedText;
+            return false;
+        }
     }
     return true;
 }
@@ -116,23 +123,9 @@ SoundPtr TCompoundPlayer::PlayNote(StopFlag* stop, int32_t sampleFreq, int16_t b
     SoundPtr result = empty.InsertSilence(stop, lead + length, b, e);
     if (!result || IsStopped(stop))
         return fail(StoppedText);
-    for (const auto& part : OnePlayers) {
-        SoundPtr sound;
-        double shift = 0.0;
-        double mixFactor = 1.0;
-        std::string reason;
-        if (!part->PlayNote(stop, sound, shift, note, place, mixFactor, reason))
-            return fail(reason);
-        if (!sound)
-            continue;
-        bool partOk = true;
-        const double partLead = part->GetLeadTime(note, partOk, reason);
-        if (!partOk)
-            return fail(reason);
-        result->MixAddAtTime(stop, *sound, lead - partLead + shift, mixFactor);
-        if (IsStopped(stop))
-            return fail(StoppedText);
-    }
+    std::string reason;
+    if (!MixParts(stop, *result, lead, place, note, reason))
+        return fail(reason);
     ok = true;
     return result;
 }

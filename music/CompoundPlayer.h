@@ -59,6 +59,9 @@ public:
 
 private:
     PartList::const_iterator Find(const TOnePlayer* part) const;
+    // Mixes every part's sound into target with the note's start at time.
+    bool MixParts(StopFlag* stop, Sound& target, double time, const TNotePlace& place, const TPlayedNote& note,
+                  std::string& reason);
     double Largest(const TPlayedNote& note, bool leadTime, bool& ok, std::string& message) const;
 
     PartList OnePlayers;

@@ -92,6 +92,49 @@ bool TMusicReader::ReadValue(unit& value, const TXMLItem* item, const char* name
     return true;
 }
 
+bool TMusicReader::ReadLengthXml(const TXMLItem*& item, const std::string& what, unitIntegerPos& length,
+                                 unitIntegerPos& points)
+{
+    if (!ReadValue(length, item, "Length", (what + " Length").c_str()))
+        return false;
+    if (!IsNoteLengthKind(length.GetValue()))
+        return Fail(*item, "In " + what + " Length: The length must be 1, 2, 4, 8, 16, 32 or 64.");
+    item = item->GetNext();
+    if (IsElement(item, "Points")) {
+        if (!ReadValue(points, item, "Points", (what + " Points").c_str()))
+            return false;
+        if (points.GetValue() > MaxPoints)
+            return Fail(*item, "In " + what + " Points: There can be at most 3 points.");
+        item = item->GetNext();
+    }
+    return true;
+}
+
+bool TMusicReader::ReadTupletPlaceXml(const TXMLItem*& item, const char* placeTag, const char* plainName,
+                                      const unitIntegerPos& length, const unitIntegerPos& points, uint8_t& multiOol,
+                                      unitInteger& posInOol)
+{
+    const TXMLItem* tuplet = ReadTuplet(item, multiOol);
+    const TMultiOolInfo& info = *FindMultiOolInfo(multiOol);
+    if (IsElement(item, "PosInOol")) {
+        if (!ReadValue(posInOol, item, "PosInOol", "Position in MultiOol"))
+            return false;
+        const std::string name = tuplet ? info.readName : plainName;
+        if (posInOol.GetValue() >= multiOol)
+            return Fail(*item, std::string("In ") + placeTag + ": Value to High for " + name + ".");
+        if (posInOol.GetValue() < 0)
+            return Fail(*item, std::string("In ") + placeTag + ": Value too Low for " + name + ".");
+        item = item->GetNext();
+    }
+    if (tuplet && points.GetValue() < info.minPoints)
+        return Fail(*tuplet, std::string("In ") + info.readName + ": A " + info.readName
+                                 + " needs at least one point.");
+    if (tuplet && length.GetValue() * info.flagFactor > 64)
+        return Fail(*tuplet, std::string("In ") + info.readName + ": A " + info.readName
+                                 + " of this length would be drawn shorter than 1/64.");
+    return true;
+}
+
 void TMusicReader::Select(TXTouchMuzSymbol* symbol)
 {
     if (Document && symbol)
@@ -574,39 +617,13 @@ bool TMusicReader::ReadKeyPartXml(const TXMLItem*& cursor, TSinglePartMuz* bar, 
             return false;
         item = item->GetNext();
         unitIntegerPos length(0, EHNone);
-        if (!ReadValue(length, item, "Length", "Silence Length"))
-            return false;
-        if (!IsNoteLengthKind(length.GetValue()))
-            return Fail(*item, "In Silence Length: The length must be 1, 2, 4, 8, 16, 32 or 64.");
-        item = item->GetNext();
         unitIntegerPos points(0, EHNone);
-        if (IsElement(item, "Points")) {
-            if (!ReadValue(points, item, "Points", "Silence Points"))
-                return false;
-            if (points.GetValue() > MaxPoints)
-                return Fail(*item, "In Silence Points: There can be at most 3 points.");
-            item = item->GetNext();
-        }
+        if (!ReadLengthXml(item, "Silence", length, points))
+            return false;
         uint8_t multiOol = sool;
-        const TXMLItem* tuplet = ReadTuplet(item, multiOol);
-        const TMultiOolInfo& info = *FindMultiOolInfo(multiOol);
         unitInteger posInOol(0, EHNone);
-        if (IsElement(item, "PosInOol")) {
-            if (!ReadValue(posInOol, item, "PosInOol", "Position in MultiOol"))
-                return false;
-            const std::string name = tuplet ? info.readName : "Normal Silence";
-            if (posInOol.GetValue() >= multiOol)
-                return Fail(*item, "In PosInSil: Value to High for " + name + ".");
-            if (posInOol.GetValue() < 0)
-                return Fail(*item, "In PosInSil: Value too Low for " + name + ".");
-            item = item->GetNext();
-        }
-        if (tuplet && points.GetValue() < info.minPoints)
-            return Fail(*tuplet, std::string("In ") + info.readName + ": A " + info.readName
-                                     + " needs at least one point.");
-        if (tuplet && length.GetValue() * info.flagFactor > 64)
-            return Fail(*tuplet, std::string("In ") + info.readName + ": A " + info.readName
-                                     + " of this length would be drawn shorter than 1/64.");
+        if (!ReadTupletPlaceXml(item, "PosInSil", "Normal Silence", length, points, multiOol, posInOol))
+            return false;
         const bool selected = TakeFlag(item, "Selected");
         TRest* rest = Muz.CreateRest(stave, position.GetValue(), static_cast<uint8_t>(length.GetValue()),
                                      points.GetValue(), multiOol, posInOol.GetValue(), bar);
@@ -628,19 +645,9 @@ bool TMusicReader::ReadNoteXml(const TXMLItem*& cursor, TSinglePartMuz* bar, TNo
             return false;
         item = item->GetNext();
         unitIntegerPos length(0, EHNone);
-        if (!ReadValue(length, item, "Length", "Note Length"))
-            return false;
-        if (!IsNoteLengthKind(length.GetValue()))
-            return Fail(*item, "In Note Length: The length must be 1, 2, 4, 8, 16, 32 or 64.");
-        item = item->GetNext();
         unitIntegerPos points(0, EHNone);
-        if (IsElement(item, "Points")) {
-            if (!ReadValue(points, item, "Points", "Note Points"))
-                return false;
-            if (points.GetValue() > MaxPoints)
-                return Fail(*item, "In Note Points: There can be at most 3 points.");
-            item = item->GetNext();
-        }
+        if (!ReadLengthXml(item, "Note", length, points))
+            return false;
         const TXMLItem* heightElement = item;
         unitInteger height(0, EHNone);
         if (!ReadValue(height, item, "Height", "Note Height"))
@@ -668,25 +675,9 @@ bool TMusicReader::ReadNoteXml(const TXMLItem*& cursor, TSinglePartMuz* bar, TNo
                 break;
             }
         uint8_t multiOol = sool;
-        const TXMLItem* tuplet = ReadTuplet(item, multiOol);
-        const TMultiOolInfo& info = *FindMultiOolInfo(multiOol);
         unitInteger posInOol(0, EHNone);
-        if (IsElement(item, "PosInOol")) {
-            if (!ReadValue(posInOol, item, "PosInOol", "Position in MultiOol"))
-                return false;
-            const std::string name = tuplet ? info.readName : "Normal Note";
-            if (posInOol.GetValue() >= multiOol)
-                return Fail(*item, "In PosInNote: Value to High for " + name + ".");
-            if (posInOol.GetValue() < 0)
-                return Fail(*item, "In PosInNote: Value too Low for " + name + ".");
-            item = item->GetNext();
-        }
-        if (tuplet && points.GetValue() < info.minPoints)
-            return Fail(*tuplet, std::string("In ") + info.readName + ": A " + info.readName
-                                     + " needs at least one point.");
-        if (tuplet && length.GetValue() * info.flagFactor > 64)
-            return Fail(*tuplet, std::string("In ") + info.readName + ": A " + info.readName
-                                     + " of this length would be drawn shorter than 1/64.");
+        if (!ReadTupletPlaceXml(item, "PosInNote", "Normal Note", length, points, multiOol, posInOol))
+            return false;
         if (Version == version70 && !shiftGiven)
             shift = bar->GetNoteShiftAt(stave, position.GetValue(), static_cast<int32_t>(pitch));
         static constexpr std::array<std::pair<const char*, uint8_t>, 5> Articulations = {

@@ -8,6 +8,8 @@
 class TPartMuz;
 class TSelectPartMuz;
 class unit;
+class unitInteger;
+class unitIntegerPos;
 
 // Turns a "UnitMuz" element tree, which has matched the grammar of its
 // version, into music. The part tree comes as a postfix list and is rebuilt
@@ -40,6 +42,13 @@ private:
 
     // Reads a value element with its label, keeping the value as its text reads back.
     bool ReadValue(unit& value, const TXMLItem* item, const char* name, const char* label);
+    // The Length and optional Points of a note or silence; `what` names it in messages.
+    bool ReadLengthXml(const TXMLItem*& item, const std::string& what, unitIntegerPos& length,
+                       unitIntegerPos& points);
+    // The optional tuplet and place in it that follow, checked against length and points.
+    bool ReadTupletPlaceXml(const TXMLItem*& item, const char* placeTag, const char* plainName,
+                            const unitIntegerPos& length, const unitIntegerPos& points, uint8_t& multiOol,
+                            unitInteger& posInOol);
     bool Fail(const TXMLItem& at, const std::string& message);
     bool Push(std::unique_ptr<TPartMuz> part);
     std::unique_ptr<TPartMuz> Pop();

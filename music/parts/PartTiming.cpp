@@ -22,6 +22,25 @@ struct TCountFrame {
     int32_t savedCount = 1;
 };
 
+// The next child of a concatenation or a repeat, which every walk visits
+// alike: false when the part is done. A repeat's counter follows the pass.
+template <class Frame>
+bool NextSequenceChild(Frame& frame, TPartMuz*& child)
+{
+    TPartMuz& part = *frame.part;
+    if (part.GetPartMuzKind() == partMuzConcat) {
+        if (frame.step >= 2)
+            return false;
+        child = part.GetChild(frame.step++);
+        return true;
+    }
+    if (frame.step >= LoopCount(part))
+        return false;
+    AsLoop(part).CurrentCount = ++frame.step;
+    child = AsLoop(part).GetLoopPart();
+    return true;
+}
+
 // The next child to visit of a frame: false when the part is done; child is
 // null for a step that visits nothing.
 bool NextPlayedChild(TCountFrame& frame, TPartMuz*& child)
@@ -43,16 +62,8 @@ bool NextPlayedChild(TCountFrame& frame, TPartMuz*& child)
         }
         return true;
     case partMuzConcat:
-        if (frame.step >= 2)
-            return false;
-        child = part.GetChild(frame.step++);
-        return true;
     case partMuzLoop:
-        if (frame.step >= LoopCount(part))
-            return false;
-        AsLoop(part).CurrentCount = ++frame.step;
-        child = AsLoop(part).GetLoopPart();
-        return true;
+        return NextSequenceChild(frame, child);
     default:
         return false;
     }
@@ -344,16 +355,8 @@ private:
             child = part.GetChild(0);
             return true;
         case partMuzConcat:
-            if (frame.step >= 2)
-                return false;
-            child = part.GetChild(frame.step++);
-            return true;
         case partMuzLoop:
-            if (frame.step >= LoopCount(part))
-                return false;
-            AsLoop(part).CurrentCount = ++frame.step;
-            child = AsLoop(part).GetLoopPart();
-            return true;
+            return NextSequenceChild(frame, child);
         case partMuzSelect:
             if (frame.step++ > 0)
                 return false;
