@@ -6,21 +6,11 @@
 #include "foundation/xml/XMLDocumentWriter.h"
 #include "foundation/xml/XMLStringElement.h"
 #include "music/PlayersWindowAccess.h"
+#include "music/TrimName.h"
 #include "music/UnitPlayers.h"
 #include "platform/MessageService.h"
 
 namespace {
-
-std::string Trimmed(const std::string& text)
-{
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) < 33)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) < 33)
-        --end;
-    return text.substr(begin, end - begin);
-}
 
 // A value in a text its own parser reads back: its own unit's text, or, when
 // that is empty or cannot be read, the text in the base unit.
@@ -32,7 +22,7 @@ void WriteValue(const char* name, const Value& value, UnitKind baseKind, TXMLCom
     std::string text = probe.GetFirst()->GetValue();
     Value check(value);
     std::string error;
-    if (IsBlankName(text) || !check.SetFromText(Trimmed(text), name, error)) {
+    if (IsBlankName(text) || !check.SetFromText(TrimName(text), name, error)) {
         TXMLComplexElement base("");
         Value(value.GetValue(), baseKind).WriteXml(name, base);
         text = base.GetFirst()->GetValue();

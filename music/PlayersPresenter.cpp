@@ -3,6 +3,7 @@
 #include "factory/document/FactoryKinds.h"
 #include "foundation/GuiMessages.h"
 #include "music/PlayersFile.h"
+#include "music/TrimName.h"
 #include "music/UnitPlayers.h"
 
 #include <memory>
@@ -11,22 +12,10 @@ namespace {
 
 using F = TPlayersField;
 
-// A name as the file gives it back: without blanks around it.
-std::string TrimmedName(const std::string& text)
-{
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) < 33)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) < 33)
-        --end;
-    return text.substr(begin, end - begin);
-}
-
 // A name that must not be blank; false with the field's message.
 bool TakeName(const std::string& text, const char* label, std::string& name)
 {
-    name = TrimmedName(text);
+    name = TrimName(text);
     if (!name.empty())
         return true;
     TGuiMessages().ErrorFieldEmpty(label);
@@ -135,22 +124,20 @@ const TPartField* FindPartField(TPlayersField field)
     return nullptr;
 }
 
-// The navigator rules: back from the second, forward before the last,
-// delete from two, insert and append always.
-TNavigatorView Navigator(int count, int position)
+} // namespace
+
+TNavigatorView NavigatorViewOf(int count, int cursor)
 {
     TNavigatorView view;
     view.Enabled = true;
     view.Count = std::to_string(count);
-    view.Cursor = std::to_string(position);
-    view.First = view.Previous = view.MovePrev = position > 1;
-    view.Next = view.Last = view.MoveNext = count > position;
+    view.Cursor = std::to_string(cursor);
+    view.First = view.Previous = view.MovePrev = cursor > 1;
+    view.Next = view.Last = view.MoveNext = count > cursor;
     view.Delete = count >= 2;
     view.Insert = view.Append = true;
     return view;
 }
-
-} // namespace
 
 TCompoundPlayer* TPlayersPresenter::Player() const
 {
@@ -177,9 +164,9 @@ TPlayersView TPlayersPresenter::View() const
     if (!UnitPlayers)
         return view;
     const TCompoundPlayer* player = Player();
-    view.Players = Navigator(UnitPlayers->CountPlayers(), UnitPlayers->PositionOf(player));
+    view.Players = NavigatorViewOf(UnitPlayers->CountPlayers(), UnitPlayers->PositionOf(player));
     if (player) {
-        view.Parts = Navigator(player->CountParts(), player->PositionOf(player->GetCurrentOnePlayer()));
+        view.Parts = NavigatorViewOf(player->CountParts(), player->PositionOf(player->GetCurrentOnePlayer()));
         view.NameEnabled = true;
         view.Texts[static_cast<int>(F::NamePlayer)] = player->GetName();
     }

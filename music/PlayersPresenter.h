@@ -41,6 +41,10 @@ struct TNavigatorView {
     bool Insert = false, Append = false, Delete = false;
 };
 
+// A list of count items with the cursor-th current: back from the second,
+// forward before the last, delete from two, insert and append always.
+TNavigatorView NavigatorViewOf(int count, int cursor);
+
 // Everything the players window shows of its set.
 struct TPlayersView {
     TNavigatorView Players;

@@ -47,6 +47,15 @@ bool MayInsertBeside(const TStaveSymbol* symbol, uint8_t side)
     return true;
 }
 
+// Puts symbol into its bar and hands it back through inserted, when asked for.
+template <class Symbol>
+void InsertInBar(TSinglePartMuz* bar, std::unique_ptr<Symbol> symbol, Symbol** inserted)
+{
+    auto* raw = static_cast<Symbol*>(bar->InsertSymbol(std::move(symbol)));
+    if (inserted)
+        *inserted = raw;
+}
+
 } // namespace
 
 void TMuzData::AdjustPositionForSide(double& position, const TStaveSymbol* symbol, uint8_t side) const
@@ -76,9 +85,7 @@ bool TMuzData::InsertNote(TNoteStave* stave, TStaveSymbol* symbol, uint8_t side,
                                                noteShiftNormal, sool, 0, articulation,
                                                symbol->GetSinglePartMuz(), drawStickKind);
         ShiftPositions(symbol, note->GetLength(), side == insertAfter, onStave);
-        TMuzNote* raw = static_cast<TMuzNote*>(symbol->GetSinglePartMuz()->InsertSymbol(std::move(note)));
-        if (inserted)
-            *inserted = raw;
+        InsertInBar(symbol->GetSinglePartMuz(), std::move(note), inserted);
         return true;
     }
     if (side != insertInChord || symbol->IsClef())
@@ -89,12 +96,12 @@ bool TMuzData::InsertNote(TNoteStave* stave, TStaveSymbol* symbol, uint8_t side,
             return false;
         if (testOnly)
             return true;
-        TMuzNote* raw = static_cast<TMuzNote*>(symbol->GetSinglePartMuz()->InsertSymbol(std::make_unique<TMuzNote>(
-            this, group, chord->GetNoteLengthKind(), chord->GetPoints(), chord->GetPosition(), pitch,
-            chord->GetNoteStave(), noteShiftNormal, chord->GetMultiOol(), chord->GetPosInOol(),
-            chord->GetNoteArtKind(), chord->GetSinglePartMuz(), drawStickKind)));
-        if (inserted)
-            *inserted = raw;
+        InsertInBar(symbol->GetSinglePartMuz(),
+                    std::make_unique<TMuzNote>(this, group, chord->GetNoteLengthKind(), chord->GetPoints(),
+                                               chord->GetPosition(), pitch, chord->GetNoteStave(), noteShiftNormal,
+                                               chord->GetMultiOol(), chord->GetPosInOol(), chord->GetNoteArtKind(),
+                                               chord->GetSinglePartMuz(), drawStickKind),
+                    inserted);
         return true;
     }
     // A rest gives way to a note of its length and place.
@@ -108,9 +115,7 @@ bool TMuzData::InsertNote(TNoteStave* stave, TStaveSymbol* symbol, uint8_t side,
                                            rest->GetPosition(), pitch, stave, noteShiftNormal, rest->GetMultiOol(),
                                            rest->GetPosInOol(), noteArtNormal, bar, drawStickKind);
     bar->DeleteSymbol(rest);
-    TMuzNote* raw = static_cast<TMuzNote*>(bar->InsertSymbol(std::move(note)));
-    if (inserted)
-        *inserted = raw;
+    InsertInBar(bar, std::move(note), inserted);
     return true;
 }
 
@@ -130,9 +135,7 @@ bool TMuzData::InsertRest(TNoteStave* stave, TStaveSymbol* symbol, uint8_t side,
     auto rest = std::make_unique<TRest>(noteLengthKind, points, position, onStave, sool, 0,
                                         symbol->GetSinglePartMuz());
     ShiftPositions(symbol, rest->GetLength(), side == insertAfter, onStave);
-    TRest* raw = static_cast<TRest*>(symbol->GetSinglePartMuz()->InsertSymbol(std::move(rest)));
-    if (inserted)
-        *inserted = raw;
+    InsertInBar(symbol->GetSinglePartMuz(), std::move(rest), inserted);
     return true;
 }
 
@@ -160,9 +163,7 @@ bool TMuzData::InsertClef(TNoteStave* stave, TStaveSymbol* symbol, uint8_t side,
     }
     auto clef = std::make_unique<TClef>(this, keyKind, 0, position, onStave, number, symbol->GetSinglePartMuz());
     RenumberClefsAfter(number, onStave, position, symbol, side == insertAfter);
-    TClef* raw = static_cast<TClef*>(symbol->GetSinglePartMuz()->InsertSymbol(std::move(clef)));
-    if (inserted)
-        *inserted = raw;
+    InsertInBar(symbol->GetSinglePartMuz(), std::move(clef), inserted);
     return true;
 }
 

@@ -28,20 +28,6 @@ int Place(T* first, const T* item)
     return place;
 }
 
-// The view of a list of count items with the cursor-th one current.
-TNavigatorView NavigatorViewOf(int count, int cursor)
-{
-    TNavigatorView view;
-    view.Enabled = true;
-    view.Count = std::to_string(count);
-    view.Cursor = std::to_string(cursor);
-    view.First = view.Previous = view.MovePrev = cursor > 1;
-    view.Next = view.Last = view.MoveNext = count > cursor;
-    view.Insert = view.Append = true;
-    view.Delete = count >= 2;
-    return view;
-}
-
 template <class T>
 T* Last(T* first)
 {
@@ -51,17 +37,6 @@ T* Last(T* first)
 }
 
 } // namespace
-
-std::string TrimName(const std::string& text)
-{
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) < 33)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) < 33)
-        --end;
-    return text.substr(begin, end - begin);
-}
 
 void TMusicStavesPresenter::SetUnitMuz(TUnitMuz* unit)
 {

@@ -1,5 +1,6 @@
 #pragma once
 #include "music/PlayersPresenter.h"
+#include "music/TrimName.h"
 
 #include <cstdint>
 #include <string>
@@ -131,5 +132,3 @@ private:
     bool EditChanged = false;
 };
 
-// Leading and trailing characters below 33 removed, as names are stored.
-std::string TrimName(const std::string& text);

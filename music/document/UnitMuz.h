@@ -248,10 +248,13 @@ public:
     bool CanNoteStickDownExecute() const;
     bool IsNoteStickUpChecked() const;
     bool IsNoteStickDownChecked() const;
-    void NoteGroupPrevExecute();
-    void NoteGroupNextExecute();
-    bool CanNoteGroupPrevExecute() const;
-    bool CanNoteGroupNextExecute() const;
+    // Moves the selected note into the note group before (or after) its own.
+    void MoveNoteToGroup(bool previous);
+    bool CanMoveNoteToGroup(bool previous) const;
+    void NoteGroupPrevExecute() { MoveNoteToGroup(true); }
+    void NoteGroupNextExecute() { MoveNoteToGroup(false); }
+    bool CanNoteGroupPrevExecute() const { return CanMoveNoteToGroup(true); }
+    bool CanNoteGroupNextExecute() const { return CanMoveNoteToGroup(false); }
     // The run of the symbol (a clef, or its chord or tuplet) and the run it
     // would swap with on that side, both in its bar; false when there is none.
     bool SearchForSwitch(TStaveSymbol* symbol, uint8_t side, TStaveSymbol*& firstStart, TStaveSymbol*& lastStart,

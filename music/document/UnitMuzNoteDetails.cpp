@@ -140,10 +140,10 @@ TNoteGroup* NeighbourGroup(const TMuzNote& note, bool previous)
 
 } // namespace
 
-void TUnitMuz::NoteGroupPrevExecute()
+void TUnitMuz::MoveNoteToGroup(bool previous)
 {
     TMuzNote* note = UnitMuzMode == unitMuzSel ? GetSelectedNote() : nullptr;
-    TNoteGroup* group = note ? NeighbourGroup(*note, true) : nullptr;
+    TNoteGroup* group = note ? NeighbourGroup(*note, previous) : nullptr;
     if (!group)
         return;
     // New notes of the stave follow the note into its new group, which the
@@ -154,28 +154,10 @@ void TUnitMuz::NoteGroupPrevExecute()
     FollowEdit(TMusicEdit::NoteDetail, note);
 }
 
-void TUnitMuz::NoteGroupNextExecute()
-{
-    TMuzNote* note = UnitMuzMode == unitMuzSel ? GetSelectedNote() : nullptr;
-    TNoteGroup* group = note ? NeighbourGroup(*note, false) : nullptr;
-    if (!group)
-        return;
-    note->GetNoteStave()->SetSelectedNoteGroup(group);
-    note->GetNoteStave()->SetCurrentNoteGroup(group);
-    note->SetNoteGroup(group);
-    FollowEdit(TMusicEdit::NoteDetail, note);
-}
-
-bool TUnitMuz::CanNoteGroupPrevExecute() const
+bool TUnitMuz::CanMoveNoteToGroup(bool previous) const
 {
     const TMuzNote* note = UnitMuzMode == unitMuzSel ? GetSelectedNote() : nullptr;
-    return note && NeighbourGroup(*note, true);
-}
-
-bool TUnitMuz::CanNoteGroupNextExecute() const
-{
-    const TMuzNote* note = UnitMuzMode == unitMuzSel ? GetSelectedNote() : nullptr;
-    return note && NeighbourGroup(*note, false);
+    return note && NeighbourGroup(*note, previous);
 }
 
 namespace {

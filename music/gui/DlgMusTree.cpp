@@ -7,6 +7,7 @@
 #include "music/document/UnitMuz.h"
 #include "music/gui/MDIChildMuz.h"
 #include "music/gui/MusicTreeWidgetSink.h"
+#include "music/gui/PlaceAtMainFormEdges.h"
 #include "music/parts/PartMuz.h"
 #include "music/parts/SelectPartMuz.h"
 #include "music/parts/TreeDataResult.h"
@@ -25,7 +26,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -654,18 +654,6 @@ void TDlgMusTree::PlayOrGenerate(bool generate)
 
 // ---------------------------------------------------------------- showing and closing
 
-void TDlgMusTree::Place()
-{
-    const MainFormRect main = MainForm().GetMainFormRect();
-    const QScreen* display = screen();
-    if (!display)
-        return;
-    const QRect area = display->geometry();
-    const QSize size = frameGeometry().size();
-    move(std::max(area.left(), std::min(area.left() + area.width() - size.width(), main.right)),
-         std::max(area.top(), std::min(area.top() + area.height() - size.height(), main.bottom)));
-}
-
 void TDlgMusTree::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -674,7 +662,7 @@ void TDlgMusTree::showEvent(QShowEvent* event)
         RowEdit(R::Pitch)->clear();
         RowEdit(R::ResultPitch)->clear();
     }
-    Place();
+    PlaceAtMainFormEdges(*this);
     TMDIChildMuz* window = Main.Music().ActiveMuzWindow();
     UnitMuz = window ? window->GetUnitMuz() : nullptr;
     RefreshAll();

@@ -91,7 +91,6 @@ private:
     void RefreshResultTree();
     void PlayOrGenerate(bool generate);
     void ExpandAll(QTreeWidgetItem* node, bool expanded);
-    void Place();
 
     TMainForm& Main;
     TUnitMuz* UnitMuz = nullptr;

@@ -8,6 +8,7 @@
 #include "music/document/UnitMuz.h"
 #include "music/gui/MDIChildDlgPlayers.h"
 #include "music/gui/MDIChildMuz.h"
+#include "music/gui/PlaceAtMainFormEdges.h"
 #include "music/gui/PlayersNavigator.h"
 #include "platform/HelpService.h"
 #include "shell/gui/MainForm.h"
@@ -27,7 +28,6 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -511,23 +511,10 @@ void TDlgMusic::GoToStaveClick()
 
 // ---------------------------------------------------------------- showing and closing
 
-void TDlgMusic::Place()
-{
-    // At the main window's right and bottom edges, on the screen.
-    const MainFormRect main = MainForm().GetMainFormRect();
-    const QScreen* display = screen();
-    if (!display)
-        return;
-    const QRect area = display->geometry();
-    const QSize size = frameGeometry().size();
-    move(std::max(area.left(), std::min(area.left() + area.width() - size.width(), main.right)),
-         std::max(area.top(), std::min(area.top() + area.height() - size.height(), main.bottom)));
-}
-
 void TDlgMusic::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    Place();
+    PlaceAtMainFormEdges(*this);
     SetUnitMuz(Main.Music().ActiveMuzWindow());
 }
 

@@ -97,7 +97,6 @@ private:
     void ApplyBtnClick();
     void GoToPlayerClick();
     void GoToStaveClick();
-    void Place();
 
     TMainForm& Main;
     TMusicStavesPresenter presenter;

@@ -190,10 +190,8 @@ private:
     void DrawNoteHeads(TDrawXNotesItem& slot, TCanvas& canvas, int32_t x, int32_t headLeft, int32_t headRight,
                        int32_t end);
     void DrawBeamsToNext(const TDrawXNotesItem& s, const TDrawXNotesItem& next, int32_t v, TCanvas& canvas);
-    void DrawBeamStubsRight(const TDrawXNotesItem& s, const TDrawXNotesItem& next, int32_t from, int32_t to,
-                            TCanvas& canvas);
-    void DrawBeamStubsLeft(const TDrawXNotesItem& s, const TDrawXNotesItem& prev, int32_t from, int32_t to,
-                           TCanvas& canvas);
+    void DrawBeamStubs(const TDrawXNotesItem& s, const TDrawXNotesItem& neighbour, bool toRight, int32_t from,
+                       int32_t to, TCanvas& canvas);
     void DrawFlags(const TDrawXNotesItem& s, int32_t v, TCanvas& canvas);
 
     uint8_t DrawStickKind;

@@ -327,7 +327,7 @@ void TDrawXNotesList::DrawChords(double p, TCanvas& canvas)
             const int32_t nv = DrawnValue(*next);
             if (!joinedPrev && v > nv) {
                 DrawBeamsToNext(slot, *next, nv, canvas);
-                DrawBeamStubsRight(slot, *next, nv, v, canvas);
+                DrawBeamStubs(slot, *next, true, nv, v, canvas);
             } else {
                 DrawBeamsToNext(slot, *next, std::min(v, nv), canvas);
             }
@@ -335,7 +335,7 @@ void TDrawXNotesList::DrawChords(double p, TCanvas& canvas)
         if (joinedPrev && QB_LAYOUT_CHECK(before != nullptr)) {
             const int32_t pv = DrawnValue(*before);
             if (pv < v)
-                DrawBeamStubsLeft(slot, *before, pv, v, canvas);
+                DrawBeamStubs(slot, *before, false, pv, v, canvas);
         }
     }
 }
@@ -354,39 +354,26 @@ void TDrawXNotesList::DrawBeamsToNext(const TDrawXNotesItem& s, const TDrawXNote
     }
 }
 
-void TDrawXNotesList::DrawBeamStubsRight(const TDrawXNotesItem& s, const TDrawXNotesItem& next, int32_t from,
-                                         int32_t to, TCanvas& canvas)
-{
-    const int32_t middle = NoteStave->GetMiddleY();
-    const int32_t step = IsUp(s) ? 7 : -7;
-    const int32_t x1 = s.StickX;
-    int32_t y1 = middle + s.BeamY;
-    const double line[4] = {static_cast<double>(x1), static_cast<double>(y1), static_cast<double>(next.StickX),
-                            static_cast<double>(middle + next.BeamY)};
-    const int32_t xs = x1 + 8;
-    int32_t ys = TruncToInt(OnLine(xs, line));
-    for (int32_t ka = from / 4, kb = to / 4; kb > 1; ka /= 2, kb /= 2) {
-        if (ka <= 1)
-            Beam(canvas, x1, y1, xs, ys);
-        y1 += step;
-        ys += step;
-    }
-}
-
-void TDrawXNotesList::DrawBeamStubsLeft(const TDrawXNotesItem& s, const TDrawXNotesItem& prev, int32_t from,
-                                        int32_t to, TCanvas& canvas)
+// Short beams from s's stick towards its neighbour, along the line that
+// joins their sticks, for the flags s has and the neighbour lacks.
+void TDrawXNotesList::DrawBeamStubs(const TDrawXNotesItem& s, const TDrawXNotesItem& neighbour, bool toRight,
+                                    int32_t from, int32_t to, TCanvas& canvas)
 {
     const int32_t middle = NoteStave->GetMiddleY();
     const int32_t step = IsUp(s) ? 7 : -7;
     const int32_t x = s.StickX;
     int32_t y = middle + s.BeamY;
-    const double line[4] = {static_cast<double>(x), static_cast<double>(y), static_cast<double>(prev.StickX),
-                            static_cast<double>(middle + prev.BeamY)};
-    const int32_t xs = x - 8;
+    const double line[4] = {static_cast<double>(x), static_cast<double>(y), static_cast<double>(neighbour.StickX),
+                            static_cast<double>(middle + neighbour.BeamY)};
+    const int32_t xs = toRight ? x + 8 : x - 8;
     int32_t ys = TruncToInt(OnLine(xs, line));
     for (int32_t ka = from / 4, kb = to / 4; kb > 1; ka /= 2, kb /= 2) {
-        if (ka <= 1)
-            Beam(canvas, xs, ys, x + 1, y);
+        if (ka <= 1) {
+            if (toRight)
+                Beam(canvas, x, y, xs, ys);
+            else
+                Beam(canvas, xs, ys, x + 1, y);
+        }
         y += step;
         ys += step;
     }

@@ -222,10 +222,7 @@ const TPartMuz* WalkParts(const TPartMuz* part, const TPartMuz* caller, bool for
         if (caller == part->GetParent()) {
             next = forward ? 0 : count - 1;
         } else {
-            int32_t index = -1;
-            for (int32_t i = 0; i < count; ++i)
-                if (part->GetChild(i) == caller)
-                    index = i;
+            const int32_t index = part->IndexOfChild(caller);
             if (!QB_CHECK(index >= 0))
                 return nullptr;
             next = forward ? index + 1 : index - 1;
@@ -361,10 +358,7 @@ TXTouchMuzSymbol* WalkTouchSymbols(const TPartMuz* part, const TPartMuz* caller,
             if (caller == part->GetParent()) {
                 next = forward ? 0 : count - 1;
             } else {
-                int32_t index = -1;
-                for (int32_t i = 0; i < count; ++i)
-                    if (part->GetChild(i) == caller)
-                        index = i;
+                const int32_t index = part->IndexOfChild(caller);
                 if (index < 0) {
                     QB_CHECK(kind == partMuzConcat);
                     return nullptr;

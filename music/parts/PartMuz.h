@@ -53,6 +53,8 @@ public:
     // repeat or an alternative-turns part, two for a sequence.
     virtual int32_t GetChildCount() const { return 0; }
     virtual TPartMuz* GetChild(int32_t) const { return nullptr; }
+    // -1 when child is none of this part's.
+    int32_t IndexOfChild(const TPartMuz* child) const;
     // The field that holds child; nullptr (reported) when child is not held here.
     virtual std::unique_ptr<TPartMuz>* GetChildLink(const TPartMuz* child);
     // Takes the part out of its parent: the part comes back as a free subtree,
@@ -147,7 +149,6 @@ protected:
     // kind with children calls FreeChildren first in its destructor.
     virtual void TakeChildren(std::unique_ptr<TPartMuz>* out, int32_t& count) { (void)out, (void)count; }
     void FreeChildren();
-    int32_t IndexOfChild(const TPartMuz* child) const;
 
     TPartMuz* Parent = nullptr;
     TMuzData* MuzData;
