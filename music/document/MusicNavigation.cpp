@@ -155,21 +155,12 @@ void TMusicNavigation::SelectDownExecute()
     }
 }
 
-void TMusicNavigation::SelectFirstInStaveExecute()
+void TMusicNavigation::SelectEndOfStave(bool first)
 {
     const TNoteStave* stave = GetSelNoteStave();
     if (!InSelectMode() || !Unit.GetSelectedSymbol() || !stave)
         return;
-    SelectSymbol(Unit.MuzData.GetFirstTouchSymbol(stave));
-    Redraw();
-}
-
-void TMusicNavigation::SelectLastInStaveExecute()
-{
-    const TNoteStave* stave = GetSelNoteStave();
-    if (!InSelectMode() || !Unit.GetSelectedSymbol() || !stave)
-        return;
-    SelectSymbol(Unit.MuzData.GetLastTouchSymbol(stave));
+    SelectSymbol(first ? Unit.MuzData.GetFirstTouchSymbol(stave) : Unit.MuzData.GetLastTouchSymbol(stave));
     Redraw();
 }
 

@@ -43,8 +43,8 @@ public:
     void SelectDownExecute();
 
     // The first and last drawn symbol of the selection's stave in the whole music.
-    void SelectFirstInStaveExecute();
-    void SelectLastInStaveExecute();
+    void SelectFirstInStaveExecute() { SelectEndOfStave(true); }
+    void SelectLastInStaveExecute() { SelectEndOfStave(false); }
     // The symbol nearest to the selected one's position in its bar on the stave
     // above, below, first or last.
     void SelectStaveUpExecute();
@@ -64,6 +64,8 @@ private:
     bool InSelectMode() const;
     // The next note of the chord from the selected one (upwards: back in the list).
     TStaveSymbol* ChordNeighbour(bool up) const;
+    // The first (last) symbol of the selected stave, selected.
+    void SelectEndOfStave(bool first);
     void SelectStave(TNoteStave* target);
     void Redraw();
 

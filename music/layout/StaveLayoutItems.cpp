@@ -17,13 +17,7 @@ double TDrawXLength::GetLength() const
 {
     if (LengthIsBroken)
         return BrokenLength;
-    double addition = 1.0 / NoteLengthKind;
-    double sum = addition;
-    for (int32_t i = 0; i < Points; ++i) {
-        addition *= 0.5;
-        sum += addition;
-    }
-    return sum;
+    return TStaveTimeSymbol::LengthOf(NoteLengthKind, Points);
 }
 
 void TDrawXLength::Set(int32_t points, uint8_t noteLengthKind)

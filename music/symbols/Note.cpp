@@ -7,6 +7,24 @@
 namespace {
 constexpr long double OneTwelfth = 1.0L / 12.0L;
 const char* const NoPlayer = "The note has no player.";
+
+// The note's player; without one, ok false and the reason.
+TCompoundPlayer* PlayerOf(const TNote& note, bool& ok, std::string& message)
+{
+    TCompoundPlayer* player = note.GetCompoundPlayer();
+    if (!player) {
+        ok = false;
+        message = NoPlayer;
+    }
+    return player;
+}
+
+// What the players get of the note, shift semitones higher at the tempo.
+TNoteToPlay ToPlay(const TNote& note, int32_t shift, double tempo)
+{
+    return {note.GetShiftedPeriod(shift), note.GetFreqFactor(), note.GetVolumeFactor(), note.GetPlayLength(), tempo};
+}
+
 } // namespace
 
 double TNote::GetShiftedPeriod(int32_t shift) const
@@ -18,37 +36,28 @@ SoundPtr TNote::RenderNew(int32_t shift, double tempo, StopFlag* stop, int16_t m
                           int16_t bytesPerSample, double musicPosition, double timePosition, double musicLength,
                           bool& ok, std::string& message) const
 {
-    TCompoundPlayer* player = GetCompoundPlayer();
-    if (!player) {
-        ok = false;
-        message = NoPlayer;
+    TCompoundPlayer* player = PlayerOf(*this, ok, message);
+    if (!player)
         return nullptr;
-    }
-    TNoteToPlay note{GetShiftedPeriod(shift), GetFreqFactor(), GetVolumeFactor(), GetPlayLength(), tempo};
+    const TNoteToPlay note = ToPlay(*this, shift, tempo);
     return NotePlayers().PlayNote(*player, stop, sampleFreq, bytesPerSample, monoStereo, note, musicPosition,
                                   timePosition, musicLength, ok, message);
 }
 
 double TNote::GetLeadTime(int32_t shift, double tempo, bool& ok, std::string& message) const
 {
-    TCompoundPlayer* player = GetCompoundPlayer();
-    if (!player) {
-        ok = false;
-        message = NoPlayer;
+    TCompoundPlayer* player = PlayerOf(*this, ok, message);
+    if (!player)
         return 0;
-    }
-    TNoteToPlay note{GetShiftedPeriod(shift), GetFreqFactor(), GetVolumeFactor(), GetPlayLength(), tempo};
+    const TNoteToPlay note = ToPlay(*this, shift, tempo);
     return NotePlayers().GetLeadTime(*player, note, ok, message);
 }
 
 double TNote::GetSoundLength(int32_t shift, double tempo, bool& ok, std::string& message) const
 {
-    TCompoundPlayer* player = GetCompoundPlayer();
-    if (!player) {
-        ok = false;
-        message = NoPlayer;
+    TCompoundPlayer* player = PlayerOf(*this, ok, message);
+    if (!player)
         return 0;
-    }
-    TNoteToPlay note{GetShiftedPeriod(shift), GetFreqFactor(), GetVolumeFactor(), GetPlayLength(), tempo};
+    const TNoteToPlay note = ToPlay(*this, shift, tempo);
     return NotePlayers().GetSoundLength(*player, note, ok, message);
 }

@@ -26,15 +26,20 @@ void TStaveTimeSymbol::SetMultiOol(uint8_t multiOol, int32_t posInOol)
     PosInOol = posInOol;
 }
 
-double TStaveTimeSymbol::GetLength() const
+double TStaveTimeSymbol::LengthOf(uint8_t noteLengthKind, int32_t points)
 {
-    double addition = 1.0 / NoteLengthKind;
+    double addition = 1.0 / noteLengthKind;
     double sum = addition;
-    for (int32_t i = 0; i < Points; ++i) {
+    for (int32_t i = 0; i < points; ++i) {
         addition *= 0.5;
         sum += addition;
     }
     return sum;
+}
+
+double TStaveTimeSymbol::GetLength() const
+{
+    return LengthOf(NoteLengthKind, Points);
 }
 
 int32_t TStaveTimeSymbol::GetFlagLength() const

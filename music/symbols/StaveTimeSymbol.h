@@ -23,6 +23,8 @@ public:
     // Whether the whole tuplet may have that many dots.
     bool MayTotalPoints(int32_t points) const;
 
+    // Whole notes that a note or rest of the kind (1/kind) with that many dots lasts.
+    static double LengthOf(uint8_t noteLengthKind, int32_t points);
     uint8_t GetNoteLengthKind() const { return NoteLengthKind; }
     int32_t GetPoints() const { return Points; }
     uint8_t GetMultiOol() const { return MultiOol; }
