@@ -92,6 +92,21 @@ bool TMusicReader::ReadValue(unit& value, const TXMLItem* item, const char* name
     return true;
 }
 
+bool TMusicReader::ReadTempiXml(const TXMLItem*& item, unitFactorPosMore& tempoStart, unitFactorPosMore& tempoEnd)
+{
+    if (IsElement(item, "TempoStart")) {
+        if (!ReadValue(tempoStart, item, "TempoStart", "Loop MuzPart TempoStart"))
+            return false;
+        item = item->GetNext();
+    }
+    if (IsElement(item, "TempoEnd")) {
+        if (!ReadValue(tempoEnd, item, "TempoEnd", "Loop MuzPart TempoEnd"))
+            return false;
+        item = item->GetNext();
+    }
+    return true;
+}
+
 bool TMusicReader::ReadLengthXml(const TXMLItem*& item, const std::string& what, unitIntegerPos& length,
                                  unitIntegerPos& points)
 {
@@ -300,16 +315,8 @@ bool TMusicReader::ReadLoopMuzPartXml(const TXMLItem& element)
     item = item->GetNext();
     unitFactorPosMore tempoStart = UnitTempoFactor();
     unitFactorPosMore tempoEnd = UnitTempoFactor();
-    if (IsElement(item, "TempoStart")) {
-        if (!ReadValue(tempoStart, item, "TempoStart", "Loop MuzPart TempoStart"))
-            return false;
-        item = item->GetNext();
-    }
-    if (IsElement(item, "TempoEnd")) {
-        if (!ReadValue(tempoEnd, item, "TempoEnd", "Loop MuzPart TempoEnd"))
-            return false;
-        item = item->GetNext();
-    }
+    if (!ReadTempiXml(item, tempoStart, tempoEnd))
+        return false;
     const bool drawFirst = TakeFlag(item, "DrawFirstLoopSymbol");
     const bool drawLast = TakeFlag(item, "DrawLastLoopSymbol");
     std::unique_ptr<TPartMuz> child = Pop();
@@ -336,16 +343,8 @@ bool TMusicReader::ReadSelectMuzPartXml(const TXMLItem& element)
         item = item->GetNext();
     unitFactorPosMore tempoStart = UnitTempoFactor();
     unitFactorPosMore tempoEnd = UnitTempoFactor();
-    if (IsElement(item, "TempoStart")) {
-        if (!ReadValue(tempoStart, item, "TempoStart", "Loop MuzPart TempoStart"))
-            return false;
-        item = item->GetNext();
-    }
-    if (IsElement(item, "TempoEnd")) {
-        if (!ReadValue(tempoEnd, item, "TempoEnd", "Loop MuzPart TempoEnd"))
-            return false;
-        item = item->GetNext();
-    }
+    if (!ReadTempiXml(item, tempoStart, tempoEnd))
+        return false;
     auto select = std::make_unique<TSelectPartMuz>(std::move(child), &Muz, tempoStart, tempoEnd);
     for (const TXMLItem* turn = firstTurn; IsElement(turn, "SelectMuzPartTurn"); turn = turn->GetNext())
         if (!ReadSelectMuzPartTurnXml(*select, *turn))

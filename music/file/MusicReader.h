@@ -8,6 +8,7 @@
 class TPartMuz;
 class TSelectPartMuz;
 class unit;
+class unitFactorPosMore;
 class unitInteger;
 class unitIntegerPos;
 
@@ -42,6 +43,8 @@ private:
 
     // Reads a value element with its label, keeping the value as its text reads back.
     bool ReadValue(unit& value, const TXMLItem* item, const char* name, const char* label);
+    // The optional tempi at the start and end of a repeat or turns part.
+    bool ReadTempiXml(const TXMLItem*& item, unitFactorPosMore& tempoStart, unitFactorPosMore& tempoEnd);
     // The Length and optional Points of a note or silence; `what` names it in messages.
     bool ReadLengthXml(const TXMLItem*& item, const std::string& what, unitIntegerPos& length,
                        unitIntegerPos& points);
