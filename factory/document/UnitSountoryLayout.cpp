@@ -36,6 +36,28 @@ bool Opposite(int a, int b)
            (a == U::PushUp && b == U::PushDown) || (a == U::PushDown && b == U::PushUp);
 }
 
+// Grows [start, end] to the wanted length within [lo, hi]: half on each side
+// first, then the rest to the end, and what still lacks to the start.
+void GrowSpan(int32_t wanted, int32_t lo, int32_t hi, int32_t& start, int32_t& end)
+{
+    int32_t d = wanted - (end - start);
+    const int32_t half = d / 2;
+    if (half > start - lo)
+        start = lo;
+    else
+        start -= half;
+    d = wanted - (end - start);
+    if (d > hi - end)
+        end = hi;
+    else
+        end += d;
+    d = wanted - (end - start);
+    if (d > start - lo)
+        start = lo;
+    else
+        start -= d;
+}
+
 } // namespace
 
 bool TUnitSountory::PointInObject(TCanvasPoint point, sntSountoryObject& kind, TSountoryTouchable*& item,
@@ -268,22 +290,7 @@ void TUnitSountory::WidenNewNodeRect(int32_t wantedWidth, TCanvasRect& rect) con
                 hi = std::min(hi, n.Left - GapX);
         }
     }
-    int32_t d = wantedWidth - rect.Width();
-    const int32_t half = d / 2;
-    if (half > rect.Left - lo)
-        rect.Left = lo;
-    else
-        rect.Left -= half;
-    d = wantedWidth - rect.Width();
-    if (d > hi - rect.Right)
-        rect.Right = hi;
-    else
-        rect.Right += d;
-    d = wantedWidth - rect.Width();
-    if (d > rect.Left - lo)
-        rect.Left = lo;
-    else
-        rect.Left -= d;
+    GrowSpan(wantedWidth, lo, hi, rect.Left, rect.Right);
 }
 
 void TUnitSountory::HeightenNewNodeRect(int32_t wantedHeight, TCanvasRect& rect) const
@@ -301,20 +308,5 @@ void TUnitSountory::HeightenNewNodeRect(int32_t wantedHeight, TCanvasRect& rect)
                 hi = std::min(hi, n.Top - GapY);
         }
     }
-    int32_t d = wantedHeight - rect.Height();
-    const int32_t half = d / 2;
-    if (half > rect.Top - lo)
-        rect.Top = lo;
-    else
-        rect.Top -= half;
-    d = wantedHeight - rect.Height();
-    if (d > hi - rect.Bottom)
-        rect.Bottom = hi;
-    else
-        rect.Bottom += d;
-    d = wantedHeight - rect.Height();
-    if (d > rect.Top - lo)
-        rect.Top = lo;
-    else
-        rect.Top -= d;
+    GrowSpan(wantedHeight, lo, hi, rect.Top, rect.Bottom);
 }

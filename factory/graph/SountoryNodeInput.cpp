@@ -55,49 +55,12 @@ bool TSountoryNodeInput::PointInTouchable(TCanvasPoint point, double& distance, 
 
 std::string TSountoryNodeInput::GetHintText() const
 {
-    std::string text = "Undefined";
-    if (IsWave()) {
-        if (HasOwnValue)
-            text = "Wave: \"" + NameSound + "\"";
-        TWaveFileProps format(1, 1, 1);
-        int32_t count = 0;
-        if (GetSourceWaveFormat(format, count))
-            text = WaveFormatText(format, count);
-        return text;
-    }
-    TSountoryValue value;
-    if ((SountoryNode->RunState != sntRunIdle || HasOwnValue) && GetCurrentValue(value))
-        text = HasOwnValue ? ValueToText(value, OwnUnitKind) : ValueToTextAutoUnit(value);
-    return text;
+    return TargetHintText(SountoryNode->RunState != sntRunIdle);
 }
 
 TSountoryValue TSountoryNodeInput::GetValue() const
 {
     return ConvertTimeFrequency(GetValueDo(), ValueDomType);
-}
-
-bool TSountoryNodeInput::GetCurrentValue(TSountoryValue& value) const
-{
-    if (Source) {
-        value = Source->GetValue();
-        return true;
-    }
-    if (HasOwnValue) {
-        value = OwnValue;
-        return true;
-    }
-    return false;
-}
-
-TSountoryValue TSountoryNodeInput::GetDialogValue() const
-{
-    if (IsWave())
-        return {0, ValueType::Wave};
-    if (HasOwnValue)
-        return OwnValue;
-    if (IsGenericType())
-        return {0, ValueType::Factor};
-    return {0, static_cast<ValueType>(ValueDomType)};
 }
 
 void TSountoryNodeInput::ReleaseSource()

@@ -29,8 +29,6 @@ public:
     // The value as the node's computation reads it: a Time at a Frequency pin
     // (or the reverse) becomes its reciprocal.
     TSountoryValue GetValue() const;
-    bool GetCurrentValue(TSountoryValue& value) const;
-    TSountoryValue GetDialogValue() const;
     // Whether a wave position here has the wave it is counted on.
     bool HasPositionReference() const;
 

@@ -49,49 +49,12 @@ bool TSountoryOutput::PointInTouchable(TCanvasPoint point, double& distance, snt
 
 std::string TSountoryOutput::GetHintText() const
 {
-    std::string text = "Undefined";
-    if (IsWave()) {
-        if (HasOwnValue)
-            text = "Wave: \"" + NameSound + "\"";
-        TWaveFileProps format(1, 1, 1);
-        int32_t count = 0;
-        if (GetSourceWaveFormat(format, count))
-            text = WaveFormatText(format, count);
-        return text;
-    }
-    TSountoryValue value;
-    if ((Factory->RunState == sntRunDone || HasOwnValue) && GetCurrentValue(value))
-        text = HasOwnValue ? ValueToText(value, OwnUnitKind) : ValueToTextAutoUnit(value);
-    return text;
+    return TargetHintText(Factory->RunState == sntRunDone);
 }
 
 TSountoryValue TSountoryOutput::GetValue() const
 {
     return ConvertTimeFrequency(GetValueDo(), ValueDomType);
-}
-
-bool TSountoryOutput::GetCurrentValue(TSountoryValue& value) const
-{
-    if (Source) {
-        value = Source->GetValue();
-        return true;
-    }
-    if (HasOwnValue) {
-        value = OwnValue;
-        return true;
-    }
-    return false;
-}
-
-TSountoryValue TSountoryOutput::GetDialogValue() const
-{
-    if (IsWave())
-        return {0, ValueType::Wave};
-    if (HasOwnValue)
-        return OwnValue;
-    if (IsGenericType())
-        return {0, ValueType::Factor};
-    return {0, static_cast<ValueType>(ValueDomType)};
 }
 
 void TSountoryOutput::Draw(TCanvas& canvas, const TCanvasRect& frame) const

@@ -26,9 +26,6 @@ public:
     // The value for the caller: a Time read at a Frequency output (or the
     // reverse) is turned into its reciprocal.
     TSountoryValue GetValue() const;
-    // The source's or the own value; false with neither.
-    bool GetCurrentValue(TSountoryValue& value) const;
-    TSountoryValue GetDialogValue() const;
     bool CheckWavePosition(std::string& message) const { return CheckWavePositionAs("Output ", message); }
 
     // Label, incoming connection and pin on the frame's right edge.

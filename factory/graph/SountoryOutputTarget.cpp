@@ -5,6 +5,7 @@
 #include "factory/graph/ConnectionRating.h"
 #include "factory/graph/SountoryAlgInputOutput.h"
 #include "factory/graph/SountoryInputSource.h"
+#include "factory/values/ValueTexts.h"
 #include "foundation/values/unitFactor.h"
 #include "platform/MessageService.h"
 #include "wave/MainFormAccess.h"
@@ -179,4 +180,47 @@ TSountoryValue TSountoryOutputTarget::WavePosToCount(const TSountoryValue& posit
     if (fromEnd)
         c = n - 1 - c;
     return {c, ValueType::WaveCount};
+}
+
+bool TSountoryOutputTarget::GetCurrentValue(TSountoryValue& value) const
+{
+    if (Source) {
+        value = Source->GetValue();
+        return true;
+    }
+    if (HasOwnValue) {
+        value = OwnValue;
+        return true;
+    }
+    return false;
+}
+
+TSountoryValue TSountoryOutputTarget::GetDialogValue() const
+{
+    const TSountoryAlgInputOutput& pin = TargetPin();
+    if (pin.IsWave())
+        return {0, ValueType::Wave};
+    if (HasOwnValue)
+        return OwnValue;
+    if (pin.IsGenericType())
+        return {0, ValueType::Factor};
+    return {0, static_cast<ValueType>(pin.ValueDomType)};
+}
+
+std::string TSountoryOutputTarget::TargetHintText(bool valueKnown) const
+{
+    std::string text = "Undefined";
+    if (TargetPin().IsWave()) {
+        if (HasOwnValue)
+            text = "Wave: \"" + NameSound + "\"";
+        TWaveFileProps format(1, 1, 1);
+        int32_t count = 0;
+        if (GetSourceWaveFormat(format, count))
+            text = WaveFormatText(format, count);
+        return text;
+    }
+    TSountoryValue value;
+    if ((valueKnown || HasOwnValue) && GetCurrentValue(value))
+        text = HasOwnValue ? ValueToText(value, OwnUnitKind) : ValueToTextAutoUnit(value);
+    return text;
 }

@@ -70,6 +70,14 @@ public:
     void SetSourceFromList(const TConnectList& list);
     void CountSources(int& candidates, int& connected, ValueDomType kind, const TSountoryNode* skip) const;
     bool GetSourceWaveFormat(TWaveFileProps& format, int32_t& count) const;
+    // The source's or the own value; false with neither.
+    bool GetCurrentValue(TSountoryValue& value) const;
+    // The value a properties dialog starts from: the own value, else a zero
+    // of the pin's kind (a Factor for a generic pin).
+    TSountoryValue GetDialogValue() const;
+    // The hint over the pin: the arriving wave's format, or the value when
+    // valueKnown (or an own value) says there is one to show.
+    std::string TargetHintText(bool valueKnown) const;
 
     // One demand more (or less) on a node output that feeds this target.
     void CountDemand();

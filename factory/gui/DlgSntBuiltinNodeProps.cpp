@@ -97,10 +97,7 @@ void TDlgSntBuiltinNodeProps::SetDefaultName()
     const TBuiltinFunction* function = FindBuiltinRow(GetSelectedFunction());
     if (!function)
         return;
-    const std::string base = function->DisplayName;
-    std::string name = base;
-    for (int n = 2; Factory.FindNode(name, &Node); ++n)
-        name = base + " " + std::to_string(n);
+    const std::string name = FreeNodeName(Factory, Node, function->DisplayName);
     const bool updating = Updating;
     Updating = true;
     editName->setText(QString::fromStdString(name));

@@ -30,12 +30,7 @@ TDlgSntInputOutputProps::TDlgSntInputOutputProps(QWidget* owner, const TPinSubje
     int row = NextRow(Bevel());
     lblDescription = new QLabel("Description", Bevel());
     lblDescription->setObjectName("lblDescription");
-    reditDescription = new QTextEdit(Bevel());
-    reditDescription->setObjectName("reditDescription");
-    reditDescription->setAcceptRichText(false);
-    reditDescription->setLineWrapMode(QTextEdit::NoWrap);
-    reditDescription->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    reditDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reditDescription = NewDescriptionEdit(Bevel());
     grid->addWidget(lblDescription, row, 0, Qt::AlignTop);
     grid->addWidget(reditDescription, row, 1);
     ++row;

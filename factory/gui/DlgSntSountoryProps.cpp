@@ -97,12 +97,7 @@ TDlgSntSountoryProps::TDlgSntSountoryProps(QWidget* owner, TUnitSountory& factor
     connect(chkAllowOverlappingNodes, &QCheckBox::clicked, this, [this] { OverlapClicked(); });
 
     layout->addWidget(new QLabel("Description", Bevel()));
-    reditDescription = new QTextEdit(Bevel());
-    reditDescription->setObjectName("reditDescription");
-    reditDescription->setAcceptRichText(false);
-    reditDescription->setLineWrapMode(QTextEdit::NoWrap);
-    reditDescription->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    reditDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reditDescription = NewDescriptionEdit(Bevel());
     reditDescription->setMinimumHeight(80);
     layout->addWidget(reditDescription);
 

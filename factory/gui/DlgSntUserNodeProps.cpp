@@ -81,10 +81,7 @@ TDlgSntUserNodeProps::~TDlgSntUserNodeProps() = default;
 
 void TDlgSntUserNodeProps::SetAutomaticName()
 {
-    const std::string base = cboSountory->currentText().toStdString();
-    std::string name = base;
-    for (int n = 2; Factory.FindNode(name, &Node); ++n)
-        name = base + " " + std::to_string(n);
+    const std::string name = FreeNodeName(Factory, Node, cboSountory->currentText().toStdString());
     const bool updating = Updating;
     Updating = true;
     editName->setText(QString::fromStdString(name));

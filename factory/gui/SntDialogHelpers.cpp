@@ -1,6 +1,8 @@
 #include "factory/gui/SntDialogHelpers.h"
 
+#include "factory/document/UnitSountory.h"
 #include "factory/nodes/SountoryNode.h"
+#include "factory/view/FactoryWindowCommands.h"
 #include "foundation/GuiMessages.h"
 #include "foundation/values/unitInteger.h"
 
@@ -9,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextEdit>
 
 namespace {
 
@@ -29,17 +32,6 @@ constexpr TSide Sides[] = {
 };
 
 } // namespace
-
-QGridLayout* GridOn(QWidget* container)
-{
-    if (auto* grid = qobject_cast<QGridLayout*>(container->layout()))
-        return grid;
-    auto* grid = new QGridLayout(container);
-    grid->setContentsMargins(8, 8, 8, 8);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
-    return grid;
-}
 
 int NextRow(QWidget* container)
 {
@@ -150,4 +142,21 @@ TCanvasRect TRectangleFields::Read(bool& ok) const
     r.Top = CheckPositiveInteger(ok, EditTop, Sides[1].fieldLabel);
     r.Bottom = CheckPositiveInteger(ok, EditBottom, Sides[3].fieldLabel);
     return r;
+}
+
+std::string FreeNodeName(const TUnitSountory& factory, const TSountoryNode& node, const std::string& base)
+{
+    return TFactoryWindowCommands::FreeName(
+        base, [&](const std::string& name) { return factory.FindNode(name, &node) != nullptr; });
+}
+
+QTextEdit* NewDescriptionEdit(QWidget* parent)
+{
+    auto* edit = new QTextEdit(parent);
+    edit->setObjectName("reditDescription");
+    edit->setAcceptRichText(false);
+    edit->setLineWrapMode(QTextEdit::NoWrap);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return edit;
 }

@@ -4,12 +4,29 @@
 
 #include "wave/MainFormAccess.h"
 
+#include <initializer_list>
+
 namespace {
 
 bool Missing(const std::string& name, std::string& error)
 {
     error = "Input \"" + name + "\" does not exists.";
     return false;
+}
+
+// How many of the named inputs carry a value; false, with the message, when
+// one of them does not exist.
+bool CountUsed(const TSountoryNode& node, std::initializer_list<const std::string*> names, int& used,
+               std::string& error)
+{
+    used = 0;
+    for (const std::string* name : names) {
+        const TSountoryNodeInput* pin = node.FindNodeInput(*name, nullptr);
+        if (!pin)
+            return Missing(*name, error);
+        used += pin->HasValue() ? 1 : 0;
+    }
+    return true;
 }
 
 } // namespace
@@ -27,13 +44,10 @@ bool TSountoryNode::CheckMandatoryInput(const std::string& name, std::string& er
 
 bool TSountoryNode::CheckExactlyOneInput(const std::string& a, const std::string& b, std::string& error) const
 {
-    const TSountoryNodeInput* first = FindNodeInput(a, nullptr);
-    if (!first)
-        return Missing(a, error);
-    const TSountoryNodeInput* second = FindNodeInput(b, nullptr);
-    if (!second)
-        return Missing(b, error);
-    if (first->HasValue() != second->HasValue())
+    int used = 0;
+    if (!CountUsed(*this, {&a, &b}, used, error))
+        return false;
+    if (used == 1)
         return true;
     error = "You must use exacly one of the Inputs \"" + a + "\" or \"" + b + "\".";
     return false;
@@ -41,13 +55,10 @@ bool TSountoryNode::CheckExactlyOneInput(const std::string& a, const std::string
 
 bool TSountoryNode::CheckAtMostOneInput(const std::string& a, const std::string& b, std::string& error) const
 {
-    const TSountoryNodeInput* first = FindNodeInput(a, nullptr);
-    if (!first)
-        return Missing(a, error);
-    const TSountoryNodeInput* second = FindNodeInput(b, nullptr);
-    if (!second)
-        return Missing(b, error);
-    if (!(first->HasValue() && second->HasValue()))
+    int used = 0;
+    if (!CountUsed(*this, {&a, &b}, used, error))
+        return false;
+    if (used < 2)
         return true;
     error = "You must use at most one of the Inputs \"" + a + "\" or \"" + b + "\".";
     return false;
@@ -56,14 +67,10 @@ bool TSountoryNode::CheckAtMostOneInput(const std::string& a, const std::string&
 bool TSountoryNode::CheckExactlyOneOfThree(const std::string& a, const std::string& b, const std::string& c,
                                            std::string& error) const
 {
-    int set = 0;
-    for (const std::string* name : {&a, &b, &c}) {
-        const TSountoryNodeInput* pin = FindNodeInput(*name, nullptr);
-        if (!pin)
-            return Missing(*name, error);
-        set += pin->HasValue() ? 1 : 0;
-    }
-    if (set == 1)
+    int used = 0;
+    if (!CountUsed(*this, {&a, &b, &c}, used, error))
+        return false;
+    if (used == 1)
         return true;
     error = "You must use exacly one of the Inputs \"" + a + "\", \"" + b + "\" or \"" + c + "\".";
     return false;

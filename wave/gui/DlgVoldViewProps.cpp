@@ -2,6 +2,7 @@
 
 #include "foundation/GuiMessages.h"
 #include "foundation/gui/ColorBox.h"
+#include "foundation/gui/GridRow.h"
 #include "foundation/gui/RadioGroup.h"
 #include "foundation/gui/ValueLineEdit.h"
 #include "wave/gui/DlgColorPalette1D.h"
@@ -17,16 +18,6 @@
 namespace {
 
 constexpr int HelpContext = 3;
-
-template <class Field>
-Field* AddRow(QGridLayout* grid, int row, const char* caption, Field* field)
-{
-    auto* label = new QLabel(caption, field->parentWidget());
-    label->setBuddy(field);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(field, row, 1);
-    return field;
-}
 
 QPushButton* WindowButton(QWidget* owner, const char* name)
 {
@@ -53,22 +44,22 @@ TDlgVoldViewProps::TDlgVoldViewProps(QWidget* owner, const TVoldViewProps& props
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel("Resolution", frame));
     auto* resolution = new QGridLayout;
-    editXResolution = AddRow(resolution, 0, "Horizontal", new TValueLineEdit(frame));
+    editXResolution = AddGridRow(resolution, 0, "Horizontal", new TValueLineEdit(frame));
     editXResolution->setObjectName("editXResolution");
     btnXWindow = WindowButton(frame, "btnXWindow");
     resolution->addWidget(btnXWindow, 0, 2);
-    editYResolution = AddRow(resolution, 1, "Vertical", new TValueLineEdit(frame));
+    editYResolution = AddGridRow(resolution, 1, "Vertical", new TValueLineEdit(frame));
     editYResolution->setObjectName("editYResolution");
     btnYWindow = WindowButton(frame, "btnYWindow");
     resolution->addWidget(btnYWindow, 1, 2);
     left->addLayout(resolution);
     auto* frequency = new QGroupBox("Frequency", frame);
     auto* frequencyGrid = new QGridLayout(frequency);
-    editTop = AddRow(frequencyGrid, 0, "Top", new TValueLineEdit(frequency));
+    editTop = AddGridRow(frequencyGrid, 0, "Top", new TValueLineEdit(frequency));
     editTop->setObjectName("editTop");
-    editBottom = AddRow(frequencyGrid, 1, "Bottom", new TValueLineEdit(frequency));
+    editBottom = AddGridRow(frequencyGrid, 1, "Bottom", new TValueLineEdit(frequency));
     editBottom->setObjectName("editBottom");
-    editWidth = AddRow(frequencyGrid, 2, "Width", new TValueLineEdit(frequency));
+    editWidth = AddGridRow(frequencyGrid, 2, "Width", new TValueLineEdit(frequency));
     editWidth->setObjectName("editWidth");
     left->addWidget(frequency);
     QGroupBox* axis = MakeRadioGroup("Horizontal Distribution", {"Frequency Linear", "Logaritmic", "Time Linear"},
@@ -81,7 +72,7 @@ TDlgVoldViewProps::TDlgVoldViewProps(QWidget* owner, const TVoldViewProps& props
     sensitivity->setObjectName("grpSensitivity");
     left->addWidget(sensitivity);
     auto* strength = new QGridLayout;
-    editStrength = AddRow(strength, 0, "Strength", new TValueLineEdit(frame));
+    editStrength = AddGridRow(strength, 0, "Strength", new TValueLineEdit(frame));
     editStrength->setObjectName("editStrength");
     left->addLayout(strength);
     left->addStretch();
@@ -92,9 +83,9 @@ TDlgVoldViewProps::TDlgVoldViewProps(QWidget* owner, const TVoldViewProps& props
     auto* colors = new QGroupBox("Colors", frame);
     auto* colorsLayout = new QVBoxLayout(colors);
     auto* colorsGrid = new QGridLayout;
-    cbBackgroundColor = AddRow(colorsGrid, 0, "Background", new TColorBox(colors));
+    cbBackgroundColor = AddGridRow(colorsGrid, 0, "Background", new TColorBox(colors));
     cbBackgroundColor->setObjectName("cbBackgroundColor");
-    cbSingleColor = AddRow(colorsGrid, 1, "Volume Single or Both ", new TColorBox(colors));
+    cbSingleColor = AddGridRow(colorsGrid, 1, "Volume Single or Both ", new TColorBox(colors));
     cbSingleColor->setObjectName("cbSingleColor");
     colorsLayout->addLayout(colorsGrid);
     chkUsePalette = new QCheckBox("Use Palette for Single Diagrams", colors);
@@ -106,14 +97,14 @@ TDlgVoldViewProps::TDlgVoldViewProps(QWidget* owner, const TVoldViewProps& props
     colorsLayout->addWidget(btnEditPalette, 0, Qt::AlignLeft);
     auto* stereo = new QGroupBox("Stereo", colors);
     auto* stereoGrid = new QGridLayout(stereo);
-    cbLeftColor = AddRow(stereoGrid, 0, "Volume Left", new TColorBox(stereo));
+    cbLeftColor = AddGridRow(stereoGrid, 0, "Volume Left", new TColorBox(stereo));
     cbLeftColor->setObjectName("cbLeftColor");
-    cbRightColor = AddRow(stereoGrid, 1, "Volume Right", new TColorBox(stereo));
+    cbRightColor = AddGridRow(stereoGrid, 1, "Volume Right", new TColorBox(stereo));
     cbRightColor->setObjectName("cbRightColor");
     colorsLayout->addWidget(stereo);
     right->addWidget(colors);
     auto* cursor = new QGridLayout;
-    cbCursorColor = AddRow(cursor, 0, "Cursor", new TColorBox(frame));
+    cbCursorColor = AddGridRow(cursor, 0, "Cursor", new TColorBox(frame));
     cbCursorColor->setObjectName("cbCursorColor");
     right->addLayout(cursor);
     chkDrawSingle = new QCheckBox("2 Single Diagrams when Stereo", frame);

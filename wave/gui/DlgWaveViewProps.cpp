@@ -1,6 +1,7 @@
 #include "wave/gui/DlgWaveViewProps.h"
 
 #include "foundation/gui/ColorBox.h"
+#include "foundation/gui/GridRow.h"
 #include "foundation/gui/RadioGroup.h"
 #include "foundation/gui/ValueLineEdit.h"
 #include "wave/gui/dialogs/WaveComboBox.h"
@@ -17,17 +18,6 @@
 namespace {
 
 constexpr int HelpContext = 23;
-
-// A label with its field in the next column.
-template <class Field>
-Field* AddRow(QGridLayout* grid, int row, const char* caption, Field* field)
-{
-    auto* label = new QLabel(caption, field->parentWidget());
-    label->setBuddy(field);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(field, row, 1);
-    return field;
-}
 
 } // namespace
 
@@ -49,7 +39,7 @@ TDlgWaveViewProps::TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props
     distribution->setObjectName("grpDistribution");
     left->addWidget(distribution);
     auto* grid = new QGridLayout;
-    editValuesPerPixel = AddRow(grid, 0, "Values per Pixel:", new TValueLineEdit(frame));
+    editValuesPerPixel = AddGridRow(grid, 0, "Values per Pixel:", new TValueLineEdit(frame));
     editValuesPerPixel->setObjectName("editValuesPerPixel");
     chkDrawGrid = new QCheckBox("Draw Grid", frame);
     chkDrawGrid->setObjectName("chkDrawGrid");
@@ -57,7 +47,7 @@ TDlgWaveViewProps::TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props
     cbGridColor->setObjectName("cbGridColor");
     grid->addWidget(chkDrawGrid, 1, 0);
     grid->addWidget(cbGridColor, 1, 1);
-    cbCursorColor = AddRow(grid, 2, "Cursor", new TColorBox(frame));
+    cbCursorColor = AddGridRow(grid, 2, "Cursor", new TColorBox(frame));
     cbCursorColor->setObjectName("cbCursorColor");
     left->addLayout(grid);
     chkDrawSingle = new QCheckBox("2 Single Waves when Stereo", frame);
@@ -66,14 +56,14 @@ TDlgWaveViewProps::TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props
 
     auto* background = new QGroupBox("Background", frame);
     auto* backgroundGrid = new QGridLayout(background);
-    cbBackgroundColor = AddRow(backgroundGrid, 0, "Color", new TColorBox(background));
+    cbBackgroundColor = AddGridRow(backgroundGrid, 0, "Color", new TColorBox(background));
     cbBackgroundColor->setObjectName("cbBackgroundColor");
     chkDrawEnvelope = new QCheckBox("Draw Envelope", background);
     chkDrawEnvelope->setObjectName("chkDrawEnvelope");
     backgroundGrid->addWidget(chkDrawEnvelope, 1, 0, 1, 2);
-    cbEnvelope = AddRow(backgroundGrid, 2, "Envelope", new TWaveComboBox(background));
+    cbEnvelope = AddGridRow(backgroundGrid, 2, "Envelope", new TWaveComboBox(background));
     cbEnvelope->setObjectName("cbEnvelope");
-    editEnvelopeStrength = AddRow(backgroundGrid, 3, "Strength", new TValueLineEdit(background));
+    editEnvelopeStrength = AddGridRow(backgroundGrid, 3, "Strength", new TValueLineEdit(background));
     editEnvelopeStrength->setObjectName("editEnvelopeStrength");
     left->addWidget(background);
     left->addStretch();
@@ -84,16 +74,16 @@ TDlgWaveViewProps::TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props
     auto* colors = new QGroupBox("Colors Wave", frame);
     auto* colorsLayout = new QVBoxLayout(colors);
     auto* colorsGrid = new QGridLayout;
-    cbSingleColor = AddRow(colorsGrid, 0, "Single Wave", new TColorBox(colors));
+    cbSingleColor = AddGridRow(colorsGrid, 0, "Single Wave", new TColorBox(colors));
     cbSingleColor->setObjectName("cbSingleColor");
-    editStrength = AddRow(colorsGrid, 1, "Strength", new TValueLineEdit(colors));
+    editStrength = AddGridRow(colorsGrid, 1, "Strength", new TValueLineEdit(colors));
     editStrength->setObjectName("editStrength");
     colorsLayout->addLayout(colorsGrid);
     auto* stereo = new QGroupBox("Stereo", colors);
     auto* stereoGrid = new QGridLayout(stereo);
-    cbLeftColor = AddRow(stereoGrid, 0, "Left", new TColorBox(stereo));
+    cbLeftColor = AddGridRow(stereoGrid, 0, "Left", new TColorBox(stereo));
     cbLeftColor->setObjectName("cbLeftColor");
-    cbRightColor = AddRow(stereoGrid, 1, "Right", new TColorBox(stereo));
+    cbRightColor = AddGridRow(stereoGrid, 1, "Right", new TColorBox(stereo));
     cbRightColor->setObjectName("cbRightColor");
     QGroupBox* combine = MakeRadioGroup("Combine", {"Mixed", "Left at Front", "Right at Front"}, grpCombine, stereo);
     combine->setObjectName("grpCombine");

@@ -1,7 +1,7 @@
 #include "wave/gui/dialogs/DlgTempoPitchProps.h"
 
 TDlgTempoPitchProps::TDlgTempoPitchProps(QWidget* owner, const TTempoPitchProps& props)
-    : TEffectDialog(owner, "Pitch Tempo", 50, props)
+    : TLengthChoiceDialog(owner, "Pitch Tempo", 50, props)
 {
     Row(Frame(), {NewLabel("Frequency Factor")});
     editFreqFactor = LabeledEdit(Frame(), "editFreqFactor", "Factor");
@@ -13,28 +13,6 @@ TDlgTempoPitchProps::TDlgTempoPitchProps(QWidget* owner, const TTempoPitchProps&
     chkSpeedEnvelope = NewCheck("chkSpeedEnvelope", "Envelope");
     cboSpeedEnvelope = NewWaveCombo("cboSpeedEnvelope");
     Row(grpSpeed, {chkSpeedEnvelope, cboSpeedEnvelope});
-    grpLength = NewGroup(Frame(), "grpLength", "Length");
-    optLengthFactor = NewOption("optLengthFactor", "Length Factor");
-    editLengthFactor = NewEdit("editLengthFactor");
-    Row(grpLength, {optLengthFactor, editLengthFactor});
-    optLengthNew = NewOption("optLengthNew", "New Length");
-    editLengthNew = NewEdit("editLengthNew");
-    Row(grpLength, {optLengthNew, editLengthNew});
-    optLengthSameAs = NewOption("optLengthSameAs", "Same Length as");
-    cboLengthSameAs = NewWaveCombo("cboLengthSameAs");
-    Row(grpLength, {optLengthSameAs, cboLengthSameAs});
-    optLengthCount = NewOption("optLengthCount", "Count");
-    editLengthCount = NewEdit("editLengthCount");
-    Row(grpLength, {optLengthCount, editLengthCount});
-    grpStartPosition = NewGroup(Frame(), "grpStartPosition", QString());
-    editStartPosition = LabeledEdit(grpStartPosition, "editStartPosition", "Start Position");
-    rgrQuality = NewRadioGroup(Frame(), "rgrQuality", "Quality", {"Low", "High"});
-    grpBlockSize = NewGroup(Frame(), "grpBlockSize", QString());
-    editBlockSize = LabeledEdit(grpBlockSize, "editBlockSize", "Block Size");
-
-    // A start position in percent is a share of the range the command works on.
-    Props.StartPosition.SetLength(Props.OperationTime);
-
     Value(Props.FreqFactor, editFreqFactor, "Frequency Factor");
     Flag(Props.FreqEnvelopeOn, chkFreqEnvelope);
     Wave(Props.FreqEnvelope, cboFreqEnvelope, 2, "Frequency Envelope")
@@ -45,15 +23,18 @@ TDlgTempoPitchProps::TDlgTempoPitchProps(QWidget* owner, const TTempoPitchProps&
     Wave(Props.SpeedEnvelope, cboSpeedEnvelope, 2, "Speed Envelope")
         .When([this] { return Props.SpeedEnvelopeOn != 0; })
         .Checks({chkSpeedEnvelope});
-    Kind(Props.LengthKind, {optLengthFactor, optLengthNew, optLengthSameAs, optLengthCount});
-    Value(Props.LengthFactor, editLengthFactor, "Length Factor")
-        .When(Is(Props.LengthKind, 0))
-        .Checks({optLengthFactor});
-    Value(Props.NewLength, editLengthNew, "New Length").When(Is(Props.LengthKind, 1)).Checks({optLengthNew});
-    Wave(Props.SameLengthAs, cboLengthSameAs, 1, "Same Length as")
-        .When(Is(Props.LengthKind, 2))
-        .Checks({optLengthSameAs});
-    Value(Props.Count, editLengthCount, "Count").When(Is(Props.LengthKind, 3)).Checks({optLengthCount});
+
+    LengthChoice();
+
+    grpStartPosition = NewGroup(Frame(), "grpStartPosition", QString());
+    editStartPosition = LabeledEdit(grpStartPosition, "editStartPosition", "Start Position");
+    rgrQuality = NewRadioGroup(Frame(), "rgrQuality", "Quality", {"Low", "High"});
+    grpBlockSize = NewGroup(Frame(), "grpBlockSize", QString());
+    editBlockSize = LabeledEdit(grpBlockSize, "editBlockSize", "Block Size");
+
+    // A start position in percent is a share of the range the command works on.
+    Props.StartPosition.SetLength(Props.OperationTime);
+
     Value(Props.StartPosition, editStartPosition, "Start Position");
     RadioGroup(Props.Quality, rgrQuality);
     Value(Props.BlockSize, editBlockSize, "Block Size");

@@ -1,5 +1,5 @@
 #pragma once
-#include "wave/gui/dialogs/EffectDialog.h"
+#include "wave/gui/dialogs/LengthChoiceDialog.h"
 #include "wave/props/TempoPitchProps.h"
 
 // "Pitch Tempo": the frequency and the speed factor, each with an optional
@@ -7,7 +7,7 @@
 // position within the range, the quality and the block size. The caller has
 // written the operation time into the record: the start position is measured
 // against it.
-class TDlgTempoPitchProps : public TEffectDialog<TOKHelpRightDlg, TTempoPitchProps> {
+class TDlgTempoPitchProps : public TLengthChoiceDialog<TTempoPitchProps> {
 public:
     TDlgTempoPitchProps(QWidget* owner, const TTempoPitchProps& props);
 
@@ -18,15 +18,6 @@ public:
     QLineEdit* editSpeedFactor;
     QCheckBox* chkSpeedEnvelope;
     TWaveComboBox* cboSpeedEnvelope;
-    QGroupBox* grpLength;
-    QRadioButton* optLengthFactor;
-    QLineEdit* editLengthFactor;
-    QRadioButton* optLengthNew;
-    QLineEdit* editLengthNew;
-    QRadioButton* optLengthSameAs;
-    TWaveComboBox* cboLengthSameAs;
-    QRadioButton* optLengthCount;
-    QLineEdit* editLengthCount;
     QGroupBox* grpStartPosition;
     QLineEdit* editStartPosition;
     QGroupBox* rgrQuality;

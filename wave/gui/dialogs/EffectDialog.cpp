@@ -1,6 +1,7 @@
 #include "wave/gui/dialogs/EffectDialog.h"
 
 #include "foundation/GuiMessages.h"
+#include "foundation/gui/GridRow.h"
 #include "foundation/values/unit.h"
 #include "wave/document/UnitUnitWave.h"
 #include "wave/gui/dialogs/WaveComboBox.h"
@@ -19,17 +20,6 @@
 #include <vector>
 
 namespace {
-
-QGridLayout* GridOf(QWidget* container)
-{
-    if (auto* grid = qobject_cast<QGridLayout*>(container->layout()))
-        return grid;
-    auto* grid = new QGridLayout(container);
-    grid->setContentsMargins(8, 8, 8, 8);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
-    return grid;
-}
 
 // Checks the button of the index and unchecks the others; none for an index out of range.
 void CheckOnly(QButtonGroup* group, const std::vector<QAbstractButton*>& buttons, int index)
@@ -72,7 +62,7 @@ TEffectForm::TField& TEffectForm::TField::Checks(std::initializer_list<QAbstract
 
 TEffectForm::TEffectForm(QDialog* dialog, QWidget* frame) : dialog(dialog), frame(frame)
 {
-    GridOf(frame);
+    GridOn(frame);
 }
 
 TEffectForm::TField& TEffectForm::Add(TShowPhase phase)
@@ -82,13 +72,13 @@ TEffectForm::TField& TEffectForm::Add(TShowPhase phase)
     return field;
 }
 
-TEffectForm::TField& TEffectForm::Kind(uint8_t& kind, std::initializer_list<QAbstractButton*> options)
+TEffectForm::TField& TEffectForm::ButtonsKind(uint8_t& kind, std::vector<QAbstractButton*> buttons,
+                                              QObject* groupOwner, TShowPhase phase)
 {
-    auto* group = new QButtonGroup(dialog);
-    std::vector<QAbstractButton*> buttons(options);
+    auto* group = new QButtonGroup(groupOwner);
     for (QAbstractButton* button : buttons)
         group->addButton(button);
-    TField& field = Add(TShowPhase::Options);
+    TField& field = Add(phase);
     field.readAfterRefusal = true;
     field.show = [&kind, group, buttons] { CheckOnly(group, buttons, kind); };
     field.read = [&kind, buttons](bool&) {
@@ -99,22 +89,15 @@ TEffectForm::TField& TEffectForm::Kind(uint8_t& kind, std::initializer_list<QAbs
     return field;
 }
 
+TEffectForm::TField& TEffectForm::Kind(uint8_t& kind, std::initializer_list<QAbstractButton*> options)
+{
+    return ButtonsKind(kind, std::vector<QAbstractButton*>(options), dialog, TShowPhase::Options);
+}
+
 TEffectForm::TField& TEffectForm::RadioGroup(uint8_t& kind, QGroupBox* box)
 {
     const QList<QRadioButton*> found = box->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-    std::vector<QAbstractButton*> buttons(found.begin(), found.end());
-    auto* group = new QButtonGroup(box);
-    for (QAbstractButton* button : buttons)
-        group->addButton(button);
-    TField& field = Add(TShowPhase::Groups);
-    field.readAfterRefusal = true;
-    field.show = [&kind, group, buttons] { CheckOnly(group, buttons, kind); };
-    field.read = [&kind, buttons](bool&) {
-        const int index = CheckedIndex(buttons);
-        if (index >= 0)
-            kind = static_cast<uint8_t>(index);
-    };
-    return field;
+    return ButtonsKind(kind, std::vector<QAbstractButton*>(found.begin(), found.end()), box, TShowPhase::Groups);
 }
 
 TEffectForm::TField& TEffectForm::Value(unit& value, QLineEdit* edit, std::string label)
@@ -211,7 +194,7 @@ bool TEffectForm::ReadFields()
 
 void TEffectForm::Row(QWidget* container, std::initializer_list<QWidget*> cells)
 {
-    QGridLayout* grid = GridOf(container);
+    QGridLayout* grid = GridOn(container);
     // The container counts its rows; the empty row after the last takes the
     // spare height, so the rows stay together at the top.
     const int row = container->property("rows").toInt();
@@ -264,7 +247,7 @@ QGroupBox* TEffectForm::NewGroup(QWidget* container, const char* name, const QSt
 {
     auto* group = new QGroupBox(caption, container);
     group->setObjectName(name);
-    GridOf(group);
+    GridOn(group);
     Row(container, {group});
     return group;
 }

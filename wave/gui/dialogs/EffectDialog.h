@@ -15,6 +15,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 class QAbstractButton;
 class QDialog;
@@ -121,6 +122,9 @@ protected:
 
 private:
     TField& Add(TShowPhase phase);
+    // A kind byte shown on and read from exclusive buttons, whatever was refused before.
+    TField& ButtonsKind(uint8_t& kind, std::vector<QAbstractButton*> buttons, QObject* groupOwner,
+                        TShowPhase phase);
 
     QDialog* dialog;
     QWidget* frame;
