@@ -21,14 +21,6 @@ constexpr int32_t DropReach = 10;
 // the way, and the drop point must stay near, so a place is found early or not.
 constexpr int MaxPushDepth = 6;
 
-bool MovesLeft(sntTouchPart p) { return p == sntTouchLeft || p == sntTouchTopLeft || p == sntTouchBottomLeft; }
-bool MovesRight(sntTouchPart p) { return p == sntTouchRight || p == sntTouchTopRight || p == sntTouchBottomRight; }
-bool MovesTop(sntTouchPart p) { return p == sntTouchTop || p == sntTouchTopLeft || p == sntTouchTopRight; }
-bool MovesBottom(sntTouchPart p)
-{
-    return p == sntTouchBottom || p == sntTouchBottomRight || p == sntTouchBottomLeft;
-}
-
 bool Opposite(int a, int b)
 {
     using U = TUnitSountory;

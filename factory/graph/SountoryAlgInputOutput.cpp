@@ -173,3 +173,14 @@ bool PinHit(TCanvasPoint point, TCanvasPoint centre, int32_t reach, int32_t limi
     distance = d;
     return true;
 }
+
+TSountoryValue TSountoryAlgInputOutput::DialogValue(bool hasOwnValue, const TSountoryValue& ownValue) const
+{
+    if (IsWave())
+        return {0, ValueType::Wave};
+    if (hasOwnValue)
+        return ownValue;
+    if (IsGenericType())
+        return {0, ValueType::Factor};
+    return {0, static_cast<ValueType>(ValueDomType)};
+}

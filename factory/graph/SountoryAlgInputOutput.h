@@ -1,5 +1,6 @@
 #pragma once
 #include "factory/graph/SountoryTouchable.h"
+#include "factory/values/SountoryValue.h"
 #include "foundation/values/unitFactor.h"
 
 #include <cstdint>
@@ -34,6 +35,9 @@ public:
     TCanvasColor GetTypeColor() const;
     // "Wave, Mono", "Time, Positive"; the kinds without a domain only their name.
     std::string GetTypeText() const;
+    // The value a properties dialog starts from: the own value, else a zero of
+    // the pin's kind (a Factor for a group of kinds, none for a wave).
+    TSountoryValue DialogValue(bool hasOwnValue, const TSountoryValue& ownValue) const;
     // The pin's shape centred at x on its edge; an own value draws a larger
     // shape behind it.
     void DrawPin(TCanvas& canvas, int32_t x, const TCanvasRect& edge, bool hasOwnValue, Side side) const;

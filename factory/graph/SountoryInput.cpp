@@ -67,13 +67,7 @@ void TSountoryInput::SetNameSound(const std::string& name)
 
 TSountoryValue TSountoryInput::GetDialogValue() const
 {
-    if (IsWave())
-        return {0, ValueType::Wave};
-    if (ValueGiven)
-        return Value;
-    if (IsGenericType())
-        return {0, ValueType::Factor};
-    return {0, static_cast<ValueType>(ValueDomType)};
+    return DialogValue(ValueGiven != 0, Value);
 }
 
 void TSountoryInput::Draw(TCanvas& canvas, const TCanvasRect& frame) const

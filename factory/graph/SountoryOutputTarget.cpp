@@ -197,14 +197,7 @@ bool TSountoryOutputTarget::GetCurrentValue(TSountoryValue& value) const
 
 TSountoryValue TSountoryOutputTarget::GetDialogValue() const
 {
-    const TSountoryAlgInputOutput& pin = TargetPin();
-    if (pin.IsWave())
-        return {0, ValueType::Wave};
-    if (HasOwnValue)
-        return OwnValue;
-    if (pin.IsGenericType())
-        return {0, ValueType::Factor};
-    return {0, static_cast<ValueType>(pin.ValueDomType)};
+    return TargetPin().DialogValue(HasOwnValue != 0, OwnValue);
 }
 
 std::string TSountoryOutputTarget::TargetHintText(bool valueKnown) const

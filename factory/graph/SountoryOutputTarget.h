@@ -72,8 +72,6 @@ public:
     bool GetSourceWaveFormat(TWaveFileProps& format, int32_t& count) const;
     // The source's or the own value; false with neither.
     bool GetCurrentValue(TSountoryValue& value) const;
-    // The value a properties dialog starts from: the own value, else a zero
-    // of the pin's kind (a Factor for a generic pin).
     TSountoryValue GetDialogValue() const;
     // The hint over the pin: the arriving wave's format, or the value when
     // valueKnown (or an own value) says there is one to show.

@@ -21,14 +21,6 @@ constexpr int32_t MinWidth = 35;
 // show their function's.
 constexpr int32_t KindPictures[] = {141, -1, 142, 184, 185};
 
-bool MovesLeft(sntTouchPart p) { return p == sntTouchLeft || p == sntTouchTopLeft || p == sntTouchBottomLeft; }
-bool MovesRight(sntTouchPart p) { return p == sntTouchRight || p == sntTouchTopRight || p == sntTouchBottomRight; }
-bool MovesTop(sntTouchPart p) { return p == sntTouchTop || p == sntTouchTopLeft || p == sntTouchTopRight; }
-bool MovesBottom(sntTouchPart p)
-{
-    return p == sntTouchBottom || p == sntTouchBottomRight || p == sntTouchBottomLeft;
-}
-
 } // namespace
 
 bool TSountoryNode::Overlaps(const TCanvasRect& r) const
@@ -100,26 +92,24 @@ void TSountoryNode::ConstrainRectangle(sntTouchPart p, TCanvasRect& r, bool push
     int32_t cy = 0;
     if (combination == NodesShift) {
         // The neighbours in the way move as far as they can; the frame grows.
-        if (dR > 0) {
-            cx = Rectangle.AllowedShiftX(dR) - dR;
+        auto shiftX = [&](int32_t d) {
+            cx = Rectangle.AllowedShiftX(d) - d;
             if (push)
-                Rectangle.ShiftX(dR + cx, false);
-        }
-        if (dL < 0) {
-            cx = Rectangle.AllowedShiftX(dL) - dL;
+                Rectangle.ShiftX(d + cx, false);
+        };
+        auto shiftY = [&](int32_t d) {
+            cy = Rectangle.AllowedShiftY(d) - d;
             if (push)
-                Rectangle.ShiftX(dL + cx, false);
-        }
-        if (dB > 0) {
-            cy = Rectangle.AllowedShiftY(dB) - dB;
-            if (push)
-                Rectangle.ShiftY(dB + cy, false);
-        }
-        if (dT < 0) {
-            cy = Rectangle.AllowedShiftY(dT) - dT;
-            if (push)
-                Rectangle.ShiftY(dT + cy, false);
-        }
+                Rectangle.ShiftY(d + cy, false);
+        };
+        if (dR > 0)
+            shiftX(dR);
+        if (dL < 0)
+            shiftX(dL);
+        if (dB > 0)
+            shiftY(dB);
+        if (dT < 0)
+            shiftY(dT);
     } else if (combination == NodesFixed) {
         // A moving edge stops at the gap before a node it was clear of.
         for (const auto& node : Owner->Nodes()) {

@@ -16,14 +16,6 @@ bool IsRectangleKind(sntSountoryObject kind)
     return kind == sntSountoryObjectSountory || kind == sntSountoryObjectNode;
 }
 
-bool MovesLeft(sntTouchPart p) { return p == sntTouchLeft || p == sntTouchTopLeft || p == sntTouchBottomLeft; }
-bool MovesRight(sntTouchPart p) { return p == sntTouchRight || p == sntTouchTopRight || p == sntTouchBottomRight; }
-bool MovesTop(sntTouchPart p) { return p == sntTouchTop || p == sntTouchTopLeft || p == sntTouchTopRight; }
-bool MovesBottom(sntTouchPart p)
-{
-    return p == sntTouchBottom || p == sntTouchBottomRight || p == sntTouchBottomLeft;
-}
-
 // The rectangle with the edges of the touched part moved; inside moves it all.
 TCanvasRect MovedBy(TCanvasRect r, sntTouchPart part, int dx, int dy)
 {
