@@ -2,6 +2,7 @@
 // mouse, where the frame may go and where a new node fits.
 #include "factory/document/FactoryWindowAccess.h"
 #include "factory/document/UnitSountory.h"
+#include "factory/graph/TouchPartMoves.h"
 
 #include <algorithm>
 

@@ -25,18 +25,6 @@ enum sntTouchPart : uint8_t {
     sntTouchInside = 8,
 };
 
-// Whether dragging the touched part moves that edge (a corner moves two).
-inline bool MovesLeft(sntTouchPart p) { return p == sntTouchLeft || p == sntTouchTopLeft || p == sntTouchBottomLeft; }
-inline bool MovesRight(sntTouchPart p)
-{
-    return p == sntTouchRight || p == sntTouchTopRight || p == sntTouchBottomRight;
-}
-inline bool MovesTop(sntTouchPart p) { return p == sntTouchTop || p == sntTouchTopLeft || p == sntTouchTopRight; }
-inline bool MovesBottom(sntTouchPart p)
-{
-    return p == sntTouchBottom || p == sntTouchBottomRight || p == sntTouchBottomLeft;
-}
-
 enum sntNodeKind : uint8_t {
     sntNodeUser = 0,
     sntNodeBuiltin = 1,

@@ -1,5 +1,6 @@
 // Where a node may stand and how its body looks.
 #include "factory/document/UnitSountory.h"
+#include "factory/graph/TouchPartMoves.h"
 #include "factory/nodes/SountoryNode.h"
 #include "foundation/draw/CanvasHelpers.h"
 
@@ -126,14 +127,7 @@ void TSountoryNode::ConstrainRectangle(sntTouchPart p, TCanvasRect& r, bool push
                 cy = std::max(cy, o.Bottom - r.Top + GapY);
         }
     }
-    if (MovesLeft(p) || whole)
-        r.Left += cx;
-    if (MovesRight(p) || whole)
-        r.Right += cx;
-    if (MovesTop(p) || whole)
-        r.Top += cy;
-    if (MovesBottom(p) || whole)
-        r.Bottom += cy;
+    r = MovedBy(r, p, cx, cy);
 
     // Without the push the neighbours in the way are still where they were.
     if (combination != NodesOverlap && (push || combination != NodesShift)) {

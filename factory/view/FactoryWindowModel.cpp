@@ -2,6 +2,7 @@
 
 #include "factory/document/UnitSountory.h"
 #include "factory/graph/ConnectionArrow.h"
+#include "factory/graph/TouchPartMoves.h"
 #include "factory/graph/ConnectionRating.h"
 #include "platform/MessageService.h"
 
@@ -14,21 +15,6 @@ constexpr int CursorDrag = -12;
 bool IsRectangleKind(sntSountoryObject kind)
 {
     return kind == sntSountoryObjectSountory || kind == sntSountoryObjectNode;
-}
-
-// The rectangle with the edges of the touched part moved; inside moves it all.
-TCanvasRect MovedBy(TCanvasRect r, sntTouchPart part, int dx, int dy)
-{
-    const bool whole = part == sntTouchInside;
-    if (MovesLeft(part) || whole)
-        r.Left += dx;
-    if (MovesTop(part) || whole)
-        r.Top += dy;
-    if (MovesRight(part) || whole)
-        r.Right += dx;
-    if (MovesBottom(part) || whole)
-        r.Bottom += dy;
-    return r;
 }
 
 // The mouse point corrected by what the constraint refused, so that the
