@@ -1,6 +1,7 @@
 #include "factory/document/UnitSountory.h"
 
 #include "factory/document/FactoryWindowAccess.h"
+#include "factory/graph/FindNamed.h"
 #include "foundation/draw/CanvasHelpers.h"
 #include "platform/Assertions.h"
 
@@ -92,15 +93,6 @@ int32_t MaxSequence(const std::vector<std::unique_ptr<Item>>& list)
     for (const auto& item : list)
         max = std::max(max, item->Sequence);
     return max;
-}
-
-template <class Item>
-Item* FindNamed(const std::vector<std::unique_ptr<Item>>& list, const std::string& name, const Item* skip)
-{
-    for (const auto& item : list)
-        if (item.get() != skip && item->Name == name)
-            return item.get();
-    return nullptr;
 }
 
 } // namespace

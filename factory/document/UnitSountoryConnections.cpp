@@ -37,15 +37,7 @@ void TUnitSountory::FillTargetList(TConnectList& list, ValueDomType kind, const 
 
 int TUnitSountory::SelectTargetsOf(TConnectList& list, const TSountoryInputSource* source) const
 {
-    int count = 0;
-    for (const auto& output : OutputItems) {
-        if (output->GetSountoryInputSource() != source)
-            continue;
-        ++count;
-        const int index = list.IndexOf(static_cast<const TSountoryOutputTarget*>(output.get()));
-        if (index >= 0)
-            list.Entries[static_cast<size_t>(index)].Selected = true;
-    }
+    int count = list.SelectTargetsFedBy(OutputItems, source);
     for (const auto& node : NodeItems)
         count += node->SelectTargetsOf(list, source);
     return count;

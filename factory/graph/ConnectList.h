@@ -33,4 +33,21 @@ struct TConnectList {
                 return static_cast<int>(i);
         return -1;
     }
+
+    // Selects the entries of those targets that the source feeds; how many
+    // targets it feeds, listed or not.
+    template <class Targets>
+    int SelectTargetsFedBy(const Targets& targets, const TSountoryInputSource* source)
+    {
+        int count = 0;
+        for (const auto& target : targets) {
+            if (target->GetSountoryInputSource() != source)
+                continue;
+            ++count;
+            const int index = IndexOf(static_cast<const TSountoryOutputTarget*>(target.get()));
+            if (index >= 0)
+                Entries[static_cast<size_t>(index)].Selected = true;
+        }
+        return count;
+    }
 };

@@ -2,6 +2,7 @@
 
 #include "factory/document/FactoryWindowAccess.h"
 #include "factory/document/UnitSountory.h"
+#include "factory/graph/FindNamed.h"
 #include "platform/Assertions.h"
 
 #include <algorithm>
@@ -88,15 +89,6 @@ std::unique_ptr<Pin> TakeOut(std::vector<std::unique_ptr<Pin>>& list, const Pin*
     return taken;
 }
 
-template <class Pin>
-Pin* FindPin(const std::vector<std::unique_ptr<Pin>>& list, const std::string& name, const Pin* skip)
-{
-    for (const auto& pin : list)
-        if (pin.get() != skip && pin->Name == name)
-            return pin.get();
-    return nullptr;
-}
-
 } // namespace
 
 std::unique_ptr<TSountoryNodeInput> TSountoryNode::RemoveInput(const TSountoryNodeInput* pin)
@@ -120,12 +112,12 @@ void TSountoryNode::DeleteAllPins()
 
 TSountoryNodeInput* TSountoryNode::FindNodeInput(const std::string& name, const TSountoryNodeInput* skip) const
 {
-    return FindPin(InputPins, name, skip);
+    return FindNamed(InputPins, name, skip);
 }
 
 TSountoryNodeOutput* TSountoryNode::FindNodeOutput(const std::string& name, const TSountoryNodeOutput* skip) const
 {
-    return FindPin(OutputPins, name, skip);
+    return FindNamed(OutputPins, name, skip);
 }
 
 bool TSountoryNode::FindNodeInputLike(const TSountoryAlgInputOutput& item, TSountoryNodeInput*& pin) const
@@ -201,16 +193,7 @@ void TSountoryNode::AddTargetNames(TConnectList& list, ValueDomType kind) const
 
 int TSountoryNode::SelectTargetsOf(TConnectList& list, const TSountoryInputSource* source) const
 {
-    int count = 0;
-    for (const auto& pin : InputPins) {
-        if (pin->GetSountoryInputSource() != source)
-            continue;
-        ++count;
-        const int index = list.IndexOf(static_cast<const TSountoryOutputTarget*>(pin.get()));
-        if (index >= 0)
-            list.Entries[static_cast<size_t>(index)].Selected = true;
-    }
-    return count;
+    return list.SelectTargetsFedBy(InputPins, source);
 }
 
 void TSountoryNode::ApplyTargetSelection(const TConnectList& list, TSountoryInputSource* source)
