@@ -145,11 +145,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     CreateSinusTable(&stop);
     TheModelessDialogs = std::make_unique<TModelessDialogsQt>(*this);
     SetAudioPlayer(std::make_unique<TAudioPlayer>(MakeAudioDevice()));
+    // Every window takes the program's icon, the Edit Name dialog too: a
+    // window shown before the icon is set keeps the platform's blank one.
+    QApplication::setWindowIcon(ApplicationIcon());
     // The Edit Name dialog is shown at start.
     if (handlers[ActionIndex(A::EditNameAction)])
         handlers[ActionIndex(A::EditNameAction)]();
     setWindowTitle("Quarbel 9.1");
-    setWindowIcon(ApplicationIcon());
     LoadCustomCursors();
     BuildFileGrammars();
 

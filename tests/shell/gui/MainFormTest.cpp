@@ -33,6 +33,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <map>
 #include <set>
@@ -99,6 +100,22 @@ TEST_F(MainFormTest, StartsWithTheProductTitleAndNoKindMenu)
     EXPECT_TRUE(form.Action(A::EditNameAction)->isChecked());
     EXPECT_EQ(form.GetValidationCounter(), 0);
     EXPECT_EQ(form.NextValidationStamp(), 1);
+}
+
+// The window manager shows each window's own icon: the Edit Name dialog,
+// shown while the form is built, and the boxes and help window without a parent
+// carry the program's icon, not the platform's blank one.
+TEST_F(MainFormTest, EveryWindowCarriesTheProgramIcon)
+{
+    auto* editName = form.findChild<QWidget*>("DlgEditName");
+    ASSERT_NE(editName, nullptr);
+    ASSERT_TRUE(editName->isVisible());
+    ASSERT_NE(editName->windowHandle(), nullptr);
+    const QImage program = form.windowIcon().pixmap(32, 32).toImage();
+    ASSERT_FALSE(program.isNull());
+    EXPECT_TRUE(editName->windowHandle()->icon().pixmap(32, 32).toImage() == program);
+    QWidget parentless;
+    EXPECT_TRUE(parentless.windowIcon().pixmap(32, 32).toImage() == program);
 }
 
 // The form itself hides the kind menus and toolbars; the first update hides Window and Factory too.
