@@ -191,6 +191,8 @@ TDlgMusTree::TDlgMusTree(TMainForm& mainForm) : QDialog(&mainForm), Main(mainFor
         button->setAutoDefault(false);
         bottom->addWidget(button);
     }
+    // Enter in a field is Apply, never Play or Generate.
+    btnApply->setDefault(true);
     layout->addLayout(bottom);
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName("StatusBar1");
@@ -229,7 +231,9 @@ TDlgMusTree::TDlgMusTree(TMainForm& mainForm) : QDialog(&mainForm), Main(mainFor
     });
     connect(btnPlay, &QPushButton::clicked, this, [this] { PlayOrGenerate(false); });
     connect(btnGen, &QPushButton::clicked, this, [this] { PlayOrGenerate(true); });
-    // Apply has no work of its own: taking the focus from a field applies it.
+    // A click on Apply takes the focus from the field, which applies it; Enter
+    // leaves the focus where it is, so Apply applies the field itself.
+    connect(btnApply, &QPushButton::clicked, this, [this] { CommitEdit(); });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::close);
     connect(HelpBtn, &QPushButton::clicked, this, [] { Help().ShowContext(HelpContext); });
     connect(this, &QDialog::finished, this, [this] { Main.MusTreeDialogClosed(); });
@@ -316,8 +320,10 @@ void TDlgMusTree::BuildPanel(QWidget* panel)
     btnPlay->setObjectName("btnPlay");
     btnGen = new QPushButton("Generate", panel);
     btnGen->setObjectName("btnGen");
-    sub->addWidget(btnPlay);
-    sub->addWidget(btnGen);
+    for (QPushButton* button : {btnPlay, btnGen}) {
+        button->setAutoDefault(false);
+        sub->addWidget(button);
+    }
     sub->addWidget(new QLabel("Play or Generate: Sub Tree", panel));
     layout->addLayout(sub);
 }

@@ -246,6 +246,28 @@ TEST_F(MusicDialogs, MusicPartsVetoesAWrongFieldOnSelectionAndTab)
     EXPECT_NE(dialog.GetTreeResult(), nullptr);
 }
 
+TEST_F(MusicDialogs, EnterInAMusicPartsFieldAppliesItAndPlaysNothing)
+{
+    TMusicPartsCommands commands(*unit);
+    auto* loop = static_cast<TLoopPartMuz*>(commands.AddLoopOrSelect(*unit->MuzData.GetFirstSinglePart(), true));
+    TDlgMusTree& dialog = Parts();
+    dialog.activateWindow();
+    QTreeWidgetItem* loopNode = NodeOf(dialog.tvMusParts, loop);
+    ASSERT_NE(loopNode, nullptr);
+    dialog.tvMusParts->setCurrentItem(loopNode);
+    QLineEdit* count = dialog.RowEdit(TPartsRow::Count);
+    Type(count, "3");
+    QTest::keyClick(count, Qt::Key_Return);
+    QApplication::processEvents();
+    // Enter is Apply: the field applies where it stands, and the sub tree is not played.
+    EXPECT_EQ(loop->GetCount().GetValue(), 3);
+    EXPECT_EQ(loopNode->text(0), "repeat 3");
+    EXPECT_FALSE(form.Action(A::FilePlay)->isChecked());
+    EXPECT_TRUE(dialog.btnApply->isDefault());
+    EXPECT_FALSE(dialog.btnPlay->isDefault());
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
 TEST_F(MusicDialogs, MusicPartsRefusesATurnCountTwice)
 {
     TMusicPartsCommands commands(*unit);
