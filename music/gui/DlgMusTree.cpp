@@ -243,6 +243,9 @@ TDlgMusTree::TDlgMusTree(TMainForm& mainForm) : QDialog(&mainForm), Main(mainFor
 
 TDlgMusTree::~TDlgMusTree()
 {
+    // The main window deletes its document windows first: emptying the tree
+    // must not apply a pending field to a music that is gone.
+    ++UpdateCount;
     // The nodes point into the result tree: they go first.
     tvMusParts->clear();
 }

@@ -268,6 +268,19 @@ TEST_F(MusicDialogs, EnterInAMusicPartsFieldAppliesItAndPlaysNothing)
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+// The main window deletes its document windows before its dialogs: a field
+// still typed into when it goes must not be applied to the music gone.
+TEST_F(MusicDialogs, AFieldPendingWhenTheMainWindowGoesReachesNoMusic)
+{
+    TMusicPartsCommands commands(*unit);
+    auto* loop = static_cast<TLoopPartMuz*>(commands.AddLoopOrSelect(*unit->MuzData.GetFirstSinglePart(), true));
+    TDlgMusTree& dialog = Parts();
+    dialog.tvMusParts->setCurrentItem(NodeOf(dialog.tvMusParts, loop));
+    Type(dialog.RowEdit(TPartsRow::Count), "5");
+    EXPECT_EQ(loop->GetCount().GetValue(), 2);
+    // The fixture's end deletes the main window with the field pending.
+}
+
 TEST_F(MusicDialogs, MusicPartsRefusesATurnCountTwice)
 {
     TMusicPartsCommands commands(*unit);
