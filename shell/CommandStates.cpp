@@ -156,7 +156,8 @@ void UpdateMusicActions(TCommandStates& s, const TCommandSnapshot& snap)
     s[A::MusicModeDelete].checked = m.modeDelete;
     s[A::MusicModeEdit].checked = m.modeEdit;
     s[A::MusicModeAdd].checked = m.modeAdd;
-    s[A::MusicPlayNote].enabled = m.canPlayNote;
+    // Without a device a note has nowhere to sound.
+    s[A::MusicPlayNote].enabled = m.canPlayNote && snap.playerUsable;
     s[A::MusicAutoPlay].checked = m.autoPlay;
     s[A::MusicNoteGroupPrev].enabled = m.canNoteGroupPrev;
     s[A::MusicNoteGroupNext].enabled = m.canNoteGroupNext;

@@ -12,6 +12,7 @@
 #include "music/parts/SelectPartMuz.h"
 #include "music/parts/TreeDataResult.h"
 #include "platform/HelpService.h"
+#include "shell/AudioPlayer.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormMusic.h"
 #include "wave/MainFormAccess.h"
@@ -464,7 +465,8 @@ void TDlgMusTree::ShowNodeProperties(QTreeWidgetItem* node)
     chkPlayDraw->setCheckState(!view.playDrawEnabled || view.playDraw == TPlayDrawState::Unchecked ? Qt::Unchecked
                                : view.playDraw == TPlayDrawState::Grayed                          ? Qt::PartiallyChecked
                                                                                                    : Qt::Checked);
-    btnPlay->setEnabled(view.playEnabled);
+    // Without a sound device Play would do nothing.
+    btnPlay->setEnabled(view.playEnabled && Main.AudioPlayer().PlayRecordEnabled());
     btnGen->setEnabled(view.playEnabled);
 }
 

@@ -11,6 +11,7 @@
 #include "music/gui/PlaceAtMainFormEdges.h"
 #include "music/gui/PlayersNavigator.h"
 #include "platform/HelpService.h"
+#include "shell/AudioPlayer.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormMusic.h"
 #include "shell/gui/MainFormPlayers.h"
@@ -397,6 +398,10 @@ void TDlgMusic::ShowStave(const TMusicStavesView& view)
                btnStaveGenBeforeFact, btnStavePlayAfterFact, btnStaveGenAfterFact, colbStaveForeground,
                colbStaveBackground, chkStaveFactory, cboStaveFactory, btnGoToStave},
               on);
+    // Without a sound device Play would do nothing.
+    const bool playable = on && Main.AudioPlayer().PlayRecordEnabled();
+    btnStavePlayBeforeFact->setEnabled(playable);
+    btnStavePlayAfterFact->setEnabled(playable);
 }
 
 void TDlgMusic::ShowNoteGroup(const TMusicStavesView& view)
@@ -430,6 +435,9 @@ void TDlgMusic::ShowNoteGroup(const TMusicStavesView& view)
                chkGroupDrawSticksUp, chkGroupDrawSticksDown, grpGroupNoteShape, colbGroupNoteColor,
                btnGroupPlayBeforeFact, btnGroupGenBeforeFact, btnGroupPlayAfterFact, btnGroupGenAfterFact},
               on);
+    const bool playable = on && Main.AudioPlayer().PlayRecordEnabled();
+    btnGroupPlayBeforeFact->setEnabled(playable);
+    btnGroupPlayAfterFact->setEnabled(playable);
     UpdateGoToPlayer();
 }
 

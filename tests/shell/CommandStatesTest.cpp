@@ -254,6 +254,19 @@ TEST(CommandStates, NoPlayWhileRecordingOrWithoutDevice)
     }
 }
 
+TEST(CommandStates, PlayNoteNeedsANoteAndADevice)
+{
+    TCommandSnapshot snap = WaveSnapshot(0);
+    snap.kind = documentKindMusic;
+    snap.music.canPlayNote = true;
+    EXPECT_TRUE(After(snap)[A::MusicPlayNote].enabled);
+    snap.playerUsable = false;
+    EXPECT_FALSE(After(snap)[A::MusicPlayNote].enabled);
+    snap.playerUsable = true;
+    snap.music.canPlayNote = false;
+    EXPECT_FALSE(After(snap)[A::MusicPlayNote].enabled);
+}
+
 TEST(CommandStates, ANewEmptyWaveDocument)
 {
     TUnitWave unit(TWaveFileProps(1, 22050, 2), "Wave 1", "");

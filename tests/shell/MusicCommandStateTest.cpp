@@ -77,6 +77,7 @@ TEST(MusicCommandState, EveryForwardedActionShowsItsQuery)
         TCommandSnapshot snap;
         snap.kind = documentKindMusic;
         snap.documentWindows = 1;
+        snap.playerUsable = true;
         snap.music = MusicCommandStateOf(m.unit);
         TCommandStates states;
         UpdateCommandStates(states, snap);

@@ -12,11 +12,14 @@
 #include "music/staves/NoteGroup.h"
 #include "music/staves/NoteStave.h"
 #include "music/symbols/MuzNote.h"
+#include "platform/FakeAudioDevice.h"
 #include "platform/RecordingMessageService.h"
+#include "shell/AudioPlayer.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormMusic.h"
 #include "shell/gui/MainFormPlayers.h"
 #include "shell/gui/ModelessDialogsQt.h"
+#include "support/TempFolder.h"
 #include "wave/document/WaveFileProps.h"
 
 #include <gtest/gtest.h>
@@ -279,6 +282,26 @@ TEST_F(MusicDialogs, AFieldPendingWhenTheMainWindowGoesReachesNoMusic)
     Type(dialog.RowEdit(TPartsRow::Count), "5");
     EXPECT_EQ(loop->GetCount().GetValue(), 2);
     // The fixture's end deletes the main window with the field pending.
+}
+
+// A machine without a sound card: the dialogs' Play buttons would do nothing,
+// so they are off; Generate still makes its wave.
+TEST_F(MusicDialogs, WithoutADeviceTheirPlayButtonsAreOff)
+{
+    TempFolder folder;
+    form.SetAudioPlayer(std::make_unique<TAudioPlayer>(std::make_unique<FakeAudioDevice>(false), folder.Path().string()));
+    TDlgMusic& staves = Staves();
+    for (QPushButton* play : {staves.btnStavePlayBeforeFact, staves.btnStavePlayAfterFact,
+                              staves.btnGroupPlayBeforeFact, staves.btnGroupPlayAfterFact})
+        EXPECT_FALSE(play->isEnabled()) << play->objectName().toStdString();
+    for (QPushButton* generate : {staves.btnStaveGenBeforeFact, staves.btnStaveGenAfterFact,
+                                  staves.btnGroupGenBeforeFact, staves.btnGroupGenAfterFact})
+        EXPECT_TRUE(generate->isEnabled()) << generate->objectName().toStdString();
+    TDlgMusTree& parts = Parts();
+    parts.tvMusParts->setCurrentItem(parts.tvMusParts->topLevelItem(0));
+    EXPECT_FALSE(parts.btnPlay->isEnabled());
+    EXPECT_TRUE(parts.btnGen->isEnabled());
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST_F(MusicDialogs, MusicPartsRefusesATurnCountTwice)
