@@ -156,6 +156,10 @@ TDlgMusTree::TDlgMusTree(TMainForm& mainForm) : QDialog(&mainForm), Main(mainFor
     tcMusic->setObjectName("tcMusic");
     tcMusic->addTab("Music Structure");
     tcMusic->addTab("Music Result");
+    // Both captions stay whole: the tree's column keeps the room they need
+    // instead of scrolling them when the wider result rows are shown.
+    tcMusic->setUsesScrollButtons(false);
+    tcMusic->setElideMode(Qt::ElideNone);
     tvMusParts = new QTreeWidget(this);
     tvMusParts->setObjectName("tvMusParts");
     tvMusParts->setHeaderHidden(true);

@@ -304,6 +304,25 @@ TEST_F(MusicDialogs, WithoutADeviceTheirPlayButtonsAreOff)
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+TEST_F(MusicDialogs, MusicPartsShowsBothTabCaptionsWholeOnEitherTab)
+{
+    TMusicPartsCommands commands(*unit);
+    commands.AddLoopOrSelect(*unit->MuzData.GetFirstSinglePart(), true);
+    TDlgMusTree& dialog = Parts();
+    for (int tab : {0, 1}) {
+        dialog.tcMusic->setCurrentIndex(tab);
+        // As narrow as the user can make it (the result rows are the widest panel).
+        dialog.resize(200, dialog.height());
+        QApplication::processEvents();
+        for (QTreeWidgetItemIterator each(dialog.tvMusParts); *each; ++each)
+            dialog.tvMusParts->setCurrentItem(*each);
+        QApplication::processEvents();
+        for (int each : {0, 1})
+            EXPECT_TRUE(dialog.tcMusic->rect().contains(dialog.tcMusic->tabRect(each)))
+                << "tab " << each << " on tab " << tab;
+    }
+}
+
 TEST_F(MusicDialogs, MusicPartsRefusesATurnCountTwice)
 {
     TMusicPartsCommands commands(*unit);
