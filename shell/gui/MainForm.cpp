@@ -126,6 +126,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), busy(this)
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName("MdiArea");
     mdiArea->setBackground(palette().color(QPalette::Shadow));
+    // A window the kind toolbars push out of the area stays reachable.
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     files = std::make_unique<TMainFormFiles>(*this);
     projects = std::make_unique<TMainFormProjects>(*this);

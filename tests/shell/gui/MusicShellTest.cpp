@@ -24,12 +24,15 @@
 #include "shell/gui/PanelStatusBar.h"
 #include "wave/MonoSound.h"
 #include "wave/document/UnitWave.h"
+#include "wave/document/WaveFileProps.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 #include <cmath>
@@ -127,6 +130,34 @@ TEST_F(MusicShell, NewMusicIsNumberedAndShowsItsKind)
     // The status bar tells the selected clef and that the music is new.
     EXPECT_EQ(form.StatusBarMuz()->PanelText(1), "Key");
     EXPECT_EQ(form.StatusBarMuz()->PanelText(7), "New");
+}
+
+// The music toolbars take room from the area once a new window is placed in
+// it: what they push out of sight can still be scrolled to.
+TEST_F(MusicShell, WindowsPushedOutOfTheAreaCanBeScrolledTo)
+{
+    form.NewWave(TWaveFileProps(2, 44100, 2));
+    QApplication::processEvents();
+    Run(A::FileNewPlay);
+    Run(A::FileNewMuz);
+    QApplication::processEvents();
+    QMdiArea* area = form.MdiArea();
+    ASSERT_NE(qobject_cast<TMDIChildMuz*>(area->activeSubWindow()), nullptr);
+    const QRect shown = area->viewport()->rect();
+    int pushedOut = 0;
+    for (QMdiSubWindow* window : area->subWindowList()) {
+        const QRect frame = window->geometry();
+        const std::string title = window->windowTitle().toStdString();
+        if (frame.bottom() > shown.bottom()) {
+            ++pushedOut;
+            EXPECT_TRUE(area->verticalScrollBar()->isVisible()) << title;
+        }
+        if (frame.right() > shown.right()) {
+            ++pushedOut;
+            EXPECT_TRUE(area->horizontalScrollBar()->isVisible()) << title;
+        }
+    }
+    EXPECT_GT(pushedOut, 0) << "the case this shows: a window reaches past the area";
 }
 
 TEST_F(MusicShell, OpenReadsGoodFilesAndReportsABadOne)
