@@ -4,8 +4,11 @@
 #include "platform/Assertions.h"
 
 #include <cctype>
+#include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <iterator>
+#include <string>
 
 namespace {
 
@@ -25,13 +28,76 @@ void SkipBlanks(const std::string& text, size_t& pos)
         ++pos;
 }
 
-// Digits at pos as a double (too many give infinity); gives how many were read.
-int ReadDigits(const std::string& text, size_t& pos, double& number)
+// The digits of a decimal number, kept as text so that its value is the double
+// nearest to it: adding digit by digit in doubles drifts once past 2^53, and a
+// value read back from its own text would then not give that text again.
+class DecimalDigits {
+public:
+    // Digits before the point (or of a whole number).
+    void AddWhole(char digit)
+    {
+        if (Add(digit) == Kept::Dropped)
+            ++shift;
+    }
+
+    // Digits after the point; leading zeros only move the point.
+    void AddFraction(char digit)
+    {
+        if (Add(digit) != Kept::Dropped)
+            --shift;
+    }
+
+    // The number times 10 to the exponent, rounded to the nearest double;
+    // infinity past the largest.
+    double Value(int exponent) const
+    {
+        if (digits.empty())
+            return 0.0;
+        std::string text = digits;
+        int64_t power = shift + exponent;
+        // A digit dropped that was not 0 still decides a tie.
+        if (sticky) {
+            text += '1';
+            --power;
+        }
+        text += 'e' + std::to_string(power);
+        double value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error == std::errc::result_out_of_range)
+            return static_cast<int64_t>(digits.size()) + power > 0 ? HUGE_VAL : 0.0;
+        return value;
+    }
+
+private:
+    enum class Kept { Leading, Kept, Dropped };
+
+    // More digits than this cannot change the nearest double but through the sticky digit.
+    static constexpr size_t MaxDigits = 800;
+
+    Kept Add(char digit)
+    {
+        if (digits.empty() && digit == '0')
+            return Kept::Leading;
+        if (digits.size() < MaxDigits) {
+            digits += digit;
+            return Kept::Kept;
+        }
+        if (digit != '0')
+            sticky = true;
+        return Kept::Dropped;
+    }
+
+    std::string digits;
+    int64_t shift = 0; // the power of ten the kept digits are to be multiplied by
+    bool sticky = false;
+};
+
+// Digits at pos, added to number as whole digits; gives how many were read.
+int ReadDigits(const std::string& text, size_t& pos, DecimalDigits& number)
 {
     int count = 0;
-    number = 0;
     while (pos < text.size() && IsDigit(text[pos])) {
-        number = number * 10 + (text[pos] - '0');
+        number.AddWhole(text[pos]);
         ++pos;
         ++count;
     }
@@ -66,20 +132,6 @@ int ReadExponent(const std::string& text, size_t& pos)
         return 0;
     pos = p;
     return negative ? -exponent : exponent;
-}
-
-// mantissa times 10 to the exponent. A power beyond the doubles is taken in
-// halves, so that it spoils no result that lies within them ("0.001e+310").
-double Scale(double mantissa, int exponent)
-{
-    // 0 times a huge power is still 0, not NaN.
-    if (mantissa == 0)
-        return 0.0;
-    if (exponent > 300 || exponent < -300) {
-        const int half = exponent / 2;
-        return Scale(Scale(mantissa, half), exponent - half);
-    }
-    return exponent < 0 ? mantissa / std::pow(10.0, -exponent) : mantissa * std::pow(10.0, exponent);
 }
 
 struct UnitWord {
@@ -175,14 +227,14 @@ bool ParseNumber(const std::string& text, size_t& pos, double& number, std::stri
         ++p;
     }
     SkipBlanks(text, p);
-    double whole;
+    DecimalDigits whole;
     const int wholeDigits = ReadDigits(text, p, whole);
     SkipBlanks(text, p);
 
     double value;
     if (p < text.size() && text[p] == '/') {
         ++p;
-        double denominator;
+        DecimalDigits denominator;
         const int denominatorDigits = ReadDigits(text, p, denominator);
         if (wholeDigits == 0) {
             error = "Input has no value before '/'.";
@@ -192,37 +244,23 @@ bool ParseNumber(const std::string& text, size_t& pos, double& number, std::stri
             error = "Input has no value after '/'.";
             return false;
         }
-        if (denominator == 0) {
+        if (denominator.Value(0) == 0) {
             error = "Broke is invalid.";
             return false;
         }
-        value = whole / denominator;
+        value = whole.Value(0) / denominator.Value(0);
     } else if (p < text.size() && (text[p] == '.' || text[p] == ',')) {
         ++p;
-        // Significant digits past what a double can hold change nothing; they
-        // are read and skipped. Leading zeros only move the point.
-        double fraction = 0;
-        int fractionDigits = 0;
-        int significantDigits = 0;
-        while (p < text.size() && IsDigit(text[p])) {
-            // Zeros beyond the reach of any exponent leave the value 0.
-            if (significantDigits < 30 && fractionDigits < 2000000) {
-                fraction = fraction * 10 + (text[p] - '0');
-                ++fractionDigits;
-                if (fraction != 0)
-                    ++significantDigits;
-            }
-            ++p;
-        }
-        const int exponent = ReadExponent(text, p);
-        value = Scale(whole, exponent) + Scale(fraction, exponent - fractionDigits);
+        while (p < text.size() && IsDigit(text[p]))
+            whole.AddFraction(text[p++]);
+        value = whole.Value(ReadExponent(text, p));
     } else {
         const int exponent = ReadExponent(text, p);
         if (wholeDigits == 0) {
             error = "Input has no value.";
             return false;
         }
-        value = Scale(whole, exponent);
+        value = whole.Value(exponent);
     }
     if (!std::isfinite(value)) {
         error = "Value is too large.";

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 TEST(ParseNumber, NumbersFractionsAndExponents)
 {
@@ -28,6 +29,37 @@ TEST(ParseNumber, NumbersFractionsAndExponents)
         ASSERT_TRUE(ParseNumber(c.text, pos, number, error)) << c.text << ": " << error;
         EXPECT_DOUBLE_EQ(number, c.number) << c.text;
         EXPECT_EQ(pos, c.end) << c.text;
+    }
+}
+
+// A number reads as the double nearest to it, however many digits it has, so
+// that a value written and read again gives the same text.
+TEST(ParseNumber, TheNearestDoubleToTheText)
+{
+    const std::string tieBroken = "9007199254740993." + std::string(900, '0') + "1";
+    struct Case {
+        std::string text;
+        double number;
+    } cases[] = {
+        {"388888888888888000000000000000000000000", 388888888888888000000000000000000000000.0},
+        {"123456789012345678901234567890", 123456789012345678901234567890.0},
+        {"1.23", 1.23},
+        {"0,000000000000000000000000000000000000123456789012345678901234567890123",
+         1.23456789012345678901234567890123e-37},
+        {"17976931348623157e+292", 1.7976931348623157e308},
+        {"5e-324", 4.9406564584124654e-324},
+        // 2^53 + 1 lies halfway between two doubles; a 1 far behind it breaks the tie upwards.
+        {tieBroken, 9007199254740994.0},
+        {"9007199254740993", 9007199254740992.0},
+        {"0." + std::string(1000, '0') + "1e+1000", 0.1},
+    };
+    for (const Case& c : cases) {
+        size_t pos = 0;
+        double number = -99;
+        std::string error;
+        ASSERT_TRUE(ParseNumber(c.text, pos, number, error)) << c.text << ": " << error;
+        EXPECT_EQ(number, c.number) << c.text;
+        EXPECT_EQ(pos, c.text.size()) << c.text;
     }
 }
 
