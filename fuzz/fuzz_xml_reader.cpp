@@ -59,7 +59,7 @@ std::string ThroughFile(const std::string& text)
         ++begin;
     while (end > begin && static_cast<unsigned char>(escaped[end - 1]) < 33)
         --end;
-    return UnescapeText(escaped.substr(begin, end - begin));
+    return TextFromFile(escaped.substr(begin, end - begin));
 }
 
 bool AllTextsSurvive(const TXMLItem& item)

@@ -23,7 +23,7 @@ bool TDTDContentText::Match(TXMLComplexElement& parent, const TXMLToken*& cursor
         fatal = true;
         return false;
     }
-    auto element = std::make_unique<TXMLStringElement>(GetName(), UnescapeText(content->GetText()));
+    auto element = std::make_unique<TXMLStringElement>(GetName(), TextFromFile(content->GetText()));
     element->SetPosition(begin.GetLine(), begin.GetColumn());
     parent.AddItem(std::move(element));
     cursor = content->GetNext();

@@ -55,3 +55,16 @@ std::string UnescapeText(const std::string& text)
     }
     return out;
 }
+
+std::string TextFromFile(const std::string& trimmed)
+{
+    const std::string text = UnescapeText(trimmed);
+    auto bare = [](char c) { return static_cast<unsigned char>(c) < 33 && c != '\t' && c != '\r' && c != '\n'; };
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && bare(text[begin]))
+        ++begin;
+    while (end > begin && bare(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}

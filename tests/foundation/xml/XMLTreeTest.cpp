@@ -120,6 +120,31 @@ TEST(XMLEscapes, TextsAndTheirCaretForms)
     EXPECT_EQ(UnescapeText("end^"), "end^");
 }
 
+// What the reader gives for a file's text (already trimmed of its bare blanks),
+// and that it reads back the same once written again.
+TEST(XMLEscapes, AReadTextIsWrittenAndReadBackTheSame)
+{
+    const std::string nul(1, '\0');
+    struct Case {
+        std::string file, read;
+    } cases[] = {
+        {"^ x^ ", "x"},
+        {"^" + nul + nul + nul + "Vertical", "Vertical"},
+        {"a" + nul + "b", "a" + nul + "b"},
+        {"^Tx^E", "\tx\r\n"},
+        {"^^ a", "^ a"},
+        {"^ ", ""},
+    };
+    for (const Case& c : cases) {
+        const std::string read = TextFromFile(c.file);
+        EXPECT_EQ(read, c.read) << c.file;
+        std::string written = EscapeText(read);
+        const size_t begin = written.find_first_not_of(std::string(" \t") + nul);
+        written = begin == std::string::npos ? "" : written.substr(begin);
+        EXPECT_EQ(TextFromFile(written), read) << c.file;
+    }
+}
+
 TEST(Latin1, ConvertsAtTheFileBoundary)
 {
     EXPECT_EQ(Latin1ToUtf8("abc \xE9\xFF\x80"), "abc \xC3\xA9\xC3\xBF\xC2\x80");
