@@ -3,6 +3,7 @@
 #include "platform/Assertions.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 
@@ -35,7 +36,10 @@ std::string FormatNumber(double number, int digitsBefore, int minAfter, int maxA
     // written digit is not cut down by floating-point error.
     const int guardPlace = std::min(maxAfter, 15 - DigitsBeforePoint(v));
     // At the very top of the doubles the guard itself would overflow; there it is left out.
-    const double guarded = v + std::pow(10.0, -(guardPlace + 1));
+    // It covers at least two units of the double's last place too: a value
+    // taken through a unit and back (% to a factor, kHz to Hz) may come back
+    // that far below its own digits, and is not to lose one on every save.
+    const double guarded = v + std::max(std::pow(10.0, -(guardPlace + 1)), v * 2 * DBL_EPSILON);
     if (std::isfinite(guarded))
         v = guarded;
     // Counted again after the guard, so a carry into a new leading place keeps

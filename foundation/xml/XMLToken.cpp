@@ -164,6 +164,13 @@ TXMLToken::TXMLToken(TXMLInput& input, int32_t& lineCounter, int32_t& columnCoun
         case PutBackText:
             input.PutBack();
             text = Latin1ToUtf8(Trimmed(text));
+            // Only characters the reader trims (control characters): no text,
+            // as if they were blanks, so an element cannot hold an empty one.
+            if (text.empty()) {
+                --columnCounter;
+                state = 0;
+                break;
+            }
             Finish(xmlTokenAttr, lineCounter, columnCounter);
             return;
         case Emit:

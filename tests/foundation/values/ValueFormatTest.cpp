@@ -1,4 +1,6 @@
 #include "foundation/values/ValueFormat.h"
+#include "foundation/values/ValueParse.h"
+#include "platform/Random15.h"
 #include "platform/Assertions.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +33,29 @@ TEST(FormatNumber, DigitsAreCutAndPadded)
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatNumber(c.x, c.before, c.minAfter, c.maxAfter), c.text) << c.x;
+}
+
+// A value written with 15 digits, read, taken to its base unit and back (a
+// percentage to a factor, kHz to Hz) is written with the same digits again.
+TEST(FormatNumber, AValueThroughAUnitAndBackKeepsItsDigits)
+{
+    Random15 random(7);
+    auto digit = [&random] { return static_cast<char>('0' + random.Next() % 10); };
+    for (double scale : {100.0, 1000.0, 0.001, 3.6, 343.0}) {
+        for (int i = 0; i < 2000; ++i) {
+            std::string text(1, static_cast<char>('1' + random.Next() % 9));
+            for (int d = 1; d < 15; ++d)
+                text += digit();
+            text += "e" + std::to_string(static_cast<int>(random.Next() % 81) - 40);
+            size_t pos = 0;
+            double value = 0;
+            std::string error;
+            ASSERT_TRUE(ParseNumber(text, pos, value, error)) << text;
+            const std::string written = FormatNumber(value, 1, 0, 99);
+            const double back = (value / scale) * scale;
+            ASSERT_EQ(FormatNumber(back, 1, 0, 99), written) << text << " through " << scale;
+        }
+    }
 }
 
 TEST(FormatNumber, FifteenSignificantDigitsKeepTheMagnitude)

@@ -114,6 +114,20 @@ TEST(XMLToken, TextsAreTrimmedAndTakenLiterally)
     }
 }
 
+// Control characters alone are no text, as blanks are not: an element that
+// must hold a text cannot be given an empty one this way.
+TEST(XMLToken, ControlCharactersAloneAreNoText)
+{
+    const std::vector<Tok> empty = Read(XMLDocument("<A></A>"));
+    for (const std::string& text : {std::string("\t\x01\x02"), std::string(3, '\0')}) {
+        const std::vector<Tok> list = Read(XMLDocument("<A>" + text + "</A>"));
+        ASSERT_EQ(list.size(), 3u);
+        EXPECT_EQ(list[0], empty[0]);
+        EXPECT_EQ(list[1].kind, xmlTokenEnd);
+        EXPECT_EQ(list[1].nameOrText, "A");
+    }
+}
+
 TEST(XMLToken, HeaderLinesOnlyOrNothingGiveEndOfFile)
 {
     for (const std::string& bytes : {XMLHeader(), std::string(), std::string("<?xml?>"), XMLHeader() + "\n \n"}) {
