@@ -3,9 +3,11 @@
 #include "foundation/values/NumericHelpers.h"
 #include "platform/SampleConvert.h"
 #include "wave/MonoSound.h"
+#include "wave/LongestWave.h"
 #include "wave/StereoSound.h"
 #include "wave/document/UnitWave.h"
 
+#include <algorithm>
 #include <cmath>
 
 void TUnitWave::Volume(const TVolumeProps& props)
@@ -210,6 +212,13 @@ void TUnitWave::MoveH(const TShiftProps& props)
         return;
     double middle = ShiftProps.TimeMiddle.GetValue();
     double left = ShiftProps.TimeLeft.GetValue(), right = ShiftProps.TimeRight.GetValue();
+    // The moved range lands at least that many values from the other end; a
+    // shift past the longest wave would otherwise be cut down to it.
+    double farthest = GetMonoStereo() == 1 ? std::fabs(middle) : std::max(std::fabs(left), std::fabs(right));
+    if (!FitsLongestWave(farthest * GetSampleFreq())) {
+        Refuse(LongerThanTheLongestWave());
+        return;
+    }
     RunLengthCommand(GetOperationBegin(), GetOperationEnd(), [&](int32_t& b, int32_t& e) -> SoundPtr {
         if (auto* mono = dynamic_cast<const MonoSound*>(TheSound.get())) {
             if (envelope)
