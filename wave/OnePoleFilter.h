@@ -91,8 +91,8 @@ RefPtr<Wave> OnePolePasses(StopFlag* stop, const Wave& source, int32_t begin, in
 {
     const int32_t n = end - begin;
     const int16_t* firstInput = source.getData() + begin;
-    if (countCmd < 1) {
-        // No pass asked for: the range stays as it is.
+    if (countCmd < 1 || n < 1) {
+        // No pass asked for, or nothing to pass over: the range stays as it is.
         return ReplaceRange(stop, source, begin, end, n, [&](int16_t* out, int32_t from, int32_t to) {
             std::copy(firstInput + from, firstInput + to, out + from);
         });

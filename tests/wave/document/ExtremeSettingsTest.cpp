@@ -27,6 +27,13 @@ TShiftProps Shift(double seconds)
     return p;
 }
 
+THighLowProps Passes(int32_t count)
+{
+    THighLowProps p;
+    p.Count.SetValue(count);
+    return p;
+}
+
 } // namespace
 
 TEST(ExtremeSettings, RefusedOrDoneWithoutCuttingShort)
@@ -36,6 +43,9 @@ TEST(ExtremeSettings, RefusedOrDoneWithoutCuttingShort)
         {"shift an empty wave far left", 0, 1, [](TUnitWave& u) { u.MoveH(Shift(-1e9)); }, true},
         {"shift a stereo value far", 1000, 2, [](TUnitWave& u) { u.MoveH(Shift(1e300)); }, true},
         {"shift an empty wave a little", 0, 1, [](TUnitWave& u) { u.MoveH(Shift(0.001)); }, false},
+        // Passes over no values are none at all, however many are asked for.
+        {"low filter passes over an empty wave", 0, 1, [](TUnitWave& u) { u.FilterLow(Passes(INT32_MAX)); }, false},
+        {"high filter passes over an empty wave", 0, 2, [](TUnitWave& u) { u.FilterHigh(Passes(INT32_MAX)); }, false},
     };
     for (const ExtremeCase& c : cases) {
         SCOPED_TRACE(c.name);
