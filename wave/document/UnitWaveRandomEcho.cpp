@@ -4,6 +4,7 @@
 #include "foundation/Dicer.h"
 #include "foundation/values/NumericHelpers.h"
 #include "platform/SampleConvert.h"
+#include "wave/LongestWave.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 #include "wave/document/UnitWave.h"
@@ -52,8 +53,14 @@ void TUnitWave::RndEcho(const TRandomEchoProps& props)
         base = std::make_shared<MonoSound>(freq, bytes);
     else
         base = std::make_shared<StereoSound>(freq, bytes);
-    int32_t length = p.Cyclable ? ToInt32(t + 1.0)
-                                : ToInt32(GetValues() + (t + 1.0) + TheSound->sampleFreq * BalanceDelay);
+    // Reckoned unclamped: a time difference past the longest wave is refused,
+    // not made into a shorter one.
+    double wanted = p.Cyclable ? t + 1.0 : GetValues() + (t + 1.0) + TheSound->sampleFreq * BalanceDelay;
+    if (!FitsLongestWave(std::floor(wanted) + 1.0)) {
+        Refuse(LongerThanTheLongestWave());
+        return;
+    }
+    int32_t length = ToInt32(wanted);
     int32_t b0 = 0, e0 = 0;
     SoundPtr result = base->InsertSilence(&stopFlag, (length + 1.0) / freq, b0, e0);
     base.reset();

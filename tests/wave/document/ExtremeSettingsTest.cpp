@@ -34,6 +34,15 @@ THighLowProps Passes(int32_t count)
     return p;
 }
 
+TRandomEchoProps EchoesApart(double seconds, bool cyclable)
+{
+    TRandomEchoProps p;
+    p.Count.SetValue(2);
+    p.TimeDiff.SetValue(seconds);
+    p.Cyclable = cyclable ? 1 : 0;
+    return p;
+}
+
 } // namespace
 
 TEST(ExtremeSettings, RefusedOrDoneWithoutCuttingShort)
@@ -46,6 +55,9 @@ TEST(ExtremeSettings, RefusedOrDoneWithoutCuttingShort)
         // Passes over no values are none at all, however many are asked for.
         {"low filter passes over an empty wave", 0, 1, [](TUnitWave& u) { u.FilterLow(Passes(INT32_MAX)); }, false},
         {"high filter passes over an empty wave", 0, 2, [](TUnitWave& u) { u.FilterHigh(Passes(INT32_MAX)); }, false},
+        {"random echoes far apart", 1, 1, [](TUnitWave& u) { u.RndEcho(EchoesApart(1e300, false)); }, true},
+        {"cyclable random echoes far apart", 1000, 2, [](TUnitWave& u) { u.RndEcho(EchoesApart(1e9, true)); }, true},
+        {"random echoes a second apart", 1, 1, [](TUnitWave& u) { u.RndEcho(EchoesApart(1, false)); }, false},
     };
     for (const ExtremeCase& c : cases) {
         SCOPED_TRACE(c.name);
