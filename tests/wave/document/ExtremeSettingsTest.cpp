@@ -12,10 +12,10 @@ namespace {
 
 struct ExtremeCase {
     const char* name;
-    int32_t values;   // of the wave; its middle value is selected when there are several
+    int32_t values; // of the wave; its middle value is selected when there are several
     int channels;
     std::function<void(TUnitWave&)> run;
-    bool refused;     // with the message on the longest wave
+    bool refused; // with the message on the longest wave
 };
 
 TShiftProps Shift(double seconds)
