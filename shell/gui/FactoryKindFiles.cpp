@@ -3,6 +3,7 @@
 #include "factory/document/UnitSountory.h"
 #include "factory/gui/MDIChildFact.h"
 #include "shell/gui/MainFormFactories.h"
+#include "shell/gui/OpenFromProjectCopy.h"
 
 namespace {
 
@@ -53,14 +54,8 @@ bool TFactoryKindFiles::SaveProjectCopy(TFileUnit& unit, const std::string& copy
 TFileUnit* TFactoryKindFiles::OpenFromProject(const std::string& fileName, const std::string& copyBase,
                                               std::string& error)
 {
-    if (copyBase.empty())
-        return LoadFactoryWindow(form, fileName, error);
-    TUnitSountory* factory = LoadFactoryWindow(form, copyBase + ".qbf", error);
-    if (!factory)
-        return nullptr;
-    factory->SetFileName(fileName);
-    // Read from the copy: its changes are not in its own file.
-    if (!fileName.empty())
-        factory->SetModified();
-    return factory;
+    return OpenFromProjectCopy(fileName, copyBase, CopyExtension(), error,
+                               [this](const std::string& file, std::string& why) {
+                                   return LoadFactoryWindow(form, file, why);
+                               });
 }

@@ -3,6 +3,7 @@
 #include "music/document/UnitMuz.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormMusic.h"
+#include "shell/gui/OpenFromProjectCopy.h"
 
 namespace {
 
@@ -47,14 +48,8 @@ bool TMusicKindFiles::SaveProjectCopy(TFileUnit& unit, const std::string& copyFi
 TFileUnit* TMusicKindFiles::OpenFromProject(const std::string& fileName, const std::string& copyBase,
                                             std::string& error)
 {
-    if (copyBase.empty())
-        return form.Music().LoadMusicWindow(fileName, error);
-    TUnitMuz* music = form.Music().LoadMusicWindow(copyBase + ".qbm", error);
-    if (!music)
-        return nullptr;
-    // Read from a copy: the music is its own file's, with changes not saved there.
-    music->SetFileName(fileName);
-    if (!fileName.empty())
-        music->SetModified();
-    return music;
+    return OpenFromProjectCopy(fileName, copyBase, CopyExtension(), error,
+                               [this](const std::string& file, std::string& why) {
+                                   return form.Music().LoadMusicWindow(file, why);
+                               });
 }

@@ -3,6 +3,7 @@
 #include "music/UnitPlayers.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormPlayers.h"
+#include "shell/gui/OpenFromProjectCopy.h"
 
 namespace {
 
@@ -47,14 +48,8 @@ bool TPlayersKindFiles::SaveProjectCopy(TFileUnit& unit, const std::string& copy
 TFileUnit* TPlayersKindFiles::OpenFromProject(const std::string& fileName, const std::string& copyBase,
                                               std::string& error)
 {
-    if (copyBase.empty())
-        return form.Players().LoadPlayersWindow(fileName, error);
-    TUnitPlayers* set = form.Players().LoadPlayersWindow(copyBase + ".qby", error);
-    if (!set)
-        return nullptr;
-    // Read from a copy: the set is its own file's, with changes not saved there.
-    set->SetFileName(fileName);
-    if (!fileName.empty())
-        set->SetModified();
-    return set;
+    return OpenFromProjectCopy(fileName, copyBase, CopyExtension(), error,
+                               [this](const std::string& file, std::string& why) {
+                                   return form.Players().LoadPlayersWindow(file, why);
+                               });
 }

@@ -149,7 +149,7 @@ TEST_F(NotePlayersTest, HorizontalShiftMovesItsPartOnly)
     place.Time = 0.125;
     ASSERT_TRUE(player->PlayNoteInto(&stop, *target, place, NoteOf(100, 0.01), message)) << message;
     const std::vector<int16_t> left = Samples(*target);
-    // The factory's part 0.05 s early, from sample 75; the sampler at 125.
+    // The factory player sounds 0.05 s early, from sample 75; the sampler at 125.
     EXPECT_EQ(left[74], 0);
     EXPECT_EQ(left[75], 300);
     EXPECT_EQ(left[84], 300);
