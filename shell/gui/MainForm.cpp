@@ -872,4 +872,5 @@ void TMainForm::closeEvent(QCloseEvent* event)
     }
     DeleteUndo();
     event->accept();
+    emit Closed();
 }

@@ -212,6 +212,11 @@ public:
     void MusTreeDialogClosed();
     void EditNameDialogClosed();
 
+signals:
+    // The window was closed for good: the project was saved or each document
+    // agreed. The program ends on it.
+    void Closed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
