@@ -99,6 +99,18 @@ void TUnitSountory::ReleaseRunSounds()
 
 bool TUnitSountory::Run(std::string& error, StopFlag* stop)
 {
+    // Validation refuses a factory that uses itself, but a caller that did not
+    // validate would recurse until the stack ran out. The run under way keeps
+    // its state and its sounds.
+    if (Running) {
+        error = "Recurse found!";
+        return false;
+    }
+    Running = true;
+    const struct TRunEnd {
+        bool& running;
+        ~TRunEnd() { running = false; }
+    } runEnd{Running};
     RunState = sntRunRunning;
     auto fail = [this]() {
         RunState = sntRunFailed;
