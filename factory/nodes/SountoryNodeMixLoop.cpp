@@ -1,9 +1,11 @@
 #include "factory/nodes/SountoryNodeMixLoop.h"
 
 #include "factory/document/UnitSountory.h"
+#include "foundation/StopReason.h"
 #include "platform/SampleConvert.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
+#include "wave/WaveLoops.h"
 
 namespace {
 
@@ -57,8 +59,8 @@ bool TSountoryNodeMixLoop::Execute(StopFlag* stop, std::string& error)
             result = std::make_shared<MonoSound>(stop, *input);
         else
             result = std::make_shared<StereoSound>(stop, *input);
-        if (*stop) {
-            error = "Stopped by user.";
+        if (IsStopped(stop)) {
+            error = StoppedRunReason();
             done = false;
         }
     }
@@ -90,8 +92,8 @@ bool TSountoryNodeMixLoop::Execute(StopFlag* stop, std::string& error)
             // The pass's sounds are mixed in: none is kept for the next pass.
             SountoryDef->ReleaseRunSounds();
         }
-        if (done && *stop) {
-            error = "Stopped by user.";
+        if (done && IsStopped(stop)) {
+            error = StoppedRunReason();
             done = false;
         }
     }

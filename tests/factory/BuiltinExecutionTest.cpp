@@ -1,3 +1,4 @@
+#include "foundation/StopReason.h"
 #include "tests/factory/BuiltinTestSupport.h"
 
 #include <fstream>
@@ -491,7 +492,7 @@ TEST_F(ExecutionTest, AnOperationWithoutResultStopsTheNode)
     Feed(node, "Wave", MonoOf(10));
     Want(node, "Result");
     stop = 1;
-    EXPECT_EQ(RunError(), "Stopped by user.");
+    EXPECT_EQ(RunError(), NotEnoughMemoryText);
 }
 
 // The run fuzzer's seeds that stand for working factories do run.
