@@ -495,6 +495,21 @@ TEST_F(ExecutionTest, AnOperationWithoutResultStopsTheNode)
     EXPECT_EQ(RunError(), NotEnoughMemoryText);
 }
 
+// An echo count whose result no wave can hold fails on its allocation: the
+// engine has told why, once, and the run says memory ran out, not that the
+// user stopped it.
+TEST_F(ExecutionTest, AnEchoCountTooLargeToHoldFailsAsMemoryNotAsAStop)
+{
+    TSountoryNodeBuiltin& node = Node(21);
+    Feed(node, "Wave", MonoOf(1000));
+    Set(node, "Time", 0.001, VT::Time);
+    Set(node, "Volume", 0.5);
+    Set(node, "Echo Count", 2147483647, VT::Integer);
+    Want(node, "Result");
+    EXPECT_EQ(RunError(), NotEnoughMemoryText);
+    EXPECT_EQ(messages.Count(), 1u);
+}
+
 // The run fuzzer's seeds that stand for working factories do run.
 TEST_F(ExecutionTest, StoredFactoriesRunOnAWave)
 {
