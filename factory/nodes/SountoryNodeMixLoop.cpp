@@ -3,6 +3,7 @@
 #include "factory/document/UnitSountory.h"
 #include "foundation/StopReason.h"
 #include "platform/SampleConvert.h"
+#include "platform/WorkProgress.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveLoops.h"
@@ -72,6 +73,7 @@ bool TSountoryNodeMixLoop::Execute(StopFlag* stop, std::string& error)
         const TSountoryOutput* inResult = SountoryDef->FindOutput("Position in Result", nullptr);
         const TSountoryOutput* volume = SountoryDef->FindOutput("Volume", nullptr);
         for (int32_t i = 1; done && i <= count; ++i) {
+            ReportWork(i - 1, count);
             if (counter)
                 counter->SetValue({static_cast<double>(i), ValueType::Integer});
             done = RunPass(stop, error);
