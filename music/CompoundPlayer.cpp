@@ -1,5 +1,6 @@
 #include "music/CompoundPlayer.h"
 
+#include "foundation/StopReason.h"
 #include "music/PlayerTexts.h"
 #include "platform/Assertions.h"
 #include "wave/StereoSound.h"
@@ -95,7 +96,7 @@ bool TCompoundPlayer::MixParts(StopFlag* stop, Sound& target, double time, const
             return false;
         target.MixAddAtTime(stop, *sound, time - lead + shift, mixFactor);
         if (IsStopped(stop)) {
-            reason = StoppedText;
+            reason = StoppedRunReason();
             return false;
         }
     }
@@ -122,7 +123,7 @@ SoundPtr TCompoundPlayer::PlayNote(StopFlag* stop, int32_t sampleFreq, int16_t b
     int32_t e = 0;
     SoundPtr result = empty.InsertSilence(stop, lead + length, b, e);
     if (!result || IsStopped(stop))
-        return fail(StoppedText);
+        return fail(StoppedRunReason());
     std::string reason;
     if (!MixParts(stop, *result, lead, place, note, reason))
         return fail(reason);

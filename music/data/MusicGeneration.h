@@ -43,6 +43,8 @@ public:
 
 private:
     SoundPtr Fail(const std::string& reason);
+    // Refuses a music longer than the longest wave, with that message.
+    SoundPtr FailTooLong();
 
     TMuzData& Music;
     TNoteStave* Stave;

@@ -1,6 +1,7 @@
 // A factory as a wave effect the user builds: the document's sound and ranges
 // go to the factory's inputs of fixed names, its result comes back.
 #include "factory/document/UnitSountory.h"
+#include "foundation/StopReason.h"
 #include "foundation/values/NumericHelpers.h"
 #include "platform/SampleConvert.h"
 #include "wave/MonoSound.h"
@@ -8,12 +9,6 @@
 #include "wave/document/UnitWave.h"
 
 #include <array>
-
-namespace {
-
-constexpr const char* StoppedByUser = "Stopped by user.";
-
-} // namespace
 
 bool TUnitWave::WaveRunSountory(TUnitSountory& factory, std::string& error, TFactoryValuesAsker& asker)
 {
@@ -65,7 +60,7 @@ bool TUnitWave::WaveRunSountory(TUnitSountory& factory, std::string& error, TFac
             made = std::make_shared<MonoSound>(&stopFlag, *made);
     }
     if (ok && stopFlag) {
-        error = StoppedByUser;
+        error = StoppedRunReason();
         ok = false;
     }
     if (ok) {
