@@ -17,7 +17,10 @@ TOnePlayer& TCompoundPlayer::InsertOnePlayer(const TOnePlayer* after, std::uniqu
 {
     TOnePlayer& inserted = *part;
     auto place = OnePlayers.begin();
-    if (after) {
+    // Appending, as a reader does part after part, needs no search.
+    if (after && after == GetLastOnePlayer()) {
+        place = OnePlayers.end();
+    } else if (after) {
         auto found = Find(after);
         QB_CHECK(found != OnePlayers.end());
         place = found == OnePlayers.end() ? OnePlayers.end() : OnePlayers.begin() + (found - OnePlayers.begin()) + 1;
