@@ -41,10 +41,15 @@ TMusicGeneration::~TMusicGeneration()
     Factories.ReleaseRenderSounds();
 }
 
-SoundPtr TMusicGeneration::Fail(const std::string& reason)
+void TMusicGeneration::Abandon()
 {
     Factories.ReleaseRenderSounds();
     Music.SetTargetSound(nullptr);
+}
+
+SoundPtr TMusicGeneration::Fail(const std::string& reason)
+{
+    Abandon();
     // A generation the user stopped ends without a word.
     if (!WorkStoppedByUser())
         ShowMessage("Cannot create music: " + reason, "Error", MsgIcon::Stop);
@@ -53,8 +58,7 @@ SoundPtr TMusicGeneration::Fail(const std::string& reason)
 
 SoundPtr TMusicGeneration::FailTooLong()
 {
-    Factories.ReleaseRenderSounds();
-    Music.SetTargetSound(nullptr);
+    Abandon();
     ShowLongerThanTheLongestWave();
     return nullptr;
 }
