@@ -42,10 +42,12 @@ TNoteStave* TMuzData::InsertStave(TNoteStave* after, std::unique_ptr<TNoteStave>
         StartStave = std::move(stave);
         return raw;
     }
-    TNoteStave* walk = StartStave.get();
-    while (walk && walk != after)
-        walk = walk->GetNext();
-    if (!QB_CHECK(walk == after)) {
+    // A stave of this music is linked from its neighbour or is the first: no
+    // walk from the start, so a reader inserting after the last stays linear.
+    const bool linked = after->GetMuzData() == this &&
+                        (after->Prev ? after->Prev->Next.get() == after : StartStave.get() == after);
+    TNoteStave* walk = after;
+    if (!QB_CHECK(linked)) {
         // Reported; the stave goes last rather than being lost.
         walk = StartStave.get();
         while (walk->GetNext())
