@@ -1,5 +1,6 @@
 #include "music/gui/DlgMusTree.h"
 
+#include "foundation/BusyCursor.h"
 #include "foundation/gui/EditHelpers.h"
 #include "foundation/gui/OKCancelDialogs.h"
 #include "music/document/MusicNavigation.h"
@@ -12,10 +13,8 @@
 #include "music/parts/SelectPartMuz.h"
 #include "music/parts/TreeDataResult.h"
 #include "platform/HelpService.h"
-#include "shell/AudioPlayer.h"
-#include "shell/gui/MainForm.h"
-#include "shell/gui/MainFormMusic.h"
 #include "wave/MainFormAccess.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -132,7 +131,7 @@ private:
 
 } // namespace
 
-TDlgMusTree::TDlgMusTree(TMainForm& mainForm) : QDialog(&mainForm), Main(mainForm)
+TDlgMusTree::TDlgMusTree(MainFormGuiAccess& mainForm) : QDialog(mainForm.Widget()), Main(mainForm)
 {
     setObjectName("DlgMusTree");
     setWindowTitle("Music Parts");
@@ -470,7 +469,7 @@ void TDlgMusTree::ShowNodeProperties(QTreeWidgetItem* node)
                                : view.playDraw == TPlayDrawState::Grayed                          ? Qt::PartiallyChecked
                                                                                                    : Qt::Checked);
     // Without a sound device Play would do nothing.
-    btnPlay->setEnabled(view.playEnabled && Main.AudioPlayer().PlayRecordEnabled());
+    btnPlay->setEnabled(view.playEnabled && Main.PlayRecordEnabled());
     btnGen->setEnabled(view.playEnabled);
 }
 
@@ -678,7 +677,7 @@ void TDlgMusTree::showEvent(QShowEvent* event)
         RowEdit(R::ResultPitch)->clear();
     }
     PlaceAtMainFormEdges(*this);
-    TMDIChildMuz* window = Main.Music().ActiveMuzWindow();
+    TMDIChildMuz* window = Main.ActiveMuzWindow();
     UnitMuz = window ? window->GetUnitMuz() : nullptr;
     RefreshAll();
 }

@@ -1,9 +1,9 @@
 #include "shell/gui/DlgEditName.h"
 
 #include "foundation/gui/EditHelpers.h"
-#include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/FileUnit.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

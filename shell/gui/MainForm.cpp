@@ -1,10 +1,13 @@
 #include "shell/gui/MainForm.h"
 
+#include "foundation/commands/ActionCatalogue.h"
+#include "foundation/gui/CustomCursors.h"
+#include "foundation/gui/PanelStatusBar.h"
+#include "foundation/gui/ToolBarIcons.h"
 #include "music/document/UnitMuz.h"
 #include "platform/Assertions.h"
 #include "platform/HelpService.h"
 #include "platform/MessageService.h"
-#include "shell/ActionCatalogue.h"
 #include "shell/AudioPlayer.h"
 #include "shell/CommandLine.h"
 #include "shell/DocumentKind.h"
@@ -13,8 +16,6 @@
 #include "shell/ModelessDialogs.h"
 #include "shell/UnhandledActions.h"
 #include "shell/gui/CascadeWindows.h"
-#include "shell/gui/CustomCursors.h"
-#include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormHosts.h"
@@ -24,10 +25,9 @@
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/MainFormSplitMerge.h"
 #include "shell/gui/ModelessDialogsQt.h"
-#include "shell/gui/PanelStatusBar.h"
-#include "shell/gui/ToolBarIcons.h"
 #include "wave/SinusTable.h"
 #include "wave/document/UnitWave.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,10 +4,10 @@
 #include "music/gui/DlgMusic.h"
 #include "music/gui/MDIChildMuz.h"
 #include "shell/gui/DlgEditName.h"
-#include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
 #include "wave/gui/DlgSelZoom.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 namespace {
 
