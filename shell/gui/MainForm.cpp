@@ -596,11 +596,6 @@ void TMainForm::MusicPartsChanged(TUnitMuz* unit)
     TheModelessDialogs->MusicPartsChanged(unit);
 }
 
-bool TMainForm::SaveUnitMuz(TUnitMuz* unit)
-{
-    return unit && files->SaveUnit(*unit);
-}
-
 void TMainForm::WaveZoomChanged(TMDIChildQuarbel* window, int pane)
 {
     if (window && window == ActiveChildOfKind(documentKindWave))

@@ -167,8 +167,6 @@ public:
     TMainFormPlayers& Players() { return *players; }
     // The music (MainFormMusic.cpp).
     TMainFormMusic& Music() { return *music; }
-    // Writes a music to its file (one never saved goes through Save As); false keeps the window open.
-    bool SaveUnitMuz(TUnitMuz* unit);
     // A stave's rooms were dragged: the Music Staves dialog shows them. The
     // music's parts changed: the Music Parts dialog refreshes.
     void MusicStaveChanged(TNoteStave* stave) override;
@@ -200,8 +198,6 @@ public:
     // A new window around a sound made elsewhere; marked changed.
     TMDIChildWave* CreateWaveFromSound(std::shared_ptr<Sound> sound, const std::string& prefix,
                                        const std::string& suffix);
-    // Saves a wave to its file; false leaves the window open.
-    bool SaveUnitWave(TUnitWave* unit);
     // The volume diagram of the group's wave got new columns: the windows that
     // draw that wave as their envelope follow column by column.
     void UpdateEnvelopeViews(TViewWaveGroup* group, int fromColumn, int toColumn, int arrayWidth, int rangeBegin,

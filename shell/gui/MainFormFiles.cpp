@@ -190,8 +190,3 @@ void TMainFormFiles::DuplicateWaveExecute()
     form.SetActionChecked(A::ViewWave, true);
     window->SoundChanged();
 }
-
-bool TMainForm::SaveUnitWave(TUnitWave* unit)
-{
-    return unit && files->SaveUnit(*unit);
-}
