@@ -267,12 +267,14 @@ void Wave::drawSegment(StopFlag* stop, RefPtr<Wave>& wave, int32_t begin, int16_
             d[begin] = ToSampleFast((int32_t(value0) + int32_t(value1)) * 0.5);
         return;
     }
-    const double step = double(int32_t(value1) - int32_t(value0)) / double(int64_t(end) - begin - 1);
-    double running = value0 + step * (first - begin);
+    // Each value from the segment's start, the product before the quotient: a
+    // value the line passes exactly (the last one, value1, above all) is met
+    // exactly, where a running sum of the step can fall just short of it.
+    const double rise = double(int32_t(value1) - int32_t(value0));
+    const double run = double(int64_t(end) - begin - 1);
+    const int32_t offset = first - begin;
     ForEachChunk(stop, stopAt - first, [&](int32_t a, int32_t b) {
-        for (int32_t k = a; k < b; ++k) {
-            d[first + k] = ToSampleFast(running);
-            running += step;
-        }
+        for (int32_t k = a; k < b; ++k)
+            d[first + k] = ToSampleFast(value0 + double(offset + k) * rise / run);
     });
 }

@@ -15,17 +15,20 @@ bool TDTDChoice::CanBeEmpty() const
 bool TDTDChoice::Match(TXMLComplexElement& parent, const TXMLToken*& cursor, std::string& error, bool& fatal) const
 {
     const Mark mark = Remember(parent, cursor);
-    error = "Try choices( first choice: ";
     std::string alternative;
-    if (first->Match(parent, cursor, alternative, fatal))
+    if (first->Match(parent, cursor, alternative, fatal)) {
+        error.clear();
         return true;
-    error += alternative + ", Second choice: ";
+    }
+    error = "Try choices( first choice: " + alternative + ", Second choice: ";
     if (fatal)
         return false;
     Restore(parent, cursor, mark);
     alternative.clear();
-    if (second->Match(parent, cursor, alternative, fatal))
+    if (second->Match(parent, cursor, alternative, fatal)) {
+        error.clear();
         return true;
+    }
     error += alternative + ")";
     return false;
 }

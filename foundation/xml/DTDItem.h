@@ -19,7 +19,9 @@ public:
     virtual bool CanBeEmpty() const = 0;
 
     // Matches the tokens from cursor on and appends the elements read to parent.
-    // On success cursor points after what was matched. On failure error holds
+    // On success cursor points after what was matched and the attempts that
+    // an optional, a repetition or a choice gave up leave no text in error.
+    // On failure error holds
     // the message and fatal says whether an enclosing choice, optional or
     // repetition may still try something else at the same place; the cursor
     // and the parent may then hold partial progress that the enclosing

@@ -15,5 +15,7 @@ bool TDTDOptional::Match(TXMLComplexElement& parent, const TXMLToken*& cursor, s
     if (fatal)
         return false;
     Restore(parent, cursor, mark);
+    // What was not there went nowhere wrong.
+    error.clear();
     return true;
 }

@@ -22,6 +22,8 @@ bool TDTDRepeatMin0::MatchMore(const TDTDItem& item, TXMLComplexElement& parent,
             if (fatal)
                 return false;
             Restore(parent, cursor, mark);
+            // The repetition ends here; the attempt's text is no error.
+            error.clear();
             return true;
         }
         // An item that can match nothing would repeat for ever at one place.

@@ -115,7 +115,6 @@ public:
                        TStaveSymbol* lastNext);
     void MoveClef(TClef* clef, double newPosition, TStaveSymbol* neighbour);
     void SwapClefOrder(TClef* earlier, TClef* later);
-    void RenumberClefs(const TNoteStave* stave, TStaveSymbol* symbol);
     void RenumberClefsAfter(int32_t startNumber, const TNoteStave* stave, double position, TStaveSymbol* symbol,
                             bool skipSymbol);
     // Free pitches next to a note's in its chord.

@@ -180,23 +180,6 @@ void TMuzData::RenumberClefsAfter(int32_t startNumber, const TNoteStave* stave, 
             static_cast<TClef*>(walk)->SetClefNumber(++number);
 }
 
-void TMuzData::RenumberClefs(const TNoteStave* stave, TStaveSymbol* symbol)
-{
-    if (!symbol)
-        return;
-    const double position = symbol->GetPosition();
-    int32_t number = 0;
-    for (TStaveSymbol* walk = symbol; walk && walk->GetPosition() == position; walk = walk->GetNext()) {
-        if (!walk->IsClef() || walk->GetNoteStave() != stave)
-            continue;
-        TClef* clef = static_cast<TClef*>(walk);
-        if (number == 0)
-            number = clef->GetClefNumber();
-        else
-            clef->SetClefNumber(++number);
-    }
-}
-
 void TMuzData::ShiftPositions(TStaveSymbol* symbol, double delta, bool excludeSymbol, const TNoteStave* stave)
 {
     if (!symbol)

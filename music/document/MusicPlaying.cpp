@@ -185,8 +185,3 @@ void TMusicPlaying::MusicGenerate()
     TBusy busy;
     Open(GenerateWaveFromMusic(), "of " + Unit.GetName());
 }
-
-void TMusicPlaying::PlayMusic()
-{
-    Play(GenerateWaveFromMusic());
-}

@@ -52,8 +52,6 @@ public:
 
     // The music in a new wave window named "Wave n of" and the music's name.
     void MusicGenerate();
-    // The music to the player.
-    void PlayMusic();
     // What the callers do with a sound: an empty one is neither played nor opened.
     static void Play(const SoundPtr& sound);
     void Open(SoundPtr sound, const std::string& suffix) const;

@@ -417,11 +417,6 @@ QLineEdit* TDlgMusTree::RowEdit(TPartsRow row) const
     return rows[static_cast<int>(row)].edit;
 }
 
-bool TDlgMusTree::IsRowShown(TPartsRow row) const
-{
-    return !rows[static_cast<int>(row)].line->isHidden();
-}
-
 // ---------------------------------------------------------------- the panel
 
 void TDlgMusTree::ShowNode(QTreeWidgetItem* node)

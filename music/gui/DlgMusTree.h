@@ -47,7 +47,6 @@ public:
     TPartMuz* GetSelectedPartMuz() const;
     QAction* Command(TPartsCommand command) const { return commands[static_cast<int>(command)]; }
     QLineEdit* RowEdit(TPartsRow row) const;
-    bool IsRowShown(TPartsRow row) const;
     bool HasEditError() const { return EditError; }
     TTreeDataResult* GetTreeResult() const { return TreeResult.get(); }
 

@@ -186,6 +186,10 @@ void TDrawXNotesList::CreateDrawNotes(double p, const TClef* barClef)
     for (TDrawXNotesItem& slot : List) {
         if (!(slot.Position < p))
             break;
+        // A tuplet member held by a rest, or missing from a file, keeps its
+        // slot without notes: it has nothing to draw, and no dots of its own.
+        if (slot.Notes.empty())
+            continue;
         if (!QB_LAYOUT_CHECK(!slot.Length.LengthIsBroken))
             continue;
         const auto value = static_cast<uint8_t>(slot.Length.GetFlagLength(slot.MultiOol));

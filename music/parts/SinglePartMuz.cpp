@@ -50,7 +50,6 @@ void TSinglePartMuz::DeleteSymbol(TStaveSymbol* symbol)
     if (!QB_CHECK(symbol != nullptr) || !QB_CHECK(symbol->GetSinglePartMuz() == this))
         return;
     InsertHint = nullptr;
-    CurrentSymbol = nullptr;
     TStaveSymbol::Unlink(Symbols, symbol);
 }
 
@@ -84,7 +83,6 @@ void TSinglePartMuz::DeleteStaveSymbols(const TNoteStave* stave)
     if (!QB_CHECK(stave != nullptr))
         return;
     InsertHint = nullptr;
-    CurrentSymbol = nullptr;
     TStaveSymbol::DeleteSymbolsOfStave(Symbols, stave);
 }
 
@@ -93,7 +91,6 @@ void TSinglePartMuz::DeleteNoteGroupNotes(const TNoteGroup* group)
     if (!QB_CHECK(group != nullptr))
         return;
     InsertHint = nullptr;
-    CurrentSymbol = nullptr;
     TStaveSymbol::DeleteNotesOfNoteGroup(Symbols, group);
 }
 
@@ -138,20 +135,6 @@ void TSinglePartMuz::AddClefsForAllStaves()
     // Switched-off staves too: a bar without their start clef could not be written.
     for (TNoteStave* stave = MuzData->GetStartStave(); stave; stave = stave->GetNext())
         AddStaveClef(stave);
-}
-
-bool TSinglePartMuz::FirstSymbol()
-{
-    CurrentSymbol = Symbols.get();
-    return CurrentSymbol != nullptr;
-}
-
-bool TSinglePartMuz::NextSymbol()
-{
-    if (!CurrentSymbol)
-        return false;
-    CurrentSymbol = CurrentSymbol->GetNext();
-    return CurrentSymbol != nullptr;
 }
 
 TStaveSymbol* TSinglePartMuz::NextSymbolOfStave(const TNoteStave* stave, TStaveSymbol* symbol)

@@ -45,11 +45,6 @@ public:
     // Start clefs for every stave of the music, played or not.
     void AddClefsForAllStaves();
 
-    // A cursor over the list.
-    bool FirstSymbol();
-    bool NextSymbol();
-    TStaveSymbol* GetSymbol() const { return CurrentSymbol; }
-
     // From symbol forwards (backwards), the first symbol on the stave.
     static TStaveSymbol* NextSymbolOfStave(const TNoteStave* stave, TStaveSymbol* symbol);
     static TStaveSymbol* PrevSymbolOfStave(const TNoteStave* stave, TStaveSymbol* symbol);
@@ -88,7 +83,6 @@ private:
 
     std::unique_ptr<TMuzBar> MuzBar;
     std::unique_ptr<TStaveSymbol> Symbols;
-    TStaveSymbol* CurrentSymbol = nullptr;
     // The symbol inserted last: files insert in order, so the next place is near.
     TStaveSymbol* InsertHint = nullptr;
 };

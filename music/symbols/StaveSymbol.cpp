@@ -56,19 +56,6 @@ TMuzNote* TStaveSymbol::GetFirstNote()
     return nullptr;
 }
 
-TStaveSymbol* TStaveSymbol::GetFirstTimeSymbol()
-{
-    for (TStaveSymbol* symbol = this; symbol; symbol = symbol->GetNext())
-        if (symbol->IsTimeSymbol())
-            return symbol;
-    return nullptr;
-}
-
-TStaveSymbol* TStaveSymbol::GetNextTimeSymbol()
-{
-    return Next ? Next->GetFirstTimeSymbol() : nullptr;
-}
-
 TStaveSymbol* TStaveSymbol::GetFirstChordSymbol()
 {
     TStaveSymbol* first = this;

@@ -45,10 +45,6 @@ public:
     TStaveSymbol* FindPrevClef(const TNoteStave* stave);
     // From this symbol forwards, the first note.
     TMuzNote* GetFirstNote();
-    // From this symbol forwards, the first note or rest.
-    TStaveSymbol* GetFirstTimeSymbol();
-    // The first note or rest after this symbol, on any stave.
-    TStaveSymbol* GetNextTimeSymbol();
 
     // The notes and rests of this symbol's stave at its position: the earliest
     // (this one when none comes before), the next after this one (nullptr at

@@ -1,6 +1,7 @@
 #include "shell/gui/DlgEditName.h"
 
 #include "foundation/gui/EditHelpers.h"
+#include "shell/gui/KeepInsideWorkArea.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/FileUnit.h"
 #include "wave/window/gui/MDIChildQuarbel.h"
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QWindow>
 
@@ -16,6 +18,8 @@ namespace {
 constexpr int FixedHeight = 72;
 constexpr int MinimumWidth = 180;
 constexpr int DesignWidth = 312;
+// Room between the box and the corner of the window area it starts in.
+constexpr int CornerMargin = 8;
 } // namespace
 
 // A tool window of the main window: above it, yet below the dialogs it opens
@@ -96,6 +100,10 @@ void TDlgEditName::showEvent(QShowEvent* event)
     // manager takes it for nobody's, and the main window would go over it.
     if (!Main.isVisible())
         Main.installEventFilter(this);
+    else if (!Placed)
+        PlaceInWindowArea();
+    else
+        KeepInsideWorkArea(*this);
     TMDIChildQuarbel* window = Main.ActiveChild();
     ShowUnit(window ? window->GetFileUnit() : nullptr);
 }
@@ -123,6 +131,7 @@ bool TDlgEditName::eventFilter(QObject* watched, QEvent* event)
                 setAttribute(Qt::WA_ShowWithoutActivating);
                 hide();
                 windowHandle()->setTransientParent(Main.windowHandle());
+                PlaceInWindowArea();
                 show();
                 setAttribute(Qt::WA_ShowWithoutActivating, quiet);
                 if (active && active != this)
@@ -131,6 +140,17 @@ bool TDlgEditName::eventFilter(QObject* watched, QEvent* event)
             Qt::QueuedConnection);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TDlgEditName::PlaceInWindowArea()
+{
+    Placed = true;
+    const QMdiArea* area = Main.MdiArea();
+    if (!area)
+        return;
+    const QPoint corner = area->mapToGlobal(QPoint(area->width(), 0));
+    move(corner.x() - frameGeometry().width() - CornerMargin, corner.y() + CornerMargin);
+    KeepInsideWorkArea(*this);
 }
 
 bool TDlgEditName::event(QEvent* event)

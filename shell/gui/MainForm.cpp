@@ -867,4 +867,5 @@ void TMainForm::closeEvent(QCloseEvent* event)
     }
     DeleteUndo();
     event->accept();
+    emit Closed();
 }

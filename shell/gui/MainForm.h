@@ -219,6 +219,11 @@ public:
     TMDIChildMuz* ActiveMuzWindow() const override;
     TMDIChildDlgPlayers* PlayersWindowOf(const TUnitPlayers& set) const override;
 
+signals:
+    // The window was closed for good: the project was saved or each document
+    // agreed. The program ends on it.
+    void Closed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "music/gui/DlgMusic.h"
 #include "music/gui/MDIChildMuz.h"
 #include "shell/gui/DlgEditName.h"
+#include "shell/gui/KeepInsideWorkArea.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
 #include "wave/gui/DlgSelZoom.h"
@@ -83,6 +84,12 @@ void TModelessDialogsQt::SetPlacement(TModelessDialogKind kind, const TDialogPla
     dialog->move(placement.Left, placement.Top);
     if (numbers >= 3)
         dialog->resize(placement.Width, numbers >= 4 ? placement.Height : dialog->height());
+    // The always-on-top box stays where it can be seen on this screen,
+    // whatever screen the project was saved on.
+    if (kind == modelessDialogEditName && EditNameDialog) {
+        EditNameDialog->MarkPlaced();
+        KeepInsideWorkArea(*dialog);
+    }
 }
 
 // ---------------------------------------------------------------- activation notices

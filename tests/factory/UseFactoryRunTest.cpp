@@ -243,9 +243,21 @@ TEST_F(FormulaTest, PointsJoinedByLinesAtTheirFractions)
     EXPECT_EQ(v[100], 1000);
     // Each segment ends one value before the next point: 0 .. 24 run up to 250.
     EXPECT_EQ(v[10], 104);
+    // The value before each point is that point's value, not one short of it.
+    int stamp = 1;
+    for (double scale : {1000.0, 100.0}) {
+        SCOPED_TRACE(scale);
+        multiply->Inputs()[1]->SetOwnValue({scale, VT::WaveValue}, EHNone);
+        ASSERT_TRUE(ValidateAndRun(++stamp)) << error;
+        for (int point : {25, 50, 75, 100}) {
+            EXPECT_EQ(Values(out)[point - 1], scale * point / 100) << point;
+            EXPECT_EQ(Values(out)[point], scale * point / 100) << point;
+        }
+    }
 
     Set(node, "Steps", 1, VT::Integer);
-    ASSERT_TRUE(ValidateAndRun(2)) << error;
+    multiply->Inputs()[1]->SetOwnValue({1000, VT::WaveValue}, EHNone);
+    ASSERT_TRUE(ValidateAndRun(++stamp)) << error;
     for (int i = 0; i < 101; ++i)
         EXPECT_EQ(Values(out)[i], 500);
 }

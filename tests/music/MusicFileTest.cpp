@@ -1,3 +1,6 @@
+#include "foundation/draw/RecordingCanvas.h"
+#include "music/layout/LayoutCheck.h"
+#include "music/layout/MusicPainter.h"
 #include "music/parts/LoopPartMuz.h"
 #include "music/parts/SelectPartMuz.h"
 #include "music/parts/StartPartMuz.h"
@@ -293,4 +296,43 @@ TEST_F(MusicFile, ValuesBeyondTheirTextsAndTiesSaveTheSameTwice)
         ASSERT_TRUE(again);
         EXPECT_EQ(SavedBytes(*again), first);
     }
+}
+
+// Editing keeps a tuplet whole; a file can hold one member alone, here across
+// the bar line, or a member that is a rest. Both are laid out at every paint
+// without an internal check firing.
+TEST_F(MusicFile, ADupletBrokenByTheFileIsDrawnWithoutComplaint)
+{
+    ResetLayoutCheckReports();
+    const std::string text = MusicHeader + R"(<UnitMuz><Version>9.1</Version><View><Left>0</Left><Top>0</Top></View>
+<Tempo>1 s</Tempo>
+<SingleMuzPart><Bar><Count>4</Count><Length>4</Length></Bar><PartNode><EnablePlayAndDraw/></PartNode></SingleMuzPart>
+<SingleMuzPart><Bar><Count>4</Count><Length>4</Length></Bar><PartNode><EnablePlayAndDraw/></PartNode></SingleMuzPart>
+<ConcatMuzPart/>
+<Stave><RoomUp>80</RoomUp><RoomDown>80</RoomDown><EnablePlayAndDraw/><ForegroundColor>0</ForegroundColor><BackgroundColor>0</BackgroundColor>
+<KeyPart><Key><Position>0</Position><KeyKind>G</KeyKind></Key></KeyPart>
+<KeyPart><Key><Position>0</Position><KeyKind>G</KeyKind></Key>
+<Silence><Position>0</Position><Length>4</Length><Points>1</Points><Duool/><PosInOol>1</PosInOol></Silence></KeyPart>
+<NoteGroup><NoteColor>0</NoteColor><NoteShapeNormal/><FreqFactor>1</FreqFactor><VolumeFactor>1</VolumeFactor>
+<NotePart><Note><Position>0.875</Position><Length>4</Length><Points>1</Points><Height>5</Height><Duool/><PosInOol>1</PosInOol></Note></NotePart>
+<NotePart><Note><Position>0</Position><Length>4</Length><Points>1</Points><Height>3</Height><Duool/></Note></NotePart>
+</NoteGroup></Stave></UnitMuz>
+)";
+    auto unit = MustLoad(text);
+    ASSERT_TRUE(unit);
+    TRecordingCanvas canvas;
+    for (int paint = 0; paint < 2; ++paint) {
+        TMusicPaintPass pass(unit->MuzData, 0, 0);
+        pass.Paint(canvas, {0, 0, 4000, 1000}, nullptr);
+    }
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    // The notes are drawn: each can be hit.
+    int notes = 0;
+    for (TSinglePartMuz* bar = unit->MuzData.GetFirstSinglePart(); bar; bar = bar->GetNextSinglePart())
+        for (TStaveSymbol* symbol = bar->GetSymbols(); symbol; symbol = symbol->GetNext())
+            if (symbol->IsNote()) {
+                ++notes;
+                EXPECT_TRUE(symbol->IsTouchValid());
+            }
+    EXPECT_EQ(notes, 2);
 }

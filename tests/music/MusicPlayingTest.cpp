@@ -140,19 +140,15 @@ TEST_F(MusicPlaying, APartRenderedTwiceSoundsTheSameAndIsNoRootAfter)
     EXPECT_EQ(host.depth, 0);
 }
 
-TEST_F(MusicPlaying, TheCallersPlayOrOpenOnlyASoundWithSamples)
+TEST_F(MusicPlaying, GenerateOpensOnlyASoundWithSamples)
 {
     SetRoot(BarWithNotes({0.0}));
     playing.MusicGenerate();
     ASSERT_EQ(host.opened.size(), 1u);
     EXPECT_EQ(host.opened[0].substr(0, 15), "Wave|of Music 1");
-    playing.PlayMusic();
-    EXPECT_EQ(host.played.size(), 1u);
-    // Nothing playable: an empty sound, neither opened nor played, no message.
+    // Nothing playable: an empty sound, not opened, no message.
     stave->EnablePlayAndDraw = false;
     playing.MusicGenerate();
-    playing.PlayMusic();
     EXPECT_EQ(host.opened.size(), 1u);
-    EXPECT_EQ(host.played.size(), 1u);
     EXPECT_EQ(messages.Count(), 0u);
 }

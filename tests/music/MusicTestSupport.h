@@ -81,6 +81,8 @@ struct MusicTest : ::testing::Test {
         std::string message;
         auto unit = Load(bytes, message, name);
         EXPECT_TRUE(unit) << message;
+        // A file read leaves no text: nothing went wrong.
+        EXPECT_EQ(message, "");
         return unit;
     }
 };

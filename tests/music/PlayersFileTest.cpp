@@ -139,6 +139,10 @@ TEST_F(PlayersFileTest, ANewSetIsWrittenExactly)
                                    "</UnitPlay>\r\n");
     // Saving leaves the marks to the main window.
     EXPECT_TRUE(set.IsModifiedOrNew());
+    // Read back, the set leaves no text: nothing went wrong.
+    TUnitPlayers read("Players 2", file);
+    ASSERT_TRUE(read.LoadPlayers(error)) << error;
+    EXPECT_EQ(error, "");
 }
 
 TEST_F(PlayersFileTest, EveryKindBalanceAndUnitReadsBackEqual)
@@ -155,6 +159,7 @@ TEST_F(PlayersFileTest, EveryKindBalanceAndUnitReadsBackEqual)
 
     TUnitPlayers read("Players 2", "");
     ASSERT_TRUE(Load(bytes, read)) << error;
+    EXPECT_EQ(error, "");
     ASSERT_EQ(read.CountPlayers(), 2);
     // The cursors are not kept: the first player and each first part.
     EXPECT_EQ(read.GetCurrentPlayer(), read.GetFirstPlayer());

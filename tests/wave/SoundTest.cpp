@@ -264,6 +264,27 @@ TEST_F(SoundTest, MixLeftRightSwapsOrMixesTheChannels)
     EXPECT_EQ(StereoSound(8000, 2).MixLeftRight(&stop, 0, 1, 1, 0, 0, 0)->GetValues(), 0);
 }
 
+// One way only: a factor of one direction must not stand in for the other's.
+TEST_F(SoundTest, MixLeftRightOneWayLeavesTheOtherChannel)
+{
+    const struct {
+        const char* name;
+        double leftToLeft, leftToRight, rightToLeft, rightToRight;
+        Samples left, right;
+    } cases[] = {
+        {"left into right", 1, 0.5, 0, 1, {100, 200, 300}, {40, 80, 120}},
+        {"right into left", 1, 0, 0.5, 1, {95, 190, 285}, {-10, -20, -30}},
+    };
+    auto stereo = Stereo({100, 200, 300}, {-10, -20, -30});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SoundPtr mixed = stereo->MixLeftRight(&stop, c.leftToLeft, c.leftToRight, c.rightToLeft, c.rightToRight, 0, 3);
+        ASSERT_TRUE(mixed);
+        EXPECT_EQ(LeftOf(*mixed), c.left);
+        EXPECT_EQ(RightOf(*mixed), c.right);
+    }
+}
+
 TEST_F(SoundTest, MixingBringsTheOtherSoundToThisRateButStretchingDoesNot)
 {
     auto slow = Mono(Samples(100, 1000), 22050);

@@ -253,9 +253,11 @@ TEST_F(WaveEchoesTest, CutoffCurvesAtCommonRates)
         EXPECT_EQ(got[75], c.codes[2]);
         EXPECT_EQ(got[90], c.codes[3]);
         EXPECT_EQ(got[149], c.codes[4]);
-        // Segments end on their corner code, give or take the truncated running sum.
-        EXPECT_NEAR(got[58], c.codes[1], 1);
-        EXPECT_NEAR(got[148], c.codes[4], 1);
+        // Each segment ends on the next corner's code.
+        EXPECT_EQ(got[58], c.codes[1]);
+        EXPECT_EQ(got[74], c.codes[2]);
+        EXPECT_EQ(got[89], c.codes[3]);
+        EXPECT_EQ(got[148], c.codes[4]);
     }
     // Only a 150-sample curve is drawn.
     RefPtr<Wave> other = MakeWave({7, 7});

@@ -181,6 +181,7 @@ TEST_F(WaveGeneratorsTest, DrawSegmentWritesALineInPlace)
         {2, 2, 5, 5, {0, 0, 0, 0}},         // nothing
         {-2, 2, 0, 30, {20, 30, 0, 0}},     // only the part inside the Wave
         {2, 9, 0, 60, {0, 0, 0, 10}},
+        {-3, 4, 0, 1, {0, 0, 0, 1}},        // the last sample is value1 exactly
         {3, 1, 5, 5, {0, 0, 0, 0}},         // backwards: nothing
     };
     for (const Case& c : cases) {

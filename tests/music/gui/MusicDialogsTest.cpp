@@ -220,8 +220,8 @@ TEST_F(MusicDialogs, MusicPartsVetoesAWrongFieldOnSelectionAndTab)
     QTreeWidgetItem* loopNode = NodeOf(dialog.tvMusParts, loop);
     ASSERT_NE(loopNode, nullptr);
     dialog.tvMusParts->setCurrentItem(loopNode);
-    ASSERT_TRUE(dialog.IsRowShown(TPartsRow::Count));
     QLineEdit* count = dialog.RowEdit(TPartsRow::Count);
+    ASSERT_TRUE(count->isVisibleTo(&dialog));
     EXPECT_EQ(count->text(), "2");
     // Letters typed into the loop's Count, then another node clicked.
     Type(count, "abc");

@@ -188,7 +188,7 @@ TEST_F(PlayersWindowTest, FilterWithBalanceOffSwitchesTheBalanceOn)
     EXPECT_EQ(Props().BalanceFactor.GetText(), "-30 '");
 }
 
-TEST_F(PlayersWindowTest, ANameAnotherPlayerHasIsRefused)
+TEST_F(PlayersWindowTest, ANameAnotherPlayerHasOrAnEmptyNameIsRefused)
 {
     Click(window->PlayerNavigator(), Nav::Append);
     Type(F::NamePlayer, "Player 1");
@@ -198,6 +198,16 @@ TEST_F(PlayersWindowTest, ANameAnotherPlayerHasIsRefused)
     Type(F::NamePlayer, "Lead");
     EXPECT_EQ(set->GetCurrentPlayer()->GetName(), "Lead");
     EXPECT_EQ(messages.Count(), 1u);
+    // An emptied name is refused as it is left, not when the set is saved.
+    QLineEdit* edit = Edit(F::NamePlayer);
+    edit->setFocus(Qt::MouseFocusReason);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    Click(window->PlayerNavigator(), Nav::First);
+    ASSERT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.Last().text, "In Name Player: Field should not be empty.");
+    EXPECT_EQ(set->GetPlayerAfter(set->GetFirstPlayer())->GetName(), "Lead");
+    EXPECT_EQ(set->FindUnsavableItem(), "");
 }
 
 TEST_F(PlayersWindowTest, TheNameListsOfferOpenWavesAndKeepTheTypedName)

@@ -528,6 +528,30 @@ TEST_F(MainFormTest, BusyCursorNestsAndBoxesShowTheNormalCursor)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// The always-on-top box starts below the toolbars, inside the screen's work
+// area, and a place read from a project saved on a larger screen is brought
+// back inside.
+TEST_F(MainFormTest, TheEditNameBoxStaysInsideTheWorkAreaAndOffTheToolbars)
+{
+    QApplication::processEvents();
+    auto* editName = form.findChild<QWidget*>("DlgEditName");
+    ASSERT_NE(editName, nullptr);
+    ASSERT_TRUE(editName->isVisible());
+    const QRect area = editName->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(editName->frameGeometry())) << editName->frameGeometry().x() << ","
+                                                          << editName->frameGeometry().y();
+    for (const TToolBarInfo& info : ToolBarLayout()) {
+        const QToolBar* bar = form.ToolBar(info.name);
+        if (bar->isVisible()) {
+            EXPECT_FALSE(QRect(bar->mapToGlobal(QPoint()), bar->size()).intersects(editName->frameGeometry()))
+                << info.name;
+        }
+    }
+    form.ModelessDialogs().SetPlacement(modelessDialogEditName, {area.right() + 500, area.bottom() + 500, 400, 0});
+    EXPECT_TRUE(area.contains(editName->frameGeometry()));
+    EXPECT_EQ(editName->width(), 400);
+}
+
 TEST_F(MainFormTest, DialogTogglesFollowTheirDialogs)
 {
     Open(documentKindWave, "Wave 1");

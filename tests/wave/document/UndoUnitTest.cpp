@@ -66,6 +66,35 @@ TEST(UndoUnit, StateTable)
     EXPECT_EQ(CountedSound::alive, 0);
 }
 
+// Trim moves both marks, the anchor to the start: undo puts both back where
+// they were, and redo brings back the trimmed marks.
+TEST(UndoUnit, UndoRestoresBothMarksAfterACommandThatMovesTheAnchor)
+{
+    DocumentFixture f(std::make_shared<CountedSound>(1000));
+    TUnitWave& u = *f.unit;
+    u.SetSelection(300, 500);
+    const int32_t anchor = u.GetAnchorPos();
+    const int32_t cursor = u.GetCursorPos();
+    f.host.MakeUndo(&u);
+    u.EditTrim();
+    ASSERT_EQ(u.GetValues(), 200);
+    const int32_t trimmedAnchor = u.GetAnchorPos();
+    const int32_t trimmedCursor = u.GetCursorPos();
+    ASSERT_NE(trimmedAnchor, anchor);
+
+    ASSERT_TRUE(f.host.undo.Undo());
+    EXPECT_EQ(u.GetValues(), 1000);
+    EXPECT_EQ(u.GetAnchorPos(), anchor);
+    EXPECT_EQ(u.GetCursorPos(), cursor);
+    EXPECT_EQ(u.GetSelectBegin(), 300);
+    EXPECT_EQ(u.GetSelectEnd(), 500);
+
+    ASSERT_TRUE(f.host.undo.Undo());
+    EXPECT_EQ(u.GetValues(), 200);
+    EXPECT_EQ(u.GetAnchorPos(), trimmedAnchor);
+    EXPECT_EQ(u.GetCursorPos(), trimmedCursor);
+}
+
 TEST(UndoUnit, ClosingTheDocumentDropsItsSnapshotOnly)
 {
     CountedSound::alive = 0;
