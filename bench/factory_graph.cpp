@@ -1,9 +1,9 @@
 // The factory document at scale: loading and saving a factory of 1000 nodes,
 // and validating a chain of 10 000 nodes in which every node is fed twice by
 // the one before it (followed path by path, 2^10000 walks).
+#include "FactoryGrid.h"
 #include "factory/document/FactoryFile.h"
 #include "factory/document/UnitSountory.h"
-#include "factory/nodes/SountoryNodeBuiltin.h"
 #include "foundation/xml/XMLComplexElement.h"
 #include "foundation/xml/XMLDocumentWriter.h"
 #include "platform/MessageService.h"
@@ -34,30 +34,10 @@ public:
     bool Execute(StopFlag*, std::string&) override { return true; }
 };
 
-// 1000 built-in nodes in a grid, each with three inputs (fed by the node
-// before, an own value, open) and two outputs, and factory items at both ends.
-void FillThousandNodes(TUnitSountory& factory)
-{
-    factory.SetupKindInputsOutputs(0, nullptr);
-    TSountoryInputSource* previous = &factory.CreateInput("Start", 0.5, 0, K::Factor, D::AllValues);
-    for (int i = 0; i < 1000; ++i) {
-        const TCanvasRect rect{15 + (i % 40) * 80, 5 + (i / 40) * 50, 15 + (i % 40) * 80 + 70, 5 + (i / 40) * 50 + 40};
-        auto& node = factory.InsertNode(std::make_unique<TSountoryNodeBuiltin>(
-            "Plus " + std::to_string(i + 1), 40, factory, rect, false));
-        node.AddInput("Operand 1", 0.25, 1, K::AllComputable, D::AllValues).SetSource(previous);
-        node.AddInput("Operand 2", 0.5, 1, K::AllComputable, D::AllValues)
-            .SetOwnValue({0.001 * i, ValueType::Time}, EHMS);
-        node.AddInput("Operand 3", 0.75, 1, K::AllComputable, D::AllValues);
-        previous = &node.AddOutput("Result", 0.5, 1, K::AllComputable, D::AllValues);
-        node.AddOutput("Spare", 0.8, 1, K::Wave, D::Mono);
-    }
-    factory.CreateOutput("End", 0.9, 0, K::Factor, D::AllValues).SetSource(previous);
-}
-
 std::string ThousandNodeFile()
 {
     TUnitSountory factory("Factory 1", "");
-    FillThousandNodes(factory);
+    FillNodeGrid(factory, 1000);
     return DocumentBytes(*CreateXmlTree(factory), FactoryFileSuffix);
 }
 
@@ -82,7 +62,7 @@ void BM_SaveThousandNodeFactory(benchmark::State& state)
 {
     const std::string file = (std::filesystem::temp_directory_path() / "bench_factory_graph.qbf").string();
     TUnitSountory factory("Factory 1", file);
-    FillThousandNodes(factory);
+    FillNodeGrid(factory, 1000);
     for (auto _ : state)
         if (!factory.Save())
             state.SkipWithError("save failed");

@@ -4,6 +4,7 @@
 // of the operation as a fraction of the baseline's (1 = as fast).
 //
 // The sound is 10 minutes of 44.1 kHz stereo (26 460 000 frames, 105.8 MB).
+#include "wave/ChannelThreads.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveFile.h"
@@ -56,20 +57,20 @@ double Time(F&& f)
     return std::chrono::duration<double>(Clock::now() - t0).count();
 }
 
-// Both channels copied into buffers made for the copy, as an operation makes
-// its result; the buffers are freed after the timing, as results are.
+// Both channels copied into buffers made for the copy as an operation makes its
+// result: the same sample allocation, each channel on the thread the operation
+// would give it. The buffers are freed after the timing, as results are.
 double CopyIntoNew(const Sound& sound)
 {
-    std::unique_ptr<int16_t[]> to[2];
-    const double t = Time([&] {
-        int side = 0;
-        for (const Wave* w : {sound.GetLeftWave(), sound.GetRightWave()}) {
-            to[side].reset(new int16_t[ChannelBytes / 2]);
-            std::memcpy(to[side].get(), w->getData(), ChannelBytes);
-            benchmark::DoNotOptimize(to[side++].get());
-        }
-    });
-    return t;
+    SampleBuffer to[2];
+    const Wave* from[2] = {sound.GetLeftWave(), sound.GetRightWave()};
+    auto copy = [&](int side) {
+        to[side] = AllocSamples(Frames);
+        std::memcpy(to[side].get(), from[side]->getData(), ChannelBytes);
+        benchmark::DoNotOptimize(to[side].get());
+        return true;
+    };
+    return Time([&] { RunChannels(ChannelsApart(Frames), [&] { return copy(0); }, [&] { return copy(1); }); });
 }
 
 // Both channels copied into buffers that were filled before.

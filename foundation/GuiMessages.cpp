@@ -1,5 +1,6 @@
 #include "foundation/GuiMessages.h"
 
+#include "foundation/StopReason.h"
 #include "platform/Assertions.h"
 #include "platform/MessageService.h"
 
@@ -9,7 +10,7 @@ const std::string dq = "\"";
 
 void TGuiMessages::ErrorNotEnoughMemory() const
 {
-    ShowMessage("There is not enough memmory for this operation.", "System Error", MsgIcon::Information);
+    ShowMessage(NotEnoughMemoryText, "System Error", MsgIcon::Information);
 }
 
 void TGuiMessages::ErrorCreateSinus() const

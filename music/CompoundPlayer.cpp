@@ -1,5 +1,6 @@
 #include "music/CompoundPlayer.h"
 
+#include "foundation/StopReason.h"
 #include "music/PlayerTexts.h"
 #include "platform/Assertions.h"
 #include "wave/StereoSound.h"
@@ -16,7 +17,10 @@ TOnePlayer& TCompoundPlayer::InsertOnePlayer(const TOnePlayer* after, std::uniqu
 {
     TOnePlayer& inserted = *part;
     auto place = OnePlayers.begin();
-    if (after) {
+    // Appending, as a reader does part after part, needs no search.
+    if (after && after == GetLastOnePlayer()) {
+        place = OnePlayers.end();
+    } else if (after) {
         auto found = Find(after);
         QB_CHECK(found != OnePlayers.end());
         place = found == OnePlayers.end() ? OnePlayers.end() : OnePlayers.begin() + (found - OnePlayers.begin()) + 1;
@@ -95,7 +99,7 @@ bool TCompoundPlayer::MixParts(StopFlag* stop, Sound& target, double time, const
             return false;
         target.MixAddAtTime(stop, *sound, time - lead + shift, mixFactor);
         if (IsStopped(stop)) {
-            reason = StoppedText;
+            reason = StoppedRunReason();
             return false;
         }
     }
@@ -122,7 +126,7 @@ SoundPtr TCompoundPlayer::PlayNote(StopFlag* stop, int32_t sampleFreq, int16_t b
     int32_t e = 0;
     SoundPtr result = empty.InsertSilence(stop, lead + length, b, e);
     if (!result || IsStopped(stop))
-        return fail(StoppedText);
+        return fail(StoppedRunReason());
     std::string reason;
     if (!MixParts(stop, *result, lead, place, note, reason))
         return fail(reason);

@@ -3,8 +3,10 @@
 #include "factory/document/UnitSountory.h"
 #include "factory/graph/SountoryInput.h"
 #include "factory/graph/SountoryOutput.h"
+#include "foundation/StopReason.h"
 #include "music/PlayerTexts.h"
 #include "music/SamplerTable.h"
+#include "wave/LongestWave.h"
 #include "wave/MainFormAccess.h"
 #include "wave/MonoSound.h"
 #include "wave/WaveLoops.h"
@@ -143,7 +145,7 @@ bool TOnePlayer::PlayNote(StopFlag* stop, SoundPtr& sound, double& shift, const 
     }
     // A stopped engine call has shown its memory message; the note fails as a whole.
     if (ok && IsStopped(stop)) {
-        message = StoppedText;
+        message = StoppedRunReason();
         ok = false;
     }
     if (!ok) {
@@ -171,6 +173,12 @@ bool TOnePlayer::PlaySampler(StopFlag* stop, SoundPtr& sound, double p, const TP
     if (!sample.Sound || sample.IsTooShort())
         return true;
     const TSamplerNote samplerNote{p, note.Seconds(), OnePlayerProps.VolumeFactor.GetValue() * note.VolumeFactor};
+    // The sound is made at the sample's own rate: a wave that claims a huge
+    // rate asks for a sound of that many values a second, refused before any is made.
+    if (!FitsLongestWave(answers->SoundLength(OnePlayerProps, sample, samplerNote) * sample.SampleFreq)) {
+        message = LongerThanTheLongestWave();
+        return false;
+    }
     sound = answers->MakeSound(OnePlayerProps, sample, samplerNote, stop, mixFactor);
     return true;
 }
@@ -240,7 +248,7 @@ bool TOnePlayer::BalanceSound(SoundPtr& sound, std::string& message) const
                              OnePlayerProps.VolDiff == 1, OnePlayerProps.VolDiff == 2);
     }
     if (own || !balanced) {
-        message = StoppedText;
+        message = StoppedRunReason();
         return false;
     }
     sound = std::move(balanced);

@@ -6,6 +6,9 @@
 #include "foundation/xml/XMLComplexElement.h"
 #include "music/UnitPlayers.h"
 
+#include <string>
+#include <unordered_set>
+
 namespace {
 
 // Every element is looked at where the grammar put it; a tree that another
@@ -186,7 +189,6 @@ bool ReadPlayerXml(const TXMLItem& compoundPlayer, std::unique_ptr<TCompoundPlay
                    int32_t& line, int32_t& column)
 {
     const TXMLItem* item = compoundPlayer.GetFirst();
-    // A file may hold a name twice; a look-up then finds the first.
     std::string name;
     if (!Expect(item, compoundPlayer, "NamePlayer", error, line, column) || !ReadName(item, name, error, line, column))
         return false;
@@ -283,11 +285,19 @@ bool TUnitPlayers::ReadPlayersXml(const TXMLItem& unitPlay, std::string& error, 
     }
     if (!Expect(item->GetNext(), unitPlay, "CompoundPlayer", error, line, column))
         return false;
+    // Music finds its player by name: a set never holds a name twice.
+    std::unordered_set<std::string> names;
     for (item = item->GetNext(); item; item = item->GetNext()) {
         std::unique_ptr<TCompoundPlayer> player;
         if (!Expect(item, unitPlay, "CompoundPlayer", error, line, column) ||
             !ReadPlayerXml(*item, player, error, line, column))
             return false;
+        if (!names.insert(player->GetName()).second) {
+            line = item->GetFirst()->GetLine();
+            column = item->GetFirst()->GetColumn();
+            error = "In NamePlayer: Name already exists in the set of Players.";
+            return false;
+        }
         TCompoundPlayer& added = InsertPlayerAfter(GetLastPlayer(), std::move(player));
         if (!CurrentCompoundPlayer)
             SetCurrentPlayer(&added);

@@ -74,7 +74,10 @@ TCompoundPlayer& TUnitPlayers::InsertPlayerAfter(const TCompoundPlayer* after, s
 {
     TCompoundPlayer& inserted = *player;
     auto place = CompoundPlayers.begin();
-    if (after) {
+    // Appending, as a reader does player after player, needs no search.
+    if (after && after == GetLastPlayer()) {
+        place = CompoundPlayers.end();
+    } else if (after) {
         auto found = Find(after);
         QB_CHECK(found != CompoundPlayers.end());
         place = found == CompoundPlayers.end() ? CompoundPlayers.end()

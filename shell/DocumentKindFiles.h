@@ -37,8 +37,8 @@ public:
     // Opens a document of the project in a new window: from its copy (the base
     // path of the copy, without the extension) when there is one, else from
     // its own file. The document keeps fileName as its file and comes back
-    // marked changed when read from a copy. Null when it cannot be read: the
-    // message is shown, or given in error.
+    // marked changed when read from a copy. Null when it cannot be read, with
+    // the message in error (the project reader shows it once, with its place).
     virtual TFileUnit* OpenFromProject(const std::string& fileName, const std::string& copyBase,
                                        std::string& error) = 0;
     // The window has its name and placement: what waited for its size is applied.

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -384,6 +385,12 @@ bool CreateProjectWindows(TProjectWorkspace& workspace, const std::string& versi
     if (dialogs)
         ReadModelessDialogsXml(workspace.GetModelessDialogs(), *dialogs);
 
+    // The names the open documents bear, kept as windows open, so that no
+    // window's name is looked up by a walk over all the others.
+    std::unordered_set<std::string> taken;
+    for (const TFileUnit* unit : workspace.ProjectDocuments())
+        if (!unit->GetName().empty())
+            taken.insert(unit->GetName());
     std::string lastName;
     for (const TWindowEntry& entry : windows) {
         error.clear();
@@ -391,7 +398,7 @@ bool CreateProjectWindows(TProjectWorkspace& workspace, const std::string& versi
         if (!unit)
             return Fail(entry.where, error, error, line, column);
         std::string name = entry.name;
-        if (!name.empty() && workspace.FindUnitByName(name, unit)) {
+        if (!name.empty() && !taken.insert(name).second) {
             TGuiMessages().ErrorProjectWindowNameExists(name, entry.fileName);
             name.clear();
         }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -127,21 +128,22 @@ private:
         return allWritten;
     }
 
+    // Fails with the one message of the save, saying why the file was not written.
     bool WriteProjectFile()
     {
-        std::string error = "Operating System cannot open file for writing, maybe the file is readonly.";
+        std::string error;
         // The temporary file takes the project file's place at the end: a
         // project file protected against writing stays protected.
-        bool written = !disk.Exists(fileName) || IsWritableFile(fileName);
-        if (written) {
-            std::unique_ptr<TXMLComplexElement> tree = BuildProjectXml(workspace, exportProject);
-            written = WriteDocument(*tree, saving, error, ProjectSuffix);
+        if (disk.Exists(fileName) && !IsWritableFile(fileName)) {
+            std::error_code code;
+            error = std::filesystem::is_directory(fileName, code)
+                        ? "There is a folder of that name."
+                        : "Operating System cannot open file for writing, maybe the file is readonly.";
+        } else if (WriteDocument(*BuildProjectXml(workspace, exportProject), saving, error, ProjectSuffix)) {
+            return true;
         }
-        if (!written) {
-            ShowMessage("Cannot save Project File: " + error, "FileError", MsgIcon::Information);
-            reason = "The project file " + Quoted(fileName) + " could not be written.";
-        }
-        return written;
+        reason = "The project file " + Quoted(fileName) + " could not be written: " + error;
+        return false;
     }
 
     bool SetPreviousCopiesAside()
@@ -225,12 +227,12 @@ private:
 
 std::string SavingProjectFile(const std::string& fileName)
 {
-    return fileName + ".saving";
+    return FittedPath(fileName, ".saving");
 }
 
 std::string PreviousCopiesFolder(const std::string& tempFolder)
 {
-    return tempFolder + "Previous";
+    return FittedPath(tempFolder, "Previous");
 }
 
 bool SaveProject(TProjectWorkspace& workspace, const std::string& fileName, bool exportProject)

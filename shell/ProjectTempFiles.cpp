@@ -2,6 +2,9 @@
 
 #include "foundation/FileNames.h"
 
+#include <cstdint>
+#include <cstdio>
+
 namespace {
 
 // The separator the project file name uses, so that the copies' names stay in its style.
@@ -12,6 +15,27 @@ char SeparatorOf(const std::string& projectFile, const std::string& path)
 
 } // namespace
 
+std::string FittedPath(const std::string& path, const std::string& suffix)
+{
+    const size_t separator = path.find_last_of("\\/");
+    const size_t start = separator == std::string::npos ? 0 : separator + 1;
+    const std::string component = path.substr(start);
+    if (component.size() + suffix.size() <= LongestFileName)
+        return path + suffix;
+    // FNV-1a of the whole component.
+    uint32_t hash = 2166136261u;
+    for (unsigned char c : component) {
+        hash ^= c;
+        hash *= 16777619u;
+    }
+    char mark[10];
+    std::snprintf(mark, sizeof mark, "~%08x", hash);
+    size_t keep = LongestFileName - suffix.size() - (sizeof mark - 1);
+    while (keep > 0 && (static_cast<unsigned char>(component[keep]) & 0xC0) == 0x80)
+        --keep;
+    return path.substr(0, start) + component.substr(0, keep) + mark + suffix;
+}
+
 bool ProjectTempFolder(const std::string& projectFile, std::string& folder, std::string& error)
 {
     std::string path;
@@ -21,7 +45,7 @@ bool ProjectTempFolder(const std::string& projectFile, std::string& folder, std:
     std::string base;
     std::string extension;
     SplitFileExtension(file, base, extension);
-    folder = path + SeparatorOf(projectFile, path) + base + "TempSaveFiles";
+    folder = FittedPath(path + SeparatorOf(projectFile, path) + base, "TempSaveFiles");
     return true;
 }
 

@@ -43,8 +43,6 @@ public:
     // 3 factory, 4 players); null for a kind that is not built.
     virtual TDocumentKindFiles* KindFiles(uint8_t kind) = 0;
 
-    // An open document bearing the name, other than except; null when none.
-    virtual TFileUnit* FindUnitByName(const std::string& name, const TFileUnit* except) const = 0;
     // Closes every document window without a question (after a read that failed).
     virtual void CloseAllWindowsQuietly() = 0;
     // The name of the document just opened, for the Edit Name dialog.

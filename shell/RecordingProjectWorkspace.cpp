@@ -135,14 +135,6 @@ TDocumentKindFiles* TRecordingProjectWorkspace::KindFiles(uint8_t kind)
     return kinds.at(kind).get();
 }
 
-TFileUnit* TRecordingProjectWorkspace::FindUnitByName(const std::string& name, const TFileUnit* except) const
-{
-    for (const auto& document : Documents)
-        if (document.get() != except && !name.empty() && document->GetName() == name)
-            return document.get();
-    return nullptr;
-}
-
 TRecordedDocument& TRecordingProjectWorkspace::Add(uint8_t kind, const std::string& name,
                                                    const std::string& fileName, const std::string& content)
 {

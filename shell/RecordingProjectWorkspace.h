@@ -68,7 +68,6 @@ public:
     TWindowPlacement GetWindowPlacement(const TFileUnit& unit) const override;
     void SetWindowPlacement(TFileUnit& unit, const TWindowPlacement& placement) override;
     TDocumentKindFiles* KindFiles(uint8_t kind) override;
-    TFileUnit* FindUnitByName(const std::string& name, const TFileUnit* except) const override;
     void CloseAllWindowsQuietly() override { Documents.clear(); }
     void UnitNameChanged(const std::string& name) override { LastNameShown = name; }
 

@@ -107,6 +107,7 @@ RefPtr<Wave> OnePolePasses(StopFlag* stop, const Wave& source, int32_t begin, in
         return result;
     int16_t* out = result->getData() + begin;
     for (int32_t done = passes; done < countCmd; done += passes) {
+        ReportWork(done, countCmd);
         passes = std::min(countCmd - done, PassGroup);
         std::fill(y, y + PassGroup, 0.0);
         feedback.restart();

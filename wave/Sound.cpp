@@ -28,6 +28,16 @@ int64_t WorkMaking(int32_t values, double made)
     return values + static_cast<int64_t>(std::clamp(made, 0.0, 2147483647.0));
 }
 
+// The samples per channel a mix of `other` into a sound at `freq` touches:
+// the range mixed, however long the sound mixed into.
+int64_t MixWork(const Sound& other, int32_t freq)
+{
+    if (other.sampleFreq <= 0)
+        return other.GetValues();
+    return static_cast<int64_t>(std::clamp(static_cast<double>(other.GetValues()) * freq / other.sampleFreq, 0.0,
+                                           2147483647.0));
+}
+
 // A channel grown with silence at its end to n samples; itself when long enough.
 RefPtr<Wave> PadTo(StopFlag* stop, RefPtr<Wave> wave, int32_t n)
 {
@@ -533,7 +543,7 @@ void Sound::MixAddFactorAt(StopFlag* stop, const Sound& other, int32_t offset, d
         RefPtr<Wave> taken = OtherAtRate(stop, other, side);
         if (taken)
             Wave::mixAddFactor(stop, w, taken.get(), offset, factor);
-    });
+    }, MixWork(other, sampleFreq));
 }
 
 void Sound::MixAddAt(StopFlag* stop, const Sound& other, int32_t offset)
@@ -542,7 +552,7 @@ void Sound::MixAddAt(StopFlag* stop, const Sound& other, int32_t offset)
         RefPtr<Wave> taken = OtherAtRate(stop, other, side);
         if (taken)
             Wave::mixAdd(stop, w, taken.get(), offset);
-    });
+    }, MixWork(other, sampleFreq));
 }
 
 void Sound::MixAddAligned(StopFlag* stop, const Sound& other, double relThis, double relOther)
@@ -556,7 +566,7 @@ void Sound::MixAddAligned(StopFlag* stop, const Sound& other, double relThis, do
         RefPtr<Wave> taken = side == 0 ? first : OtherAtRate(stop, other, side);
         if (taken)
             Wave::mixAddAligned(stop, w, taken.get(), posThis, posOther);
-    });
+    }, MixWork(other, sampleFreq));
 }
 
 void Sound::MixAddAlignedFactor(StopFlag* stop, const Sound& other, double relThis, double relOther, double factor)
@@ -570,7 +580,7 @@ void Sound::MixAddAlignedFactor(StopFlag* stop, const Sound& other, double relTh
         RefPtr<Wave> taken = side == 0 ? first : OtherAtRate(stop, other, side);
         if (taken)
             Wave::mixAddAlignedFactor(stop, w, taken.get(), posThis, posOther, factor);
-    });
+    }, MixWork(other, sampleFreq));
 }
 
 void Sound::MixCycleAfterThis(StopFlag* stop, const Sound& other, int32_t after)
@@ -579,7 +589,7 @@ void Sound::MixCycleAfterThis(StopFlag* stop, const Sound& other, int32_t after)
         RefPtr<Wave> taken = OtherAtRate(stop, other, side);
         if (taken)
             Wave::mixCycleAfterThis(stop, w, taken.get(), after);
-    });
+    }, std::max<int64_t>(GetValues() - int64_t(after), 0));
 }
 
 // ---- files and playing ----

@@ -5,7 +5,8 @@
 #include <memory>
 
 // A byte owned by the caller of a long sound operation: 0 means go on. A failed
-// allocation sets it; the loops test it before every chunk of samples and stop.
+// allocation sets it, and so does the user's stop (WaveLoops.h); the loops
+// test it before every chunk of samples and stop.
 // Nothing in the sound engine ever clears it. A null pointer is read as "go on".
 // While an operation runs, other threads read and set it only through
 // IsStopped and SetStopped (WaveLoops.h), which do so atomically.

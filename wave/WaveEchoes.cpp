@@ -87,6 +87,9 @@ RefPtr<Wave> PeriodEchoes(StopFlag* stop, const Wave& source, double time, const
             }
             double runningVolume = 1;
             for (int32_t i = 1; i <= count; ++i) {
+                // Many echoes make a long chunk: a stop need not wait for its end.
+                if (i % WaveChunk == 0 && IsStopped(stop))
+                    return;
                 runningVolume *= volume;
                 const double shift = i * time;
                 // An echo that reads nothing of the range in this chunk adds

@@ -1,6 +1,7 @@
 #pragma once
 #include "foundation/values/NumericHelpers.h"
 #include "platform/SampleConvert.h"
+#include "platform/WorkProgress.h"
 #include "wave/Wave.h"
 
 #include <algorithm>
@@ -23,18 +24,23 @@ constexpr double WaveTwoPi = QuarbelTwoPi;
 constexpr long double WaveOneBy65535 = 1.0L / 65535.0L;
 constexpr long double WaveOneBy32767 = 1.0L / 32767.0L;
 
-// The flag is read and set atomically: the two channels of a stereo operation
-// run on two threads, and a stop may be asked for from yet another one.
-inline bool IsStopped(const StopFlag* stop)
-{
-    return stop != nullptr &&
-           std::atomic_ref<StopFlag>(*const_cast<StopFlag*>(stop)).load(std::memory_order_relaxed) != 0;
-}
-
 inline void SetStopped(StopFlag* stop)
 {
     if (stop != nullptr)
         std::atomic_ref<StopFlag>(*stop).store(1, std::memory_order_relaxed);
+}
+
+// The flag is read and set atomically: the two channels of a stereo operation
+// run on two threads, and a stop may be asked for from yet another one. A
+// stop the user asks for in the progress window sets the flag of the run
+// being tested, so the run ends as one stopped by a failed allocation does.
+inline bool IsStopped(const StopFlag* stop)
+{
+    if (stop == nullptr)
+        return false;
+    if (WorkStopWanted())
+        SetStopped(const_cast<StopFlag*>(stop));
+    return std::atomic_ref<StopFlag>(*const_cast<StopFlag*>(stop)).load(std::memory_order_relaxed) != 0;
 }
 
 // Runs body(from, to) over 0..count-1 in chunks of at most WaveChunk, testing the

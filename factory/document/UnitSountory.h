@@ -197,7 +197,8 @@ public:
     bool FindWaveInput(const std::string& name, const Sound& sound, TSountoryInput*& input, std::string& error) const;
     // The Wave output of that name, which must have a source or a value.
     bool FindWaveOutput(const std::string& name, TSountoryOutput*& output, std::string& error) const;
-    // Binds named waves, counts the demands and pulls every output.
+    // Binds named waves, counts the demands and pulls every output. A run
+    // reached again through its own nodes is refused with "Recurse found!".
     bool Run(std::string& error, StopFlag* stop);
     // The whole run of a create-wave factory: asks the inputs, runs, and hands
     // over the wave of "Result" with the positions begin and end.
@@ -236,6 +237,8 @@ private:
     bool FindFreePlaceFrom(TCanvasRect& rect, int first, int last, TCanvasPoint point, int depth) const;
 
     TFactoryWindowAccess* FactoryWindow = nullptr;
+    // A run of this factory is under way, further up the stack.
+    bool Running = false;
     TSountoryRectangle Frame;
     TRectanglePool RectanglePool;
     InputList InputItems;

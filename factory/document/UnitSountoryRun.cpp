@@ -1,6 +1,7 @@
 #include "factory/document/FactoryValuesAsker.h"
 #include "factory/document/UnitSountory.h"
 #include "factory/nodes/SountoryNodeUseFactory.h"
+#include "foundation/StopReason.h"
 #include "platform/Assertions.h"
 #include "platform/SampleConvert.h"
 #include "wave/MainFormAccess.h"
@@ -99,6 +100,18 @@ void TUnitSountory::ReleaseRunSounds()
 
 bool TUnitSountory::Run(std::string& error, StopFlag* stop)
 {
+    // Validation refuses a factory that uses itself, but a caller that did not
+    // validate would recurse until the stack ran out. The run under way keeps
+    // its state and its sounds.
+    if (Running) {
+        error = "Recurse found!";
+        return false;
+    }
+    Running = true;
+    const struct TRunEnd {
+        bool& running;
+        ~TRunEnd() { running = false; }
+    } runEnd{Running};
     RunState = sntRunRunning;
     auto fail = [this]() {
         RunState = sntRunFailed;
@@ -189,8 +202,8 @@ bool TUnitSountory::AskInputValues(std::string& error, TFactoryValuesAsker& aske
 bool TUnitSountory::RunCreateWave(std::string& error, SoundPtr& sound, int32_t& begin, int32_t& end,
                                   TFactoryValuesAsker& asker)
 {
-    // Nothing but memory running out stops a run; a flag left from an earlier
-    // run must not stop this one.
+    // Memory running out or the user's stop ends a run; a flag left from an
+    // earlier run must not stop this one.
     RunStopFlag = 0;
     TSountoryOutput* result = nullptr;
     if (!FindWaveOutput("Result", result, error))
@@ -218,7 +231,7 @@ bool TUnitSountory::RunCreateWave(std::string& error, SoundPtr& sound, int32_t& 
     }
     if (RunStopFlag) {
         ReleaseRunSounds();
-        error = "Stopped by user.";
+        error = StoppedRunReason();
         return false;
     }
     made->ownedByRun = 0;

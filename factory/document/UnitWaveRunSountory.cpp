@@ -2,6 +2,7 @@
 // go to the factory's inputs of fixed names, its result comes back. A wave
 // document's command, kept here on the floor that knows factories and waves.
 #include "factory/document/UnitSountory.h"
+#include "foundation/StopReason.h"
 #include "foundation/values/NumericHelpers.h"
 #include "platform/SampleConvert.h"
 #include "wave/MonoSound.h"
@@ -9,12 +10,6 @@
 #include "wave/document/UnitWave.h"
 
 #include <array>
-
-namespace {
-
-constexpr const char* StoppedByUser = "Stopped by user.";
-
-} // namespace
 
 bool TUnitWave::WaveRunSountory(TUnitSountory& factory, std::string& error, TFactoryValuesAsker& asker)
 {
@@ -66,7 +61,7 @@ bool TUnitWave::WaveRunSountory(TUnitSountory& factory, std::string& error, TFac
             made = std::make_shared<MonoSound>(&stopFlag, *made);
     }
     if (ok && stopFlag) {
-        error = StoppedByUser;
+        error = StoppedRunReason();
         ok = false;
     }
     if (ok) {

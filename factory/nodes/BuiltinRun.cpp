@@ -3,6 +3,7 @@
 #include "factory/graph/SountoryNodeInput.h"
 #include "factory/graph/SountoryNodeOutput.h"
 #include "factory/nodes/SountoryNodeBuiltin.h"
+#include "foundation/StopReason.h"
 #include "platform/SampleConvert.h"
 
 #include <algorithm>
@@ -136,7 +137,7 @@ bool RunWaveResult(TBuiltinRun& run, bool emptyRangeAllowed, const TWaveOperatio
     if (!operation(run, made))
         return false;
     if (!made)
-        return run.Fail("Stopped by user.");
+        return run.Fail(StoppedRunReason());
     if (resultWanted) {
         if (made == run.Wave) {
             // Passed on unchanged: it stays someone else's, and the upstream

@@ -2,6 +2,7 @@
 #include "factory/graph/SountoryNodeOutput.h"
 #include "factory/nodes/BuiltinHandlers.h"
 #include "factory/nodes/BuiltinRun.h"
+#include "foundation/StopReason.h"
 #include "platform/SampleConvert.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
@@ -16,7 +17,7 @@ constexpr bool EmptyRangeAllowed = true;
 
 bool Stopped(TBuiltinRun& run)
 {
-    return run.Fail("Stopped by user.");
+    return run.Fail(StoppedRunReason());
 }
 
 // A copy of sound with its own samples; none when the copy could not be made.

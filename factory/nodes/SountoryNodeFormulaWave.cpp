@@ -1,8 +1,10 @@
 #include "factory/nodes/SountoryNodeFormulaWave.h"
 
 #include "factory/document/UnitSountory.h"
+#include "foundation/StopReason.h"
 #include "platform/SampleConvert.h"
 #include "wave/MonoSound.h"
+#include "wave/WaveLoops.h"
 
 namespace {
 
@@ -117,7 +119,7 @@ bool TSountoryNodeFormulaWave::Execute(StopFlag* stop, std::string& error)
     if (done) {
         RefPtr<Wave> wave = NewWave(stop, count);
         if (!wave) {
-            error = "Stopped by user.";
+            error = StoppedRunReason();
             done = false;
         } else {
             sound = std::make_shared<MonoSound>(std::move(wave), frequency, static_cast<int16_t>(bytes));
@@ -145,8 +147,8 @@ bool TSountoryNodeFormulaWave::Execute(StopFlag* stop, std::string& error)
     if (done) {
         // The last value is the last point itself.
         sound->DrawSegment(stop, count - 1, y, count, y);
-        if (*stop) {
-            error = "Stopped by user.";
+        if (IsStopped(stop)) {
+            error = StoppedRunReason();
             done = false;
         }
     }

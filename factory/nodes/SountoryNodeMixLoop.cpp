@@ -1,9 +1,12 @@
 #include "factory/nodes/SountoryNodeMixLoop.h"
 
 #include "factory/document/UnitSountory.h"
+#include "foundation/StopReason.h"
 #include "platform/SampleConvert.h"
+#include "platform/WorkProgress.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
+#include "wave/WaveLoops.h"
 
 namespace {
 
@@ -57,8 +60,8 @@ bool TSountoryNodeMixLoop::Execute(StopFlag* stop, std::string& error)
             result = std::make_shared<MonoSound>(stop, *input);
         else
             result = std::make_shared<StereoSound>(stop, *input);
-        if (*stop) {
-            error = "Stopped by user.";
+        if (IsStopped(stop)) {
+            error = StoppedRunReason();
             done = false;
         }
     }
@@ -70,6 +73,7 @@ bool TSountoryNodeMixLoop::Execute(StopFlag* stop, std::string& error)
         const TSountoryOutput* inResult = SountoryDef->FindOutput("Position in Result", nullptr);
         const TSountoryOutput* volume = SountoryDef->FindOutput("Volume", nullptr);
         for (int32_t i = 1; done && i <= count; ++i) {
+            ReportWork(i - 1, count);
             if (counter)
                 counter->SetValue({static_cast<double>(i), ValueType::Integer});
             done = RunPass(stop, error);
@@ -90,8 +94,8 @@ bool TSountoryNodeMixLoop::Execute(StopFlag* stop, std::string& error)
             // The pass's sounds are mixed in: none is kept for the next pass.
             SountoryDef->ReleaseRunSounds();
         }
-        if (done && *stop) {
-            error = "Stopped by user.";
+        if (done && IsStopped(stop)) {
+            error = StoppedRunReason();
             done = false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "factory/document/UnitSountory.h"
 #include "platform/SampleConvert.h"
+#include "platform/WorkProgress.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ bool TSountoryNodeSimpleLoop::Execute(StopFlag* stop, std::string& error)
         const int32_t count = ToInt32(countPin->GetValue().Value);
         TSountoryInput* counter = SountoryDef->FindInput("Counter", nullptr);
         for (int32_t i = 1; done && i <= count; ++i) {
+            ReportWork(i - 1, count);
             if (counter)
                 counter->SetValue({static_cast<double>(i), ValueType::Integer});
             done = RunPass(stop, error);

@@ -4,6 +4,8 @@
 // as the node has taken or mixed it.
 #include "factory/document/UnitSountory.h"
 #include "factory/nodes/SountoryNodeUseFactory.h"
+#include "foundation/StopReason.h"
+#include "wave/WaveLoops.h"
 
 TSountoryNodeInput* TSountoryNodeUseFactory::FixedInput(const char* name, std::string& error) const
 {
@@ -26,8 +28,8 @@ bool TSountoryNodeUseFactory::StartExecution(std::string& error)
 bool TSountoryNodeUseFactory::RunPass(StopFlag* stop, std::string& error)
 {
     const bool ran = SountoryDef->Run(error, stop);
-    if (*stop) {
-        error = "Stopped by user.";
+    if (IsStopped(stop)) {
+        error = StoppedRunReason();
         return false;
     }
     return ran;

@@ -417,6 +417,10 @@ bool ParseIntegerMoreUserText(unitIntegerMoreUser& object, const std::string& te
     }
     if (!CheckValueRange(object, number, object.minimum, error))
         return false;
+    if (number > object.maximum) {
+        error = "Value must be less or equal of " + unitInteger(object.maximum, EHNone).GetText() + ".";
+        return false;
+    }
     object.value = number;
     object.unitKind = EHNone;
     return true;

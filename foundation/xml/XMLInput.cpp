@@ -7,23 +7,20 @@ TXMLInput::TXMLInput(std::string_view fileBytes)
         const size_t lineEnd = fileBytes.find('\n', start);
         start = lineEnd == std::string_view::npos ? fileBytes.size() : lineEnd + 1;
     }
-    content.reserve(fileBytes.size() - start);
-    for (size_t i = start; i < fileBytes.size(); ++i)
-        if (fileBytes[i] != '\r')
-            content += fileBytes[i];
+    content = fileBytes.substr(start);
 }
 
 int TXMLInput::Get()
 {
-    if (position >= content.size()) {
-        ++position; // so that a put-back after the end stays at the end
-        return -1;
-    }
+    while (position < content.size() && content[position] == '\r')
+        ++position;
+    last = position;
+    if (position >= content.size())
+        return -1; // a put-back after the end stays at the end
     return static_cast<unsigned char>(content[position++]);
 }
 
 void TXMLInput::PutBack()
 {
-    if (position > 0)
-        --position;
+    position = last;
 }

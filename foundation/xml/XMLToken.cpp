@@ -5,6 +5,7 @@
 #include "platform/Assertions.h"
 #include "platform/RegularFile.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -97,6 +98,14 @@ TXMLToken::TXMLToken(const std::string& fileName, std::string& version)
     std::string bytes;
     bool read = file != nullptr;
     if (file) {
+        // The whole file at once: grown piece by piece, the buffer would pass
+        // twice the file's size on the way.
+        if (std::fseek(file, 0, SEEK_END) == 0) {
+            const long size = std::ftell(file);
+            if (size > 0)
+                bytes.reserve(static_cast<size_t>(size));
+            std::rewind(file);
+        }
         char buffer[65536];
         size_t got;
         while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
@@ -106,7 +115,7 @@ TXMLToken::TXMLToken(const std::string& fileName, std::string& version)
     }
     if (!read) {
         kind = xmlTokenError;
-        errorText = regular ? "cannot open file." : "cannot open file: it is not a regular file.";
+        value = regular ? "cannot open file." : "cannot open file: it is not a regular file.";
         return;
     }
     ReadDocument(bytes, version);
@@ -117,33 +126,54 @@ TXMLToken::TXMLToken(TXMLBytes fileBytes, std::string& version)
     ReadDocument(fileBytes.bytes, version);
 }
 
+size_t TXMLToken::BlockSize(size_t index)
+{
+    // Small files take little; large ones leave at most one block unused.
+    return size_t(64) << std::min<size_t>(index, 4);
+}
+
+void TXMLToken::FreeList(std::unique_ptr<TXMLToken[]> list)
+{
+    for (size_t index = 0; list; ++index)
+        list = std::move(list[BlockSize(index) - 1].list);
+}
+
 void TXMLToken::ReadDocument(std::string_view fileBytes, std::string& version)
 {
     kind = xmlTokenDocument;
-    errorText = "Unknown Error";
     TXMLInput input(fileBytes);
     int32_t lineCounter = 3;
     int32_t columnCounter = 1;
-    TXMLToken* previous = this;
+    size_t blockIndex = 0;
+    size_t used = 0;
+    list.reset(new TXMLToken[BlockSize(0)]);
+    TXMLToken* block = list.get();
+    const TXMLToken* previous = this;
     for (;;) {
-        previous->next = std::make_unique<TXMLToken>(input, lineCounter, columnCounter);
-        TXMLToken* token = previous->next.get();
-        if (token->kind == xmlTokenError) {
-            errorText = token->errorText;
-            kind = xmlTokenError;
-            break;
+        if (used == BlockSize(blockIndex) - 1) {
+            TXMLToken& link = block[used];
+            link.kind = Link;
+            link.list.reset(new TXMLToken[BlockSize(++blockIndex)]);
+            block = link.list.get();
+            used = 0;
         }
-        if (token->kind == xmlTokenAttr && previous->kind == xmlTokenBegin && previous->name == "Version")
-            version = token->text;
-        if (token->kind == xmlTokenEndOfFile)
-            break;
-        previous = token;
+        TXMLToken& token = block[used++];
+        token.Read(input, lineCounter, columnCounter);
+        if (token.kind == xmlTokenError) {
+            value = std::move(token.value);
+            kind = xmlTokenError;
+            FreeList(std::move(list));
+            return;
+        }
+        if (token.kind == xmlTokenAttr && previous->kind == xmlTokenBegin && previous->value == "Version")
+            version = token.value;
+        if (token.kind == xmlTokenEndOfFile)
+            return;
+        previous = &token;
     }
-    if (kind == xmlTokenError)
-        next.reset();
 }
 
-TXMLToken::TXMLToken(TXMLInput& input, int32_t& lineCounter, int32_t& columnCounter)
+void TXMLToken::Read(TXMLInput& input, int32_t& lineCounter, int32_t& columnCounter)
 {
     uint8_t state = 0;
     for (;;) {
@@ -154,19 +184,16 @@ TXMLToken::TXMLToken(TXMLInput& input, int32_t& lineCounter, int32_t& columnCoun
             state = step.target;
             break;
         case AddText:
-            text += Appended(c);
-            state = step.target;
-            break;
         case AddName:
-            name += Appended(c);
+            value += Appended(c);
             state = step.target;
             break;
         case PutBackText:
             input.PutBack();
-            text = Latin1ToUtf8(Trimmed(text));
+            value = Latin1ToUtf8(Trimmed(value));
             // Only characters the reader trims (control characters): no text,
             // as if they were blanks, so an element cannot hold an empty one.
-            if (text.empty()) {
+            if (value.empty()) {
                 --columnCounter;
                 state = 0;
                 break;
@@ -178,11 +205,9 @@ TXMLToken::TXMLToken(TXMLInput& input, int32_t& lineCounter, int32_t& columnCoun
             return;
         case Fail:
             Finish(xmlTokenError, lineCounter, columnCounter);
-            name.clear();
-            text.clear();
-            errorText = "unexpected " +
-                        (c < 0 ? std::string("end-of-file ") : "'" + Latin1ToUtf8(std::string(1, static_cast<char>(c))) + "'") +
-                        " found in line " + std::to_string(line) + ", column " + std::to_string(column) + ".";
+            value = "unexpected " +
+                    (c < 0 ? std::string("end-of-file ") : "'" + Latin1ToUtf8(std::string(1, static_cast<char>(c))) + "'") +
+                    " found in line " + std::to_string(line) + ", column " + std::to_string(column) + ".";
             return;
         }
     }
@@ -198,26 +223,23 @@ void TXMLToken::Finish(TXMLTokenKind finalKind, int32_t& lineCounter, int32_t& c
 
 TXMLToken::~TXMLToken()
 {
-    // Lists run to many thousands of tokens: unlink them one by one.
-    std::unique_ptr<TXMLToken> rest = std::move(next);
-    while (rest)
-        rest = std::move(rest->next);
+    FreeList(std::move(list));
 }
 
 const std::string& TXMLToken::GetText() const
 {
     QB_ASSERT(kind == xmlTokenAttr);
-    return text;
+    return value;
 }
 
 const std::string& TXMLToken::GetName() const
 {
     QB_ASSERT(kind == xmlTokenBegin || kind == xmlTokenEnd || kind == xmlTokenEmpty);
-    return name;
+    return value;
 }
 
 const std::string& TXMLToken::GetErrorText() const
 {
     QB_ASSERT(kind == xmlTokenError);
-    return errorText;
+    return value;
 }

@@ -5,6 +5,8 @@
 #include "music/parts/StartPartMuz.h"
 #include "music/staves/NoteStave.h"
 #include "platform/MessageService.h"
+#include "platform/WorkProgress.h"
+#include "wave/LongestWave.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveLoops.h"
@@ -39,11 +41,25 @@ TMusicGeneration::~TMusicGeneration()
     Factories.ReleaseRenderSounds();
 }
 
-SoundPtr TMusicGeneration::Fail(const std::string& reason)
+void TMusicGeneration::Abandon()
 {
     Factories.ReleaseRenderSounds();
     Music.SetTargetSound(nullptr);
-    ShowMessage("Cannot create music: " + reason, "Error", MsgIcon::Stop);
+}
+
+SoundPtr TMusicGeneration::Fail(const std::string& reason)
+{
+    Abandon();
+    // A generation the user stopped ends without a word.
+    if (!WorkStoppedByUser())
+        ShowMessage("Cannot create music: " + reason, "Error", MsgIcon::Stop);
+    return nullptr;
+}
+
+SoundPtr TMusicGeneration::FailTooLong()
+{
+    Abandon();
+    ShowLongerThanTheLongestWave();
     return nullptr;
 }
 
@@ -79,8 +95,14 @@ SoundPtr TMusicGeneration::GenerateWave(TPartMuz& part, TTreeDataResult* result)
         return Fail(message);
     const TPartWalkLimits limits{Stave, Group, result};
     const double tempo = Music.Tempo.GetValue();
+    // Checked before any pass is walked: a repeat counted in thousands of
+    // millions would keep the walks going for ever.
+    const TPlayedBound bound = GetPlayedBound(part, tempo);
+    if (!FitsLongestWave(bound.Seconds * Music.GetSampleFreq()) || !FitsLongestWave(bound.Passes))
+        return FailTooLong();
+    StopFlag stop = 0;
     TPartWalkValues measured;
-    if (!GetStartAndLength(part, measured, limits, tempo, message))
+    if (!GetStartAndLength(part, measured, limits, tempo, message, &stop))
         return Fail(message);
     const double total = measured.Lead + measured.End;
     const double musicLength = std::max(measured.Position, 1.0);
@@ -88,9 +110,10 @@ SoundPtr TMusicGeneration::GenerateWave(TPartMuz& part, TTreeDataResult* result)
         return EmptySound(Music);
     if (!std::isfinite(total))
         return Fail("The players give the music no length that can be made.");
+    if (!FitsLongestWave(total * Music.GetSampleFreq()))
+        return FailTooLong();
     if (!CreateRenderSounds(total))
         return Fail(NoMemory);
-    StopFlag stop = 0;
     TPartWalkValues played;
     played.Time = measured.Lead;
     if (!RenderNotes(part, &stop, played, limits, musicLength, tempo, static_cast<int16_t>(Music.GetMonoStereo()),

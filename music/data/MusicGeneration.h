@@ -42,7 +42,11 @@ public:
     void RunStaveFactories(bool& ok, std::string& message);
 
 private:
+    // Nothing of the generation stays in the music.
+    void Abandon();
     SoundPtr Fail(const std::string& reason);
+    // Refuses a music longer than the longest wave, with that message.
+    SoundPtr FailTooLong();
 
     TMuzData& Music;
     TNoteStave* Stave;

@@ -202,10 +202,16 @@ bool TMusicReader::ReadMusicXml(const TXMLItem& unitMuz, TMusTreeItem*& selected
 
     if (Version == version91) {
         const TXMLItem* left = ExpectElement(ExpectElement(item, "View")->GetFirst(), "Left");
+        const TXMLItem* top = ExpectElement(left->GetNext(), "Top");
         auto origin = std::make_unique<TMDIChildMuzInitProps>();
-        if (!GetNumberValue(*left, origin->Left, Error, Line, Column)
-            || !GetNumberValue(*ExpectElement(left->GetNext(), "Top"), origin->Top, Error, Line, Column))
-            return false;
+        for (auto [element, value] : {std::pair{left, &origin->Left}, {top, &origin->Top}}) {
+            if (!GetNumberValue(*element, *value, Error, Line, Column))
+                return false;
+            if (*value < -TMDIChildMuzInitProps::Farthest || *value > TMDIChildMuzInitProps::Farthest)
+                return Fail(*element, "In " + element->GetElement() + ": The view origin must lie between "
+                                          + std::to_string(-TMDIChildMuzInitProps::Farthest) + " and "
+                                          + std::to_string(TMDIChildMuzInitProps::Farthest) + ".");
+        }
         view = std::move(origin);
         item = item->GetNext();
     }
@@ -405,9 +411,10 @@ bool TMusicReader::ReadStaveXml(const TXMLItem*& cursor)
     TNoteStave* lastStave = nullptr;
     for (; IsElement(cursor, "Stave"); cursor = cursor->GetNext()) {
         const TXMLItem* item = cursor->GetFirst();
-        // The file takes rooms of at least 30; the value class asks for more than its minimum.
+        // The file takes rooms of 30 up to the maximum; the value class asks for more than its minimum.
         unitIntegerMoreUser roomUp(80, EHNone);
         roomUp.SetMinimum(TNoteStave::RoomMinimum - 1);
+        roomUp.SetMaximum(TNoteStave::RoomMaximum);
         unitIntegerMoreUser roomDown = roomUp;
         if (!ReadValue(roomUp, item, "RoomUp", "Room Up"))
             return false;

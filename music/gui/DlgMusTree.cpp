@@ -3,6 +3,7 @@
 #include "foundation/BusyCursor.h"
 #include "foundation/gui/EditHelpers.h"
 #include "foundation/gui/OKCancelDialogs.h"
+#include "foundation/gui/ProgressWindow.h"
 #include "music/document/MusicNavigation.h"
 #include "music/document/MusicPlaying.h"
 #include "music/document/UnitMuz.h"
@@ -649,6 +650,7 @@ void TDlgMusTree::PlayOrGenerate(bool generate)
     if (!UnitMuz || !item)
         return;
     TBusyGuard busy(Main.Busy());
+    TProgressWindow progress(this);
     TMusicPlaying playing(*UnitMuz);
     SoundPtr sound;
     if (item->GetMusTreeItemKind() == musTreeItemPartMuz)

@@ -3,6 +3,7 @@
 #include "foundation/gui/ColorBox.h"
 #include "foundation/gui/EditHelpers.h"
 #include "foundation/gui/OKCancelDialogs.h"
+#include "foundation/gui/ProgressWindow.h"
 #include "foundation/gui/RadioGroup.h"
 #include "music/UnitPlayers.h"
 #include "music/document/UnitMuz.h"
@@ -323,13 +324,19 @@ void TDlgMusic::Connect()
         {btnStavePlayAfterFact, {false, true}},   {btnStaveGenAfterFact, {true, true}}};
     for (const auto& [button, how] : stavePlays)
         connect(button, &QPushButton::clicked, this,
-                [this, how] { presenter.PlayOrGenerateStave(how.first, how.second); });
+                [this, how] {
+                    TProgressWindow progress(this);
+                    presenter.PlayOrGenerateStave(how.first, how.second);
+                });
     const std::pair<QPushButton*, std::pair<bool, bool>> groupPlays[] = {
         {btnGroupPlayBeforeFact, {false, false}}, {btnGroupGenBeforeFact, {true, false}},
         {btnGroupPlayAfterFact, {false, true}},   {btnGroupGenAfterFact, {true, true}}};
     for (const auto& [button, how] : groupPlays)
         connect(button, &QPushButton::clicked, this,
-                [this, how] { presenter.PlayOrGenerateNoteGroup(how.first, how.second); });
+                [this, how] {
+                    TProgressWindow progress(this);
+                    presenter.PlayOrGenerateNoteGroup(how.first, how.second);
+                });
     connect(btnGoToPlayer, &QPushButton::clicked, this, [this] { GoToPlayerClick(); });
     connect(btnGoToStave, &QPushButton::clicked, this, [this] { GoToStaveClick(); });
     connect(btnApply, &QPushButton::clicked, this, [this] { ApplyBtnClick(); });

@@ -197,13 +197,13 @@ TMusicPaintPass::TMusicPaintPass(TMuzData& music, int32_t leftOrigin, int32_t to
 
 int32_t TMusicPaintPass::StartDrawStaves()
 {
-    int32_t y = TopOrigin;
+    int64_t y = TopOrigin;
     for (const auto& drawing : Drawings) {
-        y += drawing->GetStave().RoomUp.GetValue();
-        drawing->StartDraw(y, LeftOrigin + 5);
+        y = TNoteStave::LaidOutY(y + drawing->GetStave().RoomUp.GetValue());
+        drawing->StartDraw(static_cast<int32_t>(y), LeftOrigin + 5);
         y += drawing->GetStave().RoomDown.GetValue();
     }
-    return y;
+    return TNoteStave::LaidOutY(y);
 }
 
 void TMusicPaintPass::DrawStaveBackgrounds(TCanvas& canvas, const TCanvasRect& clip) const

@@ -159,7 +159,20 @@ void TStaveDrawing::ReleaseDrawn(double barPosition)
     for (TDrawXNotesList* notes : {&NotesUp, &NotesDown, &NotesAuto})
         notes->DeleteDrawnChords(barPosition);
     Rests.DeleteDrawnRests(barPosition);
-    XPositions.DeleteDrawnPositions(barPosition);
+    // A slot left behind out of order (notes of one group that overlap, as
+    // only a damaged file holds them) still refers to its position: no
+    // position a slot uses goes.
+    double keepFrom = barPosition;
+    auto keep = [&keepFrom](const TDrawXPositionItem* position) {
+        if (position)
+            keepFrom = std::min(keepFrom, position->Position);
+    };
+    for (TDrawXNotesList* notes : {&NotesUp, &NotesDown, &NotesAuto})
+        for (const TDrawXNotesItem& slot : notes->GetItems())
+            keep(slot.DrawXPositionItem);
+    for (const TDrawXSilItem& rest : Rests.GetItems())
+        keep(rest.DrawXPositionItem);
+    XPositions.DeleteDrawnPositions(keepFrom);
 }
 
 void TStaveDrawing::DrawArc(TCanvas& canvas, TCanvasPoint p1, TCanvasPoint p2, int32_t height) const

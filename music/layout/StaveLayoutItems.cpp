@@ -181,6 +181,17 @@ void DeleteDrawn(Items& list, Items& retained, double p)
 
 void TDrawXPositionList::DeleteDrawnPositions(double p)
 {
+    // The position retained outlives the one before it (and the one retained
+    // before it): it keeps a copy of that table, which a chord laid out again
+    // at it still reads.
+    const auto firstKept = std::find_if(List.begin(), List.end(), [p](const auto& item) { return !(item.Position < p); });
+    if (firstKept != List.begin() && firstKept != List.end()) {
+        TDrawXPositionItem& kept = *std::prev(firstKept);
+        if (kept.PrevShiftKinds) {
+            RetainedPrev.Assign(*kept.PrevShiftKinds);
+            kept.PrevShiftKinds = &RetainedPrev;
+        }
+    }
     DeleteDrawn(List, Retained, p);
 }
 

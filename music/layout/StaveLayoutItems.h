@@ -85,6 +85,8 @@ public:
 
 private:
     NoteShiftKinds Head{noteShiftNone};
+    // The table before the retained position.
+    NoteShiftKinds RetainedPrev{noteShiftNone};
     Items List;
     Items Retained;
 };

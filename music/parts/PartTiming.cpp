@@ -1,7 +1,9 @@
 #include "music/parts/PartTiming.h"
 
+#include "foundation/StopReason.h"
 #include "foundation/values/NumericHelpers.h"
 #include "music/parts/PartWalk.h"
+#include "music/parts/SelectPartItem.h"
 #include "music/parts/TreeDataResult.h"
 #include "music/staves/NoteStave.h"
 #include "music/symbols/MuzNote.h"
@@ -205,6 +207,110 @@ void ResetLoopCounts(TPartMuz& part)
 
 namespace {
 
+// The most a part's own tempo stretches the seconds of what it plays.
+double SlowestFactor(const TPartMuz& part)
+{
+    return std::max(1.0 / part.GetTempoStart().GetValue(), 1.0 / part.GetTempoEnd().GetValue());
+}
+
+// The most a turns part's turns stretch it; 0 when no turn plays it.
+double SlowestTurnFactor(const TSelectPartMuz& select)
+{
+    if (select.IsRoot())
+        return 1.0;
+    double factor = 0.0;
+    for (const TSelectPartItem* turn = select.GetSelectPartItems(); turn; turn = turn->GetNextTurn())
+        if (const auto* counted = dynamic_cast<const TCountSelectPartItem*>(turn))
+            factor = std::max(factor, 1.0 / counted->GetTempo().GetValue());
+    return factor;
+}
+
+// One part of the bound's walk: its children in turn, what they add up to.
+struct TBoundFrame {
+    TPartMuz* part;
+    bool played;
+    int32_t step = 0;
+    double seconds = 0;
+    double passes = 0;
+};
+
+// The children a part of the bound's walk visits: one, or two for a concatenation.
+int32_t BoundChildren(const TPartMuz& part)
+{
+    return part.GetPartMuzKind() == partMuzConcat ? 2 : 1;
+}
+
+TPartMuz* BoundChild(TPartMuz& part, int32_t step)
+{
+    switch (part.GetPartMuzKind()) {
+    case partMuzStart:
+    case partMuzConcat:
+        return part.GetChild(step);
+    case partMuzLoop:
+        return AsLoop(part).GetLoopPart();
+    case partMuzSelect:
+        return AsSelect(part).GetSelectPart();
+    default:
+        return nullptr;
+    }
+}
+
+// What a part plays, given the sum of what its children play once.
+void CloseBoundFrame(TBoundFrame& frame)
+{
+    TPartMuz& part = *frame.part;
+    switch (part.GetPartMuzKind()) {
+    case partMuzLoop: {
+        // Every repetition is a step of the walks, played child or not.
+        const double count = std::max(LoopCount(part), 0);
+        frame.seconds *= count * SlowestFactor(part);
+        frame.passes = count * std::max(frame.passes, 1.0);
+        break;
+    }
+    case partMuzSelect:
+        frame.seconds *= SlowestFactor(part) * SlowestTurnFactor(AsSelect(part));
+        break;
+    default:
+        break;
+    }
+    frame.passes += 1;
+}
+
+} // namespace
+
+TPlayedBound GetPlayedBound(TPartMuz& top, double tempo)
+{
+    // Bottom up on a stack of its own, like the walks: a tree of any depth.
+    std::vector<TBoundFrame> stack{{&top, top.IsEnabledPlayDraw()}};
+    TPlayedBound bound;
+    while (!stack.empty()) {
+        TBoundFrame& frame = stack.back();
+        if (frame.part->GetPartMuzKind() == partMuzSingle) {
+            frame.seconds = GetBarLength(AsBar(*frame.part)) * SlowestFactor(*frame.part);
+            frame.passes = 1;
+        } else if (frame.step < BoundChildren(*frame.part)) {
+            TPartMuz* child = BoundChild(*frame.part, frame.step++);
+            if (ChildPlayed(child, frame.played))
+                stack.push_back({child, true});
+            continue;
+        } else {
+            CloseBoundFrame(frame);
+        }
+        const TBoundFrame done = frame;
+        stack.pop_back();
+        if (stack.empty()) {
+            bound.Seconds = done.seconds * tempo;
+            bound.Passes = done.passes;
+        } else {
+            stack.back().seconds += done.seconds;
+            stack.back().passes += done.passes;
+        }
+    }
+    return bound;
+}
+
+namespace {
+
 // What a walk hands down the tree: the pitch shift of the turns above, the
 // tempo they make, whether the walk is below the result node, and whether
 // the part is played.
@@ -222,8 +328,8 @@ struct TPlayFrame {
 // The two walks differ only in what a bar does with its notes.
 class TPlayWalk {
 public:
-    TPlayWalk(TPartWalkValues& values, const TPartWalkLimits& limits, std::string& message)
-        : Values(values), Limits(limits), Message(message)
+    TPlayWalk(TPartWalkValues& values, const TPartWalkLimits& limits, std::string& message, StopFlag* stop)
+        : Values(values), Limits(limits), Message(message), Stop(stop)
     {
     }
     virtual ~TPlayWalk() = default;
@@ -236,6 +342,11 @@ public:
         if (!Enter(first))
             return false;
         while (!Stack.empty()) {
+            // A long walk can be stopped between any two steps.
+            if (IsStopped(Stop)) {
+                Message = StoppedRunReason();
+                return false;
+            }
             TPartMuz* child = nullptr;
             TPlayFrame& frame = Stack.back();
             if (!NextChild(frame, child)) {
@@ -306,6 +417,7 @@ protected:
     TPartWalkValues& Values;
     const TPartWalkLimits& Limits;
     std::string& Message;
+    StopFlag* Stop;
 
 private:
     bool EntersResult(const TPlayFrame& frame) const
@@ -427,7 +539,7 @@ class TRenderWalk : public TPlayWalk {
 public:
     TRenderWalk(TPartWalkValues& values, const TPartWalkLimits& limits, std::string& message, StopFlag* stop,
                 double musicLength, int16_t monoStereo)
-        : TPlayWalk(values, limits, message), Stop(stop), MusicLength(musicLength), MonoStereo(monoStereo)
+        : TPlayWalk(values, limits, message, stop), MusicLength(musicLength), MonoStereo(monoStereo)
     {
     }
 
@@ -445,12 +557,12 @@ protected:
                 Message = "A note could not be rendered.";
                 return false;
             }
+            ReportWork(static_cast<int64_t>(Values.Position * 1000), static_cast<int64_t>(MusicLength * 1000));
             return true;
         });
     }
 
 private:
-    StopFlag* Stop;
     double MusicLength;
     int16_t MonoStereo;
 };
@@ -458,9 +570,9 @@ private:
 } // namespace
 
 bool GetStartAndLength(TPartMuz& part, TPartWalkValues& values, const TPartWalkLimits& limits, double tempo,
-                       std::string& message)
+                       std::string& message, StopFlag* stop)
 {
-    return TMeasureWalk(values, limits, message).Run(part, tempo);
+    return TMeasureWalk(values, limits, message, stop).Run(part, tempo);
 }
 
 bool RenderNotes(TPartMuz& part, StopFlag* stop, TPartWalkValues& values, const TPartWalkLimits& limits,

@@ -57,11 +57,21 @@ void AddLoopLength(TPartMuz* part, double length);
 // Every repeat below starts again at its first repetition.
 void ResetLoopCounts(TPartMuz& part);
 
+// What the walks over a part would meet, reckoned from the counts and the
+// lengths without walking a pass: at most Seconds of played bars (each part's
+// tempo taken where it is slowest, every turn as if it played) and Passes
+// parts entered. A repeat of any count is measured at once.
+struct TPlayedBound {
+    double Seconds = 0;
+    double Passes = 0;
+};
+TPlayedBound GetPlayedBound(TPartMuz& part, double tempo);
+
 // The dry walk: Lead, End and Position (the music's length) of the part's
-// playing from values. False with the reason when a note cannot be measured
-// or a played bar has no length.
+// playing from values. False with the reason when a note cannot be measured,
+// a played bar has no length, or the flag is found set.
 bool GetStartAndLength(TPartMuz& part, TPartWalkValues& values, const TPartWalkLimits& limits, double tempo,
-                       std::string& message);
+                       std::string& message, StopFlag* stop = nullptr);
 // The real walk: every note taken is rendered into its note group's render
 // sound at its time. False with the reason at the first note that fails, and
 // when the stop flag is found set after a note.

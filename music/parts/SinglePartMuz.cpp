@@ -34,9 +34,15 @@ TStaveSymbol* TSinglePartMuz::InsertSymbol(std::unique_ptr<TStaveSymbol> symbol,
     TStaveSymbol* raw = symbol.get();
     auto passes = [raw, behindEqual](const TStaveSymbol& s) { return behindEqual ? !raw->IsPrevOf(s) : s.IsPrevOf(*raw); };
     // Every symbol at an earlier position is passed in either case: start
-    // behind the last of them near the symbol inserted before.
+    // behind the last of them near the symbol inserted before. A note inserted
+    // before at the same position that the new symbol goes behind is a start
+    // as good: whatever stands between the earlier positions and that note
+    // precedes it, so the new symbol passes it too. Notes read one after the
+    // other into a chord then cost no walk over the chord.
     TStaveSymbol* after = InsertHint;
-    while (after && !(after->GetPosition() < raw->GetPosition()))
+    const bool behindHint = behindEqual && after && after->IsNote() &&
+                            after->GetPosition() == raw->GetPosition() && passes(*after);
+    while (!behindHint && after && !(after->GetPosition() < raw->GetPosition()))
         after = after->GetPrev();
     for (TStaveSymbol* next = after ? after->GetNext() : Symbols.get(); next && passes(*next); next = next->GetNext())
         after = next;

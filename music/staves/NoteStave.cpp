@@ -9,6 +9,8 @@
 #include "platform/Assertions.h"
 #include "wave/view/ViewXml.h"
 
+#include <algorithm>
+
 TNoteStave::TNoteStave(TMuzData* muzData, uint32_t foregroundColor, uint32_t backgroundColor,
                        const unitIntegerMoreUser& roomUp, const unitIntegerMoreUser& roomDown,
                        uint8_t allowJoinFlags, bool extraLines, bool useFactory, const std::string& soundFactory,
@@ -17,8 +19,12 @@ TNoteStave::TNoteStave(TMuzData* muzData, uint32_t foregroundColor, uint32_t bac
       AllowJoinFlags(allowJoinFlags), EnablePlayAndDraw(enablePlayAndDraw), ExtraLines(extraLines),
       SoundFactory(soundFactory), UseFactory(useFactory), MuzData(muzData)
 {
-    RoomUp.SetMinimum(RoomMinimum);
-    RoomDown.SetMinimum(RoomMinimum);
+    for (unitIntegerMoreUser* room : {&RoomUp, &RoomDown}) {
+        room->SetMinimum(RoomMinimum);
+        room->SetMaximum(RoomMaximum);
+        if (!QB_CHECK(room->GetValue() <= RoomMaximum))
+            room->SetValue(RoomMaximum);
+    }
     if (!QB_CHECK(AllowJoinFlags <= 1))
         AllowJoinFlags = 1;
 }
@@ -59,4 +65,9 @@ std::unique_ptr<TXMLComplexElement> TNoteStave::WriteXml(const TNoteStave* curre
     for (const TNoteGroup* group = StartNoteGroup.get(); group; group = group->GetNext())
         element->AddItem(group->WriteXml(CurrentNoteGroup, selectedSymbol));
     return element;
+}
+
+int32_t TNoteStave::LaidOutY(int64_t y)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(y, -FarthestMiddleY, FarthestMiddleY));
 }

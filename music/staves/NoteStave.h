@@ -19,7 +19,8 @@ class TXTouchMuzSymbol;
 // pass through. Its clefs, notes and rests lie in the bars of the part tree.
 class TNoteStave : public TStave {
 public:
-    // The user minimum of both rooms is 30 whatever the values hold.
+    // The user minimum of both rooms is 30 whatever the values hold; neither
+    // room passes RoomMaximum.
     TNoteStave(TMuzData* muzData, uint32_t foregroundColor, uint32_t backgroundColor, const unitIntegerMoreUser& roomUp,
                const unitIntegerMoreUser& roomDown, uint8_t allowJoinFlags, bool extraLines, bool useFactory,
                const std::string& soundFactory, bool enablePlayAndDraw);
@@ -56,6 +57,16 @@ public:
     SoundPtr RenderSound;
 
     static constexpr int32_t RoomMinimum = 30;
+    // Far more than the highest and lowest note with its stem need, and small
+    // enough that the extra lines of a room stay a short loop and the rooms of
+    // many staves add up without overflow.
+    static constexpr int32_t RoomMaximum = 10000;
+    // The middle lines of a paint lie within this distance of the view's top:
+    // no window reaches farther, and every coordinate a stave's drawing adds
+    // to its middle line stays in range.
+    static constexpr int32_t FarthestMiddleY = 1 << 30;
+    // y laid out as a sum of rooms, kept within FarthestMiddleY.
+    static int32_t LaidOutY(int64_t y);
 
 private:
     std::string SoundFactory;

@@ -50,14 +50,12 @@ std::vector<TStaveBand> TMusicWindowController::StaveBands() const
     std::vector<TStaveBand> bands;
     if (!Unit)
         return bands;
-    int32_t y = TopOrigin;
+    int64_t y = TopOrigin;
     TStaveIterator staves(Unit->MuzData);
     for (TNoteStave* stave = staves.Next(); stave; stave = staves.Next()) {
-        const int32_t top = y;
-        y += stave->RoomUp.GetValue();
-        const int32_t middle = y;
-        y += stave->RoomDown.GetValue();
-        bands.push_back({stave, top, middle, y});
+        const int32_t middle = TNoteStave::LaidOutY(y + stave->RoomUp.GetValue());
+        y = middle + int64_t{stave->RoomDown.GetValue()};
+        bands.push_back({stave, middle - stave->RoomUp.GetValue(), middle, static_cast<int32_t>(y)});
     }
     return bands;
 }
@@ -133,17 +131,18 @@ bool TMusicWindowController::ScrollToStave(const TNoteStave* stave)
 {
     if (!Unit || !stave || !stave->EnablePlayAndDraw)
         return false;
-    int32_t y = 0;
+    int64_t y = 0;
     int32_t middle = 0;
     TStaveIterator staves(Unit->MuzData);
     for (TNoteStave* each = staves.Next(); each; each = staves.Next()) {
+        const int32_t eachMiddle = TNoteStave::LaidOutY(y + each->RoomUp.GetValue());
         if (each == stave)
-            middle = y + each->RoomUp.GetValue();
-        y += each->RoomUp.GetValue() + each->RoomDown.GetValue();
+            middle = eachMiddle;
+        y = eachMiddle + int64_t{each->RoomDown.GetValue()};
     }
     // The music's top never comes below the window's, nor its end above the
     // window's bottom: the range is the paint's.
-    const int32_t total = y + 40;
+    const int32_t total = static_cast<int32_t>(y) + 40;
     const int32_t wished = middle - Host.ClientHeight() / 2;
     const int32_t offset = std::clamp(wished, 0, std::max(0, total - Host.ClientHeight()));
     TopOrigin = -offset;

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int32_t Least = TNoteStave::RoomMinimum;
+constexpr int32_t Most = TNoteStave::RoomMaximum;
 
 } // namespace
 
@@ -61,7 +62,12 @@ bool TStaveBorderDrag::Move(int32_t y, bool left, bool right)
         return false;
     int32_t up = Stave->RoomUp.GetValue();
     int32_t down = Stave->RoomDown.GetValue();
-    const int32_t d = Apply(y - DragY, left, right, SplitToggle, up, down);
+    int32_t d = Apply(y - DragY, left, right, SplitToggle, up, down);
+    // A room stops at its maximum; the pointer's move beyond it is not applied.
+    for (int32_t* room : {&up, &down}) {
+        d -= std::max(0, *room - Most);
+        *room = std::min(*room, Most);
+    }
     DragY += d;
     if (up == Stave->RoomUp.GetValue() && down == Stave->RoomDown.GetValue())
         return false;

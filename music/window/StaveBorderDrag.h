@@ -5,7 +5,8 @@ class TNoteStave;
 
 // Dragging the lower border of a stave band: the left button moves the room
 // below the middle line, the right button the room above it, both buttons
-// share the move between them. No room falls below 30 pixels.
+// share the move between them. No room falls below 30 pixels nor passes
+// the stave's maximum.
 class TStaveBorderDrag {
 public:
     bool Active() const { return Stave != nullptr; }

@@ -15,6 +15,7 @@
 #include "shell/MenuLayout.h"
 #include "shell/ModelessDialogs.h"
 #include "shell/UnhandledActions.h"
+#include "shell/gui/ApplicationIcon.h"
 #include "shell/gui/CascadeWindows.h"
 #include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormFiles.h"
@@ -37,8 +38,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -78,25 +77,6 @@ TShortcut ShortcutOf(const QKeyEvent& event)
         shortcut.modifiers |= TShortcut::ModAlt;
     shortcut.key = QKeySequence(key).toString(QKeySequence::PortableText).toStdString();
     return shortcut;
-}
-
-QIcon ApplicationIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(20, 50, 120), 1));
-    p.setBrush(QColor(40, 90, 200));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
-    QPainterPath sine;
-    sine.moveTo(4, 16);
-    sine.cubicTo(9, 0, 12, 0, 16, 16);
-    sine.cubicTo(20, 32, 23, 32, 28, 16);
-    p.setPen(QPen(Qt::white, 2.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(sine);
-    return QIcon(pixmap);
 }
 
 // A hidden QAction is a disabled one: the Alt-key relays, which no menu or

@@ -193,6 +193,11 @@ public:
     // project when one is named). A file that cannot be read gives its message
     // and no window (null).
     TUnitWave* OpenWaveFile(bool fromProject, const std::string& fileName, const std::string& tempFileName);
+    // The same, giving the message of a file that cannot be read in error
+    // instead of showing it. A side file that cannot be read still shows its
+    // own message: the wave opens without it.
+    TUnitWave* LoadWaveWindow(bool fromProject, const std::string& fileName, const std::string& tempFileName,
+                              std::string& error);
     // Each file in turn; one that cannot be read does not stop the others.
     void OpenWaveFiles(const std::vector<std::string>& fileNames);
     // A new window around a sound made elsewhere; marked changed.

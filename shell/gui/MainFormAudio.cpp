@@ -1,4 +1,5 @@
 // The transport actions and the audio player's place in the main window.
+#include "foundation/gui/ProgressWindow.h"
 #include "shell/AudioPlayer.h"
 #include "shell/gui/MainForm.h"
 #include "wave/window/gui/MDIChildQuarbel.h"
@@ -19,10 +20,12 @@ void TMainForm::InstallAudioHandlers()
     // Rendering music to play it can take long.
     SetActionHandler(A::FilePlay, [this, activeUnit] {
         TBusyGuard guard(busy);
+        TProgressWindow progress(this);
         TheAudioPlayer->FilePlay(false, activeUnit());
     });
     SetActionHandler(A::FilePlayMax, [this, activeUnit] {
         TBusyGuard guard(busy);
+        TProgressWindow progress(this);
         TheAudioPlayer->FilePlay(true, activeUnit());
     });
     SetActionHandler(A::FileStop, [this] { TheAudioPlayer->StopPlayer(); });

@@ -9,9 +9,11 @@
 #include "factory/gui/FactoryValuesAskerQt.h"
 #include "factory/gui/MDIChildFact.h"
 #include "foundation/GuiMessages.h"
+#include "foundation/StopReason.h"
 #include "foundation/commands/ActionId.h"
 #include "foundation/gui/ExecDialog.h"
 #include "foundation/gui/PanelStatusBar.h"
+#include "foundation/gui/ProgressWindow.h"
 #include "platform/MessageService.h"
 #include "shell/DocumentKind.h"
 #include "shell/gui/FactoryKindFiles.h"
@@ -28,8 +30,6 @@
 namespace {
 
 using A = ActionId;
-
-constexpr const char* StoppedByUser = "Stopped by user.";
 
 std::string Quoted(const std::string& text)
 {
@@ -76,12 +76,15 @@ bool ValidateForRun(TMainForm& form, TUnitSountory& factory, const char* word)
     return false;
 }
 
-// A stop comes back from inside a node with the node's place in front of it; the
-// user asked for it, or running out of memory has told its own message.
+// A stop comes back from inside a node with the node's place in front of it:
+// the user asked for it, or the allocation that ran out of memory has shown
+// its own message.
 bool RunWasStopped(const std::string& error)
 {
-    const std::string stopped = StoppedByUser;
-    return error.size() >= stopped.size() && error.compare(error.size() - stopped.size(), stopped.size(), stopped) == 0;
+    auto endsWith = [&error](const std::string& tail) {
+        return error.size() >= tail.size() && error.compare(error.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    return endsWith(StoppedByUserText) || endsWith(NotEnoughMemoryText);
 }
 
 void ShowRunFailure(const TUnitSountory& factory, const std::string& error)
@@ -127,6 +130,7 @@ void SntRunCrWndExecute(TMainForm& form)
     bool ok = false;
     {
         TBusyGuard busy(form.Busy());
+        TProgressWindow progress(&form);
         ok = factory->RunCreateWave(error, sound, begin, end, asker);
     }
     if (!ok) {

@@ -2,6 +2,7 @@
 
 #include "foundation/GuiMessages.h"
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/ProgressWindow.h"
 #include "music/document/MusicPlaying.h"
 #include "music/document/UnitMuz.h"
 #include "music/gui/MDIChildMuz.h"
@@ -48,12 +49,15 @@ void TMainFormMusic::InstallHandlers()
     form.SetActionHandler(A::FileNewMuz, [this] { NewMusic(); });
     form.SetActionHandler(A::FileOpenMuz, [this] { OpenMusicFiles(ChooseFilesToOpen()); });
     form.SetActionHandler(A::DuplicateMuz, [this] { DuplicateMusic(); });
+    // Generating and playing render the music, which a progress window lets the user stop.
     form.SetActionHandler(A::MusicGenerate, [this] {
+        TProgressWindow progress(&form);
         if (TUnitMuz* unit = ActiveMuzUnit())
             TMusicPlaying(*unit).MusicGenerate();
     });
     for (const TMusicActionRow& row : MusicActionTable())
         form.SetActionHandler(row.id, [this, &row] {
+            TProgressWindow progress(&form);
             if (TUnitMuz* unit = ActiveMuzUnit())
                 row.execute(*unit);
         });

@@ -269,14 +269,6 @@ TDocumentKindFiles* TMainFormProjects::KindFiles(uint8_t kind)
     return form.Files().KindFiles(kind);
 }
 
-TFileUnit* TMainFormProjects::FindUnitByName(const std::string& name, const TFileUnit* except) const
-{
-    for (TFileUnit* unit : ProjectDocuments())
-        if (unit != except && !name.empty() && unit->GetName() == name)
-            return unit;
-    return nullptr;
-}
-
 void TMainFormProjects::CloseAllWindowsQuietly()
 {
     for (TFileUnit* unit : ProjectDocuments())

@@ -3,6 +3,7 @@
 #include "shell/gui/MainFormSplitMerge.h"
 
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/ProgressWindow.h"
 #include "shell/SplitMergeBounds.h"
 #include "shell/SplitMergeSounds.h"
 #include "shell/gui/MainForm.h"
@@ -141,6 +142,7 @@ bool SplitHorizontally(TMainForm& form, TMDIChildWave& source, uint8_t resultKin
     if (!unit || !unit->GetSound())
         return false;
     TBusyGuard guard(form.Busy());
+    TProgressWindow progress(&form);
     const int32_t values = unit->GetValues();
     const TSplitHorPlan plan = PlanSplitHor(values, unit->GetCursorPos(), unit->GetAnchorPos(), resultKind);
     const std::vector<SoundPtr> sounds = SplitHorSounds(*unit->GetSound(), plan);
@@ -174,6 +176,7 @@ bool MergeHorizontally(TMainForm& form, const TMergeHorProps& props)
     if (!firstWindow || !lastWindow || first == last)
         return false;
     TBusyGuard guard(form.Busy());
+    TProgressWindow progress(&form);
     SoundPtr merged =
         MergeHorSound(first->GetSound(), last->GetSound(), props.MonoStereo, props.SampleFreq, props.BytesPSample);
     if (!merged)
@@ -197,6 +200,7 @@ bool MergeVertically(TMainForm& form, const TMergeVertProps& props)
     if (!leftWindow || !rightWindow || left == right || !left->GetSound() || !right->GetSound())
         return false;
     TBusyGuard guard(form.Busy());
+    TProgressWindow progress(&form);
     SoundPtr merged = MergeVertSound(*left->GetSound(), *right->GetSound(), props.SampleFreq, props.BytesPSample,
                                      props.MakeLengthsEqual);
     if (!merged)

@@ -6,6 +6,7 @@
 
 #include "foundation/commands/ActionId.h"
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/ProgressWindow.h"
 #include "shell/gui/DlgWaveFileProp.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
@@ -241,6 +242,7 @@ std::function<void()> OnActiveWaveWindow(TMainForm& form, std::function<void(TMD
 void RunWaveCommand(TMainForm& form, TUnitWave& unit, bool drawingAware, const std::function<void()>& command)
 {
     TBusyGuard busy(form.Busy());
+    TProgressWindow progress(&form);
     const bool snapshot = !(drawingAware && unit.IsUserDrawing());
     std::unique_ptr<TUndoUnit> previous;
     if (snapshot) {

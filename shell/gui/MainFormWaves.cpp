@@ -155,12 +155,19 @@ void TMainForm::OpenWaveFiles(const std::vector<std::string>& fileNames)
 
 TUnitWave* TMainForm::OpenWaveFile(bool fromProject, const std::string& fileName, const std::string& tempFileName)
 {
-    SoundPtr sound;
     std::string message;
-    if (!ReadWaveSound(fileName, tempFileName, sound, message)) {
+    TUnitWave* unit = LoadWaveWindow(fromProject, fileName, tempFileName, message);
+    if (!unit)
         ShowMessage(message, FileErrorCaption, MsgIcon::Information);
+    return unit;
+}
+
+TUnitWave* TMainForm::LoadWaveWindow(bool fromProject, const std::string& fileName, const std::string& tempFileName,
+                                     std::string& error)
+{
+    SoundPtr sound;
+    if (!ReadWaveSound(fileName, tempFileName, sound, error))
         return nullptr;
-    }
 
     auto owned = std::make_unique<TUnitWave>(sound, NewUnitName("Wave", ""), fileName);
     TUnitWave* unit = owned.get();
@@ -171,9 +178,9 @@ TUnitWave* TMainForm::OpenWaveFile(bool fromProject, const std::string& fileName
     // The side file of the project's copy when there is one, else that of the file.
     const bool tempSide = !tempFileName.empty() && FileExists(SideFileName(tempFileName));
     const std::string sideFile = SideFileName(tempSide ? tempFileName : fileName);
-    std::string error;
-    if (unit->LoadShadowFile(sideFile, error, fromProject, sound) == 2) {
-        ShowMessage(CannotRead + Quoted(sideFile) + ": " + error, FileErrorCaption, MsgIcon::Information);
+    std::string sideError;
+    if (unit->LoadShadowFile(sideFile, sideError, fromProject, sound) == 2) {
+        ShowMessage(CannotRead + Quoted(sideFile) + ": " + sideError, FileErrorCaption, MsgIcon::Information);
         unit->SetTrackChanges(true);
     }
     unit->ExchangeSound(sound);

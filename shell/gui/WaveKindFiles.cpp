@@ -126,10 +126,10 @@ bool TWaveKindFiles::SaveProjectCopy(TFileUnit& unit, const std::string& copyFil
     return WaveOf(unit).SaveShadowAndChangedWave(copyFileName);
 }
 
-TFileUnit* TWaveKindFiles::OpenFromProject(const std::string& fileName, const std::string& copyBase, std::string&)
+TFileUnit* TWaveKindFiles::OpenFromProject(const std::string& fileName, const std::string& copyBase,
+                                           std::string& error)
 {
-    // OpenWaveFile has shown why a wave could not be read.
-    return form.OpenWaveFile(true, fileName, copyBase.empty() ? std::string() : copyBase + ".wav");
+    return form.LoadWaveWindow(true, fileName, copyBase.empty() ? std::string() : copyBase + ".wav", error);
 }
 
 void TWaveKindFiles::ProjectWindowPlaced(TFileUnit& unit)

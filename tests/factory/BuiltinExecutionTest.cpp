@@ -1,4 +1,6 @@
+#include "foundation/StopReason.h"
 #include "tests/factory/BuiltinTestSupport.h"
+#include "tests/support/StoppingWatcher.h"
 
 #include <fstream>
 #include <functional>
@@ -491,7 +493,41 @@ TEST_F(ExecutionTest, AnOperationWithoutResultStopsTheNode)
     Feed(node, "Wave", MonoOf(10));
     Want(node, "Result");
     stop = 1;
-    EXPECT_EQ(RunError(), "Stopped by user.");
+    EXPECT_EQ(RunError(), NotEnoughMemoryText);
+}
+
+// An echo count whose result no wave can hold fails on its allocation: the
+// engine has told why, once, and the run says memory ran out, not that the
+// user stopped it.
+TEST_F(ExecutionTest, AnEchoCountTooLargeToHoldFailsAsMemoryNotAsAStop)
+{
+    TSountoryNodeBuiltin& node = Node(21);
+    Feed(node, "Wave", MonoOf(1000));
+    Set(node, "Time", 0.001, VT::Time);
+    Set(node, "Volume", 0.5);
+    Set(node, "Echo Count", 2147483647, VT::Integer);
+    Want(node, "Result");
+    EXPECT_EQ(RunError(), NotEnoughMemoryText);
+    EXPECT_EQ(messages.Count(), 1u);
+}
+
+// A filter node of the largest count over a thousand values would run for
+// hours; a stop asked for from the progress watcher sets the run's flag, which
+// its caller reports as the user's stop (shown as no message).
+TEST_F(ExecutionTest, AFilterCountRunUntilTheWatcherAsksForAStopEndsWithTheFlagSet)
+{
+    TSountoryNodeBuiltin& node = Node(16);
+    Feed(node, "Wave", MonoOf(1000));
+    Set(node, "Frequency", 0.01, VT::Time);
+    Set(node, "Volume Factor", 0.5);
+    Set(node, "Filter Count", 2147483647, VT::Integer);
+    Want(node, "Result");
+    StoppingWatcher watcher(3);
+    Run();
+    EXPECT_EQ(watcher.calls, 3);
+    EXPECT_NE(stop, 0);
+    EXPECT_EQ(StoppedRunReason(), StoppedByUserText);
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 // The run fuzzer's seeds that stand for working factories do run.

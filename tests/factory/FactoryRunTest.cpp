@@ -80,6 +80,24 @@ TEST_F(FactoryRunTest, UsedFactoriesValidateOncePerPassAndRecursionIsRefused)
     EXPECT_EQ(error, "In Node \"U\": Factory \"G\" not found.");
 }
 
+TEST_F(FactoryRunTest, ARunOfAnUnvalidatedFactoryThatUsesItselfIsRefused)
+{
+    // S's output comes from a node that runs S.
+    TUnitSountory self("S", "s.qbf");
+    form.factories["S"] = &self;
+    self.FactoryKind = FactoryFree;
+    TSountoryOutput& result = self.CreateOutput("O", 0.5, 0, K::Factor, D::AllValues);
+    auto& node = self.InsertNode(std::make_unique<TSountoryNodeUser>("N", "S", self, TCanvasRect{20, 10, 80, 60}));
+    node.UpdatePins(self);
+    result.SetSountoryInputSource(node.FindNodeOutput("O", nullptr));
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        EXPECT_FALSE(self.Run(error, &stop));
+        EXPECT_EQ(error, "At Node \"N\" of Factory \"S\": Recurse found!");
+        EXPECT_EQ(self.RunState, sntRunFailed);
+    }
+}
+
 TEST_F(FactoryRunTest, LoopsAreFoundAndDiamondsAreNone)
 {
     TScriptedNode& b = WaveNode(factory, "B", 1);

@@ -2,6 +2,7 @@
 #include "factory/nodes/SountoryNodeMixLoop.h"
 #include "factory/nodes/SountoryNodeSimpleLoop.h"
 #include "factory/nodes/SountoryNodeUser.h"
+#include "foundation/StopReason.h"
 #include "tests/factory/BuiltinTestSupport.h"
 
 namespace {
@@ -187,7 +188,7 @@ TEST_F(MixTest, AStopEndsTheLoopAndDropsTheResult)
     ASSERT_TRUE(factory.Validate(1, error)) << error;
     stop = 1;
     EXPECT_FALSE(Run());
-    EXPECT_EQ(error, "At Node \"U\" of Factory \"F\": Stopped by user.");
+    EXPECT_EQ(error, std::string("At Node \"U\" of Factory \"F\": ") + NotEnoughMemoryText);
     EXPECT_FALSE(out.GetSound());
 }
 

@@ -1,3 +1,4 @@
+#include "foundation/StopReason.h"
 #include "tests/factory/FactoryTestSupport.h"
 #include "tests/wave/document/DocumentFakes.h"
 
@@ -159,7 +160,7 @@ TEST_F(WaveRunTest, AStoppedOrFailedRunKeepsTheOldSoundAndTheNextRunStartsAfresh
     const SoundPtr old = Unit().GetSound();
     stopRun = true;
     EXPECT_FALSE(Run());
-    EXPECT_EQ(error, "Stopped by user.");
+    EXPECT_EQ(error, NotEnoughMemoryText);
     EXPECT_EQ(Unit().GetSound(), old);
     EXPECT_FALSE(Unit().LastCommandChanged());
     EXPECT_EQ(Unit().GetSelectBegin(), 100);

@@ -136,9 +136,17 @@ TEST_F(MusicFileMessages, ValuesOfTheDocumentAndThePartTree)
                                       "<PartNode/>\n</SelectMuzPartTurn>\n<PartNode/>\n</SelectMuzPart>\n";
     std::string badLeft = File();
     badLeft.replace(badLeft.find("<Left>0"), 7, "<Left>x");
+    std::string farLeft = File();
+    farLeft.replace(farLeft.find("<Left>0"), 7, "<Left>-100000001");
+    std::string farTop = File();
+    farTop.replace(farTop.find("<Top>0"), 6, "<Top>2147483647");
     std::vector<MessageCase> cases = {
         {"tempo", File(OneBar, KeyPart(), NotePart(), "x"), "In Tempo: ", Place(File(), "<Tempo>"), false},
         {"view", badLeft, "In Left: ", Place(badLeft, "<Left>"), false},
+        {"view far left", farLeft, "In Left: The view origin must lie between -100000000 and 100000000.",
+         Place(farLeft, "<Left>")},
+        {"view far down", farTop, "In Top: The view origin must lie between -100000000 and 100000000.",
+         Place(farTop, "<Top>")},
         {"bar count text", File(bar("x", "4")), "In Bar Count: ", Place(File(bar("x", "4")), "<Count>"), false},
         {"tempo factor", File(tempoStart), "In Single MuzPart TempoStart: ", Place(File(tempoStart), "<TempoStart>"),
          false},
@@ -177,9 +185,12 @@ TEST_F(MusicFileMessages, Staves)
     };
     const std::string lowRoom = File(OneBar, KeyPart(), NotePart(), "1 s", defaults, "<RoomUp>29</RoomUp>\n<RoomDown>80</RoomDown>\n");
     const std::string badRoom = File(OneBar, KeyPart(), NotePart(), "1 s", defaults, "<RoomUp>30</RoomUp>\n<RoomDown>x</RoomDown>\n");
+    const std::string hugeRoom = File(OneBar, KeyPart(), NotePart(), "1 s", defaults, "<RoomUp>10000</RoomUp>\n<RoomDown>2147483647</RoomDown>\n");
     std::vector<MessageCase> cases = {
         {"room 29", lowRoom, "In Room Up: ", Place(lowRoom, "<RoomUp>"), false},
         {"room text", badRoom, "In Room Down: ", Place(badRoom, "<RoomDown>"), false},
+        {"room beyond what a stave shows", hugeRoom, "In Room Down: Value must be less or equal of 10000.",
+         Place(hugeRoom, "<RoomDown>")},
         {"foreground", File(OneBar, KeyPart(), NotePart(), "1 s", colours),
          "In ForegroundColor: Invalid Hexdecimal value: \"red\".",
          Place(File(OneBar, KeyPart(), NotePart(), "1 s", colours), "<ForegroundColor>")},

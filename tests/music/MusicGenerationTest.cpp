@@ -4,6 +4,8 @@
 #include "platform/AllocationHook.h"
 #include "tests/factory/FactoryTestSupport.h"
 #include "tests/music/MusicTreeSupport.h"
+#include "tests/support/StoppingWatcher.h"
+#include "wave/LongestWave.h"
 #include "wave/WaveLoops.h"
 
 namespace {
@@ -368,5 +370,50 @@ TEST_F(MusicGeneration, ARenderSoundThatCannotBeMadeLeavesNoneBehind)
     bool ok = false;
     SoundPtr target = RecordingPlayers::Silent(MonoSound(22050, 2), 1.0);
     factories.RunSoundFactories(*target, ok, message);
+    ExpectNothingLeft();
+}
+
+// A repeat counted in thousands of millions, or repeats nested sixty-four deep,
+// is measured from its counts and refused before a pass is walked or a note
+// rendered, with the longest wave's message.
+struct TooLongMusic : MusicGeneration {
+    void ExpectRefused(std::unique_ptr<TPartMuz> root)
+    {
+        SetRoot(std::move(root));
+        EXPECT_EQ(Make(), nullptr);
+        EXPECT_EQ(LastMessage(), LongerThanTheLongestWave());
+        EXPECT_EQ(messages.Count(), 1u);
+        EXPECT_TRUE(players.rendered.empty());
+        ExpectNothingLeft();
+    }
+};
+
+TEST_F(TooLongMusic, ARepeatOfTheLargestCount)
+{
+    ExpectRefused(Loop(2147483647, BarWithNotes({0.0})));
+}
+
+TEST_F(TooLongMusic, RepeatsOfTwoNestedSixtyFourDeep)
+{
+    std::unique_ptr<TPartMuz> part = BarWithNotes({0.0});
+    for (int i = 0; i < 64; ++i)
+        part = Loop(2, std::move(part));
+    ExpectRefused(std::move(part));
+}
+
+// Stop in the progress window ends a generation between two notes: no sound,
+// nothing left of it, and no message.
+TEST_F(MusicGeneration, AGenerationTheUserStopsEndsWithoutAMessage)
+{
+    std::unique_ptr<TPartMuz> bars = BarWithNotes({0.0, 0.25, 0.5, 0.75});
+    for (int i = 0; i < 50; ++i)
+        bars = Concat(std::move(bars), BarWithNotes({0.0, 0.25, 0.5, 0.75}));
+    SetRoot(std::move(bars));
+    players.soundLength = 0.2;
+    StoppingWatcher watcher(3);
+    EXPECT_EQ(Make(), nullptr);
+    EXPECT_EQ(watcher.calls, 3);
+    EXPECT_LT(players.rendered.size(), 204u);
+    EXPECT_EQ(messages.Count(), 0u) << LastMessage();
     ExpectNothingLeft();
 }

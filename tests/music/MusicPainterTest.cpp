@@ -1,7 +1,9 @@
 #include "foundation/draw/RecordingCanvas.h"
 #include "music/layout/LayoutCheck.h"
 #include "music/layout/MusicPainter.h"
+#include "music/document/MDIChildMuzInitProps.h"
 #include "tests/music/MusicTreeSupport.h"
+#include "tests/support/NullCanvas.h"
 
 #include <algorithm>
 
@@ -197,4 +199,34 @@ TEST_F(MusicPainter, TheSelectedNoteIsDrawnOnItsOwnBox)
     const size_t plain = canvas.CallsOf(Op::FillRect).size();
     Paint(note);
     EXPECT_EQ(canvas.CallsOf(Op::FillRect).size(), plain + 1);
+}
+
+TEST_F(MusicPainter, TheLargestRoomsOfManyStavesFromTheFarthestViewStayInRange)
+{
+    constexpr int32_t Room = TNoteStave::RoomMaximum;
+    constexpr int32_t Top = TMDIChildMuzInitProps::Farthest;
+    TNoteStave* second = muz.NewNoteStave(stave, nullptr);
+    for (TNoteStave* each : {stave, second}) {
+        each->RoomUp.SetValue(Room);
+        each->RoomDown.SetValue(Room);
+        each->ExtraLines = true;
+    }
+    NullCanvas nothing;
+    TMusicPaintPass(muz, -Top, Top).Paint(nothing, Clip, nullptr);
+    EXPECT_EQ(Middle(*stave), Top + Room);
+    EXPECT_EQ(Middle(*second), Top + 3 * Room);
+
+    // Enough staves above them that the rooms add up past what a paint can
+    // place: the staves beyond lie together at the farthest place, out of
+    // every window.
+    const int32_t staves = (TNoteStave::FarthestMiddleY - Top) / (2 * Room);
+    const unitIntegerMoreUser room(Room, EHNone);
+    TNoteStave* first = nullptr;
+    for (int32_t i = 0; i < staves; ++i)
+        first = muz.CreateStave(nullptr, 0, 0xFFFFFF, room, room, 1, false, false, "", true);
+    TMusicPaintPass pass(muz, -Top, Top);
+    EXPECT_EQ(pass.StartDrawStaves(), TNoteStave::FarthestMiddleY);
+    EXPECT_EQ(Middle(*first), Top + Room);
+    EXPECT_EQ(Middle(*stave), TNoteStave::FarthestMiddleY);
+    EXPECT_EQ(Middle(*second), TNoteStave::FarthestMiddleY);
 }

@@ -140,6 +140,11 @@ TEST_F(StavesPresenter, RoomUpBelowTheMinimumIsRefused)
     EXPECT_TRUE(presenter.FieldExit(TMusicStavesField::RoomUp, "10"));
     EXPECT_EQ(messages.Count(), 1u);
     EXPECT_EQ(m.stave->RoomUp.GetValue(), 80);
+    // Nor above the maximum, which a music file could not give back.
+    presenter.FieldEdited();
+    EXPECT_FALSE(presenter.FieldExit(TMusicStavesField::RoomDown, "10001"));
+    EXPECT_EQ(messages.Last().text, "In Room Down: Value must be less or equal of 10000.");
+    EXPECT_EQ(m.stave->RoomDown.GetValue(), 80);
     presenter.FieldEdited();
     EXPECT_TRUE(presenter.FieldExit(TMusicStavesField::RoomDown, "45"));
     EXPECT_EQ(m.stave->RoomDown.GetValue(), 45);

@@ -100,6 +100,20 @@ TEST_F(WindowController, DraggingTheBorderWithOneButton)
     EXPECT_FALSE(controller.Drag().Active());
 }
 
+TEST_F(WindowController, DraggingStopsAtTheLargestRoom)
+{
+    m.stave->RoomDown.SetValue(TNoteStave::RoomMaximum - 10);
+    const int32_t border = 80 + TNoteStave::RoomMaximum - 10;
+    controller.MouseDown(10, border, true, true);
+    controller.MouseMove(10, border + 100, true, true);
+    EXPECT_EQ(m.stave->RoomUp.GetValue(), 130);
+    EXPECT_EQ(m.stave->RoomDown.GetValue(), TNoteStave::RoomMaximum);
+    // The drag follows only what was applied: back up, the room below shrinks at once.
+    EXPECT_EQ(controller.Drag().GetDragY(), border + 60);
+    controller.MouseMove(10, border + 58, true, false);
+    EXPECT_EQ(m.stave->RoomDown.GetValue(), TNoteStave::RoomMaximum - 2);
+}
+
 TEST_F(WindowController, DraggingWithBothButtonsSharesTheMove)
 {
     // Seven down from a fresh press: 4 above, 3 below; the next odd pixel goes below.

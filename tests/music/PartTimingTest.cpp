@@ -6,6 +6,8 @@
 #include "support/NullCanvas.h"
 #include "tests/music/MusicTreeSupport.h"
 
+#include <functional>
+
 namespace {
 
 struct PartTiming : MusicTree {
@@ -274,6 +276,50 @@ TEST_F(PartTiming, ANoteThatFailsStopsTheWalkWithItsMessage)
     EXPECT_FALSE(Render(*muz.GetStartPartMuz(), message));
     EXPECT_EQ(message, "in Player \"P\": broken");
     EXPECT_EQ(players.rendered.size(), 2u);
+}
+
+// The bound is reckoned from counts and lengths: at least what the walks
+// play (each part at its slowest tempo), and the steps they take.
+TEST_F(PartTiming, ThePlayedBoundMultipliesCountsAndLengths)
+{
+    SetTempo(2.0);
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<TPartMuz>()> build;
+        double seconds;
+        double passes;
+    };
+    const Case cases[] = {
+        {"a repeat", [this] { return Loop(3, BarWithNotes({0.0})); }, 3 * 0.25 * 2, 5},
+        {"a repeat slowing to half speed", [this] { return Loop(3, BarWithNotes({0.0}), 1.0, 0.5); }, 3.0, 5},
+        {"a turn that plays twice as fast, taken every time",
+         [this] {
+             auto select = Select(BarWithNotes({0.0}));
+             AddTurn(*select, 2, 0, 2.0);
+             return Loop(3, Concat(BarWithNotes({0.0}), std::move(select)));
+         },
+         3 * (0.25 + 0.125) * 2, 1 + 1 + 3 * 4},
+        {"a turns part without turns plays nothing",
+         [this] { return Loop(3, Select(BarWithNotes({0.0}))); }, 0.0, 1 + 1 + 3 * 2},
+        {"repeats of a switched-off bar still step", [this] {
+             auto bar = BarWithNotes({0.0});
+             bar->SetEnablePlayAndDraw(false, nullptr);
+             return Loop(1000, std::move(bar));
+         }, 0.0, 1 + 1 + 1000},
+        {"repeats nested 64 deep", [this] {
+             std::unique_ptr<TPartMuz> part = BarWithNotes({0.0});
+             for (int i = 0; i < 64; ++i)
+                 part = Loop(2, std::move(part));
+             return part;
+         }, 0.25 * 2 * 18446744073709551616.0, 36893488147419103231.0 + 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetRoot(c.build());
+        const TPlayedBound bound = GetPlayedBound(*muz.GetStartPartMuz(), 2.0);
+        EXPECT_DOUBLE_EQ(bound.Seconds, c.seconds);
+        EXPECT_DOUBLE_EQ(bound.Passes, c.passes);
+    }
 }
 
 TEST_F(PartTiming, TheLengthQueriesLeaveTheCountersAsTheyFoundThem)

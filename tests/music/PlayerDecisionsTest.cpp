@@ -68,7 +68,7 @@ TEST_F(PlayerDecisionsTest, AWavePassedThroughAFactoryStaysIntact)
 }
 
 // 2: a stop flag set by an engine call fails the note after the one memory
-// message; the balance's own flag too.
+// message, and says why; the balance's own flag too.
 TEST_F(PlayerDecisionsTest, AFailedAllocationFailsTheNoteOnce)
 {
     form.AddWave("sample", ConstantMono(100, 1000, 1000));
@@ -80,7 +80,7 @@ TEST_F(PlayerDecisionsTest, AFailedAllocationFailsTheNoteOnce)
 
     AllocationHook::FailNext(1);
     EXPECT_FALSE(player->PlayNoteInto(&stop, *target, TNotePlace{}, NoteOf(100, 0.1), message));
-    EXPECT_EQ(message, "in Player \"P\": Stopped by user.");
+    EXPECT_EQ(message, std::string("in Player \"P\": ") + MemoryText);
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, MemoryText);
 
@@ -102,7 +102,7 @@ TEST_F(PlayerDecisionsTest, AFailedAllocationFailsTheNoteOnce)
     ASSERT_TRUE(player->Validate(message));
     const SoundPtr untouched = Target(0.5);
     EXPECT_FALSE(player->PlayNoteInto(&stop, *untouched, TNotePlace{}, NoteOf(100, 0.1), message));
-    EXPECT_EQ(message, "in Player \"P\": Stopped by user.");
+    EXPECT_EQ(message, std::string("in Player \"P\": ") + MemoryText);
     EXPECT_EQ(stop, 0);
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, MemoryText);
@@ -111,7 +111,7 @@ TEST_F(PlayerDecisionsTest, AFailedAllocationFailsTheNoteOnce)
     SoundPtr alone = player->PlayNote(&stop, 1000, 2, NoteOf(100, 0.1), TNotePlace{}, ok, message);
     EXPECT_EQ(alone, nullptr);
     EXPECT_FALSE(ok);
-    EXPECT_EQ(message, "Stopped by user.");
+    EXPECT_EQ(message, MemoryText);
 }
 
 // 3: the repeat wave form's sound begins at the note: lead time 0, and the

@@ -199,8 +199,7 @@ TEST_F(PlayersFileTest, EveryKindBalanceAndUnitReadsBackEqual)
 TEST_F(PlayersFileTest, APartWithoutBalanceReadsOffAndHardToOneSide)
 {
     TUnitPlayers set("Players 1", "");
-    ASSERT_TRUE(Load(PlayersFile(Player("A", SimplePart) + Player("A", SimplePart)), set)) << error;
-    // Two players of one name read without complaint.
+    ASSERT_TRUE(Load(PlayersFile(Player("A", SimplePart) + Player("B", SimplePart)), set)) << error;
     EXPECT_EQ(set.CountPlayers(), 2);
     const TOnePlayerProps& props = set.GetCurrentOnePlayer()->OnePlayerProps;
     EXPECT_FALSE(props.Balance);
@@ -275,6 +274,16 @@ TEST_F(PlayersFileTest, ABadValueNamesItsLabelLineAndColumn)
         // The players read completely before the failure stay.
         EXPECT_EQ(set.CountPlayers(), 1);
     }
+}
+
+TEST_F(PlayersFileTest, APlayerNameGivenTwiceIsRefusedAtItsSecondPlace)
+{
+    TUnitPlayers set("Players 1", "");
+    EXPECT_FALSE(Load(PlayersFile(Player("A", SimplePart) + Player("B", SimplePart) + Player("A", SimplePart)), set));
+    EXPECT_EQ(error, "In NamePlayer: Name already exists in the set of Players. At line 12, column 28.");
+    // Names differing in case are different players.
+    TUnitPlayers other("Players 2", "");
+    EXPECT_TRUE(Load(PlayersFile(Player("A", SimplePart) + Player("a", SimplePart)), other));
 }
 
 TEST_F(PlayersFileTest, AFailedSaveKeepsTheOldFileAndTheMarks)

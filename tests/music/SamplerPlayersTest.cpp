@@ -1,6 +1,7 @@
 #include "music/PlayersTestSupport.h"
 
 #include "platform/RecordingMessageService.h"
+#include "wave/LongestWave.h"
 
 #include <gtest/gtest.h>
 
@@ -136,4 +137,31 @@ TEST_F(SamplerPlayersTest, TheSampleIsLookedUpAnewForEveryAnswer)
     form.waves.clear();
     EXPECT_EQ(part->GetLeadTime(note, ok, message), 0.0);
     EXPECT_FALSE(ok);
+}
+
+// A wave that claims the largest sample rate would have every sampler but the
+// simple one (which plays the sample's own values, resampled) make a sound of
+// that many values a second: refused at once with the longest wave's message.
+TEST_F(SamplerPlayersTest, ASoundAtAHostileSampleRateIsRefusedBeforeItIsMade)
+{
+    for (const SamplerCase& c : Cases) {
+        SCOPED_TRACE(c.name);
+        form.waves.clear();
+        form.AddWave("sample", ConstantMono(1000, 2147483647, 1000), 100, 900);
+        auto part = SamplerPart(c);
+        SoundPtr sound;
+        double shift = 0, mix = 0;
+        message.clear();
+        const bool played = part->PlayNote(&stop, sound, shift, NoteOf(c.frequency, 2.0), TNotePlace{}, mix, message);
+        if (c.kind == notePlayerSimpleSampler) {
+            EXPECT_TRUE(played) << message;
+            ASSERT_TRUE(sound);
+            EXPECT_LT(sound->GetValues(), 1000000);
+        } else {
+            EXPECT_FALSE(played);
+            EXPECT_EQ(message, LongerThanTheLongestWave());
+            EXPECT_EQ(sound, nullptr);
+        }
+    }
+    EXPECT_EQ(messages.Count(), 0u);
 }

@@ -5,6 +5,7 @@
 #include "shell/ProjectDisk.h"
 #include "shell/ProjectFile.h"
 #include "shell/ProjectSave.h"
+#include "shell/ProjectTempFiles.h"
 #include "shell/RecordingProjectWorkspace.h"
 
 #include <gtest/gtest.h>
@@ -190,21 +191,69 @@ TEST_F(ProjectSave, ACopyThatCannotBeWrittenKeepsThePreviousSet)
     EXPECT_EQ(Reopen(), versionOne);
 }
 
-TEST_F(ProjectSave, AProjectFileThatCannotBeWrittenKeepsThePreviousSet)
+TEST_F(ProjectSave, AProjectFileThatCannotBeWrittenKeepsThePreviousSetWithOneMessage)
 {
     SaveVersionOneThenChange();
     fs::permissions(project, fs::perms::owner_read);
     const auto before = Snapshot(folder.Path());
 
     EXPECT_FALSE(SaveProject(workspace, project, false));
-    ASSERT_EQ(messages.Count(), 2u);
-    EXPECT_EQ(messages.All()[0].text,
-              "Cannot save Project File: Operating System cannot open file for writing, maybe the file is readonly.");
-    EXPECT_EQ(messages.All()[0].caption, "FileError");
-    EXPECT_EQ(messages.All()[1].text, "Cannot close Project: The project file \"" + project + "\" could not be written.");
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Cannot close Project: The project file \"" + project +
+                                        "\" could not be written: Operating System cannot open file for writing, "
+                                        "maybe the file is readonly.");
+    EXPECT_EQ(messages.Last().caption, "Project Error");
     EXPECT_EQ(Snapshot(folder.Path()), before);
     fs::permissions(project, fs::perms::owner_all);
     EXPECT_EQ(Reopen(), versionOne);
+}
+
+TEST_F(ProjectSave, AFolderWhereTheProjectFileGoesIsOneMessage)
+{
+    fs::create_directory(project);
+    workspace.Add(UnitKindWave, "One", "", "one");
+
+    EXPECT_FALSE(SaveProject(workspace, project, false));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Cannot close Project: The project file \"" + project +
+                                        "\" could not be written: There is a folder of that name.");
+    EXPECT_TRUE(fs::is_directory(project));
+    EXPECT_FALSE(fs::exists(folder.File("SongTempSaveFiles")));
+}
+
+// A project file name of 255 bytes leaves no room for the names made from
+// it (the copies' folder, the project file's temporary name); one whose
+// copies' folder just fits leaves none for the folder the previous copies
+// move to. Both save twice and reopen; a cut name keeps whole characters.
+TEST_F(ProjectSave, ProjectsOfTheLongestNamesAreSavedAndReopened)
+{
+    std::string letters = "pp";
+    while (letters.size() < 250)
+        letters += "\xC3\xA9";
+    letters += "p";
+    for (const std::string& base : {letters, std::string(251, 's'), std::string(242, 'f')}) {
+        workspace.Documents.clear();
+        messages.Clear();
+        project = folder.File(base + ".qbp");
+        SaveVersionOneThenChange();
+        ASSERT_TRUE(SaveProject(workspace, project, false)) << base.size();
+        EXPECT_EQ(messages.Count(), 0u);
+        EXPECT_EQ(Reopen(), versionTwo) << base.size();
+        std::string copies;
+        std::string error;
+        ASSERT_TRUE(ProjectTempFolder(project, copies, error));
+        const std::string name = fs::path(copies).filename().string();
+        if (base.size() + 13 <= LongestFileName) {
+            EXPECT_EQ(name, base + "TempSaveFiles");
+        } else {
+            EXPECT_LE(name.size(), LongestFileName);
+            const size_t kept = name.find('~');
+            ASSERT_NE(kept, std::string::npos);
+            EXPECT_EQ(name.substr(0, kept), base.substr(0, kept));
+            EXPECT_NE(static_cast<unsigned char>(base[kept]) & 0xC0, 0x80) << "a character was cut";
+        }
+        EXPECT_TRUE(fs::exists(FileInFolder(copies, "savedProjectWindowFile0.wav"))) << base.size();
+    }
 }
 
 // Each changing file operation of a save fails once in turn: a save that

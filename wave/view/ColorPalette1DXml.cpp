@@ -8,6 +8,10 @@
 #include "wave/view/GrammarBuilder.h"
 #include "wave/view/ViewXml.h"
 
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
 TDTDItemPtr GetColorPalette1DElementDefinition()
 {
     using namespace GrammarBuilder;
@@ -26,12 +30,23 @@ bool ReadColorPalette1DXml(TColorPalette1DItem& palette, const TXMLItem& element
     if (!ReadColorElement(child, "BeginColor", color, error, line, column))
         return false;
     result.SetColorBefore(color);
+    // Items may stand in any order; they are put in place once all are read,
+    // so that neither the check for a taken position nor the inserting walks
+    // the items before.
+    struct TReadItem {
+        unitFactorPosMoreLess1 position;
+        uint32_t before;
+        uint32_t after;
+        bool useAfter;
+    };
+    std::vector<TReadItem> items;
+    std::unordered_set<double> positions;
     for (child = child->GetNext(); IsElement(child, "ColorPalette1DItem"); child = child->GetNext()) {
         const TXMLItem* part = ExpectElement(child->GetFirst(), "Position");
         unitFactorPosMoreLess1 position;
         if (!position.ReadXml(*part, error, line, column))
             return false;
-        if (result.PositionExists(position.GetValue(), nullptr)) {
+        if (!positions.insert(position.GetValue()).second) {
             error = "In Position: Another item has the position " + QuotedText(part->GetValue()) + ".";
             return false;
         }
@@ -47,11 +62,20 @@ bool ReadColorPalette1DXml(TColorPalette1DItem& palette, const TXMLItem& element
         if (!ReadColorElement(part, "ColorAfter", after, error, line, column))
             return false;
         QB_ASSERT(part->GetNext() == nullptr);
-        TColorPalette1DItem* inserted = result.InsertItem(position, before);
+        items.push_back({position, before, after, useAfter});
+    }
+    std::sort(items.begin(), items.end(), [](const TReadItem& a, const TReadItem& b) {
+        return a.position.GetValue() < b.position.GetValue();
+    });
+    // Each item follows the one inserted before it: nothing to walk.
+    TColorPalette1DItem* last = &result;
+    for (const TReadItem& item : items) {
+        TColorPalette1DItem* inserted = last->InsertItem(item.position, item.before);
         QB_ASSERT(inserted != nullptr); // the position lies strictly between 0 and 1 and is new
         inserted->SetUseColorAfter(true);
-        inserted->SetColorAfter(after);
-        inserted->SetUseColorAfter(useAfter);
+        inserted->SetColorAfter(item.after);
+        inserted->SetUseColorAfter(item.useAfter);
+        last = inserted;
     }
     if (!ReadColorElement(child, "EndColor", color, error, line, column))
         return false;

@@ -21,12 +21,17 @@
 
 namespace {
 
-// One configuration for the whole test program: ALSA reads it once.
+// One configuration for the whole test program: ALSA reads it once. It is
+// the only file ALSA reads, so no plugin that the machine's configuration
+// names is loaded when PortAudio scans the devices.
 class AlsaFilePlugin {
 public:
     AlsaFilePlugin()
     {
-        WriteWholeFile(folder.File(".asoundrc"), "pcm.!default {\n"
+        WriteWholeFile(folder.File("alsa.conf"), "pcm.null {\n"
+                                                 "    type null\n"
+                                                 "}\n"
+                                                 "pcm.default {\n"
                                                  "    type file\n"
                                                  "    slave.pcm \"null\"\n"
                                                  "    file \"" + Played() + "\"\n"
@@ -34,8 +39,8 @@ public:
                                                  "    format \"raw\"\n"
                                                  "}\n");
         WriteWholeFile(ToRecord(), "");
-        ::setenv("HOME", folder.Path().c_str(), 1);
-        // No sound server is started for the probe.
+        ::setenv("ALSA_CONFIG_PATH", folder.File("alsa.conf").c_str(), 1);
+        // PortAudio's JACK host starts no sound server for the probe.
         ::setenv("JACK_NO_START_SERVER", "1", 1);
     }
     std::string Played() const { return folder.File("played.raw"); }

@@ -25,7 +25,10 @@
 
 #include <filesystem>
 #include <map>
+#include <utility>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -283,8 +286,10 @@ TEST_F(Project, AProjectThatCannotBeSavedKeepsTheProgramOpen)
 
     EXPECT_FALSE(form.close());
     fs::permissions(project, fs::perms::owner_all);
-    ASSERT_EQ(messages.Count(), 2u);
-    EXPECT_EQ(messages.Last().text, "Cannot close Project: The project file \"" + project + "\" could not be written.");
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Cannot close Project: The project file \"" + project +
+                                        "\" could not be written: Operating System cannot open file for writing, "
+                                        "maybe the file is readonly.");
     EXPECT_EQ(messages.Last().caption, "Project Error");
     EXPECT_EQ(Windows().size(), 3u);
     EXPECT_TRUE(form.isVisible());
@@ -387,6 +392,39 @@ TEST_F(Project, ProjectsThatCannotBeReadSayWhy)
         EXPECT_EQ(form.GetProjectWriteFile(), "") << c.what;
         EXPECT_EQ(form.windowTitle().toStdString(), "Quarbel 9.1");
         EXPECT_TRUE(Windows().empty()) << c.what;
+    }
+}
+
+// A wave that a project names but that cannot be opened is one message,
+// naming the wave and why, as for the other kinds of document.
+TEST_F(Project, AWaveThatCannotBeOpenedIsOneMessageNamingIt)
+{
+    const std::string pipe = folder.File("pipe.wav");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(folder.File("folder.wav"));
+    const std::pair<std::string, std::string> cases[] = {
+        {folder.File("missing.wav"), "Cannot open File."},
+        {"../quarbel-nothing-here/gone.wav", "Cannot open File."},
+        {folder.File("folder.wav"), "it is not a regular file."},
+        {pipe, "it is not a regular file."},
+        {"/dev/zero", "it is not a regular file."},
+    };
+    const std::string file = folder.File("waves.qbp");
+    for (const auto& [wave, reason] : cases) {
+        WriteWholeFile(file, "<?xml version=\"1.0\"?>\n<!DOCTYPE Project_v9_1>\n\n<Project><Version>9.1</Version>"
+                             "<Frame><Left>0</Left><Top>0</Top><Width>9</Width><Height>9</Height><Normal/></Frame>"
+                             "<ModelessDialogs/><Window><Wave><File>" +
+                                 wave +
+                                 "</File></Wave><Left>0</Left><Top>0</Top><Width>9</Width><Height>9</Height>"
+                                 "<Normal/></Window></Project>");
+        messages.Clear();
+        form.Projects().OpenProject(file);
+        ASSERT_EQ(messages.Count(), 1u) << wave;
+        const std::string& text = messages.Last().text;
+        EXPECT_EQ(text.rfind("Cannot read the file: \"" + file + "\": At line 4, column ", 0), 0u) << text;
+        EXPECT_NE(text.find("Cannot read the file: \"" + wave + "\""), std::string::npos) << text;
+        EXPECT_EQ(text.substr(text.size() - reason.size()), reason) << text;
+        EXPECT_TRUE(Windows().empty()) << wave;
     }
 }
 

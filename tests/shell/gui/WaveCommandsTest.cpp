@@ -15,6 +15,7 @@
 #include "wave/gui/MDIChildWave.h"
 #include "wave/gui/ViewWaveGroup.h"
 #include "wave/gui/dialogs/DlgBlockTriangleProps.h"
+#include "wave/gui/dialogs/DlgHighLowProps.h"
 #include "wave/gui/dialogs/DlgVolumeProps.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +23,13 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -408,4 +413,46 @@ TEST_F(WaveCommandsTest, NoActionIsEnabledWithoutAHandler)
     form.SetActionHandler(A::Reverse, nullptr);
     form.UpdateActions();
     EXPECT_FALSE(form.Action(A::Reverse)->isEnabled());
+}
+
+// A low filter of the largest count would run for hours: after half a second
+// the progress window shows, and its Stop button (or Escape) ends the run with
+// the old sound, the undo snapshot and the unchanged mark kept, and no message.
+TEST_F(WaveCommandsTest, StopInTheProgressWindowEndsALongCommandKeepingTheOldSound)
+{
+    const std::function<void(QProgressDialog&)> stops[] = {
+        [](QProgressDialog& progress) { progress.findChild<QPushButton*>()->click(); },
+        [](QProgressDialog& progress) { QTest::keyClick(&progress, Qt::Key_Escape); },
+    };
+    for (const auto& stop : stops) {
+        TUnitWave* unit = NewWindow()->GetUnitWave();
+        Run(A::Reverse);
+        TUndoUnit* snapshot = form.UndoSlot().GetUndo();
+        AsSaved(*unit);
+        const SoundPtr before = unit->GetSound();
+        dialogs.play = [](QDialog& dialog) {
+            auto& filter = dynamic_cast<TDlgHighLowProps&>(dialog);
+            filter.editCount->setText("2147483647");
+            return PressOK(dialog);
+        };
+        // Looks for the progress window while the command runs, as the user would.
+        bool shown = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (!progress || !progress->isVisible() || shown)
+                return;
+            shown = true;
+            stop(*progress);
+        });
+        watch.start(20);
+        Run(A::FilterLow);
+        watch.stop();
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(unit->GetSound(), before);
+        EXPECT_FALSE(unit->IsChanged());
+        EXPECT_EQ(form.UndoSlot().GetUndo(), snapshot);
+        EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
 }

@@ -4,6 +4,7 @@
 #include "DocumentFakes.h"
 #include "EnvelopeCommands.h"
 #include "StopRequestingSound.h"
+#include "tests/support/StoppingWatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -76,5 +77,33 @@ TEST(StopRequest, ACommandStoppedWhileItRunsKeepsWaveMarksAndClipboard)
         EXPECT_EQ(f.host.clipboard, clip);
         for (int32_t i = 0; i < 3000; ++i)
             ASSERT_EQ(before->GetLeftWave()->getData()[i], static_cast<int16_t>(i)) << i;
+    }
+}
+
+// A low filter asked for the largest count over a thousand values would run
+// for hours: the progress watcher asks for a stop, as its Stop button does,
+// and the run ends keeping the old sound, its undo snapshot and the unchanged
+// mark, without a message. The watcher heard how far the passes had come.
+TEST(StopRequest, AFilterOfTheLargestCountEndsWhenTheWatcherAsksForAStop)
+{
+    for (int channels : {1, 2}) {
+        SCOPED_TRACE(channels);
+        DocumentFixture f(RampSound(1000, 1000, channels));
+        TUnitWave& u = *f.unit;
+        u.ClearChanged();
+        const std::shared_ptr<Sound> before = u.GetSound();
+        f.host.MakeUndo(&u);
+        THighLowProps props;
+        props.Count.SetValue(INT32_MAX);
+        StoppingWatcher watcher(3);
+        u.FilterLow(props);
+        EXPECT_EQ(watcher.calls, 3);
+        EXPECT_GT(watcher.lastDone, 0);
+        EXPECT_EQ(watcher.lastTotal, INT32_MAX);
+        EXPECT_EQ(u.GetSound(), before);
+        EXPECT_FALSE(u.LastCommandChanged());
+        EXPECT_FALSE(u.IsChanged());
+        EXPECT_EQ(f.host.undo.GetUndo()->GetSound(), before);
+        EXPECT_EQ(f.messages.Count(), 0u);
     }
 }
