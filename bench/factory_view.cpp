@@ -4,8 +4,8 @@
 // connection arrows), into an image that holds the whole frame.
 #include "factory/document/UnitSountory.h"
 #include "factory/nodes/SountoryNodeBuiltin.h"
+#include "foundation/gui/ToolBarIcons.h"
 #include "platform/qt/QtCanvas.h"
-#include "shell/gui/ToolBarIcons.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,7 @@
 #include "foundation/GuiMessages.h"
 
 #include "foundation/StopReason.h"
+#include "platform/Assertions.h"
 #include "platform/MessageService.h"
 
 namespace {
@@ -57,8 +58,5 @@ void TGuiMessages::ErrorFieldEmpty(const std::string& fieldLabel) const
 
 void TGuiMessages::ShowAssertionFailed(const std::string& condition, const std::string& sourceFile, int line) const
 {
-    // No blank between the closing quote and "failed!": the text is kept as users know it.
-    ShowMessage("In " + sourceFile + " line " + std::to_string(line) + ": Condition " + dq + condition + dq +
-                    "failed!",
-                "Assertion failed", MsgIcon::Information);
+    ::ShowAssertionFailed(condition, sourceFile, line);
 }

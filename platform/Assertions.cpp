@@ -1,6 +1,6 @@
 #include "platform/Assertions.h"
 
-#include "foundation/GuiMessages.h"
+#include "platform/MessageService.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,9 +23,16 @@ std::string AssertionFileName(const char* file)
     return slash == std::string::npos ? name : name.substr(slash + 1);
 }
 
+void ShowAssertionFailed(const std::string& condition, const std::string& sourceFile, int line)
+{
+    // No blank between the closing quote and "failed!": the text is kept as users know it.
+    ShowMessage("In " + sourceFile + " line " + std::to_string(line) + ": Condition \"" + condition + "\"failed!",
+                "Assertion failed", MsgIcon::Information);
+}
+
 bool ReportAssertionFailed(const char* condition, const char* file, int line)
 {
-    TGuiMessages().ShowAssertionFailed(condition, AssertionFileName(file), line);
+    ShowAssertionFailed(condition, AssertionFileName(file), line);
     return false;
 }
 

@@ -18,6 +18,9 @@ bool ReportAssertionFailed(const char* condition, const char* file, int line);
 // The file name as the assertion texts show it: the last component of a path.
 std::string AssertionFileName(const char* file);
 
+// The "Assertion failed" box of a non-fatal check.
+void ShowAssertionFailed(const std::string& condition, const std::string& sourceFile, int line);
+
 #define QB_CHECK(cond) ((cond) ? true : ReportAssertionFailed(#cond, __FILE__, __LINE__))
 #define QB_ASSERT(cond) ((cond) ? (void)0 : FatalAssertionFailed(#cond, __FILE__, __LINE__))
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/RegisteredWindow.h"
+#include "wave/window/RegisteredWindow.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/ActionId.h"
+#include "foundation/commands/ActionId.h"
 #include "shell/CommandStates.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "shell/ShortcutTable.h"
 
-#include "shell/ActionCatalogue.h"
+#include "foundation/commands/ActionCatalogue.h"
 #include "shell/DocumentKind.h"
 
 #include <string_view>

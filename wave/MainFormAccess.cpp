@@ -1,6 +1,5 @@
 #include "wave/MainFormAccess.h"
 
-#include "music/UnitPlayers.h"
 #include "platform/ServiceSlot.h"
 
 namespace {
@@ -33,21 +32,12 @@ TUnitPlayers* MainFormAccess::FindUnitPlayers(const std::string&)
     return nullptr;
 }
 
-TCompoundPlayer* MainFormAccess::FindCompoundPlayer(const std::string& playerName, const std::string& setName)
-{
-    TUnitPlayers* set = FindUnitPlayers(setName);
-    return set ? set->FindCompoundPlayer(playerName) : nullptr;
-}
+// FindCompoundPlayer and AddPlayerNames look into a player set: they live on
+// the music floor (music/MainFormAccessPlayers.cpp).
 
 int MainFormAccess::AddPlayerSetNames(std::vector<std::string>&)
 {
     return 0;
-}
-
-int MainFormAccess::AddPlayerNames(std::vector<std::string>& list, const std::string& setName)
-{
-    TUnitPlayers* set = setName.empty() ? nullptr : FindUnitPlayers(setName);
-    return set ? set->AddPlayerNames(list) : 0;
 }
 
 int MainFormAccess::AddMusicFactoryNames(std::vector<std::string>&, uint8_t)

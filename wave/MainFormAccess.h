@@ -78,7 +78,8 @@ public:
     virtual TUnitSountory* FindUnitSountory(const std::string& name);
     // The open player set of that name, likewise.
     virtual TUnitPlayers* FindUnitPlayers(const std::string& name);
-    // The player of that name in the open player set of that name.
+    // The player of that name in the open player set of that name. This and
+    // AddPlayerNames read a player set, so their bodies are on the music floor.
     virtual TCompoundPlayer* FindCompoundPlayer(const std::string& playerName, const std::string& setName);
     // Append the names of the open player sets, the player names of the open
     // set of that name (none for an empty name or a set not open), and the

@@ -4,8 +4,8 @@
 #include "factory/gui/SntDialogHelpers.h"
 #include "factory/nodes/SountoryNodeBuiltin.h"
 #include "foundation/GuiMessages.h"
+#include "foundation/gui/ToolBarIcons.h"
 #include "platform/HelpService.h"
-#include "shell/gui/ToolBarIcons.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -8,7 +8,7 @@
 #include "factory/gui/DlgSntValues.h"
 #include "factory/gui/MDIChildFact.h"
 #include "foundation/gui/ExecDialog.h"
-#include "shell/gui/MainFormFactories.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 bool TFactoryDialogsQt::FactoryProperties(TUnitSountory& factory)
 {
@@ -57,5 +57,5 @@ void TFactoryDialogsQt::SequenceDialog(TUnitSountory& factory, sntSountoryObject
 
 void TFactoryDialogsQt::NewFactoryForNode(int createKind, TSountoryNode& node)
 {
-    NewUnitSountory(Main, createKind, &node);
+    Main.NewFactoryForNode(createKind, node);
 }

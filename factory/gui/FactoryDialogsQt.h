@@ -2,13 +2,13 @@
 #include "factory/view/FactoryDialogs.h"
 
 class TMDIChildFact;
-class TMainForm;
+class MainFormGuiAccess;
 
 // The factory window's dialogs: each made for one use with the window as
 // owner, run modally and freed when it closes.
 class TFactoryDialogsQt : public TFactoryDialogs {
 public:
-    TFactoryDialogsQt(TMDIChildFact& window, TMainForm& mainForm) : Window(window), Main(mainForm) {}
+    TFactoryDialogsQt(TMDIChildFact& window, MainFormGuiAccess& mainForm) : Window(window), Main(mainForm) {}
 
     bool FactoryProperties(TUnitSountory& factory) override;
     bool BuiltinNodeProperties(TSountoryNodeBuiltin& node) override;
@@ -21,5 +21,5 @@ public:
 
 private:
     TMDIChildFact& Window;
-    TMainForm& Main;
+    MainFormGuiAccess& Main;
 };

@@ -3,10 +3,10 @@
 #include "factory/document/UnitSountory.h"
 #include "factory/view/FactoryMenu.h"
 #include "factory/view/FactoryWindowCommands.h"
+#include "foundation/gui/CustomCursors.h"
+#include "foundation/gui/ToolBarIcons.h"
 #include "foundation/values/NumericHelpers.h"
 #include "platform/qt/QtCanvas.h"
-#include "shell/gui/CustomCursors.h"
-#include "shell/gui/ToolBarIcons.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

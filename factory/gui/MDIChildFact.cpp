@@ -4,13 +4,12 @@
 #include "factory/document/UnitSountory.h"
 #include "factory/gui/FactoryDialogsQt.h"
 #include "factory/gui/FactoryView.h"
-#include "shell/CommandStates.h"
-#include "shell/gui/MainForm.h"
-#include "shell/gui/MainFormFactories.h"
-#include "shell/gui/PanelStatusBar.h"
-#include "shell/gui/ToolBarIcons.h"
+#include "foundation/commands/CommandSnapshot.h"
+#include "foundation/gui/PanelStatusBar.h"
+#include "foundation/gui/ToolBarIcons.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
-TMDIChildFact::TMDIChildFact(TMainForm& mainForm, std::unique_ptr<TUnitSountory> factory)
+TMDIChildFact::TMDIChildFact(MainFormGuiAccess& mainForm, std::unique_ptr<TUnitSountory> factory)
     : TMDIChildQuarbel(mainForm), UnitSountory(std::move(factory))
 {
     setObjectName("MDIChildFact");
@@ -112,5 +111,5 @@ bool TMDIChildFact::NeedsSaving() const
 
 bool TMDIChildFact::SaveDocument()
 {
-    return UnitSountory && SaveUnitSountory(Main, *UnitSountory);
+    return UnitSountory && Main.SaveUnit(*UnitSountory);
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include "factory/document/FactoryWindowAccess.h"
-#include "shell/gui/MDIChildQuarbel.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <memory>
 
@@ -14,7 +14,7 @@ class TUnitSountory;
 class TMDIChildFact : public TMDIChildQuarbel, public TFactoryWindowAccess {
     Q_OBJECT
 public:
-    TMDIChildFact(TMainForm& mainForm, std::unique_ptr<TUnitSountory> factory);
+    TMDIChildFact(MainFormGuiAccess& mainForm, std::unique_ptr<TUnitSountory> factory);
     ~TMDIChildFact() override;
 
     TUnitSountory* GetUnitSountory() const { return UnitSountory.get(); }

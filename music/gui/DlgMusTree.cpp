@@ -1,5 +1,6 @@
 #include "music/gui/DlgMusTree.h"
 
+#include "foundation/BusyCursor.h"
 #include "foundation/gui/EditHelpers.h"
 #include "foundation/gui/OKCancelDialogs.h"
 #include "foundation/gui/ProgressWindow.h"
@@ -13,10 +14,8 @@
 #include "music/parts/SelectPartMuz.h"
 #include "music/parts/TreeDataResult.h"
 #include "platform/HelpService.h"
-#include "shell/AudioPlayer.h"
-#include "shell/gui/MainForm.h"
-#include "shell/gui/MainFormMusic.h"
 #include "wave/MainFormAccess.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -133,7 +132,7 @@ private:
 
 } // namespace
 
-TDlgMusTree::TDlgMusTree(TMainForm& mainForm) : QDialog(&mainForm), Main(mainForm)
+TDlgMusTree::TDlgMusTree(MainFormGuiAccess& mainForm) : QDialog(mainForm.Widget()), Main(mainForm)
 {
     setObjectName("DlgMusTree");
     setWindowTitle("Music Parts");
@@ -466,7 +465,7 @@ void TDlgMusTree::ShowNodeProperties(QTreeWidgetItem* node)
                                : view.playDraw == TPlayDrawState::Grayed                          ? Qt::PartiallyChecked
                                                                                                    : Qt::Checked);
     // Without a sound device Play would do nothing.
-    btnPlay->setEnabled(view.playEnabled && Main.AudioPlayer().PlayRecordEnabled());
+    btnPlay->setEnabled(view.playEnabled && Main.PlayRecordEnabled());
     btnGen->setEnabled(view.playEnabled);
 }
 
@@ -675,7 +674,7 @@ void TDlgMusTree::showEvent(QShowEvent* event)
         RowEdit(R::ResultPitch)->clear();
     }
     PlaceAtMainFormEdges(*this);
-    TMDIChildMuz* window = Main.Music().ActiveMuzWindow();
+    TMDIChildMuz* window = Main.ActiveMuzWindow();
     UnitMuz = window ? window->GetUnitMuz() : nullptr;
     RefreshAll();
 }

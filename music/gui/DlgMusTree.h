@@ -19,7 +19,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TMDIChildMuz;
-class TMainForm;
+class MainFormGuiAccess;
 class TPartMuz;
 class TTreeDataResult;
 class TUnitMuz;
@@ -34,7 +34,7 @@ class TDlgMusTree : public QDialog {
 public:
     static constexpr int HelpContext = 52;
 
-    explicit TDlgMusTree(TMainForm& mainForm);
+    explicit TDlgMusTree(MainFormGuiAccess& mainForm);
     ~TDlgMusTree() override;
 
     // The music window that became active, or none: refilled only for another music.
@@ -91,7 +91,7 @@ private:
     void PlayOrGenerate(bool generate);
     void ExpandAll(QTreeWidgetItem* node, bool expanded);
 
-    TMainForm& Main;
+    MainFormGuiAccess& Main;
     TUnitMuz* UnitMuz = nullptr;
     std::unique_ptr<TTreeDataResult> TreeResult;
     std::array<QAction*, PartsCommandCount> commands{};

@@ -12,11 +12,8 @@
 #include "music/gui/PlaceAtMainFormEdges.h"
 #include "music/gui/PlayersNavigator.h"
 #include "platform/HelpService.h"
-#include "shell/AudioPlayer.h"
-#include "shell/gui/MainForm.h"
-#include "shell/gui/MainFormMusic.h"
-#include "shell/gui/MainFormPlayers.h"
 #include "wave/MainFormAccess.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -103,7 +100,7 @@ private:
 
 } // namespace
 
-TDlgMusic::TDlgMusic(TMainForm& mainForm) : QDialog(&mainForm), Main(mainForm)
+TDlgMusic::TDlgMusic(MainFormGuiAccess& mainForm) : QDialog(mainForm.Widget()), Main(mainForm)
 {
     setObjectName("DlgMusic");
     setWindowTitle("Music Staves");
@@ -406,7 +403,7 @@ void TDlgMusic::ShowStave(const TMusicStavesView& view)
                colbStaveBackground, chkStaveFactory, cboStaveFactory, btnGoToStave},
               on);
     // Without a sound device Play would do nothing.
-    const bool playable = on && Main.AudioPlayer().PlayRecordEnabled();
+    const bool playable = on && Main.PlayRecordEnabled();
     btnStavePlayBeforeFact->setEnabled(playable);
     btnStavePlayAfterFact->setEnabled(playable);
 }
@@ -442,7 +439,7 @@ void TDlgMusic::ShowNoteGroup(const TMusicStavesView& view)
                chkGroupDrawSticksUp, chkGroupDrawSticksDown, grpGroupNoteShape, colbGroupNoteColor,
                btnGroupPlayBeforeFact, btnGroupGenBeforeFact, btnGroupPlayAfterFact, btnGroupGenAfterFact},
               on);
-    const bool playable = on && Main.AudioPlayer().PlayRecordEnabled();
+    const bool playable = on && Main.PlayRecordEnabled();
     btnGroupPlayBeforeFact->setEnabled(playable);
     btnGroupPlayAfterFact->setEnabled(playable);
     UpdateGoToPlayer();
@@ -509,9 +506,9 @@ void TDlgMusic::GoToPlayerClick()
     if (!presenter.FindPlayerOf(cboPlayerSet->currentText().toStdString(), cboPlayer->currentText().toStdString(),
                                 set, player))
         return;
-    if (TMDIChildDlgPlayers* window = Main.Players().WindowOf(*set)) {
+    if (TMDIChildDlgPlayers* window = Main.PlayersWindowOf(*set)) {
         window->GoToPlayer(player);
-        Main.MdiArea()->setActiveSubWindow(window);
+        Main.ActivateChild(window);
         window->setFocus();
     }
 }
@@ -530,7 +527,7 @@ void TDlgMusic::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     PlaceAtMainFormEdges(*this);
-    SetUnitMuz(Main.Music().ActiveMuzWindow());
+    SetUnitMuz(Main.ActiveMuzWindow());
 }
 
 bool TDlgMusic::event(QEvent* event)

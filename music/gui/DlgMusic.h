@@ -11,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 class TColorBox;
 class TMDIChildMuz;
-class TMainForm;
+class MainFormGuiAccess;
 class TPlayersNavigator;
 
 // The modeless "Music Staves" dialog: the staves of the active music and the
@@ -26,7 +26,7 @@ class TDlgMusic : public QDialog {
 public:
     static constexpr int HelpContext = 51;
 
-    explicit TDlgMusic(TMainForm& mainForm);
+    explicit TDlgMusic(MainFormGuiAccess& mainForm);
 
     // The music window that became active, or none.
     void SetUnitMuz(TMDIChildMuz* window);
@@ -98,7 +98,7 @@ private:
     void GoToPlayerClick();
     void GoToStaveClick();
 
-    TMainForm& Main;
+    MainFormGuiAccess& Main;
     TMusicStavesPresenter presenter;
     QLineEdit* lastField = nullptr;
 };

@@ -1,17 +1,16 @@
 #include "music/gui/MDIChildDlgPlayers.h"
 
+#include "foundation/commands/ActionCatalogue.h"
+#include "foundation/commands/CommandSnapshot.h"
 #include "foundation/gui/EditHelpers.h"
 #include "foundation/gui/RadioGroup.h"
+#include "foundation/gui/ToolBarIcons.h"
 #include "foundation/gui/ValueLineEdit.h"
 #include "music/NotePlayerKind.h"
 #include "music/UnitPlayers.h"
 #include "music/gui/PlayersNavigator.h"
 #include "platform/HelpService.h"
-#include "shell/CommandStates.h"
-#include "shell/gui/MainForm.h"
-#include "shell/ActionCatalogue.h"
-#include "shell/gui/MainFormFiles.h"
-#include "shell/gui/ToolBarIcons.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -99,7 +98,7 @@ void SetFieldText(QWidget* widget, const std::string& text)
 
 } // namespace
 
-TMDIChildDlgPlayers::TMDIChildDlgPlayers(TMainForm& mainForm, std::unique_ptr<TUnitPlayers> set)
+TMDIChildDlgPlayers::TMDIChildDlgPlayers(MainFormGuiAccess& mainForm, std::unique_ptr<TUnitPlayers> set)
     : TMDIChildQuarbel(mainForm), UnitPlayers(std::move(set)), presenter(UnitPlayers.get())
 {
     setObjectName("DlgPlayers");
@@ -463,7 +462,7 @@ bool TMDIChildDlgPlayers::NeedsSaving() const
 
 bool TMDIChildDlgPlayers::SaveDocument()
 {
-    return UnitPlayers && Main.Files().SaveUnit(*UnitPlayers);
+    return UnitPlayers && Main.SaveUnit(*UnitPlayers);
 }
 
 void TMDIChildDlgPlayers::EvFormOnActivate()

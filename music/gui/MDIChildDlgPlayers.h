@@ -1,7 +1,7 @@
 #pragma once
 #include "music/PlayersPresenter.h"
 #include "music/PlayersWindowAccess.h"
-#include "shell/gui/MDIChildQuarbel.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <array>
 #include <memory>
@@ -28,7 +28,7 @@ public:
     static constexpr int WindowHeight = 545;
     static constexpr int HelpContext = 66;
 
-    TMDIChildDlgPlayers(TMainForm& mainForm, std::unique_ptr<TUnitPlayers> set);
+    TMDIChildDlgPlayers(MainFormGuiAccess& mainForm, std::unique_ptr<TUnitPlayers> set);
     ~TMDIChildDlgPlayers() override;
 
     TUnitPlayers* GetUnitPlayers() const { return UnitPlayers.get(); }

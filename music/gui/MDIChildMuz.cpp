@@ -1,19 +1,19 @@
 #include "music/gui/MDIChildMuz.h"
 
+#include "foundation/commands/ActionCatalogue.h"
+#include "foundation/commands/CommandSnapshot.h"
 #include "foundation/draw/CullingCanvas.h"
+#include "foundation/gui/CustomCursors.h"
+#include "foundation/gui/PanelStatusBar.h"
+#include "foundation/gui/ToolBarIcons.h"
+#include "music/document/MusicCommandState.h"
 #include "music/document/UnitMuz.h"
 #include "music/gui/MusicArea.h"
 #include "music/layout/MusicPainter.h"
 #include "music/parts/StartPartMuz.h"
 #include "music/window/MusicKeys.h"
 #include "platform/qt/QtCanvas.h"
-#include "shell/ActionCatalogue.h"
-#include "shell/CommandStates.h"
-#include "shell/MusicCommandState.h"
-#include "shell/gui/CustomCursors.h"
-#include "shell/gui/MainForm.h"
-#include "shell/gui/PanelStatusBar.h"
-#include "shell/gui/ToolBarIcons.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -72,7 +72,7 @@ uint8_t MusicModifiersOf(const QKeyEvent& event)
     return bits;
 }
 
-TMDIChildMuz::TMDIChildMuz(TMainForm& mainForm, std::unique_ptr<TUnitMuz> unit)
+TMDIChildMuz::TMDIChildMuz(MainFormGuiAccess& mainForm, std::unique_ptr<TUnitMuz> unit)
     : TMDIChildQuarbel(mainForm), WindowController(*this)
 {
     setObjectName("MDIChildMuz");
@@ -216,7 +216,7 @@ bool TMDIChildMuz::NeedsSaving() const
 
 bool TMDIChildMuz::SaveDocument()
 {
-    return UnitMuz && Main.SaveUnitMuz(UnitMuz.get());
+    return UnitMuz && Main.SaveUnit(*UnitMuz);
 }
 
 // ---------------------------------------------------------------- painting and scrolling

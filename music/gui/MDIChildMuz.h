@@ -2,7 +2,7 @@
 #include "music/document/MusicView.h"
 #include "music/window/MusicWindowController.h"
 #include "music/window/MusicWindowHost.h"
-#include "shell/gui/MDIChildQuarbel.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <memory>
 
@@ -19,7 +19,7 @@ class TUnitMuz;
 class TMDIChildMuz : public TMDIChildQuarbel, public MusicView, private MusicWindowHost {
     Q_OBJECT
 public:
-    TMDIChildMuz(TMainForm& mainForm, std::unique_ptr<TUnitMuz> unit);
+    TMDIChildMuz(MainFormGuiAccess& mainForm, std::unique_ptr<TUnitMuz> unit);
     ~TMDIChildMuz() override;
 
     TUnitMuz* GetUnitMuz() const { return UnitMuz.get(); }

@@ -1,8 +1,5 @@
 #include "platform/portaudio/PortAudioDevice.h"
 
-#include "wave/Sound.h"
-#include "wave/WaveFile.h"
-
 #include <portaudio.h>
 
 #include <algorithm>
@@ -102,7 +99,7 @@ struct PortAudioDevice::Callbacks {
     }
 };
 
-PortAudioDevice::PortAudioDevice()
+PortAudioDevice::PortAudioDevice(std::unique_ptr<SoundFileAccess> files) : files(std::move(files))
 {
     initialised = Pa_Initialize() == paNoError;
     available = initialised && Pa_GetDefaultOutputDevice() != paNoDevice;
@@ -122,16 +119,17 @@ bool PortAudioDevice::Open(const std::string& name, std::string& error)
         error = "The sound system could not be started.";
         return false;
     }
-    SoundPtr sound;
     std::string text;
-    if (!ReadWaveFile(name, sound, text) || !sound) {
+    const std::unique_ptr<SoundSamples> sound = files->Read(name, text);
+    if (!sound) {
         error = text;
         return false;
     }
-    channels = sound->channels;
-    sampleFreq = sound->sampleFreq;
-    bytesPerSample = sound->bytesPerSample == 1 ? 1 : 2;
-    const size_t count = static_cast<size_t>(sound->GetValues());
+    const SoundFileFormat format = sound->Format();
+    channels = format.channels;
+    sampleFreq = format.sampleFreq;
+    bytesPerSample = format.bytesPerSample;
+    const size_t count = static_cast<size_t>(sound->Frames());
     try {
         samples.resize(count * FrameBytes());
     } catch (const std::bad_alloc&) {
@@ -139,11 +137,11 @@ bool PortAudioDevice::Open(const std::string& name, std::string& error)
         error = NoMemory;
         return false;
     }
-    const Wave* waves[2] = {sound->GetLeftWave(), channels == 2 ? sound->GetRightWave() : nullptr};
+    const int16_t* waves[2] = {sound->Channel(0), channels == 2 ? sound->Channel(1) : nullptr};
     uint8_t* out = samples.data();
     for (size_t i = 0; i < count; ++i)
         for (int c = 0; c < channels; ++c) {
-            const int16_t value = waves[c]->getData()[i];
+            const int16_t value = waves[c][i];
             if (bytesPerSample == 1) {
                 *out++ = ToByteSample(value);
             } else {
@@ -284,12 +282,12 @@ bool PortAudioDevice::Save(std::string& error)
     Stop();
     const size_t frameBytes = FrameBytes();
     const auto count = static_cast<int32_t>(capturedBytes.load() / frameBytes);
-    StopFlag stop = 0;
-    RefPtr<Wave> waves[2] = {NewWave(&stop, count), channels == 2 ? NewWave(&stop, count) : RefPtr<Wave>()};
-    if (stop != 0) {
-        error.clear(); // the engine has shown the memory message
+    const std::unique_ptr<SoundSamples> sound = files->NewSamples({channels, sampleFreq, bytesPerSample}, count);
+    if (!sound) {
+        error.clear(); // the memory message has been shown
         return false;
     }
+    int16_t* waves[2] = {sound->Channel(0), channels == 2 ? sound->Channel(1) : nullptr};
     for (int32_t i = 0; i < count; ++i) {
         const size_t offset = static_cast<size_t>(i) * frameBytes;
         const uint8_t* frame = blocks[offset / blockBytes].get() + offset % blockBytes;
@@ -300,12 +298,10 @@ bool PortAudioDevice::Save(std::string& error)
             } else {
                 std::memcpy(&value, frame + 2 * c, 2);
             }
-            waves[c]->getData()[i] = value;
+            waves[c][i] = value;
         }
     }
-    const SoundPtr sound = MakeSound(static_cast<int16_t>(channels), waves[0], waves[1], sampleFreq,
-                                     static_cast<int16_t>(bytesPerSample));
-    if (!sound || !WriteWaveFile(&stop, fileName, *sound, 0, count)) {
+    if (!files->Write(fileName, *sound)) {
         error.clear(); // the writer has shown its message
         return false;
     }

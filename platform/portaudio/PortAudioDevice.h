@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/AudioDevice.h"
+#include "platform/SoundFileAccess.h"
 
 #include <atomic>
 #include <cstddef>
@@ -9,9 +10,10 @@
 #include <vector>
 
 // The sound card through PortAudio's default input and output. Play streams
-// the opened .wav file's samples as they are stored (8-bit unsigned or 16-bit
+// the opened file's samples as they are stored (8-bit unsigned or 16-bit
 // signed, mono or stereo, at the file's rate); recording captures in the
-// opened file's format and Save writes the capture into that file.
+// opened file's format and Save writes the capture into that file. The files
+// are read and written through the access it is given (.wav files by default).
 //
 // The stream callbacks run on PortAudio's thread: they read the samples and
 // write the capture without locks, and the end of a play is reported from
@@ -19,7 +21,7 @@
 // what they use.
 class PortAudioDevice : public AudioDevice {
 public:
-    PortAudioDevice();
+    explicit PortAudioDevice(std::unique_ptr<SoundFileAccess> files = MakeWaveFileAccess());
     ~PortAudioDevice() override;
     PortAudioDevice(const PortAudioDevice&) = delete;
     PortAudioDevice& operator=(const PortAudioDevice&) = delete;
@@ -48,6 +50,7 @@ private:
     void ReportEnd();
     size_t FrameBytes() const { return static_cast<size_t>(channels) * bytesPerSample; }
 
+    std::unique_ptr<SoundFileAccess> files;
     bool initialised = false;
     bool available = false;
     PlayEndHandler endHandler;

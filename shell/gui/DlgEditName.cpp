@@ -2,9 +2,9 @@
 
 #include "foundation/gui/EditHelpers.h"
 #include "shell/gui/KeepInsideWorkArea.h"
-#include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/FileUnit.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,10 +1,13 @@
 #include "shell/gui/MainForm.h"
 
+#include "foundation/commands/ActionCatalogue.h"
+#include "foundation/gui/CustomCursors.h"
+#include "foundation/gui/PanelStatusBar.h"
+#include "foundation/gui/ToolBarIcons.h"
 #include "music/document/UnitMuz.h"
 #include "platform/Assertions.h"
 #include "platform/HelpService.h"
 #include "platform/MessageService.h"
-#include "shell/ActionCatalogue.h"
 #include "shell/AudioPlayer.h"
 #include "shell/CommandLine.h"
 #include "shell/DocumentKind.h"
@@ -14,8 +17,6 @@
 #include "shell/UnhandledActions.h"
 #include "shell/gui/ApplicationIcon.h"
 #include "shell/gui/CascadeWindows.h"
-#include "shell/gui/CustomCursors.h"
-#include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormHosts.h"
@@ -25,10 +26,9 @@
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/MainFormSplitMerge.h"
 #include "shell/gui/ModelessDialogsQt.h"
-#include "shell/gui/PanelStatusBar.h"
-#include "shell/gui/ToolBarIcons.h"
 #include "wave/SinusTable.h"
 #include "wave/document/UnitWave.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -574,11 +574,6 @@ void TMainForm::MusicStaveChanged(TNoteStave* stave)
 void TMainForm::MusicPartsChanged(TUnitMuz* unit)
 {
     TheModelessDialogs->MusicPartsChanged(unit);
-}
-
-bool TMainForm::SaveUnitMuz(TUnitMuz* unit)
-{
-    return unit && files->SaveUnit(*unit);
 }
 
 void TMainForm::WaveZoomChanged(TMDIChildQuarbel* window, int pane)

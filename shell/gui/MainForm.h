@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/ActionId.h"
-#include "shell/BusyCursor.h"
+#include "foundation/BusyCursor.h"
+#include "foundation/commands/ActionId.h"
 #include "shell/CommandStates.h"
 #include "shell/DocumentRegistry.h"
 #include "shell/EffectSettings.h"
@@ -8,6 +8,7 @@
 #include "wave/document/UndoUnit.h"
 #include "wave/view/VoldViewProps.h"
 #include "wave/view/WaveViewProps.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QMainWindow>
 
@@ -55,7 +56,7 @@ struct TDocumentOpeners {
 // toolbars and status bars, the registry of open document windows, and what
 // lives as long as the program (effect defaults, view defaults, clipboard
 // sound, undo snapshot, validation stamps, modeless dialogs, audio player).
-class TMainForm : public QMainWindow, public TBusyCursorHost {
+class TMainForm : public QMainWindow, public TBusyCursorHost, public MainFormGuiAccess {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
@@ -69,7 +70,7 @@ public:
     // The busy cursor nests; message boxes show the normal cursor meanwhile.
     void BeginBusy() { busy.BeginBusy(); }
     void EndBusy() { busy.EndBusy(); }
-    TBusyCursor& Busy() { return busy; }
+    TBusyCursor& Busy() override { return busy; }
     void ShowBusy() override;
     void ShowNormal() override;
 
@@ -80,13 +81,13 @@ public:
     QMdiArea* MdiArea() const { return mdiArea; }
     // The document window of the area's current sub-window (also while a
     // modeless dialog has the focus); null when none or when it is closing.
-    TMDIChildQuarbel* ActiveChild() const;
+    TMDIChildQuarbel* ActiveChild() const override;
     TMDIChildQuarbel* ActiveChildOfKind(unsigned char kind) const;
     TDocumentRegistry Registry() const;
-    int CountChildWindows() const;
+    int CountChildWindows() const override;
     // Adds a document window to the area, shows and activates it.
     void AddChildWindow(TMDIChildQuarbel* window);
-    void SetClosingWindow(TMDIChildQuarbel* window);
+    void SetClosingWindow(TMDIChildQuarbel* window) override;
 
     bool CheckUnitName(const std::string& name, const TMDIChildQuarbel* window) const;
     std::string NewUnitName(const std::string& prefix, const std::string& suffix) const;
@@ -94,28 +95,28 @@ public:
 
     // ---- change notices ----
     // Repaints the wave windows that draw the window's wave as their envelope.
-    void RefreshEnvelopeUsers(TMDIChildQuarbel* window);
-    void RefreshEnvelopeUsersByName(const std::string& waveName);
+    void RefreshEnvelopeUsers(TMDIChildQuarbel* window) override;
+    void RefreshEnvelopeUsersByName(const std::string& waveName) override;
     void WaveSelectionChanged(TMDIChildQuarbel* window);
     // Passed on only for the active wave window.
     void WaveZoomChanged(TMDIChildQuarbel* window, int pane);
 
     // ---- activation notices ----
-    void WindowActivated(TMDIChildQuarbel* window); // the notice of the window's kind
+    void WindowActivated(TMDIChildQuarbel* window) override; // the notice of the window's kind
     void WaveWindowActivated(TMDIChildQuarbel* window);
     void MusicWindowActivated(TMDIChildQuarbel* window);
     void FactoryWindowActivated(TMDIChildQuarbel* window);
     void PlayersWindowActivated(TMDIChildQuarbel* window);
-    void NoWindowActivated();
+    void NoWindowActivated() override;
     void HideWaveTools();
     void HideMusicTools();
     void ClearMusicShortCuts();
     void ClearFactoryShortCuts();
     void ClearPlayersShortCuts();
     void SetMusicShortCuts();
-    void BeginMusicKeySequence();
-    void EndMusicKeySequence();
-    void SetModelessDialogActive(bool active) { ModelessDialogActive = active; }
+    void BeginMusicKeySequence() override;
+    void EndMusicKeySequence() override;
+    void SetModelessDialogActive(bool active) override { ModelessDialogActive = active; }
     bool IsModelessDialogActive() const { return ModelessDialogActive; }
 
     // ---- actions ----
@@ -129,7 +130,7 @@ public:
     // their result on the actions, menus and toolbars.
     void UpdateActions();
     // Asks for one update at the next turn of the event loop.
-    void RequestUpdate();
+    void RequestUpdate() override;
     TCommandSnapshot TakeSnapshot() const;
     const TCommandStates& States() const { return states; }
     // The audio player and the dialogs' close boxes set check marks themselves.
@@ -142,9 +143,9 @@ public:
     QToolBar* ToolBar(const char* name) const;
 
     // ---- status bars ----
-    TPanelStatusBar* StatusBarWave() const { return statusBarWave; }
-    TPanelStatusBar* StatusBarMuz() const { return statusBarMuz; }
-    TPanelStatusBar* StatusBarFact() const { return statusBarFact; }
+    TPanelStatusBar* StatusBarWave() const override { return statusBarWave; }
+    TPanelStatusBar* StatusBarMuz() const override { return statusBarMuz; }
+    TPanelStatusBar* StatusBarFact() const override { return statusBarFact; }
 
     // ---- what lives as long as the program ----
     TEffectSettings& EffectSettings() { return *effectSettings; }
@@ -166,12 +167,10 @@ public:
     TMainFormPlayers& Players() { return *players; }
     // The music (MainFormMusic.cpp).
     TMainFormMusic& Music() { return *music; }
-    // Writes a music to its file (one never saved goes through Save As); false keeps the window open.
-    bool SaveUnitMuz(TUnitMuz* unit);
     // A stave's rooms were dragged: the Music Staves dialog shows them. The
     // music's parts changed: the Music Parts dialog refreshes.
-    void MusicStaveChanged(TNoteStave* stave);
-    void MusicPartsChanged(TUnitMuz* unit);
+    void MusicStaveChanged(TNoteStave* stave) override;
+    void MusicPartsChanged(TUnitMuz* unit) override;
     const std::string& GetProjectWriteFile() const { return ProjectWriteFile; }
     const std::string& GetProjectReadFile() const { return ProjectReadFile; }
     void SetProjectFiles(const std::string& readFile, const std::string& writeFile);
@@ -204,8 +203,6 @@ public:
     // A new window around a sound made elsewhere; marked changed.
     TMDIChildWave* CreateWaveFromSound(std::shared_ptr<Sound> sound, const std::string& prefix,
                                        const std::string& suffix);
-    // Saves a wave to its file; false leaves the window open.
-    bool SaveUnitWave(TUnitWave* unit);
     // The volume diagram of the group's wave got new columns: the windows that
     // draw that wave as their envelope follow column by column.
     void UpdateEnvelopeViews(TViewWaveGroup* group, int fromColumn, int toColumn, int arrayWidth, int rangeBegin,
@@ -213,9 +210,19 @@ public:
 
     // The four callbacks of the modeless dialogs' close boxes.
     void SelZoomDialogClosed();
-    void MusicDialogClosed();
-    void MusTreeDialogClosed();
+    void MusicDialogClosed() override;
+    void MusTreeDialogClosed() override;
     void EditNameDialogClosed();
+
+    // ---- the rest of what the document windows ask (MainFormWindowAccess.cpp) ----
+    QWidget* Widget() override { return this; }
+    void ActivateChild(TMDIChildQuarbel* window) override;
+    bool SaveUnit(TFileUnit& unit) override;
+    bool PlayRecordEnabled() const override;
+    void AudioUnitClosing(const TFileUnit* unit) override;
+    void NewFactoryForNode(int createKind, const TSountoryNode& node) override;
+    TMDIChildMuz* ActiveMuzWindow() const override;
+    TMDIChildDlgPlayers* PlayersWindowOf(const TUnitPlayers& set) const override;
 
 signals:
     // The window was closed for good: the project was saved or each document

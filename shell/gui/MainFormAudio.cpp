@@ -1,8 +1,8 @@
 // The transport actions and the audio player's place in the main window.
 #include "foundation/gui/ProgressWindow.h"
 #include "shell/AudioPlayer.h"
-#include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainForm.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QAction>
 #include <QMetaObject>

@@ -10,18 +10,18 @@
 #include "factory/gui/MDIChildFact.h"
 #include "foundation/GuiMessages.h"
 #include "foundation/StopReason.h"
+#include "foundation/commands/ActionId.h"
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/PanelStatusBar.h"
 #include "foundation/gui/ProgressWindow.h"
 #include "platform/MessageService.h"
-#include "shell/ActionId.h"
 #include "shell/DocumentKind.h"
 #include "shell/gui/FactoryKindFiles.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormWaveCommands.h"
-#include "shell/gui/PanelStatusBar.h"
 #include "wave/document/UnitWave.h"
+#include "wave/gui/MDIChildWave.h"
 
 #include <QFileDialog>
 

@@ -1,15 +1,15 @@
 #include "shell/gui/MainFormFiles.h"
 
+#include "foundation/commands/ActionId.h"
 #include "foundation/gui/ExecDialog.h"
 #include "foundation/gui/OKCancelDialogs.h"
 #include "platform/Assertions.h"
-#include "shell/ActionId.h"
 #include "shell/DocumentKind.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/WaveKindFiles.h"
 #include "wave/Sound.h"
 #include "wave/document/UnitWave.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/ViewWave.h"
 #include "wave/gui/ViewWaveGroup.h"
 
@@ -189,9 +189,4 @@ void TMainFormFiles::DuplicateWaveExecute()
     form.SetActionChecked(A::ViewWave, false);
     form.SetActionChecked(A::ViewWave, true);
     window->SoundChanged();
-}
-
-bool TMainForm::SaveUnitWave(TUnitWave* unit)
-{
-    return unit && files->SaveUnit(*unit);
 }

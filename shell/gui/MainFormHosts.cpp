@@ -1,18 +1,18 @@
 #include "shell/gui/MainFormHosts.h"
 
+#include "factory/document/UnitSountory.h"
+#include "foundation/gui/PanelStatusBar.h"
 #include "shell/AudioPlayer.h"
 #include "shell/DocumentKind.h"
 #include "shell/ModelessDialogs.h"
-#include "shell/gui/MDIChildQuarbel.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormPlayers.h"
-#include "shell/gui/PanelStatusBar.h"
-#include "factory/document/UnitSountory.h"
 #include "wave/document/FileUnit.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveWindowAccess.h"
+#include "wave/gui/MDIChildWave.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QLabel>
 

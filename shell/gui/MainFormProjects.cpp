@@ -1,16 +1,16 @@
 #include "shell/gui/MainFormProjects.h"
 
+#include "foundation/commands/ActionId.h"
 #include "platform/MessageService.h"
-#include "shell/ActionId.h"
 #include "shell/DocumentKindFiles.h"
 #include "shell/FileDialogs.h"
 #include "shell/ProjectDisk.h"
 #include "shell/ProjectFile.h"
 #include "shell/ProjectSave.h"
-#include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "wave/document/FileUnit.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QMdiArea>
 

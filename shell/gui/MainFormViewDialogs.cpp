@@ -2,10 +2,10 @@
 #include "shell/gui/MainForm.h"
 
 #include "shell/gui/AboutBox.h"
-#include "shell/gui/MDIChildWave.h"
 #include "wave/document/UnitWave.h"
 #include "wave/gui/DlgVoldViewProps.h"
 #include "wave/gui/DlgWaveViewProps.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/ViewWaveGroup.h"
 
 namespace {

@@ -4,14 +4,14 @@
 // new undo snapshot and the change mark. The commands are rows of two tables.
 #include "shell/gui/MainFormWaveCommands.h"
 
+#include "foundation/commands/ActionId.h"
 #include "foundation/gui/ExecDialog.h"
 #include "foundation/gui/ProgressWindow.h"
-#include "shell/ActionId.h"
 #include "shell/gui/DlgWaveFileProp.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/dialogs/DlgBalanceProps.h"
 #include "wave/gui/dialogs/DlgBlockFilterProps.h"
 #include "wave/gui/dialogs/DlgBlockProps.h"

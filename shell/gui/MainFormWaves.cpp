@@ -7,13 +7,13 @@
 #include "platform/MessageService.h"
 #include "shell/DocumentKind.h"
 #include "shell/gui/DlgWaveFileProp.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainFormWaveCommands.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/UnitWaveSideFile.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/ViewWaveGroup.h"
 
 #include <QAction>

@@ -5,10 +5,10 @@
 #include "music/gui/MDIChildMuz.h"
 #include "shell/gui/DlgEditName.h"
 #include "shell/gui/KeepInsideWorkArea.h"
-#include "shell/gui/MDIChildQuarbel.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
 #include "wave/gui/DlgSelZoom.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 namespace {
 

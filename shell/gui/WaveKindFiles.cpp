@@ -1,11 +1,11 @@
 #include "shell/gui/WaveKindFiles.h"
 
 #include "platform/MessageService.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/UnitWaveSideFile.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/ViewWaveGroup.h"
 
 #include <QLayout>

@@ -1,4 +1,4 @@
-#include "shell/ActionCatalogue.h"
+#include "foundation/commands/ActionCatalogue.h"
 #include "shell/MenuLayout.h"
 
 #include <gtest/gtest.h>

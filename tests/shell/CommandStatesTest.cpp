@@ -1,7 +1,7 @@
 #include "shell/CommandStates.h"
 #include "shell/DocumentKind.h"
-#include "shell/WaveCommandState.h"
 #include "wave/document/UnitWave.h"
+#include "wave/document/WaveCommandState.h"
 #include "wave/document/WaveFileProps.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "shell/ActionCatalogue.h"
+#include "foundation/commands/ActionCatalogue.h"
+#include "music/document/MusicCommandState.h"
 #include "shell/CommandStates.h"
 #include "shell/DocumentKind.h"
 #include "shell/MusicActionTable.h"
-#include "shell/MusicCommandState.h"
 #include "tests/music/MusicTestSupport.h"
 
 #include <functional>

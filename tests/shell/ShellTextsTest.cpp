@@ -1,7 +1,7 @@
+#include "foundation/BusyCursor.h"
 #include "platform/RecordingMessageService.h"
-#include "shell/BusyCursor.h"
-#include "shell/ChildTexts.h"
 #include "shell/CommandLine.h"
+#include "wave/window/ChildTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 #include "support/TempFolder.h"
 
+#include "foundation/commands/ActionCatalogue.h"
+#include "foundation/gui/PanelStatusBar.h"
 #include "music/document/UnitMuz.h"
 #include "music/gui/MDIChildMuz.h"
 #include "music/gui/MusicArea.h"
@@ -10,11 +12,9 @@
 #include "music/symbols/MuzNote.h"
 #include "music/symbols/Rest.h"
 #include "platform/RecordingMessageService.h"
-#include "shell/ActionCatalogue.h"
 #include "shell/MusicActionTable.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormMusic.h"
-#include "shell/gui/PanelStatusBar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "shell/ActionCatalogue.h"
-#include "shell/gui/MDIChildWave.h"
+#include "foundation/commands/ActionCatalogue.h"
 #include "shell/gui/MainForm.h"
 #include "wave/MonoSound.h"
+#include "wave/gui/MDIChildWave.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include "foundation/gui/ExecDialog.h"
 #include "platform/RecordingMessageService.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/dialogs/DlgBalanceProps.h"
 #include "wave/gui/dialogs/DlgBlockFilterProps.h"
 #include "wave/gui/dialogs/DlgHighLowProps.h"

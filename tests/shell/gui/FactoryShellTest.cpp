@@ -9,17 +9,17 @@
 #include "factory/nodes/SountoryNodeBuiltin.h"
 #include "factory/nodes/SountoryNodeUser.h"
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/PanelStatusBar.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/gui/DlgEditName.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/ModelessDialogsQt.h"
-#include "shell/gui/PanelStatusBar.h"
 #include "tests/factory/FactoryTestSupport.h"
 #include "wave/MonoSound.h"
 #include "wave/document/UnitWave.h"
+#include "wave/gui/MDIChildWave.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 
 #include "platform/RecordingMessageService.h"
 #include "shell/FileDialogs.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "wave/StereoSound.h"
@@ -11,6 +10,7 @@
 #include "wave/document/UnitWave.h"
 #include "wave/document/UnitWaveSideFile.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/ViewWave.h"
 #include "wave/gui/ViewWaveGroup.h"
 

@@ -7,7 +7,6 @@
 #include "shell/DocumentKind.h"
 #include "shell/gui/AboutBox.h"
 #include "shell/gui/DlgEditName.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/ModelessDialogsQt.h"
 #include "support/gui/ModalDialog.h"
@@ -15,6 +14,7 @@
 #include "wave/gui/DlgSelZoom.h"
 #include "wave/gui/DlgVoldViewProps.h"
 #include "wave/gui/DlgWaveViewProps.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/ViewWave.h"
 #include "wave/gui/ViewWaveGroup.h"
 

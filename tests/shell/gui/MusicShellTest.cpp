@@ -1,6 +1,7 @@
 #include "ScriptedFileDialogs.h"
 #include "support/TempFolder.h"
 
+#include "foundation/gui/PanelStatusBar.h"
 #include "music/UnitPlayers.h"
 #include "music/document/UnitMuz.h"
 #include "music/gui/DlgMusTree.h"
@@ -14,17 +15,16 @@
 #include "music/symbols/MuzNote.h"
 #include "music/symbols/Rest.h"
 #include "platform/RecordingMessageService.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormMusic.h"
 #include "shell/gui/MainFormPlayers.h"
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/ModelessDialogsQt.h"
-#include "shell/gui/PanelStatusBar.h"
 #include "wave/MonoSound.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/MDIChildWave.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "support/TempFolder.h"
 
 #include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/PanelStatusBar.h"
 #include "foundation/xml/XMLComplexElement.h"
 #include "foundation/xml/XMLStringElement.h"
 #include "music/NotePlayerAccess.h"
@@ -14,7 +15,6 @@
 #include "shell/gui/MainFormPlayers.h"
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/ModelessDialogsQt.h"
-#include "shell/gui/PanelStatusBar.h"
 #include "wave/MainFormAccess.h"
 #include "wave/document/WaveFileProps.h"
 

@@ -1,7 +1,7 @@
 // The program's own run, from the start of its event loop to its end.
+#include "foundation/commands/ActionId.h"
 #include "platform/RecordingMessageService.h"
 #include "platform/qt/HelpWindow.h"
-#include "shell/ActionId.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/RunMainForm.h"
 

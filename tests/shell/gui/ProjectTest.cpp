@@ -7,15 +7,15 @@
 #include "shell/ProjectDisk.h"
 #include "shell/ProjectFile.h"
 #include "shell/ProjectSave.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormProjects.h"
-#include "shell/gui/WaveWindowIcons.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/MDIChildWave.h"
+#include "wave/gui/WaveWindowIcons.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 #pragma once
 #include "shell/CommandStates.h"
-#include "shell/gui/MDIChildQuarbel.h"
+#include "shell/gui/MainForm.h"
 #include "wave/document/FileUnit.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QWidget>
 

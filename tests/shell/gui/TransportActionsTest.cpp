@@ -4,13 +4,13 @@
 #include "platform/FakeAudioDevice.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/AudioPlayer.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "wave/MainFormAccess.h"
 #include "wave/MonoSound.h"
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/MDIChildWave.h"
 
 #include <gtest/gtest.h>
 

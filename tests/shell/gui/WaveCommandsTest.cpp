@@ -7,15 +7,15 @@
 #include "platform/RecordingMessageService.h"
 #include "shell/UnhandledActions.h"
 #include "shell/gui/DlgWaveFileProp.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormWaveCommands.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
 #include "wave/document/UnitWave.h"
+#include "wave/gui/MDIChildWave.h"
+#include "wave/gui/ViewWaveGroup.h"
 #include "wave/gui/dialogs/DlgBlockTriangleProps.h"
 #include "wave/gui/dialogs/DlgHighLowProps.h"
-#include "wave/gui/ViewWaveGroup.h"
 #include "wave/gui/dialogs/DlgVolumeProps.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,7 @@
 #include "platform/RecordingMessageService.h"
 #include "shell/AudioPlayer.h"
 #include "shell/gui/DlgWaveFileProp.h"
-#include "shell/gui/MDIChildWave.h"
 #include "shell/gui/MainForm.h"
-#include "shell/gui/WaveWindowIcons.h"
 #include "wave/MainFormAccess.h"
 #include "wave/MonoSound.h"
 #include "wave/StereoSound.h"
@@ -14,8 +12,10 @@
 #include "wave/document/UnitWave.h"
 #include "wave/document/UnitWaveSideFile.h"
 #include "wave/document/WaveFileProps.h"
+#include "wave/gui/MDIChildWave.h"
 #include "wave/gui/ViewWave.h"
 #include "wave/gui/ViewWaveGroup.h"
+#include "wave/gui/WaveWindowIcons.h"
 
 #include <gtest/gtest.h>
 

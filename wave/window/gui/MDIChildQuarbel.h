@@ -1,13 +1,13 @@
 #pragma once
-#include "shell/RegisteredWindow.h"
 #include "wave/document/DocumentWindowAccess.h"
+#include "wave/window/RegisteredWindow.h"
 
 #include <QMdiSubWindow>
 
 #include <string>
 
 class TFileUnit;
-class TMainForm;
+class MainFormGuiAccess;
 struct TCommandSnapshot;
 
 // The common base of the document windows: ties one window to one document,
@@ -17,7 +17,7 @@ struct TCommandSnapshot;
 class TMDIChildQuarbel : public QMdiSubWindow, public virtual DocumentWindowAccess, public TRegisteredWindow {
     Q_OBJECT
 public:
-    explicit TMDIChildQuarbel(TMainForm& mainForm);
+    explicit TMDIChildQuarbel(MainFormGuiAccess& mainForm);
     ~TMDIChildQuarbel() override;
 
     // Links window and document both ways.
@@ -71,7 +71,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
-    TMainForm& Main;
+    MainFormGuiAccess& Main;
     int CursorNumber = 0;
 
 private:

@@ -1,4 +1,4 @@
-#include "shell/WaveCommandState.h"
+#include "wave/document/WaveCommandState.h"
 
 #include "wave/document/UnitWave.h"
 

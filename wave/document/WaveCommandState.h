@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/CommandStates.h"
+#include "foundation/commands/CommandSnapshot.h"
 
 class TUnitWave;
 

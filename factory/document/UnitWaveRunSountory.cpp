@@ -1,5 +1,6 @@
 // A factory as a wave effect the user builds: the document's sound and ranges
-// go to the factory's inputs of fixed names, its result comes back.
+// go to the factory's inputs of fixed names, its result comes back. A wave
+// document's command, kept here on the floor that knows factories and waves.
 #include "factory/document/UnitSountory.h"
 #include "foundation/StopReason.h"
 #include "foundation/values/NumericHelpers.h"

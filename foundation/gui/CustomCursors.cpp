@@ -1,4 +1,4 @@
-#include "shell/gui/CustomCursors.h"
+#include "foundation/gui/CustomCursors.h"
 
 #include <QBitmap>
 #include <QPainter>

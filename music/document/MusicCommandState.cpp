@@ -1,4 +1,4 @@
-#include "shell/MusicCommandState.h"
+#include "music/document/MusicCommandState.h"
 
 #include "music/document/MusicNavigation.h"
 #include "music/document/MusicPlaying.h"

@@ -1,4 +1,4 @@
-#include "shell/ChildTexts.h"
+#include "wave/window/ChildTexts.h"
 
 std::string ChildCaption(const std::string& name, const std::string& fileName)
 {

@@ -1,14 +1,14 @@
-#include "shell/gui/MDIChildQuarbel.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
+#include "foundation/gui/CustomCursors.h"
 #include "platform/MessageService.h"
-#include "shell/ChildTexts.h"
-#include "shell/gui/CustomCursors.h"
-#include "shell/gui/MainForm.h"
 #include "wave/document/FileUnit.h"
+#include "wave/window/ChildTexts.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QCloseEvent>
 
-TMDIChildQuarbel::TMDIChildQuarbel(TMainForm& mainForm) : QMdiSubWindow(nullptr), Main(mainForm)
+TMDIChildQuarbel::TMDIChildQuarbel(MainFormGuiAccess& mainForm) : QMdiSubWindow(nullptr), Main(mainForm)
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }

@@ -1,18 +1,17 @@
-#include "shell/gui/MDIChildWave.h"
+#include "wave/gui/MDIChildWave.h"
 
-#include "shell/AudioPlayer.h"
-#include "shell/CommandStates.h"
-#include "shell/WaveCommandState.h"
-#include "shell/gui/CustomCursors.h"
-#include "shell/gui/MainForm.h"
-#include "shell/gui/WaveWindowIcons.h"
+#include "foundation/commands/CommandSnapshot.h"
+#include "foundation/gui/CustomCursors.h"
 #include "wave/document/UnitWave.h"
+#include "wave/document/WaveCommandState.h"
 #include "wave/gui/ViewWave.h"
 #include "wave/gui/ViewWaveGroup.h"
+#include "wave/gui/WaveWindowIcons.h"
+#include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QKeyEvent>
 
-TMDIChildWave::TMDIChildWave(TMainForm& mainForm, std::unique_ptr<TUnitWave> unitWave,
+TMDIChildWave::TMDIChildWave(MainFormGuiAccess& mainForm, std::unique_ptr<TUnitWave> unitWave,
                              const TWaveViewProps& waveViewProps, const TVoldViewProps& voldViewProps)
     : TMDIChildQuarbel(mainForm)
 {
@@ -33,7 +32,7 @@ TMDIChildWave::TMDIChildWave(TMainForm& mainForm, std::unique_ptr<TUnitWave> uni
 TMDIChildWave::~TMDIChildWave()
 {
     // A recording into this wave stops and is thrown away.
-    Main.AudioPlayer().UnitClosing(UnitWave.get());
+    Main.AudioUnitClosing(UnitWave.get());
     // The frame's own teardown changes the state again: nothing of this window may hear it.
     disconnect(this, &QMdiSubWindow::windowStateChanged, this, nullptr);
     // The writer is joined and the view group goes before the document it shows.
@@ -255,7 +254,7 @@ bool TMDIChildWave::NeedsSaving() const
 
 bool TMDIChildWave::SaveDocument()
 {
-    return Main.SaveUnitWave(UnitWave.get());
+    return UnitWave && Main.SaveUnit(*UnitWave);
 }
 
 bool TMDIChildWave::DrawsEnvelopeOf(const std::string& waveName) const

@@ -1,10 +1,10 @@
 #pragma once
-#include "shell/gui/MDIChildQuarbel.h"
+#include "foundation/xml/DTDItem.h"
 #include "wave/document/WaveWindowAccess.h"
 #include "wave/gui/ViewWaveOwner.h"
-#include "foundation/xml/DTDItem.h"
 #include "wave/view/VoldViewProps.h"
 #include "wave/view/WaveViewProps.h"
+#include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <cstdint>
 #include <memory>
@@ -24,7 +24,7 @@ class TMDIChildWave : public TMDIChildQuarbel, public WaveWindowAccess, public T
     Q_OBJECT
 public:
     // Takes the document over; the view settings are copied into the view group.
-    TMDIChildWave(TMainForm& mainForm, std::unique_ptr<TUnitWave> unitWave, const TWaveViewProps& waveViewProps,
+    TMDIChildWave(MainFormGuiAccess& mainForm, std::unique_ptr<TUnitWave> unitWave, const TWaveViewProps& waveViewProps,
                   const TVoldViewProps& voldViewProps);
     ~TMDIChildWave() override;
 

@@ -1,4 +1,4 @@
-#include "shell/gui/WaveWindowIcons.h"
+#include "wave/gui/WaveWindowIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
-#include "shell/gui/ToolBarIcons.h"
+#include "foundation/gui/ToolBarIcons.h"
 
-#include "shell/ActionCatalogue.h"
+#include "foundation/commands/ActionCatalogue.h"
 
 #include <QPainter>
 #include <QPainterPath>

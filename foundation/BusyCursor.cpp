@@ -1,4 +1,4 @@
-#include "shell/BusyCursor.h"
+#include "foundation/BusyCursor.h"
 
 void TBusyCursor::BeginBusy()
 {

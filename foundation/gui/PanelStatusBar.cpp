@@ -1,4 +1,4 @@
-#include "shell/gui/PanelStatusBar.h"
+#include "foundation/gui/PanelStatusBar.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
