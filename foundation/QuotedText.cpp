@@ -18,3 +18,8 @@ std::string QuotedText(std::string_view text)
 {
     return "\"" + CutToALine(text) + "\"";
 }
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}

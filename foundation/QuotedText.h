@@ -10,3 +10,5 @@ constexpr size_t QuotedTextLength = 60;
 std::string QuotedText(std::string_view text);
 // The same without the quotes.
 std::string CutToALine(std::string_view text);
+// A name the program made or checked, whole, in double quotes.
+std::string Quoted(std::string_view text);

@@ -8,8 +8,8 @@
 
 namespace {
 
-NotePlayerAccess fallback;
-ServiceSlot<NotePlayerAccess> slot(fallback);
+NotePlayerAccess notePlayerFallback;
+ServiceSlot<NotePlayerAccess> notePlayerSlot(notePlayerFallback);
 
 const char* const NoPlayers = "There are no players.";
 
@@ -33,12 +33,12 @@ std::unique_ptr<TXMLItem> CopyElement(const TXMLItem& item)
 
 NotePlayerAccess& NotePlayers()
 {
-    return slot.Get();
+    return notePlayerSlot.Get();
 }
 
 NotePlayerAccess* SetNotePlayerAccess(NotePlayerAccess* access)
 {
-    return slot.Set(access);
+    return notePlayerSlot.Set(access);
 }
 
 NotePlayerAccess::~NotePlayerAccess() = default;

@@ -12,17 +12,17 @@ public:
     void ShowContext(int) override {}
 };
 
-NoHelp none;
-ServiceSlot<HelpService> slot(none);
+NoHelp noHelp;
+ServiceSlot<HelpService> helpSlot(noHelp);
 
 } // namespace
 
 HelpService& Help()
 {
-    return slot.Get();
+    return helpSlot.Get();
 }
 
 HelpService* SetHelpService(HelpService* service)
 {
-    return slot.Set(service);
+    return helpSlot.Set(service);
 }

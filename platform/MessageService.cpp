@@ -15,19 +15,19 @@ public:
     }
 };
 
-StderrMessageService fallback;
-ServiceSlot<MessageService> slot(fallback);
+StderrMessageService messageFallback;
+ServiceSlot<MessageService> messageSlot(messageFallback);
 
 } // namespace
 
 MessageService& Messages()
 {
-    return slot.Get();
+    return messageSlot.Get();
 }
 
 MessageService* SetMessageService(MessageService* service)
 {
-    return slot.Set(service);
+    return messageSlot.Set(service);
 }
 
 void ShowMessage(const std::string& text, const std::string& caption, MsgIcon icon)

@@ -1,5 +1,6 @@
 #include "shell/ProjectSave.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/xml/XMLComplexElement.h"
 #include "foundation/xml/XMLDocumentWriter.h"
 #include "platform/MessageService.h"
@@ -17,11 +18,6 @@
 #include <vector>
 
 namespace {
-
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
 
 bool IsNewCopy(const std::string& name)
 {

@@ -3,18 +3,18 @@
 #include "platform/ServiceSlot.h"
 
 namespace {
-MainFormAccess fallback;
-ServiceSlot<MainFormAccess> slot(fallback);
+MainFormAccess mainFormFallback;
+ServiceSlot<MainFormAccess> mainFormSlot(mainFormFallback);
 } // namespace
 
 MainFormAccess& MainForm()
 {
-    return slot.Get();
+    return mainFormSlot.Get();
 }
 
 MainFormAccess* SetMainFormAccess(MainFormAccess* access)
 {
-    return slot.Set(access);
+    return mainFormSlot.Set(access);
 }
 
 TUnitWave* MainFormAccess::FindUnitWave(const std::string&)

@@ -23,12 +23,6 @@ namespace {
 // keeps every sum of two of them within range.
 constexpr int32_t CoordinateLimit = 1000000;
 
-// A text of the file in a message: a line's worth at most.
-std::string Quoted(const std::string& text)
-{
-    return QuotedText(text);
-}
-
 // Reads one UnitFact element into a factory. The grammar (or the writer) has
 // fixed the element names and their order.
 class FactoryReader {
@@ -42,7 +36,7 @@ public:
     {
         const TXMLItem* version = ExpectElement(unitFact.GetFirst(), "Version");
         if (version->GetValue() != "9.0" && version->GetValue() != "9.1")
-            return Fail(version, "Version " + Quoted(version->GetValue())
+            return Fail(version, "Version " + QuotedText(version->GetValue())
                                      + " of the Factory File cannot be read; only versions \"9.0\" and \"9.1\" can.");
         old = version->GetValue() == "9.0";
         const TXMLItem* view = ExpectElement(version->GetNext(), "View");
@@ -74,7 +68,7 @@ private:
         if (!number.SetFromText(item->GetValue(), name, error))
             return false;
         if (number.GetValue() < -CoordinateLimit || number.GetValue() > CoordinateLimit)
-            return Fail(item, std::string(name) + " " + Quoted(item->GetValue()) + " lies outside "
+            return Fail(item, std::string(name) + " " + QuotedText(item->GetValue()) + " lies outside "
                                   + std::to_string(-CoordinateLimit) + " to " + std::to_string(CoordinateLimit) + ".");
         value = number.GetValue();
         return true;
@@ -201,14 +195,14 @@ private:
         }
         const int k = FindValueKindXmlName(kindText);
         if (k < 0)
-            return Fail(kindElement, "ValueDomType " + Quoted(kindText) + " does not exists.");
+            return Fail(kindElement, "ValueDomType " + QuotedText(kindText) + " does not exists.");
         kind = static_cast<ValueDomType>(k);
         domain = ValueDomain::AllValues;
         if (domainText.empty())
             return true;
         const int d = FindValueDomainXmlName(domainText);
         if (d < 0)
-            return Fail(domainElement, "ValueDomain " + Quoted(domainText) + " does not exists.");
+            return Fail(domainElement, "ValueDomain " + QuotedText(domainText) + " does not exists.");
         domain = static_cast<ValueDomain>(d);
         return true;
     }
@@ -222,7 +216,7 @@ private:
         }
         const int t = FindValueTypeXmlName(text);
         if (t < 0)
-            return Fail(element, "ValueType " + Quoted(text) + " does not exists.");
+            return Fail(element, "ValueType " + QuotedText(text) + " does not exists.");
         type = static_cast<ValueType>(t);
         return true;
     }
@@ -235,7 +229,7 @@ private:
         const TXMLItem* item = value->GetFirst();
         const bool nameSound = IsElement(item, "NameSound");
         if (nameSound != pin.IsWave())
-            return Fail(value, "Value of " + Quoted(pin.Name)
+            return Fail(value, "Value of " + QuotedText(pin.Name)
                                    + (pin.IsWave() ? " must be a NameSound, since its ValueDomType is Wave."
                                                    : " must be a Double with ValueType and UnitKind, since its "
                                                      "ValueDomType is not Wave."));
@@ -249,14 +243,14 @@ private:
         std::string reason;
         number.CheckEditSilent(ok, item->GetValue(), "Double", reason);
         if (!ok)
-            return Fail(item, "Double " + Quoted(item->GetValue()) + " is not a valid value: " + reason);
+            return Fail(item, "Double " + QuotedText(item->GetValue()) + " is not a valid value: " + reason);
         ValueType type;
         if (!ReadValueType(ExpectElement(item->GetNext(), "ValueType"), type))
             return false;
         const TXMLItem* unitElement = ExpectElement(item->GetNext()->GetNext(), "UnitKind");
         const int unitKind = FindUnitKindName(unitElement->GetValue());
         if (unitKind < 0)
-            return Fail(unitElement, "UnitKind " + Quoted(unitElement->GetValue()) + " does not exists.");
+            return Fail(unitElement, "UnitKind " + QuotedText(unitElement->GetValue()) + " does not exists.");
         target.SetOwnValue({number.GetValue(), type}, static_cast<UnitKind>(unitKind));
         return true;
     }
@@ -276,7 +270,7 @@ private:
         const TXMLItem* item = ExpectElement(element->GetFirst(), "Name");
         const std::string name = item->GetValue();
         if (nodes.count(name))
-            return Fail(item, "Node name " + Quoted(name) + " is used twice.");
+            return Fail(item, "Node name " + QuotedText(name) + " is used twice.");
         item = item->GetNext();
         const bool defaultName = IsElement(item, "DefaultName");
         if (defaultName)
@@ -290,7 +284,7 @@ private:
             const TXMLItem* action = ExpectElement(item->GetFirst(), "NameBuiltinAction");
             const int function = FindBuiltinFunction(action->GetValue());
             if (function < 0)
-                return Fail(action, "NameBuiltinAction " + Quoted(action->GetValue()) + " is no built-in function.");
+                return Fail(action, "NameBuiltinAction " + QuotedText(action->GetValue()) + " is no built-in function.");
             node = &factory.AppendNode(std::make_unique<TSountoryNodeBuiltin>(name, static_cast<uint8_t>(function),
                                                                               factory, rect, false));
         } else {
@@ -323,8 +317,8 @@ private:
             const bool twice = input ? node->FindNodeInput(pin.name, nullptr) != nullptr
                                      : node->FindNodeOutput(pin.name, nullptr) != nullptr;
             if (twice)
-                return Fail(pin.nameElement, std::string(input ? "Input" : "Output") + " name " + Quoted(pin.name)
-                                                 + " is used twice in Node " + Quoted(name) + ".");
+                return Fail(pin.nameElement, std::string(input ? "Input" : "Output") + " name " + QuotedText(pin.name)
+                                                 + " is used twice in Node " + QuotedText(name) + ".");
             if (!input) {
                 node->AddOutput(pin.name, pin.height, pin.fixed, pin.kind, pin.domain);
                 continue;
@@ -346,7 +340,7 @@ private:
                                   : factory.FindInput(pin.name, nullptr) != nullptr;
         if (twice)
             return Fail(pin.nameElement,
-                        std::string(output ? "Output" : "Input") + " name " + Quoted(pin.name) + " is used twice.");
+                        std::string(output ? "Output" : "Input") + " name " + QuotedText(pin.name) + " is used twice.");
         const bool waveSubtype = IsElement(item, "CanChangeWaveSubtype");
         if (waveSubtype)
             item = item->GetNext();

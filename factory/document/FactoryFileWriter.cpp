@@ -3,6 +3,7 @@
 #include "factory/document/UnitSountory.h"
 #include "factory/nodes/SountoryNodeBuiltin.h"
 #include "factory/nodes/SountoryNodeUseFactory.h"
+#include "foundation/QuotedText.h"
 #include "foundation/xml/XMLComplexElement.h"
 #include "foundation/xml/XMLStringElement.h"
 #include "platform/Assertions.h"
@@ -82,11 +83,6 @@ void WriteValueOrSource(TXMLComplexElement& parent, const TSountoryOutputTarget&
         }
         parent.AddItem(std::move(element));
     }
-}
-
-std::string Quoted(const std::string& name)
-{
-    return "\"" + name + "\"";
 }
 
 // The first name used twice in a list of named things, or none.

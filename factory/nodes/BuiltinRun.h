@@ -75,6 +75,10 @@ using TWaveOperation = std::function<bool(TBuiltinRun& run, SoundPtr& result)>;
 // wanted, and stores the result: a new sound marked as the run's own, the
 // input passed on unmarked. A missing result fails with "Stopped by user.".
 bool RunWaveResult(TBuiltinRun& run, bool emptyRangeAllowed, const TWaveOperation& operation);
+// The two values of emptyRangeAllowed: inserting functions take an empty range
+// as a place to insert at.
+constexpr bool NoEmptyRange = false;
+constexpr bool EmptyRangeAllowed = true;
 
 // The support operations every function may use.
 // The wave arriving at a wave input, or the message naming the wave not found.

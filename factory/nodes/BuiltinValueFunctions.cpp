@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr bool NoEmptyRange = false;
 
 uint8_t Function(const TBuiltinRun& run)
 {

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr bool NoEmptyRange = false;
-// Inserting functions take an empty range as a place to insert at.
-constexpr bool EmptyRangeAllowed = true;
 
 bool Stopped(TBuiltinRun& run)
 {

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr bool NoEmptyRange = false;
 
 template <class Kernel>
 Kernel TableKernel(FilterTableIndex index)

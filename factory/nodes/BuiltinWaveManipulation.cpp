@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr bool NoEmptyRange = false;
 
 // The input wave as a mono sound, for the operations only mono sounds have.
 // A named wave reaches a node unchecked, so its channels are checked here.

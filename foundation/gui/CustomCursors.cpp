@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int Size = 32;
+constexpr int CursorSize = 32;
 
 struct TCursorShape {
     const char* name;
@@ -112,7 +112,7 @@ std::array<std::optional<QCursor>, 7>& Table()
 
 QCursor MakeCursor(const TCursorShape& shape)
 {
-    QPixmap pixmap(Size, Size);
+    QPixmap pixmap(CursorSize, CursorSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);

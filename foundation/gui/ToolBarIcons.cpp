@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int Size = 24;
+constexpr int IconSize = 24;
 
 // What an image shows: a base figure, its colour and a short label.
 enum class Glyph {
@@ -397,7 +397,7 @@ const std::map<int, TIconDesign>& FactoryDesigns()
 
 QPixmap DesignBitmap(const TIconDesign& design)
 {
-    QPixmap pixmap(Size, Size);
+    QPixmap pixmap(IconSize, IconSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -438,7 +438,7 @@ int ToolBarImageCount()
 
 QPixmap ToolBarBitmap(int image)
 {
-    QPixmap pixmap(Size, Size);
+    QPixmap pixmap(IconSize, IconSize);
     pixmap.fill(Qt::transparent);
     for (const TActionInfo& info : ActionCatalogue()) {
         if (info.image != image)

@@ -346,11 +346,6 @@ std::string InvalidValue(const std::string& text)
     return "Invalid value: " + QuotedText(text) + ".";
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 } // namespace
 
 bool ParseFactorText(unitFactor& object, const std::string& text, std::string& error)

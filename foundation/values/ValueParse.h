@@ -7,6 +7,12 @@
 
 class unit;
 
+// A blank between the parts of a value: space or tab.
+inline bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 // Reads a number at pos: an optional sign, then digits, a fraction "a/b" or a
 // decimal (point or comma) with an optional exponent such as "e+3", whose sign
 // is required. Moves pos past the number. Refuses text without a number and

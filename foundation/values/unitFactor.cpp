@@ -3,13 +3,13 @@
 #include "foundation/values/ValueFormat.h"
 
 namespace {
-constexpr uint32_t shownKinds = (1u << EHNone) | (1u << EHPerc) | (1u << EHDB) | (1u << EHPitch) |
+constexpr uint32_t factorKinds = (1u << EHNone) | (1u << EHPerc) | (1u << EHDB) | (1u << EHPitch) |
                                 (1u << EHOctave) | (1u << EHAngle);
 }
 
 std::string unitFactor::GetText() const
 {
-    return TextIfShown(value, ValueType::Factor, unitKind, shownKinds, 99);
+    return TextIfShown(value, ValueType::Factor, unitKind, factorKinds, 99);
 }
 
 bool unitFactor::SetFromText(const std::string& text, const std::string& label, std::string& error)

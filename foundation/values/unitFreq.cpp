@@ -2,7 +2,7 @@
 
 namespace {
 // The frequency and time units, and the wave lengths a frequency may be typed as.
-constexpr uint32_t shownKinds =
+constexpr uint32_t freqKinds =
     (1u << EHS) | (1u << EHMS) | (1u << EHHZ) | (1u << EHKHZ) | (1u << EHFreq) | (0x1FFu << EHM);
 }
 
@@ -15,13 +15,13 @@ std::string unitFreq::GetTextPrecision(int precision) const
 {
     // A frequency typed as a note shows in hertz; a note name cannot be written back.
     const UnitKind shown = unitKind == EHNote ? EHHZ : unitKind;
-    return TextIfShown(value, ValueType::Frequency, shown, shownKinds, precision);
+    return TextIfShown(value, ValueType::Frequency, shown, freqKinds, precision);
 }
 
 std::string unitFreq::GetXmlText() const
 {
     const std::string text = GetText();
-    return IsReadable(text) ? text : TextIfShown(value, ValueType::Frequency, EHHZ, shownKinds, 7);
+    return IsReadable(text) ? text : TextIfShown(value, ValueType::Frequency, EHHZ, freqKinds, 7);
 }
 
 bool unitFreq::SetFromText(const std::string& text, const std::string& label, std::string& error)

@@ -2,14 +2,14 @@
 
 namespace {
 // The time units, and the lengths a time may be typed as.
-constexpr uint32_t shownKinds = (0x1Fu << EHS) | (0x1FFu << EHM);
+constexpr uint32_t timeKinds = (0x1Fu << EHS) | (0x1FFu << EHM);
 } // namespace
 
 std::string unitTime::GetText() const
 {
     // A time typed as a note shows as seconds; a note name cannot be written back.
     const UnitKind shown = unitKind == EHNote ? EHS : unitKind;
-    return TextIfShown(value, ValueType::Time, shown, shownKinds, 7);
+    return TextIfShown(value, ValueType::Time, shown, timeKinds, 7);
 }
 
 std::string unitTime::GetXmlText() const
@@ -17,7 +17,7 @@ std::string unitTime::GetXmlText() const
     // Hours and minutes are for showing; the parser reads seconds.
     const std::string text = GetText();
     if (unitKind == EHTime || !IsReadable(text))
-        return TextIfShown(value, ValueType::Time, EHS, shownKinds, 7);
+        return TextIfShown(value, ValueType::Time, EHS, timeKinds, 7);
     return text;
 }
 

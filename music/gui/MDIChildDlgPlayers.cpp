@@ -32,7 +32,7 @@
 namespace {
 
 using F = TPlayersField;
-using R = TPlayersRefresh;
+using Refresh = TPlayersRefresh;
 using Nav = TPlayersNavigator;
 
 // The fields of each page, with their labels and control names.
@@ -324,16 +324,16 @@ void TMDIChildDlgPlayers::FieldLeft(TPlayersField field)
 
 void TMDIChildDlgPlayers::UpdateControls()
 {
-    Apply(R::PlayerControls);
+    Apply(Refresh::PlayerControls);
 }
 
 void TMDIChildDlgPlayers::Apply(TPlayersRefresh refresh)
 {
-    if (refresh == R::Nothing)
+    if (refresh == Refresh::Nothing)
         return;
     const TPlayersView view = presenter.View();
     presenter.BeginUpdate();
-    if (refresh >= R::PlayerControls) {
+    if (refresh >= Refresh::PlayerControls) {
         navPlay->Show(view.Players);
         QLineEdit* name = FieldEdit(F::NamePlayer);
         if (view.NameEnabled) {
@@ -343,9 +343,9 @@ void TMDIChildDlgPlayers::Apply(TPlayersRefresh refresh)
             DisableEdit(name, true);
         }
     }
-    if (refresh >= R::PartControls)
+    if (refresh >= Refresh::PartControls)
         navSub->Show(view.Parts);
-    if (refresh >= R::PartFields) {
+    if (refresh >= Refresh::PartFields) {
         // Without a part only the part's own fields go off.
         grpSub->setEnabled(view.PartEnabled);
         pcPlay->setCurrentIndex(view.Page >= 0 ? view.Page : NotePlayerKindCount);
@@ -369,8 +369,8 @@ void TMDIChildDlgPlayers::Apply(TPlayersRefresh refresh)
             if (each.page == view.Page)
                 SetFieldText(FieldWidget(each.field), view.Text(each.field));
     }
-    if (refresh >= R::BalanceSwitches)
-        ShowBalance(view, refresh >= R::BalanceGroup);
+    if (refresh >= Refresh::BalanceSwitches)
+        ShowBalance(view, refresh >= Refresh::BalanceGroup);
     presenter.EndUpdate();
 }
 

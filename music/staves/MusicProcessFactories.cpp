@@ -1,6 +1,7 @@
 #include "music/staves/MusicProcessFactories.h"
 
 #include "factory/document/UnitSountory.h"
+#include "foundation/QuotedText.h"
 #include "music/staves/NoteGroup.h"
 #include "music/staves/NoteStave.h"
 #include "wave/MainFormAccess.h"
@@ -13,11 +14,6 @@
 #include <cmath>
 
 namespace {
-
-std::string Quoted(const std::string& name)
-{
-    return "\"" + name + "\"";
-}
 
 // A silent sound of the format and length, or nullptr when it cannot be made.
 SoundPtr SilentSound(uint32_t sampleFreq, uint16_t bytesPerSample, uint16_t channels, double seconds)

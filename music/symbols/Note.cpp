@@ -5,7 +5,7 @@
 #include <cmath>
 
 namespace {
-constexpr long double OneTwelfth = 1.0L / 12.0L;
+constexpr long double OctavesPerSemitone = 1.0L / 12.0L;
 const char* const NoPlayer = "The note has no player.";
 
 // The note's player; without one, ok false and the reason.
@@ -29,7 +29,7 @@ TNoteToPlay ToPlay(const TNote& note, int32_t shift, double tempo)
 
 double TNote::GetShiftedPeriod(int32_t shift) const
 {
-    return GetPeriod() * static_cast<double>(std::pow(0.5L, shift * OneTwelfth));
+    return GetPeriod() * static_cast<double>(std::pow(0.5L, shift * OctavesPerSemitone));
 }
 
 SoundPtr TNote::RenderNew(int32_t shift, double tempo, StopFlag* stop, int16_t monoStereo, int32_t sampleFreq,

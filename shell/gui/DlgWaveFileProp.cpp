@@ -4,9 +4,6 @@
 
 namespace {
 
-const char* const FrequencyItems[TWaveFileProps::FrequencyCount] = {"5 kHz",  "11 kHz", "22 kHz",
-                                                                    "44 kHz", "88 kHz", "176 kHz"};
-
 // The second of two radio buttons is checked for a value other than 1.
 void ShowSecondFor(QGroupBox* group, unsigned value)
 {
@@ -31,7 +28,7 @@ TDlgWaveFileProp::TDlgWaveFileProp(QWidget* owner, const TWaveFileProps& props)
     Row(Frame(), {lblSampleFreq});
     lbSampleFreq = new QListWidget(Frame());
     lbSampleFreq->setObjectName("lbSampleFreq");
-    for (const char* item : FrequencyItems)
+    for (const char* item : TWaveFileProps::FrequencyCaptions)
         lbSampleFreq->addItem(item);
     lbSampleFreq->setFixedHeight(lbSampleFreq->sizeHintForRow(0) * TWaveFileProps::FrequencyCount + 6);
     lblSampleFreq->setBuddy(lbSampleFreq);

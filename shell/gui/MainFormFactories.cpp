@@ -9,6 +9,7 @@
 #include "factory/gui/FactoryValuesAskerQt.h"
 #include "factory/gui/MDIChildFact.h"
 #include "foundation/GuiMessages.h"
+#include "foundation/QuotedText.h"
 #include "foundation/StopReason.h"
 #include "foundation/commands/ActionId.h"
 #include "foundation/gui/ExecDialog.h"
@@ -30,11 +31,6 @@
 namespace {
 
 using A = ActionId;
-
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
 
 TUnitSountory* SountoryOf(TRegisteredWindow* window)
 {

@@ -1,6 +1,7 @@
 #include "shell/gui/MainFormMusic.h"
 
 #include "foundation/GuiMessages.h"
+#include "foundation/QuotedText.h"
 #include "foundation/gui/ExecDialog.h"
 #include "foundation/gui/ProgressWindow.h"
 #include "music/document/MusicPlaying.h"
@@ -19,11 +20,6 @@
 namespace {
 
 using A = ActionId;
-
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
 
 // The hidden actions that hand Alt keys to the music window.
 struct TAltRelay {

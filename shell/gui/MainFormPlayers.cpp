@@ -1,6 +1,7 @@
 #include "shell/gui/MainFormPlayers.h"
 
 #include "foundation/GuiMessages.h"
+#include "foundation/QuotedText.h"
 #include "foundation/gui/ExecDialog.h"
 #include "foundation/gui/OKCancelDialogs.h"
 #include "music/PlayersWindowAccess.h"
@@ -16,11 +17,6 @@
 namespace {
 
 using A = ActionId;
-
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // in its own wave window, and the notices that pass between wave windows.
 #include "shell/gui/MainForm.h"
 
+#include "foundation/QuotedText.h"
 #include "foundation/gui/OKCancelDialogs.h"
 #include "platform/Assertions.h"
 #include "platform/MessageService.h"
@@ -33,11 +34,6 @@ bool FileExists(const std::string& fileName)
 {
     std::error_code error;
     return !fileName.empty() && std::filesystem::is_regular_file(std::filesystem::u8path(fileName), error);
-}
-
-std::string Quoted(const std::string& text)
-{
-    return "\"" + text + "\"";
 }
 
 // The sound of a wave file. A .wav that is gone while its side file keeps an

@@ -29,7 +29,7 @@ TMDIChildWave* WindowOf(TUnitWave& unit)
     return dynamic_cast<TMDIChildWave*>(unit.GetChildWave());
 }
 
-bool FileExists(const std::string& fileName)
+bool IsRegularFile(const std::string& fileName)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(fileName, error);
@@ -79,7 +79,7 @@ bool TWaveKindFiles::RevertWave(TUnitWave& unit)
     SoundPtr sound;
     std::string text;
     // A wave saved without values has only its side file.
-    if (!FileExists(fileName) && FileExists(sideFile)) {
+    if (!IsRegularFile(fileName) && IsRegularFile(sideFile)) {
         sound = ReadSideFileEmptyWave(fileName, text);
         if (!sound) {
             ShowMessage(text, "File Error", MsgIcon::Information);

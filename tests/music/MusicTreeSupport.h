@@ -2,6 +2,7 @@
 // Music built part by part for the tests of timing, generation, views and
 // painting, with players that only write down what they are asked.
 #include "foundation/values/unitInteger.h"
+#include "music/CompoundPlayer.h"
 #include "music/NotePlayerAccess.h"
 #include "music/parts/ConcatPartMuz.h"
 #include "music/parts/LoopPartMuz.h"
@@ -54,7 +55,7 @@ public:
 
     TCompoundPlayer* FindCompoundPlayer(const std::string& playerName, const std::string&) override
     {
-        return playerName == "missing" ? nullptr : reinterpret_cast<TCompoundPlayer*>(&anchor);
+        return playerName == "missing" ? nullptr : &anchor;
     }
     bool Validate(TCompoundPlayer&, std::string& message) override
     {
@@ -77,7 +78,7 @@ public:
     {
         auto target = std::make_shared<StereoSound>(sampleFreq, bytesPerSample);
         SoundPtr silent = Silent(*target, lead + soundLength);
-        ok = PlayNoteInto(*reinterpret_cast<TCompoundPlayer*>(&anchor), stop, *silent, musicPosition,
+        ok = PlayNoteInto(anchor, stop, *silent, musicPosition,
                           timePosition + lead, musicLength, 2, note, message);
         return ok ? silent : nullptr;
     }
@@ -115,7 +116,8 @@ public:
     }
 
 private:
-    int anchor = 0;
+    // The one player every name but "missing" finds; the recorder never looks into it.
+    TCompoundPlayer anchor{"recorded"};
     NotePlayerAccess* previous;
 };
 

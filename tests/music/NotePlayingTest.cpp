@@ -1,3 +1,4 @@
+#include "music/CompoundPlayer.h"
 #include "tests/music/MusicTestSupport.h"
 #include "wave/MainFormAccess.h"
 #include "wave/StereoSound.h"
@@ -21,10 +22,11 @@ public:
     };
     std::vector<Call> calls;
     bool fail = false;
+    TCompoundPlayer flute{"Flute"};
 
     TCompoundPlayer* FindCompoundPlayer(const std::string& player, const std::string& set) override
     {
-        return player == "Flute" && set == "Winds" ? reinterpret_cast<TCompoundPlayer*>(this) : nullptr;
+        return player == "Flute" && set == "Winds" ? &flute : nullptr;
     }
     bool Validate(TCompoundPlayer&, std::string&) override { return true; }
     double GetLeadTime(TCompoundPlayer&, const TNoteToPlay& note, bool& ok, std::string&) override

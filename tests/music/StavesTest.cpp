@@ -1,3 +1,4 @@
+#include "music/CompoundPlayer.h"
 #include "music/data/PartMuzStackItem.h"
 #include "music/parts/ConcatPartMuz.h"
 #include "music/staves/StaveIterator.h"
@@ -8,16 +9,17 @@
 namespace {
 
 // Players as the stand-in finds them, with a record of every look-up.
-class RecordingPlayers : public NotePlayerAccess {
+class LookupRecorder : public NotePlayerAccess {
 public:
     std::vector<std::string> lookups;
     std::string known = "Flute";
     bool valid = true;
+    TCompoundPlayer flute{"Flute"};
 
     TCompoundPlayer* FindCompoundPlayer(const std::string& player, const std::string& set) override
     {
         lookups.push_back(set + "/" + player);
-        return player == known ? reinterpret_cast<TCompoundPlayer*>(this) : nullptr;
+        return player == known ? &flute : nullptr;
     }
     bool Validate(TCompoundPlayer&, std::string& message) override
     {
@@ -92,7 +94,7 @@ TEST_F(Staves, PlayersAreLookedUpByNameOnEveryStave)
     EXPECT_FALSE(m.group->FindPlayer(message));
     EXPECT_EQ(message, "Cannot find Player \"\" in Player Set \"\".");
 
-    RecordingPlayers players;
+    LookupRecorder players;
     NotePlayerAccess* previous = SetNotePlayerAccess(&players);
     m.group->SetPlayerSet("Set A");
     m.group->SetPlayer("Flute");

@@ -94,7 +94,7 @@ TEST_F(WaveBufferTest, FailedOperationLeavesItsSourceAlone)
     AllocationHook::FailNext(1);
     EXPECT_FALSE(wave->reverse(&stop, 0, -1));
     EXPECT_EQ(stop, 1);
-    EXPECT_EQ(Samples(wave), (std::vector<int16_t>{1, 2, 3}));
+    EXPECT_EQ(ValuesOf(wave), (std::vector<int16_t>{1, 2, 3}));
 }
 
 TEST_F(WaveBufferTest, CopiesAreEqualAndIndependent)
@@ -103,7 +103,7 @@ TEST_F(WaveBufferTest, CopiesAreEqualAndIndependent)
     RefPtr<Wave> copy = NewWaveCopy(&stop, source.get());
     ASSERT_TRUE(copy);
     EXPECT_NE(copy.get(), source.get());
-    EXPECT_EQ(Samples(copy), Samples(source));
+    EXPECT_EQ(ValuesOf(copy), ValuesOf(source));
 
     RefPtr<Wave> emptyCopy = NewWaveCopy(&stop, MakeWave({}).get());
     ASSERT_TRUE(emptyCopy);
@@ -128,7 +128,7 @@ TEST_F(WaveBufferTest, CopyStopsAtTheNextChunkBoundaryAfterTheFlagIsSet)
     // The flag goes up while sample 1500 is copied; the chunk 1000..1999 is
     // finished and nothing after it is touched.
     target->copyRange(FlagInSample(*target, 1500), *source, 0, 5000, 0);
-    std::vector<int16_t> got = Samples(target);
+    std::vector<int16_t> got = ValuesOf(target);
     EXPECT_EQ(std::count(got.begin(), got.begin() + 2000, 7), 2000);
     EXPECT_EQ(std::count(got.begin() + 2000, got.end(), 0), 3000);
 }
@@ -187,15 +187,15 @@ TEST_F(WaveBufferTest, InPlaceChangeOfSharedWaveDetachesIt)
     RefPtr<Wave> other = MakeWave({10, 10, 10});
     Wave::mixAdd(&stop, first, other.get(), 0);
     EXPECT_NE(first.get(), second.get());
-    EXPECT_EQ(Samples(first), (std::vector<int16_t>{11, 12, 13}));
-    EXPECT_EQ(Samples(second), (std::vector<int16_t>{1, 2, 3}));
+    EXPECT_EQ(ValuesOf(first), (std::vector<int16_t>{11, 12, 13}));
+    EXPECT_EQ(ValuesOf(second), (std::vector<int16_t>{1, 2, 3}));
     EXPECT_EQ(second->GetCount(), 1);
 
     // A Wave held once is changed where it is.
     Wave* before = first.get();
     Wave::drawSegment(&stop, first, 0, 0, 3, 0);
     EXPECT_EQ(first.get(), before);
-    EXPECT_EQ(Samples(first), (std::vector<int16_t>{0, 0, 0}));
+    EXPECT_EQ(ValuesOf(first), (std::vector<int16_t>{0, 0, 0}));
 }
 
 TEST_F(WaveBufferTest, DetachThatCannotCopyChangesNothing)
@@ -207,7 +207,7 @@ TEST_F(WaveBufferTest, DetachThatCannotCopyChangesNothing)
     Wave::mixAdd(&stop, first, other.get(), 0);
     EXPECT_EQ(stop, 1);
     EXPECT_EQ(first.get(), second.get());
-    EXPECT_EQ(Samples(second), (std::vector<int16_t>{1, 2, 3}));
+    EXPECT_EQ(ValuesOf(second), (std::vector<int16_t>{1, 2, 3}));
 }
 
 TEST_F(WaveBufferTest, EveryOperationTakesEmptyAndOneSampleWaves)
@@ -309,7 +309,7 @@ TEST_F(SinusTableTest, FailureIsReportedAndSinesStillWork)
     int32_t end = -1;
     RefPtr<Wave> sine = MakeWave({})->makeSinus(&fresh, 32767, -32767, 4, 1, 0, begin, end);
     ASSERT_TRUE(sine);
-    EXPECT_EQ(Samples(sine), (std::vector<int16_t>{0, 32765, 12, -32765}));
+    EXPECT_EQ(ValuesOf(sine), (std::vector<int16_t>{0, 32765, 12, -32765}));
 }
 
 } // namespace

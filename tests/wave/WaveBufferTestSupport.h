@@ -22,7 +22,7 @@ inline RefPtr<Wave> MakeFilledWave(int32_t n, int16_t value)
     return MakeWave(std::vector<int16_t>(static_cast<size_t>(n), value));
 }
 
-inline std::vector<int16_t> Samples(const RefPtr<Wave>& wave)
+inline std::vector<int16_t> ValuesOf(const RefPtr<Wave>& wave)
 {
     if (!wave)
         return {};

@@ -33,7 +33,7 @@ TEST_F(WaveEchoesTest, TwoEchoesAtTheEndGrowTheWave)
     const RefPtr<Wave> wave = MakeWave(input);
     int32_t begin = 200;
     int32_t end = -1;
-    const Samples16 got = Samples(wave->periodEcho(&stop, 100, 0.5, 2, begin, end));
+    const Samples16 got = ValuesOf(wave->periodEcho(&stop, 100, 0.5, 2, begin, end));
     ASSERT_EQ(got.size(), 1402u); // trunc(101) times 2 more
     EXPECT_EQ(begin, 200);
     EXPECT_EQ(end, 1402);
@@ -49,7 +49,7 @@ TEST_F(WaveEchoesTest, TwoEchoesAtTheEndGrowTheWave)
             ASSERT_EQ(got[i], span.value) << i;
 }
 
-struct GoldenCase {
+struct EchoCase {
     const char* name;
     std::function<RefPtr<Wave>(const Wave&, StopFlag*, int32_t&, int32_t&)> echo;
     Samples16 expected;
@@ -71,7 +71,7 @@ TEST_F(WaveEchoesTest, EchoesKeepTheirGoldenOutput)
     const RefPtr<Wave> volumes = MakeWave({30000, 5000});
     const Wave* t = times.get();
     const Wave* v = volumes.get();
-    const GoldenCase cases[] = {
+    const EchoCase cases[] = {
         {"periodEcho",
          [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) { return w.periodEcho(s, 1.5, 0.6, 3, b, e); },
          {0, 0, 0, 10000, -1000, 1800, 2400, 6640, 2748, 1668, 2820, 756, 756, 0, 0, 0}, 2, 16},
@@ -96,11 +96,11 @@ TEST_F(WaveEchoesTest, EchoesKeepTheirGoldenOutput)
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 7739, 9111, -2608, 1973, 2054, 7000, 0, 0, 300, 0, 0, 0, 0, 0, 0, 0, 0}, 0,
          26},
     };
-    for (const GoldenCase& c : cases) {
+    for (const EchoCase& c : cases) {
         SCOPED_TRACE(c.name);
         int32_t begin = 2;
         int32_t end = 10;
-        EXPECT_EQ(Samples(c.echo(*wave, &stop, begin, end)), c.expected);
+        EXPECT_EQ(ValuesOf(c.echo(*wave, &stop, begin, end)), c.expected);
         EXPECT_EQ(begin, c.begin);
         EXPECT_EQ(end, c.end);
     }
@@ -118,7 +118,7 @@ TEST_F(WaveEchoesTest, ManyEchoesOfAShortRangeSumEchoByEcho)
     const int32_t count = 120;
     int32_t begin = 10;
     int32_t end = 50;
-    const Samples16 got = Samples(wave->periodEcho(&stop, time, volume, count, begin, end));
+    const Samples16 got = ValuesOf(wave->periodEcho(&stop, time, volume, count, begin, end));
     // The wave grows behind the range by the whole part of time + 1 per echo.
     Samples16 expected(50 + 38 * count, 0);
     std::copy(input.begin(), input.end(), expected.begin());
@@ -152,7 +152,7 @@ TEST_F(WaveEchoesTest, ANonFiniteVolumeWritesEveryChunkOfTheEchoes)
         SCOPED_TRACE(volume);
         int32_t begin = 10;
         int32_t end = 20;
-        const Samples16 got = Samples(wave->periodEcho(&stop, time, volume, 1, begin, end));
+        const Samples16 got = ValuesOf(wave->periodEcho(&stop, time, volume, 1, begin, end));
         Samples16 expected = input;
         for (int32_t s = 10; s < 20 + 1501; ++s) {
             const double p = s - time;
@@ -171,7 +171,7 @@ TEST_F(WaveEchoesTest, ANegativeTimeGrowsTheFrontAndMovesTheRange)
     const RefPtr<Wave> wave = MakeWave({1, 2, 3, 4, 5});
     int32_t begin = 0;
     int32_t end = 5;
-    EXPECT_EQ(Samples(wave->periodEcho(&stop, -10, 1, 1, begin, end)),
+    EXPECT_EQ(ValuesOf(wave->periodEcho(&stop, -10, 1, 1, begin, end)),
               Samples16({0, 1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(begin, 0);
     EXPECT_EQ(end, 16);
@@ -186,20 +186,20 @@ TEST_F(WaveEchoesTest, FullEnvelopesMatchTheConstantEchoes)
     const RefPtr<Wave> full = MakeWave({32767, 32767});
 
     int32_t b1 = 10, e1 = 40, b2 = 10, e2 = 40;
-    EXPECT_EQ(Samples(wave->periodEchoVolumeEnvelope(&stop, 2.5, full.get(), 3, b1, e1)),
-              Samples(wave->periodEcho(&stop, 2.5, 1, 3, b2, e2)));
+    EXPECT_EQ(ValuesOf(wave->periodEchoVolumeEnvelope(&stop, 2.5, full.get(), 3, b1, e1)),
+              ValuesOf(wave->periodEcho(&stop, 2.5, 1, 3, b2, e2)));
     EXPECT_EQ(b1, b2);
     EXPECT_EQ(e1, e2);
 
     // A time envelope needs room on both sides, here inside the leading zeros.
     int32_t b3 = 10, e3 = 40, b4 = 10, e4 = 40;
-    EXPECT_EQ(Samples(wave->periodEchoEnvelopes(&stop, 1, full.get(), full.get(), 2, b3, e3)),
-              Samples(wave->periodEcho(&stop, 1, 1, 2, b4, e4)));
+    EXPECT_EQ(ValuesOf(wave->periodEchoEnvelopes(&stop, 1, full.get(), full.get(), 2, b3, e3)),
+              ValuesOf(wave->periodEcho(&stop, 1, 1, 2, b4, e4)));
     EXPECT_EQ(e3, e4);
     EXPECT_EQ(b3, 6); // the room in front belongs to the result
     int32_t b5 = 10, e5 = 40;
-    EXPECT_EQ(Samples(wave->periodEchoTimeEnvelope(&stop, 1, full.get(), 0.5, 2, b5, e5)),
-              Samples(wave->periodEcho(&stop, 1, 0.5, 2, b4, e4)));
+    EXPECT_EQ(ValuesOf(wave->periodEchoTimeEnvelope(&stop, 1, full.get(), 0.5, 2, b5, e5)),
+              ValuesOf(wave->periodEcho(&stop, 1, 0.5, 2, b4, e4)));
     EXPECT_EQ(stop, 0);
 }
 
@@ -209,21 +209,21 @@ TEST_F(WaveEchoesTest, NoEchoesAndDegenerateRangesAreHandled)
     const RefPtr<Wave> none = MakeWave({});
     int32_t begin = 1;
     int32_t end = 4;
-    EXPECT_EQ(Samples(wave->periodEcho(&stop, 3, 0.5, 0, begin, end)), Samples16({1, 2, 3, 4, 5}));
+    EXPECT_EQ(ValuesOf(wave->periodEcho(&stop, 3, 0.5, 0, begin, end)), Samples16({1, 2, 3, 4, 5}));
     EXPECT_EQ(end, 4);
     begin = 1;
     end = 4;
     // A negative count is no echo either: no room taken, the range unchanged.
-    EXPECT_EQ(Samples(wave->periodEcho(&stop, 3, 0.5, -2, begin, end)), Samples16({1, 2, 3, 4, 5}));
+    EXPECT_EQ(ValuesOf(wave->periodEcho(&stop, 3, 0.5, -2, begin, end)), Samples16({1, 2, 3, 4, 5}));
     EXPECT_EQ(end, 4);
     // A range of one sample with a constant time: the envelope has nothing to stretch over.
     begin = 2;
     end = 3;
-    EXPECT_EQ(Samples(wave->periodEchoVolumeEnvelope(&stop, 0, none.get(), 1, begin, end)),
+    EXPECT_EQ(ValuesOf(wave->periodEchoVolumeEnvelope(&stop, 0, none.get(), 1, begin, end)),
               Samples16({1, 2, 3, 4, 5}));
     begin = 2;
     end = 2;
-    EXPECT_EQ(Samples(wave->periodEchoEnvelopes(&stop, 2, nullptr, nullptr, 1, begin, end)),
+    EXPECT_EQ(ValuesOf(wave->periodEchoEnvelopes(&stop, 2, nullptr, nullptr, 1, begin, end)),
               Samples16({0, 1, 2, 3, 4, 5}));
     EXPECT_EQ(begin, 0);
     EXPECT_EQ(end, 6);
@@ -246,7 +246,7 @@ TEST_F(WaveEchoesTest, CutoffCurvesAtCommonRates)
         SCOPED_TRACE(c.sampleFreq);
         RefPtr<Wave> curve = NewWave(&stop, 150);
         Wave::makeCutoffCurve(&stop, curve, c.sampleFreq);
-        const Samples16 got = Samples(curve);
+        const Samples16 got = ValuesOf(curve);
         ASSERT_EQ(got.size(), 150u);
         EXPECT_EQ(got[0], c.codes[0]);
         EXPECT_EQ(got[59], c.codes[1]);
@@ -262,7 +262,7 @@ TEST_F(WaveEchoesTest, CutoffCurvesAtCommonRates)
     // Only a 150-sample curve is drawn.
     RefPtr<Wave> other = MakeWave({7, 7});
     Wave::makeCutoffCurve(&stop, other, 44100);
-    EXPECT_EQ(Samples(other), Samples16({7, 7}));
+    EXPECT_EQ(ValuesOf(other), Samples16({7, 7}));
     EXPECT_EQ(stop, 0);
 }
 
@@ -271,14 +271,14 @@ TEST_F(WaveEchoesTest, ConstantBalance)
     const RefPtr<Wave> wave = MakeWave({100, -200, 300});
     // Centre with a time difference: one extra 0 on both sides, no shift.
     for (int32_t side : {0, 1})
-        EXPECT_EQ(Samples(wave->balance(&stop, 0, side, true, false, false, 44100)), Samples16({100, -200, 300, 0}));
+        EXPECT_EQ(ValuesOf(wave->balance(&stop, 0, side, true, false, false, 44100)), Samples16({100, -200, 300, 0}));
     // Hard right with a volume difference: the left ear hears nothing.
-    EXPECT_EQ(Samples(wave->balance(&stop, 1, 0, false, true, false, 44100)), Samples16({0, 0, 0}));
-    EXPECT_EQ(Samples(wave->balance(&stop, 1, 1, false, true, false, 44100)), Samples16({100, -200, 300}));
+    EXPECT_EQ(ValuesOf(wave->balance(&stop, 1, 0, false, true, false, 44100)), Samples16({0, 0, 0}));
+    EXPECT_EQ(ValuesOf(wave->balance(&stop, 1, 1, false, true, false, 44100)), Samples16({100, -200, 300}));
     // Volume wins when filter is asked for too.
-    EXPECT_EQ(Samples(wave->balance(&stop, 0.5, 0, false, true, true, 44100)),
-              Samples(wave->multiplyVolume(&stop, 0.25, 0, -1)));
-    EXPECT_EQ(Samples(wave->balance(&stop, 0.3, 1, false, false, false, 44100)), Samples16({100, -200, 300}));
+    EXPECT_EQ(ValuesOf(wave->balance(&stop, 0.5, 0, false, true, true, 44100)),
+              ValuesOf(wave->multiplyVolume(&stop, 0.25, 0, -1)));
+    EXPECT_EQ(ValuesOf(wave->balance(&stop, 0.3, 1, false, false, false, 44100)), Samples16({100, -200, 300}));
     EXPECT_EQ(stop, 0);
 }
 
@@ -287,15 +287,15 @@ TEST_F(WaveEchoesTest, ConstantBalanceDelaysAndFiltersTheFarEar)
     const RefPtr<Wave> wave = MakeWave(Noise(200));
     // Hard left: the left ear is near (its cutoff, 20 kHz, passes all), the
     // right ear far: delayed by 2/3400 s (25.9 samples at 44.1 kHz) and filtered.
-    EXPECT_EQ(Samples(wave->balFilter(&stop, -1, 44100)), Samples(wave));
-    EXPECT_NE(Samples(wave->balFilter(&stop, 1, 44100)), Samples(wave));
-    const Samples16 near = Samples(wave->balance(&stop, -1, 0, true, false, false, 44100));
-    const Samples16 far = Samples(wave->balance(&stop, -1, 1, true, false, false, 44100));
+    EXPECT_EQ(ValuesOf(wave->balFilter(&stop, -1, 44100)), ValuesOf(wave));
+    EXPECT_NE(ValuesOf(wave->balFilter(&stop, 1, 44100)), ValuesOf(wave));
+    const Samples16 near = ValuesOf(wave->balance(&stop, -1, 0, true, false, false, 44100));
+    const Samples16 far = ValuesOf(wave->balance(&stop, -1, 1, true, false, false, 44100));
     ASSERT_EQ(near.size(), 200u + 26u);
     ASSERT_EQ(far.size(), 200u + 26u);
-    EXPECT_TRUE(std::equal(near.begin(), near.begin() + 200, Samples(wave).begin()));
+    EXPECT_TRUE(std::equal(near.begin(), near.begin() + 200, ValuesOf(wave).begin()));
     EXPECT_EQ(far[0], 0);
-    const Samples16 farFiltered = Samples(wave->balance(&stop, -1, 1, true, false, true, 44100));
+    const Samples16 farFiltered = ValuesOf(wave->balance(&stop, -1, 1, true, false, true, 44100));
     EXPECT_NE(farFiltered, far);
     EXPECT_EQ(farFiltered.size(), far.size());
 }
@@ -309,12 +309,12 @@ TEST_F(WaveEchoesTest, EnvelopeBalanceDelaysBothEarsAtTheCentre)
     expected.insert(expected.end(), {100, -200, 300});
     expected.insert(expected.end(), 13, 0);
     for (int32_t side : {0, 1})
-        EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, centre.get(), side, true, false, false, 44100)), expected);
+        EXPECT_EQ(ValuesOf(wave->balanceEnvelope(&stop, centre.get(), side, true, false, false, 44100)), expected);
     // The side envelope halves both ears at the centre (16383 / 32767).
-    EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, centre.get(), 0, false, true, false, 44100)),
+    EXPECT_EQ(ValuesOf(wave->balanceEnvelope(&stop, centre.get(), 0, false, true, false, 44100)),
               Samples16({49, -99, 149}));
     // A missing envelope keeps the source in the middle.
-    EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, nullptr, 1, false, true, false, 44100)),
+    EXPECT_EQ(ValuesOf(wave->balanceEnvelope(&stop, nullptr, 1, false, true, false, 44100)),
               Samples16({49, -99, 149}));
     EXPECT_EQ(stop, 0);
 }
@@ -327,7 +327,7 @@ TEST_F(WaveEchoesTest, EnvelopeBalanceDelaysTheEarAwayFromTheSource)
     click[40] = 20000;
     const RefPtr<Wave> wave = MakeWave(click);
     auto peak = [&](const RefPtr<Wave>& direction, int32_t side) {
-        const Samples16 got = Samples(wave->balanceEnvelope(&stop, direction.get(), side, true, false, false, 44100));
+        const Samples16 got = ValuesOf(wave->balanceEnvelope(&stop, direction.get(), side, true, false, false, 44100));
         return std::max_element(got.begin(), got.end()) - got.begin();
     };
     const struct {
@@ -356,10 +356,10 @@ TEST_F(WaveEchoesTest, HardLeftIsFarFromTheRightEar)
     const RefPtr<Wave> wave = MakeWave(Noise(100));
     const RefPtr<Wave> hardLeft = MakeWave({-32768, -32768});
     const RefPtr<Wave> hardRight = MakeWave({32767, 32767});
-    const Samples16 right = Samples(wave->balanceEnvelope(&stop, hardLeft.get(), 1, false, false, true, 44100));
-    const Samples16 left = Samples(wave->balanceEnvelope(&stop, hardRight.get(), 0, false, false, true, 44100));
+    const Samples16 right = ValuesOf(wave->balanceEnvelope(&stop, hardLeft.get(), 1, false, false, true, 44100));
+    const Samples16 left = ValuesOf(wave->balanceEnvelope(&stop, hardRight.get(), 0, false, false, true, 44100));
     EXPECT_EQ(right, left);
-    EXPECT_NE(right, Samples(wave));
+    EXPECT_NE(right, ValuesOf(wave));
 }
 
 // A time difference of a filtered or enveloped source is the time difference
@@ -393,13 +393,13 @@ TEST_F(WaveEchoesTest, BalanceStagesReadOnTheWayGiveTheSamplesOfTheirWaves)
                                         << c.side);
         const double direction = c.side == 1 ? 0.6 : -0.6;
         const RefPtr<Wave> filtered = wave->balFilter(&stop, c.side == 1 ? -direction : direction, c.rate);
-        EXPECT_EQ(Samples(wave->balance(&stop, direction, c.side, true, false, true, c.rate)),
-                  Samples(filtered->balance(&stop, direction, c.side, true, false, false, c.rate)));
+        EXPECT_EQ(ValuesOf(wave->balance(&stop, direction, c.side, true, false, true, c.rate)),
+                  ValuesOf(filtered->balance(&stop, direction, c.side, true, false, false, c.rate)));
         const Wave* d = c.directions.get();
         for (const bool volume : {true, false}) {
             const RefPtr<Wave> stage = wave->balanceEnvelope(&stop, d, c.side, false, volume, !volume, c.rate);
-            EXPECT_EQ(Samples(wave->balanceEnvelope(&stop, d, c.side, true, volume, !volume, c.rate)),
-                      Samples(stage->balanceEnvelope(&stop, d, c.side, true, false, false, c.rate)));
+            EXPECT_EQ(ValuesOf(wave->balanceEnvelope(&stop, d, c.side, true, volume, !volume, c.rate)),
+                      ValuesOf(stage->balanceEnvelope(&stop, d, c.side, true, false, false, c.rate)));
         }
     }
     EXPECT_EQ(stop, 0);

@@ -59,8 +59,8 @@ TEST_F(WaveEditsTest, NewWaveEditsGiveTheExpectedSamples)
         RefPtr<Wave> got = c.edit(*wave, &stop);
         ASSERT_TRUE(got);
         EXPECT_NE(got.get(), wave.get());
-        EXPECT_EQ(Samples(got), c.expected);
-        EXPECT_EQ(Samples(wave), (Samples16{1, 2, 3, 4, 5, 6}));
+        EXPECT_EQ(ValuesOf(got), c.expected);
+        EXPECT_EQ(ValuesOf(wave), (Samples16{1, 2, 3, 4, 5, 6}));
     }
 }
 
@@ -76,16 +76,16 @@ TEST_F(WaveEditsTest, RangePrimitivesWorkInPlace)
     RefPtr<Wave> source = MakeWave({30000, 7, -8});
     RefPtr<Wave> target = MakeWave({30000, 0, 0, 0});
     target->addRange(&stop, *source, 0, 2, 0);
-    EXPECT_EQ(Samples(target), (Samples16{-5536, 7, 0, 0})); // wraps, no clipping
+    EXPECT_EQ(ValuesOf(target), (Samples16{-5536, 7, 0, 0})); // wraps, no clipping
     target->copyRange(&stop, *source, 1, 3, 2);
-    EXPECT_EQ(Samples(target), (Samples16{-5536, 7, 7, -8}));
+    EXPECT_EQ(ValuesOf(target), (Samples16{-5536, 7, 7, -8}));
     target->zeroRange(&stop, 1, 3);
-    EXPECT_EQ(Samples(target), (Samples16{-5536, 0, 0, -8}));
+    EXPECT_EQ(ValuesOf(target), (Samples16{-5536, 0, 0, -8}));
     // Bounds past either Wave are cut to what both hold.
     target->copyRange(&stop, *source, 0, 3, 3);
-    EXPECT_EQ(Samples(target), (Samples16{-5536, 0, 0, 30000}));
+    EXPECT_EQ(ValuesOf(target), (Samples16{-5536, 0, 0, 30000}));
     target->zeroRange(&stop, -5, 99);
-    EXPECT_EQ(Samples(target), (Samples16{0, 0, 0, 0}));
+    EXPECT_EQ(ValuesOf(target), (Samples16{0, 0, 0, 0}));
 }
 
 TEST_F(WaveEditsTest, MirrorMakesTheRangeSymmetric)
@@ -103,7 +103,7 @@ TEST_F(WaveEditsTest, MirrorMakesTheRangeSymmetric)
     for (const Case& c : cases) {
         RefPtr<Wave> w = MakeWave(c.in);
         Wave::mirrorInPlace(&stop, w, c.begin, c.end);
-        EXPECT_EQ(Samples(w), c.expected);
+        EXPECT_EQ(ValuesOf(w), c.expected);
     }
 }
 

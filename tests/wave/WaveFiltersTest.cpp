@@ -29,7 +29,7 @@ protected:
     RefPtr<Wave> widths = MakeWave({-20000, 10000});
 };
 
-struct GoldenCase {
+struct FilterCase {
     const char* name;
     Filter filter;
     Samples16 expected;
@@ -42,7 +42,7 @@ TEST_F(WaveFiltersTest, FiltersKeepTheirGoldenOutput)
 {
     const Wave* f = frequencies.get();
     const Wave* w = widths.get();
-    const GoldenCase cases[] = {
+    const FilterCase cases[] = {
         {"lowPass", [](const Wave& x, StopFlag* s) { return x.lowPass(s, 20, 0.5, 2, 2, 1, 14); },
          {0, 0, 986, 1353, 1392, 1273, 1091, 898, 718, -28, -377, -504, -513, -467, 0, 0}},
         {"highPass", [](const Wave& x, StopFlag* s) { return x.highPass(s, 20, 0.5, 2, 2, 1, 14); },
@@ -75,9 +75,9 @@ TEST_F(WaveFiltersTest, FiltersKeepTheirGoldenOutput)
          [=](const Wave& x, StopFlag* s) { return x.notchEnvelopes(s, f, w, 44100, 1, 14); },
          {0, 0, 9786, -200, -165, -83, 75, 289, 280, -5110, 807, 755, 725, 706, 0, 0}},
     };
-    for (const GoldenCase& c : cases) {
+    for (const FilterCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Samples(c.filter(*impulses, &stop)), c.expected);
+        EXPECT_EQ(ValuesOf(c.filter(*impulses, &stop)), c.expected);
     }
     EXPECT_EQ(stop, 0);
 }
@@ -110,7 +110,7 @@ TEST_F(WaveFiltersTest, BlockFiltersKeepTheirGoldenOutput)
         SCOPED_TRACE(c.name);
         int32_t begin = 1;
         int32_t end = 14;
-        EXPECT_EQ(Samples(c.filter(*impulses, &stop, begin, end)), c.expected);
+        EXPECT_EQ(ValuesOf(c.filter(*impulses, &stop, begin, end)), c.expected);
         EXPECT_EQ(begin, 1);
         EXPECT_EQ(end, c.end);
     }
@@ -138,8 +138,8 @@ TEST_F(WaveFiltersTest, TableHoldsTheTwelveFiltersInTheirOrder)
 
     // An entry runs like the operation it names.
     const auto lowPass = std::get<HighLowFilter>(FilterTable[filterTableLowPass]);
-    EXPECT_EQ(Samples(((*impulses).*lowPass)(&stop, 20, 0.5, 2, 2, 1, 14)),
-              Samples(impulses->lowPass(&stop, 20, 0.5, 2, 2, 1, 14)));
+    EXPECT_EQ(ValuesOf(((*impulses).*lowPass)(&stop, 20, 0.5, 2, 2, 1, 14)),
+              ValuesOf(impulses->lowPass(&stop, 20, 0.5, 2, 2, 1, 14)));
 }
 
 struct BehaviourCase {
@@ -173,14 +173,14 @@ TEST_F(WaveFiltersTest, FiltersBehaveAsTheirSettingsSay)
     };
     for (const BehaviourCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Samples(c.filter(*MakeWave(c.input), &stop)), c.expected);
+        EXPECT_EQ(ValuesOf(c.filter(*MakeWave(c.input), &stop)), c.expected);
     }
 }
 
 TEST_F(WaveFiltersTest, HighPassSettlesTowardsZeroOnAConstant)
 {
     const RefPtr<Wave> constant = MakeFilledWave(400, 10000);
-    const Samples16 got = Samples(constant->highPass(&stop, 20, 0.5, 1, 1, 0, -1));
+    const Samples16 got = ValuesOf(constant->highPass(&stop, 20, 0.5, 1, 1, 0, -1));
     EXPECT_GT(got.front(), 1000);
     EXPECT_EQ(got.back(), 0);
     for (size_t i = 1; i < got.size(); ++i)
@@ -191,7 +191,7 @@ TEST_F(WaveFiltersTest, PassesRunInOneCallOrOneAtATime)
 {
     const RefPtr<Wave> both = impulses->lowPass(&stop, 20, 0.5, 2, 2, 1, 14);
     const RefPtr<Wave> once = impulses->lowPass(&stop, 20, 0.5, 2, 1, 1, 14);
-    EXPECT_EQ(Samples(both), Samples(once->lowPass(&stop, 20, 0.5, 2, 1, 1, 14)));
+    EXPECT_EQ(ValuesOf(both), ValuesOf(once->lowPass(&stop, 20, 0.5, 2, 1, 1, 14)));
 }
 
 // A period under one sample makes the four-sub-step oscillator grow without
@@ -202,19 +202,19 @@ TEST_F(WaveFiltersTest, PeriodsBelowOneSampleAreRaisedToOne)
     for (int i = 0; i < 300; ++i)
         noise.push_back(static_cast<int16_t>((i * 7919) % 20000 - 10000));
     const RefPtr<Wave> x = MakeWave(noise);
-    EXPECT_EQ(Samples(x->resonance(&stop, 0.3, 0.2, 0, -1)), Samples(x->resonance(&stop, 1, 0.2, 0, -1)));
-    EXPECT_EQ(Samples(x->notch(&stop, 0.3, 0.2, 0, -1)), Samples(x->notch(&stop, 1, 0.2, 0, -1)));
-    EXPECT_EQ(Samples(x->notchWidthEnvelope(&stop, 0.3, widths.get(), 0, -1)),
-              Samples(x->notchWidthEnvelope(&stop, 1, widths.get(), 0, -1)));
+    EXPECT_EQ(ValuesOf(x->resonance(&stop, 0.3, 0.2, 0, -1)), ValuesOf(x->resonance(&stop, 1, 0.2, 0, -1)));
+    EXPECT_EQ(ValuesOf(x->notch(&stop, 0.3, 0.2, 0, -1)), ValuesOf(x->notch(&stop, 1, 0.2, 0, -1)));
+    EXPECT_EQ(ValuesOf(x->notchWidthEnvelope(&stop, 0.3, widths.get(), 0, -1)),
+              ValuesOf(x->notchWidthEnvelope(&stop, 1, widths.get(), 0, -1)));
     // 20 kHz at 5512 Hz is a period of 0.28 samples.
     const RefPtr<Wave> top = MakeWave({32767});
     const RefPtr<Wave> halfWidth = MakeWave({0});
-    EXPECT_EQ(Samples(x->notchFreqEnvelope(&stop, top.get(), 0.5, 5512, 0, -1)),
-              Samples(x->notch(&stop, 1, 0.5, 0, -1)));
-    EXPECT_EQ(Samples(x->resonanceEnvelopes(&stop, top.get(), halfWidth.get(), 5512, 0, -1)),
-              Samples(x->resonance(&stop, 1, 0.5, 0, -1)));
-    EXPECT_EQ(Samples(x->notchEnvelopes(&stop, top.get(), halfWidth.get(), 5512, 0, -1)),
-              Samples(x->notch(&stop, 1, 0.5, 0, -1)));
+    EXPECT_EQ(ValuesOf(x->notchFreqEnvelope(&stop, top.get(), 0.5, 5512, 0, -1)),
+              ValuesOf(x->notch(&stop, 1, 0.5, 0, -1)));
+    EXPECT_EQ(ValuesOf(x->resonanceEnvelopes(&stop, top.get(), halfWidth.get(), 5512, 0, -1)),
+              ValuesOf(x->resonance(&stop, 1, 0.5, 0, -1)));
+    EXPECT_EQ(ValuesOf(x->notchEnvelopes(&stop, top.get(), halfWidth.get(), 5512, 0, -1)),
+              ValuesOf(x->notch(&stop, 1, 0.5, 0, -1)));
     EXPECT_EQ(stop, 0);
 }
 
@@ -225,7 +225,7 @@ TEST_F(WaveFiltersTest, EnvelopedBlockFilterStartsLikeTheBlockFilterAndStaysInIt
     const RefPtr<Wave> zero = MakeWave({0, 0});
     int32_t begin = 1;
     int32_t end = 14;
-    const Samples16 still = Samples(impulses->blockFilterEnvelope(&stop, 2, zero.get(), begin, end));
+    const Samples16 still = ValuesOf(impulses->blockFilterEnvelope(&stop, 2, zero.get(), begin, end));
     // K = 3: the range comes out whole, half as loud, 3 samples later.
     Samples16 expected = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -3000, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     expected[5] = 5000;
@@ -235,10 +235,10 @@ TEST_F(WaveFiltersTest, EnvelopedBlockFilterStartsLikeTheBlockFilterAndStaysInIt
     const RefPtr<Wave> full = MakeWave({32767, 32767});
     begin = 1;
     end = 14;
-    const Samples16 enveloped = Samples(impulses->blockFilterEnvelope(&stop, 3, full.get(), begin, end));
+    const Samples16 enveloped = ValuesOf(impulses->blockFilterEnvelope(&stop, 3, full.get(), begin, end));
     int32_t b = 1;
     int32_t e = 14;
-    const Samples16 constant = Samples(impulses->blockFilter(&stop, 3, b, e));
+    const Samples16 constant = ValuesOf(impulses->blockFilter(&stop, 3, b, e));
     // Same window, same sums; the enveloped form only has a longer tail.
     ASSERT_EQ(enveloped.size(), constant.size() + 4);
     EXPECT_TRUE(std::equal(constant.begin(), constant.begin() + e, enveloped.begin()));
@@ -250,23 +250,23 @@ TEST_F(WaveFiltersTest, DegenerateSettingsAndRangesAreHandled)
     const RefPtr<Wave> none = MakeWave({});
     // Envelopes of one sample or none, ranges of one sample or none: no
     // division by zero reaches the samples.
-    EXPECT_EQ(Samples(x->lowPassEnvelope(&stop, none.get(), 0.5, 1, 1, 44100, 1, 2)).size(), 4u);
-    EXPECT_EQ(Samples(x->highPassEnvelope(&stop, frequencies.get(), 0.5, 1, 1, 44100, 2, 2)),
+    EXPECT_EQ(ValuesOf(x->lowPassEnvelope(&stop, none.get(), 0.5, 1, 1, 44100, 1, 2)).size(), 4u);
+    EXPECT_EQ(ValuesOf(x->highPassEnvelope(&stop, frequencies.get(), 0.5, 1, 1, 44100, 2, 2)),
               Samples16({100, -200, 300, 4000}));
-    EXPECT_EQ(Samples(x->resonanceEnvelopes(&stop, nullptr, nullptr, 44100, 0, 1)).size(), 4u);
-    EXPECT_EQ(Samples(x->notchWidthEnvelope(&stop, 5, none.get(), 3, 4)).size(), 4u);
+    EXPECT_EQ(ValuesOf(x->resonanceEnvelopes(&stop, nullptr, nullptr, 44100, 0, 1)).size(), 4u);
+    EXPECT_EQ(ValuesOf(x->notchWidthEnvelope(&stop, 5, none.get(), 3, 4)).size(), 4u);
     // A period of 0 is a cutoff beyond reach: the low pass lets everything through.
-    EXPECT_EQ(Samples(x->lowPass(&stop, 0, 0.5, 1, 1, 0, -1)), Samples16({100, -200, 300, 4000}));
+    EXPECT_EQ(ValuesOf(x->lowPass(&stop, 0, 0.5, 1, 1, 0, -1)), Samples16({100, -200, 300, 4000}));
     // No pass asked for leaves the range as it is.
-    EXPECT_EQ(Samples(x->lowPass(&stop, 20, 0.5, 1, 0, 0, -1)), Samples16({100, -200, 300, 4000}));
+    EXPECT_EQ(ValuesOf(x->lowPass(&stop, 20, 0.5, 1, 0, 0, -1)), Samples16({100, -200, 300, 4000}));
     // A block of 0 has no window: each sample stands for itself, halved.
     int32_t begin = 0;
     int32_t end = -1;
-    EXPECT_EQ(Samples(x->blockFilter(&stop, 0, begin, end)), Samples16({50, -100, 150, 2000, 0}));
+    EXPECT_EQ(ValuesOf(x->blockFilter(&stop, 0, begin, end)), Samples16({50, -100, 150, 2000, 0}));
     EXPECT_EQ(end, 5);
     begin = 2;
     end = 3;
-    EXPECT_EQ(Samples(x->blockFilterEnvelope(&stop, 5, none.get(), begin, end)).size(), 4u + 12u);
+    EXPECT_EQ(ValuesOf(x->blockFilterEnvelope(&stop, 5, none.get(), begin, end)).size(), 4u + 12u);
     EXPECT_EQ(stop, 0);
 }
 

@@ -95,7 +95,7 @@ TEST_F(WaveGeneratorsTest, OnEmptyWaveMakeExactlyTheGeneratedSamples)
         int32_t end = -1;
         RefPtr<Wave> got = c.make(*empty, &stop, begin, end);
         ASSERT_TRUE(got);
-        EXPECT_EQ(Samples(got), c.expected);
+        EXPECT_EQ(ValuesOf(got), c.expected);
         EXPECT_EQ(begin, 0);
         EXPECT_EQ(end, static_cast<int32_t>(c.expected.size()));
     }
@@ -112,10 +112,10 @@ TEST_F(WaveGeneratorsTest, InsideWaveReplaceTheRangeAndKeepHeadAndTail)
         Samples16 expected{11};
         expected.insert(expected.end(), c.expected.begin(), c.expected.end());
         expected.insert(expected.end(), {44, 55});
-        EXPECT_EQ(Samples(got), expected);
+        EXPECT_EQ(ValuesOf(got), expected);
         EXPECT_EQ(begin, 1);
         EXPECT_EQ(end, 1 + static_cast<int32_t>(c.expected.size()));
-        EXPECT_EQ(Samples(wave), (Samples16{11, 22, 33, 44, 55}));
+        EXPECT_EQ(ValuesOf(wave), (Samples16{11, 22, 33, 44, 55}));
     }
 }
 
@@ -123,7 +123,7 @@ TEST_F(WaveGeneratorsTest, LineFromZeroToHundredHitsEveryInteger)
 {
     int32_t begin = 0;
     int32_t end = -1;
-    Samples16 got = Samples(MakeWave({})->makeLine(&stop, 0, 100, 101, begin, end));
+    Samples16 got = ValuesOf(MakeWave({})->makeLine(&stop, 0, 100, 101, begin, end));
     ASSERT_EQ(got.size(), 101u);
     for (int16_t k = 0; k <= 100; ++k)
         EXPECT_EQ(got[k], k);
@@ -134,7 +134,7 @@ TEST_F(WaveGeneratorsTest, SilenceOfNoLengthDeletesTheRange)
     int32_t begin = 1;
     int32_t end = 3;
     RefPtr<Wave> got = MakeWave({1, 2, 3, 4})->insertSilence(&stop, 0, begin, end);
-    EXPECT_EQ(Samples(got), (Samples16{1, 4}));
+    EXPECT_EQ(ValuesOf(got), (Samples16{1, 4}));
     EXPECT_EQ(end, 1);
 }
 
@@ -143,13 +143,13 @@ TEST_F(WaveGeneratorsTest, NoiseStaysWithinTheVolumeAndFollowsTheSharedGenerator
     SharedRandom().Seed(42);
     int32_t begin = 0;
     int32_t end = -1;
-    Samples16 first = Samples(MakeWave({})->makeNoise(&stop, 1000, 5000, begin, end));
+    Samples16 first = ValuesOf(MakeWave({})->makeNoise(&stop, 1000, 5000, begin, end));
     ASSERT_EQ(first.size(), 5000u);
     EXPECT_GE(*std::min_element(first.begin(), first.end()), -1000);
     EXPECT_LT(*std::max_element(first.begin(), first.end()), 1000);
     SharedRandom().Seed(42);
     end = -1;
-    EXPECT_EQ(Samples(MakeWave({})->makeNoise(&stop, 1000, 5000, begin, end)), first);
+    EXPECT_EQ(ValuesOf(MakeWave({})->makeNoise(&stop, 1000, 5000, begin, end)), first);
 }
 
 TEST_F(WaveGeneratorsTest, SineSwingsAroundTheCentre)
@@ -158,10 +158,10 @@ TEST_F(WaveGeneratorsTest, SineSwingsAroundTheCentre)
     int32_t end = -1;
     // Quarter periods of 32767 down to -32767 read table positions 0, 2249.75,
     // 4499.5 and 6749.25 (the cycle spans 8999 positions).
-    Samples16 got = Samples(MakeWave({})->makeSinus(&stop, 32767, -32767, 4, 2, 0, begin, end));
+    Samples16 got = ValuesOf(MakeWave({})->makeSinus(&stop, 32767, -32767, 4, 2, 0, begin, end));
     EXPECT_EQ(got, (Samples16{0, 32765, 12, -32765, 0, 32765, 12, -32765}));
     end = -1;
-    got = Samples(MakeWave({})->makeSinus(&stop, 3000, 1000, 4, 1, 0.5, begin, end));
+    got = ValuesOf(MakeWave({})->makeSinus(&stop, 3000, 1000, 4, 1, 0.5, begin, end));
     // centre 2000, swing 1000: starting half way round.
     EXPECT_EQ(got[0], 2000);
     EXPECT_EQ(got[1], 1000);
@@ -187,7 +187,7 @@ TEST_F(WaveGeneratorsTest, DrawSegmentWritesALineInPlace)
     for (const Case& c : cases) {
         RefPtr<Wave> wave = MakeWave({0, 0, 0, 0});
         Wave::drawSegment(&stop, wave, c.begin, c.v0, c.end, c.v1);
-        EXPECT_EQ(Samples(wave), c.expected) << c.begin << ".." << c.end;
+        EXPECT_EQ(ValuesOf(wave), c.expected) << c.begin << ".." << c.end;
     }
 }
 
@@ -201,7 +201,7 @@ TEST_F(WaveGeneratorsTest, MultiFrequencyCycleIsOneTablePositionShort)
     const double factor[] = {1.0};
     int32_t begin = 0;
     int32_t end = -1;
-    Samples16 got = Samples(MakeWave({})->multiFrequency(&stop, 9001, 1, volume, period, angle, factor, begin, end));
+    Samples16 got = ValuesOf(MakeWave({})->multiFrequency(&stop, 9001, 1, volume, period, angle, factor, begin, end));
     ASSERT_EQ(got.size(), 9001u);
     EXPECT_EQ(got[2250], 32766);
     EXPECT_EQ(got[8998], SinusTable->getData()[8998]);
@@ -218,14 +218,14 @@ TEST_F(WaveGeneratorsTest, MultiFrequencyDecaysAndSilencesStartsOutsideTheForm)
     const double factor[] = {0.5, 1.0};
     int32_t begin = 0;
     int32_t end = -1;
-    Samples16 got = Samples(
+    Samples16 got = ValuesOf(
         MakeWave({})->multiFrequencyWaveForm(&stop, 3, form.get(), 2, volume, period, angle, factor, begin, end));
     // Component 0 halves each sample; component 1 starts at -2 (read as 0)
     // and is then wrapped into the form.
     EXPECT_EQ(got, (Samples16{100, 150, 125}));
     // Without components every sample is 0.
     end = -1;
-    got = Samples(MakeWave({})->multiFrequencyWaveForm(&stop, 2, form.get(), 0, nullptr, nullptr, nullptr, nullptr,
+    got = ValuesOf(MakeWave({})->multiFrequencyWaveForm(&stop, 2, form.get(), 0, nullptr, nullptr, nullptr, nullptr,
                                                        begin, end));
     EXPECT_EQ(got, (Samples16{0, 0}));
 }

@@ -11,7 +11,7 @@ protected:
     StopFlag stop = 0;
 };
 
-struct InPlaceCase {
+struct MixInPlaceCase {
     const char* name;
     Samples16 wave, other;
     std::function<void(StopFlag*, RefPtr<Wave>&, const Wave*)> mix;
@@ -20,7 +20,7 @@ struct InPlaceCase {
 
 TEST_F(WaveMixingTest, InPlaceMixes)
 {
-    const InPlaceCase cases[] = {
+    const MixInPlaceCase cases[] = {
         {"add at 0", {1, 2, 3}, {10, 20}, [](StopFlag* s, RefPtr<Wave>& w, const Wave* o) { Wave::mixAdd(s, w, o, 0); },
          {11, 22, 3}},
         {"add wraps round", {30000}, {30000},
@@ -48,17 +48,17 @@ TEST_F(WaveMixingTest, InPlaceMixes)
         {"cycle into an empty Wave", {}, {1, 2},
          [](StopFlag* s, RefPtr<Wave>& w, const Wave* o) { Wave::mixCycleAfterThis(s, w, o, 0); }, {}},
     };
-    for (const InPlaceCase& c : cases) {
+    for (const MixInPlaceCase& c : cases) {
         SCOPED_TRACE(c.name);
         RefPtr<Wave> wave = MakeWave(c.wave);
         RefPtr<Wave> other = MakeWave(c.other);
         c.mix(&stop, wave, other.get());
-        EXPECT_EQ(Samples(wave), c.expected);
-        EXPECT_EQ(Samples(other), c.other);
+        EXPECT_EQ(ValuesOf(wave), c.expected);
+        EXPECT_EQ(ValuesOf(other), c.other);
         // A missing other leaves the Wave alone.
         RefPtr<Wave> untouched = MakeWave(c.wave);
         c.mix(&stop, untouched, nullptr);
-        EXPECT_EQ(Samples(untouched), c.wave);
+        EXPECT_EQ(ValuesOf(untouched), c.wave);
     }
 }
 
@@ -69,10 +69,10 @@ TEST_F(WaveMixingTest, InPlaceMixWithFlagSetReturnsAtOnce)
     stop = 1;
     Wave::mixCycleAfterThis(&stop, wave, other.get(), 2);
     Wave::mixAdd(&stop, wave, other.get(), 0);
-    EXPECT_EQ(Samples(wave), (Samples16{1, 2, 3, 4}));
+    EXPECT_EQ(ValuesOf(wave), (Samples16{1, 2, 3, 4}));
 }
 
-struct NewCase {
+struct MixNewCase {
     const char* name;
     std::function<RefPtr<Wave>(const Wave&, StopFlag*, const Wave*)> mix;
     Samples16 expected;
@@ -82,7 +82,7 @@ TEST_F(WaveMixingTest, MixesIntoNewWave)
 {
     const Samples16 wave{1, 2};
     const Samples16 other{10, 20, 30};
-    const NewCase cases[] = {
+    const MixNewCase cases[] = {
         {"at a position", [](const Wave& w, StopFlag* s, const Wave* o) { return w.mixAt(s, o, 1, -1, false); },
          {1, 12, 20, 30}},
         {"before the start grows the front",
@@ -108,12 +108,12 @@ TEST_F(WaveMixingTest, MixesIntoNewWave)
              return w.mixLeftRight(s, 2, o, 0.5, 1, 2); },
          {1, 14}},
     };
-    for (const NewCase& c : cases) {
+    for (const MixNewCase& c : cases) {
         SCOPED_TRACE(c.name);
         RefPtr<Wave> w = MakeWave(wave);
         RefPtr<Wave> o = MakeWave(other);
-        EXPECT_EQ(Samples(c.mix(*w, &stop, o.get())), c.expected);
-        EXPECT_EQ(Samples(w), wave);
+        EXPECT_EQ(ValuesOf(c.mix(*w, &stop, o.get())), c.expected);
+        EXPECT_EQ(ValuesOf(w), wave);
         EXPECT_FALSE(c.mix(*w, &stop, nullptr));
         EXPECT_EQ(stop, 0);
     }
@@ -123,10 +123,10 @@ TEST_F(WaveMixingTest, MixDownTruncatesTheMean)
 {
     RefPtr<Wave> left = MakeWave({3, -3, 32767});
     RefPtr<Wave> right = MakeWave({4, -4, 32767});
-    EXPECT_EQ(Samples(left->mixDown(&stop, right.get())), (Samples16{3, -3, 32767}));
+    EXPECT_EQ(ValuesOf(left->mixDown(&stop, right.get())), (Samples16{3, -3, 32767}));
     // A shorter other counts as silence where it has no samples.
     RefPtr<Wave> shorter = MakeWave({4});
-    EXPECT_EQ(Samples(left->mixDown(&stop, shorter.get())), (Samples16{3, -1, 16383}));
+    EXPECT_EQ(ValuesOf(left->mixDown(&stop, shorter.get())), (Samples16{3, -1, 16383}));
 }
 
 TEST_F(WaveMixingTest, StretchedMixNeverReachesTheLastSampleOfOther)
@@ -134,8 +134,8 @@ TEST_F(WaveMixingTest, StretchedMixNeverReachesTheLastSampleOfOther)
     RefPtr<Wave> wave = MakeWave({1, 0, 0, 0, 0, 1});
     RefPtr<Wave> other = MakeWave({0, 100});
     // Step 1/5 over the four samples 1..4: positions 0, 0.2, 0.4, 0.6.
-    EXPECT_EQ(Samples(wave->mixStretch(&stop, other.get(), 1, 5)), (Samples16{1, 0, 20, 40, 60, 1}));
-    EXPECT_EQ(Samples(wave->mixStretch(&stop, other.get(), 0, -1)).back(), 1 + 71);
+    EXPECT_EQ(ValuesOf(wave->mixStretch(&stop, other.get(), 1, 5)), (Samples16{1, 0, 20, 40, 60, 1}));
+    EXPECT_EQ(ValuesOf(wave->mixStretch(&stop, other.get(), 0, -1)).back(), 1 + 71);
 }
 
 TEST_F(WaveMixingTest, StretchedMixOfNothingIsAnUnchangedCopy)
@@ -143,9 +143,9 @@ TEST_F(WaveMixingTest, StretchedMixOfNothingIsAnUnchangedCopy)
     RefPtr<Wave> wave = MakeWave({1, 2, 3});
     RefPtr<Wave> empty = MakeWave({});
     RefPtr<Wave> one = MakeWave({5});
-    EXPECT_EQ(Samples(wave->mixStretch(&stop, empty.get(), 0, -1)), (Samples16{1, 2, 3}));
-    EXPECT_EQ(Samples(wave->mixStretch(&stop, one.get(), 1, 1)), (Samples16{1, 2, 3}));
-    EXPECT_EQ(Samples(wave->mixStretch(&stop, one.get(), 0, -1)), (Samples16{6, 7, 8}));
+    EXPECT_EQ(ValuesOf(wave->mixStretch(&stop, empty.get(), 0, -1)), (Samples16{1, 2, 3}));
+    EXPECT_EQ(ValuesOf(wave->mixStretch(&stop, one.get(), 1, 1)), (Samples16{1, 2, 3}));
+    EXPECT_EQ(ValuesOf(wave->mixStretch(&stop, one.get(), 0, -1)), (Samples16{6, 7, 8}));
     EXPECT_FALSE(wave->mixStretch(&stop, nullptr, 0, -1));
 }
 

@@ -108,7 +108,7 @@ TEST_F(WaveReferenceLoopsTest, ResamplingToLengthAndByFactor)
         RefPtr<Wave> wave = MakeWave(w);
         const int32_t b0 = begin;
         const int32_t e0 = end;
-        EXPECT_EQ(Samples(wave->resampleRangeToLength(&stop, n, reversed, begin, end)),
+        EXPECT_EQ(ValuesOf(wave->resampleRangeToLength(&stop, n, reversed, begin, end)),
                   Framed(w, b0, e0, ResampledToLength(w, b0, e0, n, reversed)));
         EXPECT_EQ(end, b0 + n);
 
@@ -116,7 +116,7 @@ TEST_F(WaveReferenceLoopsTest, ResamplingToLengthAndByFactor)
         begin = b0;
         end = e0;
         const int32_t nf = static_cast<int32_t>((e0 - b0 - 1) * std::fabs(factor) + 1);
-        EXPECT_EQ(Samples(wave->resampleRange(&stop, factor, begin, end)),
+        EXPECT_EQ(ValuesOf(wave->resampleRange(&stop, factor, begin, end)),
                   Framed(w, b0, e0, ResampledToLength(w, b0, e0, nf, factor < 0)))
             << factor;
     }
@@ -128,7 +128,7 @@ TEST_F(WaveReferenceLoopsTest, ReversedResamplingReadsItsLastPositionAsItFalls)
     // integer part 0 and a tiny negative fraction, which tips 10 away from 20
     // to just below 10.
     RefPtr<Wave> wave = MakeWave({10, 20, 30});
-    EXPECT_EQ(Samples(wave->resample(&stop, -2)), (Samples16{30, 27, 22, 15, 9}));
+    EXPECT_EQ(ValuesOf(wave->resample(&stop, -2)), (Samples16{30, 27, 22, 15, 9}));
 }
 
 TEST_F(WaveReferenceLoopsTest, StretchedMix)
@@ -147,7 +147,7 @@ TEST_F(WaveReferenceLoopsTest, StretchedMix)
             q += step;
         }
         RefPtr<Wave> other = MakeWave(o);
-        EXPECT_EQ(Samples(MakeWave(w)->mixStretch(&stop, other.get(), begin, end)), expected) << round;
+        EXPECT_EQ(ValuesOf(MakeWave(w)->mixStretch(&stop, other.get(), begin, end)), expected) << round;
     }
 }
 
@@ -168,7 +168,7 @@ TEST_F(WaveReferenceLoopsTest, MixesWithFactors)
         RefPtr<Wave> wave = MakeWave(w);
         RefPtr<Wave> other = MakeWave(o);
         Wave::mixAddFactor(&stop, wave, other.get(), offset, factor);
-        EXPECT_EQ(Samples(wave), expected) << factor;
+        EXPECT_EQ(ValuesOf(wave), expected) << factor;
 
         const double factorThis = factors[Int(0, 7)];
         const Samples16 right = RandomSamples(static_cast<int32_t>(w.size()));
@@ -176,7 +176,7 @@ TEST_F(WaveReferenceLoopsTest, MixesWithFactors)
         for (size_t i = 0; i < w.size(); ++i)
             mixed[i] = Trunc16(w[i] * factorThis + right[i] * factor);
         RefPtr<Wave> rightWave = MakeWave(right);
-        EXPECT_EQ(Samples(MakeWave(w)->mixLeftRight(&stop, factorThis, rightWave.get(), factor, 0, -1)), mixed)
+        EXPECT_EQ(ValuesOf(MakeWave(w)->mixLeftRight(&stop, factorThis, rightWave.get(), factor, 0, -1)), mixed)
             << factorThis << " " << factor;
     }
 }
@@ -196,10 +196,10 @@ TEST_F(WaveReferenceLoopsTest, VolumeByEveryKindOfFactor)
         Samples16 expected = w;
         for (int32_t k = begin; k < end; ++k)
             expected[k] = ToSample(w[k] * factor);
-        EXPECT_EQ(Samples(MakeWave(w)->multiplyVolume(&stop, factor, begin, end)), expected) << factor;
+        EXPECT_EQ(ValuesOf(MakeWave(w)->multiplyVolume(&stop, factor, begin, end)), expected) << factor;
         RefPtr<Wave> own = MakeWave(w);
         Wave::multiplyVolumeInPlace(&stop, own, factor, begin, end);
-        EXPECT_EQ(Samples(own), expected) << factor;
+        EXPECT_EQ(ValuesOf(own), expected) << factor;
     }
 }
 
@@ -227,7 +227,7 @@ TEST_F(WaveReferenceLoopsTest, CascadedPassesOneAfterTheOther)
         const RefPtr<Wave> wave = MakeWave(w);
         const RefPtr<Wave> got = high ? wave->highPass(&stop, time, factor, passes, passes, 0, -1)
                                       : wave->lowPass(&stop, time, factor, passes, passes, 0, -1);
-        EXPECT_EQ(Samples(got), expected) << round;
+        EXPECT_EQ(ValuesOf(got), expected) << round;
     }
 }
 
@@ -260,7 +260,7 @@ TEST_F(WaveReferenceLoopsTest, RollOutAtAConstantRate)
         RefPtr<Wave> formWave = MakeWave(form);
         int32_t b = begin;
         int32_t e = end;
-        EXPECT_EQ(Samples(MakeWave(w)->rollOut(&stop, formWave.get(), per, count, startAngle, b, e, beginf, endf)),
+        EXPECT_EQ(ValuesOf(MakeWave(w)->rollOut(&stop, formWave.get(), per, count, startAngle, b, e, beginf, endf)),
                   Framed(w, begin, end, made))
             << round;
         EXPECT_EQ(e, begin + n);
@@ -298,7 +298,7 @@ TEST_F(WaveReferenceLoopsTest, RollOutWithASpeedEnvelope)
         RefPtr<Wave> envWave = MakeWave(env);
         int32_t b = begin;
         int32_t e = end;
-        EXPECT_EQ(Samples(MakeWave(w)->rollOutEnvelope(&stop, envWave.get(), lengthFactor, speed, startPos, b, e)),
+        EXPECT_EQ(ValuesOf(MakeWave(w)->rollOutEnvelope(&stop, envWave.get(), lengthFactor, speed, startPos, b, e)),
                   Framed(w, begin, end, made))
             << round;
     }
@@ -329,7 +329,7 @@ TEST_F(WaveReferenceLoopsTest, SineFromTheTable)
         }
         int32_t begin = 0;
         int32_t end = -1;
-        EXPECT_EQ(Samples(MakeWave({})->makeSinus(&stop, high, low, period, periods, startAngle, begin, end)),
+        EXPECT_EQ(ValuesOf(MakeWave({})->makeSinus(&stop, high, low, period, periods, startAngle, begin, end)),
                   expected)
             << round;
     }
@@ -370,7 +370,7 @@ TEST_F(WaveReferenceLoopsTest, SumOfComponents)
         RefPtr<Wave> formWave = MakeWave(form);
         int32_t begin = 0;
         int32_t end = -1;
-        EXPECT_EQ(Samples(MakeWave({})->multiFrequencyWaveForm(&stop, length, formWave.get(), count, volumes.data(),
+        EXPECT_EQ(ValuesOf(MakeWave({})->multiFrequencyWaveForm(&stop, length, formWave.get(), count, volumes.data(),
                                                                periods.data(), angles.data(), factors.data(), begin,
                                                                end)),
                   expected)
@@ -408,7 +408,7 @@ TEST_F(WaveReferenceLoopsTest, BlockAndTriangleWithAMiddleEnvelope)
         RefPtr<Wave> envWave = MakeWave(env);
         int32_t begin = 0;
         int32_t end = -1;
-        EXPECT_EQ(Samples(MakeWave({})->makeBlockTriangleEnvelope(&stop, h1, h2, period, envWave.get(), n, start,
+        EXPECT_EQ(ValuesOf(MakeWave({})->makeBlockTriangleEnvelope(&stop, h1, h2, period, envWave.get(), n, start,
                                                                   triangle, begin, end)),
                   expected)
             << round;

@@ -97,10 +97,10 @@ TEST_F(WaveResamplingTest, RangeOperations)
         int32_t end = c.end;
         RefPtr<Wave> got = c.op(*wave, &stop, begin, end);
         ASSERT_TRUE(got);
-        EXPECT_EQ(Samples(got), c.expected);
+        EXPECT_EQ(ValuesOf(got), c.expected);
         EXPECT_EQ(begin, c.begin);
         EXPECT_EQ(end, c.endAfter);
-        EXPECT_EQ(Samples(wave), c.wave);
+        EXPECT_EQ(ValuesOf(wave), c.wave);
     }
 }
 
@@ -113,10 +113,10 @@ TEST_F(WaveResamplingTest, EmptyRangeGivesAnUnchangedCopyAndKeepsTheBounds)
         int32_t begin = 1;
         int32_t end = 1;
         RefPtr<Wave> got = wave->resampleRange(&stop, factor, begin, end);
-        EXPECT_EQ(Samples(got), (Samples16{1, 2, 3})) << factor;
+        EXPECT_EQ(ValuesOf(got), (Samples16{1, 2, 3})) << factor;
         EXPECT_EQ(begin, 1);
         EXPECT_EQ(end, 1);
-        EXPECT_EQ(Samples(MakeWave({})->resample(&stop, factor)), Samples16{});
+        EXPECT_EQ(ValuesOf(MakeWave({})->resample(&stop, factor)), Samples16{});
     }
 }
 
@@ -125,12 +125,12 @@ TEST_F(WaveResamplingTest, UpsamplingTheWholeWaveNeverReadsPastIt)
     // The last position lies between the last sample and the one after it,
     // which does not exist: the last sample stands in for it.
     RefPtr<Wave> wave = MakeWave({10, 20});
-    EXPECT_EQ(Samples(wave->resample(&stop, 2)), (Samples16{10, 16, 20}));
-    EXPECT_EQ(Samples(wave->resampleToLength(&stop, 4, false)), (Samples16{10, 15, 20, 20}));
-    EXPECT_EQ(Samples(wave->resampleToLength(&stop, 4, true)), (Samples16{20, 20, 15, 10}));
+    EXPECT_EQ(ValuesOf(wave->resample(&stop, 2)), (Samples16{10, 16, 20}));
+    EXPECT_EQ(ValuesOf(wave->resampleToLength(&stop, 4, false)), (Samples16{10, 15, 20, 20}));
+    EXPECT_EQ(ValuesOf(wave->resampleToLength(&stop, 4, true)), (Samples16{20, 20, 15, 10}));
     // It stands in for the sample, the interpolation itself stays: at 1/9,
     // 8/9 of -32767 plus 1/9 of -32767 comes out a hair above -32767.
-    EXPECT_EQ(Samples(MakeWave({-32767})->resampleToLength(&stop, 9, false)),
+    EXPECT_EQ(ValuesOf(MakeWave({-32767})->resampleToLength(&stop, 9, false)),
               (Samples16{-32767, -32766, -32767, -32767, -32767, -32767, -32767, -32767, -32767}));
 }
 

@@ -69,7 +69,7 @@ TEST_F(WaveShapingTest, ShapingOperationsGiveTheExpectedSamples)
     };
     for (const ShapingCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Samples(c.shape(*MakeWave(c.input), &stop)), c.expected);
+        EXPECT_EQ(ValuesOf(c.shape(*MakeWave(c.input), &stop)), c.expected);
     }
     EXPECT_EQ(stop, 0);
 }
@@ -94,7 +94,7 @@ TEST_F(WaveShapingTest, MovingARangeLeftOfTheStartGrowsTheFront)
     Samples16 expected = {4, 5, 6, 7, 8, 0, 0, 1, 2, 3, 0, 0, 0, 0, 0};
     const Samples16 rest = Count(9, 20);
     expected.insert(expected.end(), rest.begin(), rest.end());
-    EXPECT_EQ(Samples(wave->moveHorizontally(&stop, -10, growLeft, growRight, begin, end)), expected);
+    EXPECT_EQ(ValuesOf(wave->moveHorizontally(&stop, -10, growLeft, growRight, begin, end)), expected);
     EXPECT_EQ(begin, 0);
     EXPECT_EQ(end, 5);
 }
@@ -104,7 +104,7 @@ TEST_F(WaveShapingTest, AWholeShiftCopiesTheRangeOntoWhatLiesThere)
     const RefPtr<Wave> wave = MakeWave(Count(1, 8));
     int32_t begin = 1;
     int32_t end = 3;
-    EXPECT_EQ(Samples(wave->moveHorizontally(&stop, 2, 0, 0, begin, end)), Samples16({1, 0, 0, 6, 8, 6, 7, 8}));
+    EXPECT_EQ(ValuesOf(wave->moveHorizontally(&stop, 2, 0, 0, begin, end)), Samples16({1, 0, 0, 6, 8, 6, 7, 8}));
     EXPECT_EQ(begin, 3);
     EXPECT_EQ(end, 5);
 }
@@ -136,7 +136,7 @@ TEST_F(WaveShapingTest, AZeroEnvelopeMoveLeavesTheRangeAndClearsItsSurroundings)
     const RefPtr<Wave> zero = MakeWave({0, 0, 0});
     int32_t begin = 3;
     int32_t end = 5;
-    EXPECT_EQ(Samples(wave->moveHorizontallyEnvelope(&stop, 1.5, zero.get(), 0, 0, begin, end)),
+    EXPECT_EQ(ValuesOf(wave->moveHorizontallyEnvelope(&stop, 1.5, zero.get(), 0, 0, begin, end)),
               Samples16({1, 0, 0, 4, 5, 0, 0, 8}));
     EXPECT_EQ(begin, 1);
     EXPECT_EQ(end, 6);
@@ -151,7 +151,7 @@ TEST_F(WaveShapingTest, AnEnvelopeMoveShiftsByTheEnvelopeValue)
     const RefPtr<Wave> right = MakeWave({32767});
     int32_t begin = 2;
     int32_t end = 4;
-    const Samples16 got = Samples(wave->moveHorizontallyEnvelope(&stop, 2, right.get(), 0, 0, begin, end));
+    const Samples16 got = ValuesOf(wave->moveHorizontallyEnvelope(&stop, 2, right.get(), 0, 0, begin, end));
     EXPECT_EQ(got, Samples16({0, 0, 0, 0, 30, 0, 70, 80}));
 }
 
@@ -161,20 +161,20 @@ TEST_F(WaveShapingTest, DegenerateRangesAndEnvelopesAreHandled)
     const RefPtr<Wave> half = MakeWave({16384, 32767});
     const RefPtr<Wave> none = MakeWave({});
     // A range of one sample meets the envelope's first sample.
-    EXPECT_EQ(Samples(wave->applyEnvelope(&stop, half.get(), 1, 2)), Samples16({1000, 500}));
+    EXPECT_EQ(ValuesOf(wave->applyEnvelope(&stop, half.get(), 1, 2)), Samples16({1000, 500}));
     // No envelope at all reads as silence.
-    EXPECT_EQ(Samples(wave->applyEnvelope(&stop, none.get(), 0, -1)), Samples16({0, 0}));
-    EXPECT_EQ(Samples(wave->applyEnvelope(&stop, nullptr, 0, 1)), Samples16({0, 1000}));
+    EXPECT_EQ(ValuesOf(wave->applyEnvelope(&stop, none.get(), 0, -1)), Samples16({0, 0}));
+    EXPECT_EQ(ValuesOf(wave->applyEnvelope(&stop, nullptr, 0, 1)), Samples16({0, 1000}));
     // An empty range has no mean; nothing changes.
-    EXPECT_EQ(Samples(wave->centre(&stop, 1, 1)), Samples16({1000, 1000}));
-    EXPECT_EQ(Samples(wave->blockHold(&stop, 3, 4, 2, 2)), Samples16({1000, 1000}));
+    EXPECT_EQ(ValuesOf(wave->centre(&stop, 1, 1)), Samples16({1000, 1000}));
+    EXPECT_EQ(ValuesOf(wave->blockHold(&stop, 3, 4, 2, 2)), Samples16({1000, 1000}));
     // An empty curve maps everything to 0; a missing one gives no Wave.
-    EXPECT_EQ(Samples(wave->distort(&stop, none.get(), 0, -1)), Samples16({0, 0}));
+    EXPECT_EQ(ValuesOf(wave->distort(&stop, none.get(), 0, -1)), Samples16({0, 0}));
     EXPECT_FALSE(wave->distort(&stop, nullptr, 0, -1));
     // Margins too small for the shift: what would land outside is dropped.
     int32_t begin = 0;
     int32_t end = 2;
-    EXPECT_EQ(Samples(wave->moveHorizontallyEnvelope(&stop, 5, half.get(), 0, 0, begin, end)).size(), 2u);
+    EXPECT_EQ(ValuesOf(wave->moveHorizontallyEnvelope(&stop, 5, half.get(), 0, 0, begin, end)).size(), 2u);
     EXPECT_EQ(stop, 0);
 }
 
@@ -185,14 +185,14 @@ TEST_F(WaveShapingTest, InPlaceVolumeDetachesASharedWave)
     const RefPtr<Wave> theirs = mine;
     Wave::multiplyVolumeInPlace(&stop, mine, 2, 1, -1);
     EXPECT_NE(mine.get(), theirs.get());
-    EXPECT_EQ(Samples(mine), Samples16({100, 400, 600}));
-    EXPECT_EQ(Samples(theirs), Samples16({100, 200, 300}));
+    EXPECT_EQ(ValuesOf(mine), Samples16({100, 400, 600}));
+    EXPECT_EQ(ValuesOf(theirs), Samples16({100, 200, 300}));
 
     // A Wave held once is changed where it is.
     Wave* before = mine.get();
     Wave::multiplyVolumeInPlace(&stop, mine, 0.5, 0, 1);
     EXPECT_EQ(mine.get(), before);
-    EXPECT_EQ(Samples(mine), Samples16({50, 400, 600}));
+    EXPECT_EQ(ValuesOf(mine), Samples16({50, 400, 600}));
 }
 
 TEST_F(WaveShapingTest, InPlaceVolumeStopsAtTheNextChunk)
@@ -201,7 +201,7 @@ TEST_F(WaveShapingTest, InPlaceVolumeStopsAtTheNextChunk)
     // 256 times 1.5 is 384, whose low byte raises the flag once sample 1500 is written.
     StopFlag* flag = FlagInSample(*wave, 1500);
     Wave::multiplyVolumeInPlace(flag, wave, 1.5, 0, -1);
-    const Samples16 got = Samples(wave);
+    const Samples16 got = ValuesOf(wave);
     EXPECT_EQ(got[1999], 384);
     EXPECT_EQ(got[2000], 256);
     EXPECT_EQ(got[2499], 256);

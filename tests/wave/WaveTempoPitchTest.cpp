@@ -28,7 +28,7 @@ protected:
     RefPtr<Wave> speeds = MakeWave({32767, 10000, -5000});
 };
 
-struct GoldenCase {
+struct TempoPitchCase {
     const char* name;
     Stretch stretch;
     Samples16 expected;
@@ -42,7 +42,7 @@ TEST_F(WaveTempoPitchTest, EveryFormKeepsItsGoldenOutput)
 {
     const Wave* f = freqs.get();
     const Wave* s = speeds.get();
-    const GoldenCase cases[] = {
+    const TempoPitchCase cases[] = {
         {"timeStretchRange",
          [](const Wave& w, StopFlag* st, int32_t& b, int32_t& e) { return w.timeStretchRange(st, 1.5, 0.1, 0.8, 0.75, 4, b, e); },
          {-11000, -10000, -7000, -6250, -5500, -4750, -1000, -250, 500, 1250, 5000, 5750, 6500, 7250, -9000, -8250,
@@ -90,11 +90,11 @@ TEST_F(WaveTempoPitchTest, EveryFormKeepsItsGoldenOutput)
          {-11000, -10000, -7000, -5999, -4918, -3909, -2818, -1636, -372, 567, 1591, 2189, 2667, 2842, 2898, 2914,
           2811, 2668, 11000, 12000}},
     };
-    for (const GoldenCase& c : cases) {
+    for (const TempoPitchCase& c : cases) {
         SCOPED_TRACE(c.name);
         int32_t begin = 2;
         int32_t end = 22;
-        EXPECT_EQ(Samples(c.stretch(*ramp, &stop, begin, end)), c.expected);
+        EXPECT_EQ(ValuesOf(c.stretch(*ramp, &stop, begin, end)), c.expected);
         EXPECT_EQ(begin, 2);
         EXPECT_EQ(end, 18);
     }
@@ -103,20 +103,20 @@ TEST_F(WaveTempoPitchTest, EveryFormKeepsItsGoldenOutput)
 
 TEST_F(WaveTempoPitchTest, WholeFormsKeepTheirGoldenOutput)
 {
-    EXPECT_EQ(Samples(ramp->timeStretch(&stop, 0.7, 0.25, 1.25, 1.5, 5)),
+    EXPECT_EQ(ValuesOf(ramp->timeStretch(&stop, 0.7, 0.25, 1.25, 1.5, 5)),
               Samples16({-5000, -3500, -2000, -500, 1000, -1500, 0, 1500, 3000, 4500, 2000, 3500, 5000, 6500, 8000,
                          5500, 7000, 8500, 10000, 11500, 9000, 10500, 12000, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(Samples(ramp->timeStretchCrossfade(&stop, 0.7, 0.25, 1.25, 1.5, 5)),
+    EXPECT_EQ(ValuesOf(ramp->timeStretchCrossfade(&stop, 0.7, 0.25, 1.25, 1.5, 5)),
               Samples16({-5000, -4000, -3569, -2069, -1210, -349, 190, -70, 1429, 2289, 3149, 3689, 3429, 4929, 5790,
                          6649, 7189, 6929, 8429, 9290, 10149, 10689, 10429, 2129, 0, 0, 0, 0, 0, 0}));
     int32_t begin = 0;
     int32_t end = -1;
-    EXPECT_EQ(Samples(ramp->timeStretch(&stop, 0.7, 0.25, 1.25, 1.5, 5)),
-              Samples(ramp->timeStretchRange(&stop, 0.7, 0.25, 1.25, 1.5, 5, begin, end)));
+    EXPECT_EQ(ValuesOf(ramp->timeStretch(&stop, 0.7, 0.25, 1.25, 1.5, 5)),
+              ValuesOf(ramp->timeStretchRange(&stop, 0.7, 0.25, 1.25, 1.5, 5, begin, end)));
     EXPECT_EQ(end, 30);
 }
 
-struct BlockCase {
+struct TempoBlockCase {
     const char* name;
     Samples16 input;
     Stretch stretch;
@@ -125,7 +125,7 @@ struct BlockCase {
 
 TEST_F(WaveTempoPitchTest, BlocksFollowTempoAndPitch)
 {
-    const BlockCase cases[] = {
+    const TempoBlockCase cases[] = {
         {"same tempo and pitch is a copy", Ramp(24, 1000, -11000),
          [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) {
              b = 2;
@@ -143,11 +143,11 @@ TEST_F(WaveTempoPitchTest, BlocksFollowTempoAndPitch)
          [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) { return w.timeStretchRange(s, 0.5, 0, 2, 1, 1, b, e); },
          {0, 50, 100, 150, 200, 250, 300, 350, 400, 450, 500, 550, 600, 650, 700, 0}},
     };
-    for (const BlockCase& c : cases) {
+    for (const TempoBlockCase& c : cases) {
         SCOPED_TRACE(c.name);
         int32_t begin = 0;
         int32_t end = -1;
-        EXPECT_EQ(Samples(c.stretch(*MakeWave(c.input), &stop, begin, end)), c.expected);
+        EXPECT_EQ(ValuesOf(c.stretch(*MakeWave(c.input), &stop, begin, end)), c.expected);
     }
 }
 
@@ -157,7 +157,7 @@ TEST_F(WaveTempoPitchTest, CrossfadedGrainsAtTheSamePitchFollowTheSource)
     const RefPtr<Wave> wave = MakeWave(source);
     int32_t begin = 0;
     int32_t end = -1;
-    const Samples16 got = Samples(wave->timeStretchRangeCrossfade(&stop, 1, 0, 1, 1, 8, begin, end));
+    const Samples16 got = ValuesOf(wave->timeStretchRangeCrossfade(&stop, 1, 0, 1, 1, 8, begin, end));
     ASSERT_EQ(got.size(), source.size());
     for (size_t i = 0; i < got.size(); ++i)
         EXPECT_LE(std::abs(got[i] - source[i]), 1) << i;
@@ -167,11 +167,11 @@ TEST_F(WaveTempoPitchTest, AFullFrequencyEnvelopeIsTheSamePitch)
 {
     const RefPtr<Wave> full = MakeWave({32767, 32767});
     int32_t b1 = 2, e1 = 22, b2 = 2, e2 = 22;
-    EXPECT_EQ(Samples(ramp->timeStretchFreqWave(&stop, 1.5, 0.1, 0.8, 1, full.get(), 4, b1, e1)),
-              Samples(ramp->timeStretchRange(&stop, 1.5, 0.1, 0.8, 1, 4, b2, e2)));
+    EXPECT_EQ(ValuesOf(ramp->timeStretchFreqWave(&stop, 1.5, 0.1, 0.8, 1, full.get(), 4, b1, e1)),
+              ValuesOf(ramp->timeStretchRange(&stop, 1.5, 0.1, 0.8, 1, 4, b2, e2)));
     b1 = 2, e1 = 22, b2 = 2, e2 = 22;
-    EXPECT_EQ(Samples(ramp->timeStretchFreqWaveCrossfade(&stop, 1.5, 0.1, 0.8, 1, full.get(), 4, b1, e1)),
-              Samples(ramp->timeStretchRangeCrossfade(&stop, 1.5, 0.1, 0.8, 1, 4, b2, e2)));
+    EXPECT_EQ(ValuesOf(ramp->timeStretchFreqWaveCrossfade(&stop, 1.5, 0.1, 0.8, 1, full.get(), 4, b1, e1)),
+              ValuesOf(ramp->timeStretchRangeCrossfade(&stop, 1.5, 0.1, 0.8, 1, 4, b2, e2)));
 }
 
 // With blocks measured from (values - 1) times startPos, a range that does not
@@ -185,15 +185,15 @@ TEST_F(WaveTempoPitchTest, SpeedEnvelopeBlocksStartInTheRange)
                                 1500, 1600, 1700, 1800, 1900, 1000, 1100, 1200, 1300, 1400};
     int32_t begin = 10;
     int32_t end = 20;
-    EXPECT_EQ(Samples(wave->timeStretchSpeedEnvelope(&stop, 1, full.get(), 0.5, 1, 1, 2, begin, end)), expected);
+    EXPECT_EQ(ValuesOf(wave->timeStretchSpeedEnvelope(&stop, 1, full.get(), 0.5, 1, 1, 2, begin, end)), expected);
     begin = 10;
     end = 20;
-    EXPECT_EQ(Samples(wave->timeStretchSpeedFreq(&stop, 1, full.get(), 0.5, 1, 1, full.get(), 2, begin, end)),
+    EXPECT_EQ(ValuesOf(wave->timeStretchSpeedFreq(&stop, 1, full.get(), 0.5, 1, 1, full.get(), 2, begin, end)),
               expected);
     begin = 10;
     end = 20;
     const Samples16 grains =
-        Samples(wave->timeStretchSpeedEnvelopeCrossfade(&stop, 1, full.get(), 0.5, 1, 1, 4, begin, end));
+        ValuesOf(wave->timeStretchSpeedEnvelopeCrossfade(&stop, 1, full.get(), 0.5, 1, 1, 4, begin, end));
     ASSERT_EQ(grains.size(), expected.size());
     for (size_t i = 0; i < grains.size(); ++i)
         EXPECT_LE(std::abs(grains[i] - expected[i]), 1) << i;
@@ -203,39 +203,39 @@ TEST_F(WaveTempoPitchTest, DegenerateBlocksRangesAndLengthsAreHandled)
 {
     int32_t b1 = 2, e1 = 22, b2 = 2, e2 = 22;
     // Half of a one-sample block is 0, so the first grain would never restart.
-    EXPECT_EQ(Samples(ramp->timeStretchRangeCrossfade(&stop, 1.5, 0.1, 0.8, 0.75, 1, b1, e1)),
-              Samples(ramp->timeStretchRangeCrossfade(&stop, 1.5, 0.1, 0.8, 0.75, 2, b2, e2)));
+    EXPECT_EQ(ValuesOf(ramp->timeStretchRangeCrossfade(&stop, 1.5, 0.1, 0.8, 0.75, 1, b1, e1)),
+              ValuesOf(ramp->timeStretchRangeCrossfade(&stop, 1.5, 0.1, 0.8, 0.75, 2, b2, e2)));
     // A block of no samples restarts every sample, like a block of one.
     b1 = 2, e1 = 22, b2 = 2, e2 = 22;
-    EXPECT_EQ(Samples(ramp->timeStretchRange(&stop, 1.5, 0.1, 0.8, 0.75, 0, b1, e1)),
-              Samples(ramp->timeStretchRange(&stop, 1.5, 0.1, 0.8, 0.75, 1, b2, e2)));
+    EXPECT_EQ(ValuesOf(ramp->timeStretchRange(&stop, 1.5, 0.1, 0.8, 0.75, 0, b1, e1)),
+              ValuesOf(ramp->timeStretchRange(&stop, 1.5, 0.1, 0.8, 0.75, 1, b2, e2)));
     // No length left: the range goes.
     const RefPtr<Wave> wave = MakeWave({1, 2, 3, 4});
     for (double lengthFactor : {0.0, -2.0}) {
         int32_t begin = 1;
         int32_t end = 3;
-        EXPECT_EQ(Samples(wave->timeStretchRange(&stop, 1, 0, lengthFactor, 1, 4, begin, end)), Samples16({1, 4}));
+        EXPECT_EQ(ValuesOf(wave->timeStretchRange(&stop, 1, 0, lengthFactor, 1, 4, begin, end)), Samples16({1, 4}));
         EXPECT_EQ(end, 1);
     }
     // An empty range, and one output sample for envelopes stretched over n - 1.
     int32_t begin = 2;
     int32_t end = 2;
-    EXPECT_EQ(Samples(wave->timeStretchSpeedFreqCrossfade(&stop, 1, speeds.get(), 0, 3, 1, freqs.get(), 4, begin, end)),
+    EXPECT_EQ(ValuesOf(wave->timeStretchSpeedFreqCrossfade(&stop, 1, speeds.get(), 0, 3, 1, freqs.get(), 4, begin, end)),
               Samples16({1, 2, 3, 4}));
     begin = 1;
     end = 3;
-    EXPECT_EQ(Samples(wave->timeStretchSpeedFreq(&stop, 1, speeds.get(), 0, 0.5, 1, nullptr, 4, begin, end)),
+    EXPECT_EQ(ValuesOf(wave->timeStretchSpeedFreq(&stop, 1, speeds.get(), 0, 0.5, 1, nullptr, 4, begin, end)),
               Samples16({1, 2, 4}));
     EXPECT_EQ(end, 2);
     // Block starts beyond any sound start over at the range's beginning.
     for (double speed : {1e300, -1e300}) {
         begin = 0;
         end = -1;
-        EXPECT_EQ(Samples(wave->timeStretchRange(&stop, speed, 0, 2, 1, 1, begin, end)),
+        EXPECT_EQ(ValuesOf(wave->timeStretchRange(&stop, speed, 0, 2, 1, 1, begin, end)),
                   Samples16({1, 1, 1, 1, 1, 1, 1, 1}));
         begin = 0;
         end = -1;
-        EXPECT_EQ(Samples(wave->timeStretchSpeedEnvelopeCrossfade(&stop, speed, speeds.get(), 0, 2, 1, 2, begin, end))
+        EXPECT_EQ(ValuesOf(wave->timeStretchSpeedEnvelopeCrossfade(&stop, speed, speeds.get(), 0, 2, 1, 2, begin, end))
                       .size(),
                   8u);
     }

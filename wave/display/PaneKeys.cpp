@@ -8,40 +8,40 @@
 
 namespace {
 
-using A = TPaneKeyAction;
+using KeyAction = TPaneKeyAction;
 
 // Rows: no modifier, Shift, Ctrl, Ctrl+Shift.
-A ArrowAction(int row, int32_t dx)
+KeyAction ArrowAction(int row, int32_t dx)
 {
-    static const A table[4] = {
-        {A::MoveCursorByPixels, 0, false, false, false},
-        {A::MoveSelectionByPixels, 0, false, true, false},
-        {A::MoveSelectionByPixels, 0, false, false, true},
-        {A::MoveSelectionByPixels, 0, false, true, true},
+    static const KeyAction table[4] = {
+        {KeyAction::MoveCursorByPixels, 0, false, false, false},
+        {KeyAction::MoveSelectionByPixels, 0, false, true, false},
+        {KeyAction::MoveSelectionByPixels, 0, false, false, true},
+        {KeyAction::MoveSelectionByPixels, 0, false, true, true},
     };
-    A action = table[row];
+    KeyAction action = table[row];
     action.dx = dx;
     return action;
 }
 
-A EdgeAction(int row, bool toEnd)
+KeyAction EdgeAction(int row, bool toEnd)
 {
-    static const A table[4] = {
-        {A::MoveCursorToEdge, 0, false, false, false},
-        {A::MoveSelectionToEdge, 0, false, true, false},
-        {A::MoveSelectionToEdge, 0, false, false, true},
-        {A::MoveSelectionToEdge, 0, false, true, true},
+    static const KeyAction table[4] = {
+        {KeyAction::MoveCursorToEdge, 0, false, false, false},
+        {KeyAction::MoveSelectionToEdge, 0, false, true, false},
+        {KeyAction::MoveSelectionToEdge, 0, false, false, true},
+        {KeyAction::MoveSelectionToEdge, 0, false, true, true},
     };
-    A action = table[row];
+    KeyAction action = table[row];
     action.toEnd = toEnd;
     return action;
 }
 
-A PageAction(int row, bool forward)
+KeyAction PageAction(int row, bool forward)
 {
     if (row != 2)
         return {};
-    return {A::StepSelection, 0, forward, true, true};
+    return {KeyAction::StepSelection, 0, forward, true, true};
 }
 
 int32_t MovedMark(const TPaneMap& map, int32_t mark, int32_t d)
@@ -119,22 +119,22 @@ void StepSelection(TUnitWave& unit, bool forward)
 void RunPaneKeyAction(TUnitWave& unit, const TPaneMap& map, const TPaneKeyAction& action)
 {
     switch (action.kind) {
-    case A::MoveCursorByPixels:
+    case KeyAction::MoveCursorByPixels:
         MoveCursorByPixels(unit, map, action.dx);
         break;
-    case A::MoveSelectionByPixels:
+    case KeyAction::MoveSelectionByPixels:
         MoveSelectionByPixels(unit, map, action.dx, action.moveCursor, action.moveAnchor);
         break;
-    case A::MoveCursorToEdge:
+    case KeyAction::MoveCursorToEdge:
         MoveCursorToEdge(unit, action.toEnd);
         break;
-    case A::MoveSelectionToEdge:
+    case KeyAction::MoveSelectionToEdge:
         MoveSelectionToEdge(unit, action.toEnd, action.moveCursor, action.moveAnchor);
         break;
-    case A::StepSelection:
+    case KeyAction::StepSelection:
         StepSelection(unit, action.toEnd);
         break;
-    case A::None:
+    case KeyAction::None:
         break;
     }
 }

@@ -3,18 +3,18 @@
 #include "platform/ServiceSlot.h"
 
 namespace {
-WaveDocumentHost fallback;
-ServiceSlot<WaveDocumentHost> slot(fallback);
+WaveDocumentHost hostFallback;
+ServiceSlot<WaveDocumentHost> hostSlot(hostFallback);
 } // namespace
 
 WaveDocumentHost& WaveHost()
 {
-    return slot.Get();
+    return hostSlot.Get();
 }
 
 WaveDocumentHost* SetWaveDocumentHost(WaveDocumentHost* host)
 {
-    return slot.Set(host);
+    return hostSlot.Set(host);
 }
 
 std::shared_ptr<Sound> WaveDocumentHost::GetClipBoardSound()

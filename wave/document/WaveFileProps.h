@@ -16,6 +16,9 @@ struct TWaveFileProps {
     // The six frequencies a user can choose, in list order.
     static constexpr int FrequencyCount = 6;
     static constexpr uint32_t Frequencies[FrequencyCount] = {5512, 11025, 22050, 44100, 88200, 176128};
+    // Their captions in the lists.
+    static constexpr const char* FrequencyCaptions[FrequencyCount] = {"5 kHz",  "11 kHz", "22 kHz",
+                                                                      "44 kHz", "88 kHz", "176 kHz"};
 
     // The list entry that shows a frequency; -1 (no entry) for a frequency
     // that is not one of the six, so that it is kept rather than replaced.

@@ -22,7 +22,7 @@ namespace {
 
 const char* const FileFilters = "Color Palette 1D (*.cp1);;XML Files (*.xml);;All files (*)";
 
-QColor ToQColor(uint32_t color)
+QColor PaletteQColor(uint32_t color)
 {
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
@@ -65,10 +65,10 @@ void TColorRamp::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int left = 0, top = 0, right = width(), bottom = height();
-    painter.fillRect(rect(), ToQColor(Palette.GetColor(0)));
+    painter.fillRect(rect(), PaletteQColor(Palette.GetColor(0)));
     for (int x = left + 1; x < right - 1; ++x) {
         const double t = LinearMap(x, left + 1, right - 1, 0, 1);
-        painter.fillRect(x, top + 1, 1, bottom - top - 2, ToQColor(Palette.GetColor(t)));
+        painter.fillRect(x, top + 1, 1, bottom - top - 2, PaletteQColor(Palette.GetColor(t)));
     }
 }
 

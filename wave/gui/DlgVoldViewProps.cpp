@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int HelpContext = 3;
+constexpr int VoldViewHelpContext = 3;
 
 QPushButton* WindowButton(QWidget* owner, const char* name)
 {
@@ -36,7 +36,7 @@ TDlgVoldViewProps::TDlgVoldViewProps(QWidget* owner, const TVoldViewProps& props
 {
     setObjectName("DlgVoldViewProps");
     setWindowTitle("Volume Diagram");
-    SetHelpContext(HelpContext);
+    SetHelpContext(VoldViewHelpContext);
     QFrame* frame = Bevel();
     auto* columns = new QHBoxLayout(frame);
 

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int HelpContext = 23;
+constexpr int WaveViewHelpContext = 23;
 
 } // namespace
 
@@ -26,7 +26,7 @@ TDlgWaveViewProps::TDlgWaveViewProps(QWidget* owner, const TWaveViewProps& props
 {
     setObjectName("DlgWaveViewProps");
     setWindowTitle("Wave View");
-    SetHelpContext(HelpContext);
+    SetHelpContext(WaveViewHelpContext);
     QFrame* frame = Bevel();
     auto* columns = new QHBoxLayout(frame);
 

@@ -32,7 +32,7 @@ Matched Match(const TDTDItem& grammar, const std::string& bytes)
     return m;
 }
 
-std::vector<std::string> Names(const TXMLItem& parent)
+std::vector<std::string> ChildNames(const TXMLItem& parent)
 {
     std::vector<std::string> names;
     for (const TXMLItem* child = parent.GetFirst(); child; child = child->GetNext())
@@ -91,15 +91,15 @@ TEST_F(DTDMatch, BuildsTheTreeWithPositionsAndPlainTexts)
     ASSERT_TRUE(m.ok) << m.error;
     // The optionals, repetitions and choices gave up attempts: none is an error.
     EXPECT_EQ(m.error, "");
-    EXPECT_EQ(Names(*m.parent), std::vector<std::string>{"Root"});
+    EXPECT_EQ(ChildNames(*m.parent), std::vector<std::string>{"Root"});
     const TXMLItem& root = m.Document();
     EXPECT_EQ(root.GetLine(), 4);
     EXPECT_EQ(root.GetColumn(), 6);
-    EXPECT_EQ(Names(root), (std::vector<std::string>{"Version", "Item", "Item", "Note", "A", "C", "C"}));
+    EXPECT_EQ(ChildNames(root), (std::vector<std::string>{"Version", "Item", "Item", "Note", "A", "C", "C"}));
     EXPECT_EQ(root.GetChild("Version")->GetValue(), "9.1");
     EXPECT_EQ(root.GetChild("Note")->GetValue(), "a < b\r\n\tc");
     const TXMLItem& firstItem = *root.GetChild("Item");
-    EXPECT_EQ(Names(firstItem), std::vector<std::string>{"Name"});
+    EXPECT_EQ(ChildNames(firstItem), std::vector<std::string>{"Name"});
     EXPECT_EQ(firstItem.GetChild("Name")->GetLine(), 7);
     EXPECT_EQ(firstItem.GetChild("Name")->GetColumn(), 10);
     const TXMLItem& secondItem = *firstItem.GetNext();
@@ -212,7 +212,7 @@ TEST(DTDGrammar, AFailedAlternativeLeavesNothingBehind)
                                  Make<TDTDConcat>(p, Make<TDTDContentText>("R"))));
     const Matched m = Match(*root, XMLDocument("<Root><P>p</P><R>r</R></Root>"));
     ASSERT_TRUE(m.ok) << m.error;
-    EXPECT_EQ(Names(m.Document()), (std::vector<std::string>{"P", "R"}));
+    EXPECT_EQ(ChildNames(m.Document()), (std::vector<std::string>{"P", "R"}));
 
     // The same for an optional and a repetition that give up half-way.
     auto optional = Make<TDTDCompound>(
@@ -220,14 +220,14 @@ TEST(DTDGrammar, AFailedAlternativeLeavesNothingBehind)
                                  Make<TDTDConcat>(p, Make<TDTDContentText>("R"))));
     const Matched o = Match(*optional, XMLDocument("<Root><P>p</P><R>r</R></Root>"));
     ASSERT_TRUE(o.ok) << o.error;
-    EXPECT_EQ(Names(o.Document()), (std::vector<std::string>{"P", "R"}));
+    EXPECT_EQ(ChildNames(o.Document()), (std::vector<std::string>{"P", "R"}));
 
     auto repeated = Make<TDTDCompound>(
         "Root", Make<TDTDConcat>(Make<TDTDRepeatMin1>(Make<TDTDConcat>(p, Make<TDTDContentText>("Q"))),
                                  Make<TDTDConcat>(p, Make<TDTDContentText>("R"))));
     const Matched r = Match(*repeated, XMLDocument("<Root><P>1</P><Q>q</Q><P>2</P><Q>q</Q><P>3</P><R>r</R></Root>"));
     ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(Names(r.Document()), (std::vector<std::string>{"P", "Q", "P", "Q", "P", "R"}));
+    EXPECT_EQ(ChildNames(r.Document()), (std::vector<std::string>{"P", "Q", "P", "Q", "P", "R"}));
 }
 
 TEST(DTDGrammar, NestedChoicesNestTheirMessages)

@@ -38,7 +38,7 @@ namespace {
 
 using A = ActionId;
 
-std::shared_ptr<Sound> Sine(int32_t values)
+std::shared_ptr<Sound> StereoSine(int32_t values)
 {
     StopFlag stop = 0;
     RefPtr<Wave> left = NewWave(&stop, values), right = NewWave(&stop, values);
@@ -294,7 +294,7 @@ TEST_F(ModelessDialogsGui, TheViewCommandsSwitchWhatTheWindowShowsOnOKOnly)
     EXPECT_TRUE(form.Action(A::SelectWave)->isEnabled());
     EXPECT_TRUE(form.Action(A::HelpAbout)->isEnabled());
 
-    TMDIChildWave* window = form.CreateWaveFromSound(Sine(3000), "Wave", "");
+    TMDIChildWave* window = form.CreateWaveFromSound(StereoSine(3000), "Wave", "");
     form.UpdateActions();
     WhenModalOpens<TDlgVoldViewProps>([](TDlgVoldViewProps& dialog) {
         dialog.editXResolution->setText("40");
@@ -333,7 +333,7 @@ TEST_F(ModelessDialogsGui, TheViewCommandsSwitchWhatTheWindowShowsOnOKOnly)
 
 TEST_F(ModelessDialogsGui, SelectAndZoomFollowsTheActiveWaveWhileShown)
 {
-    TMDIChildWave* window = form.CreateWaveFromSound(Sine(44100), "Wave", "");
+    TMDIChildWave* window = form.CreateWaveFromSound(StereoSine(44100), "Wave", "");
     QApplication::processEvents();
     form.Execute(A::SelectWave);
     TDlgSelZoom* dialog = Dialogs().GetSelZoomDialog();

@@ -70,7 +70,7 @@ private:
     TDialogScript previous;
 };
 
-int PressOK(QDialog& dialog)
+int AcceptDialog(QDialog& dialog)
 {
     dialog.accept();
     return dialog.result();
@@ -153,7 +153,7 @@ TEST_F(WaveCommandsTest, AnEffectOnAThenOnBUndoesOnlyB)
     TMDIChildWave* windowB = NewWindow(500);
     TUnitWave* b = windowB->GetUnitWave();
     const SoundPtr originalB = b->GetSound();
-    dialogs.play = PressOK;
+    dialogs.play = AcceptDialog;
     Run(A::Volume);
     ASSERT_NE(b->GetSound(), originalB);
     const SoundPtr changedB = b->GetSound();
@@ -211,7 +211,7 @@ TEST_F(WaveCommandsTest, MakeBlockAndMakeTriangleKeepSeparateRecords)
         auto& block = dynamic_cast<TDlgBlockTriangleProps&>(dialog);
         EXPECT_EQ(block.windowTitle(), "Make Block");
         block.editHeight1->setText("10 %");
-        return PressOK(block);
+        return AcceptDialog(block);
     };
     Run(A::MakeBlock);
     const int16_t tenPercent = first->MakeBlockProps.Height1.GetValue();
@@ -236,7 +236,7 @@ TEST_F(WaveCommandsTest, MakeBlockAndMakeTriangleKeepSeparateRecords)
     dialogs.play = [](QDialog& dialog) {
         auto& block = dynamic_cast<TDlgBlockTriangleProps&>(dialog);
         block.editHeight1->setText("20 %");
-        return PressOK(block);
+        return AcceptDialog(block);
     };
     Run(A::MakeBlock);
     EXPECT_EQ(first->MakeBlockProps.Height1.GetValue(), tenPercent);
@@ -276,7 +276,7 @@ TEST_F(WaveCommandsTest, WhileDrawingTheValueCommandsLeaveTheUndoAndVolumeTakesT
     Run(A::DrawWaveLin);
     ASSERT_TRUE(unit->IsUserDrawing());
 
-    dialogs.play = PressOK;
+    dialogs.play = AcceptDialog;
     Run(A::MoveV); // 0 + 50 %
     EXPECT_EQ(unit->GetDrawNodes()->Value, 16383);
     // An envelope left in the record from before drawing must not decide.
@@ -323,7 +323,7 @@ TEST_F(WaveCommandsTest, PropertiesOfAWaveAtARateNotOfferedKeepTheRate)
     const SoundPtr before = unit->GetSound();
     dialogs.play = [](QDialog& dialog) {
         EXPECT_EQ(dialog.findChild<QListWidget*>("lbSampleFreq")->currentRow(), -1);
-        return PressOK(dialog);
+        return AcceptDialog(dialog);
     };
     Run(A::FileProperties);
     EXPECT_EQ(dialogs.opened, 1);
@@ -334,7 +334,7 @@ TEST_F(WaveCommandsTest, PropertiesOfAWaveAtARateNotOfferedKeepTheRate)
     dialogs.play = [](QDialog& dialog) {
         auto& format = dynamic_cast<TDlgWaveFileProp&>(dialog);
         format.lbSampleFreq->setCurrentRow(2);
-        return PressOK(format);
+        return AcceptDialog(format);
     };
     Run(A::FileProperties);
     EXPECT_EQ(unit->GetSampleFreq(), 22050u);
@@ -433,7 +433,7 @@ TEST_F(WaveCommandsTest, StopInTheProgressWindowEndsALongCommandKeepingTheOldSou
         dialogs.play = [](QDialog& dialog) {
             auto& filter = dynamic_cast<TDlgHighLowProps&>(dialog);
             filter.editCount->setText("2147483647");
-            return PressOK(dialog);
+            return AcceptDialog(dialog);
         };
         // Looks for the progress window while the command runs, as the user would.
         bool shown = false;

@@ -17,7 +17,7 @@
 
 namespace {
 
-const std::string Header = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!DOCTYPE UnitWave_v8_0>\n\n";
+const std::string SideHeader = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!DOCTYPE UnitWave_v8_0>\n\n";
 
 std::string Text(const TXMLItem& element)
 {
@@ -42,7 +42,7 @@ std::string DefaultView(const std::string& showKind = "<ShowWave/>")
 std::string SideFile(const std::string& draw, const std::string& tail = "", const std::string& version = "8.0",
                      const std::string& showKind = "<ShowWave/>")
 {
-    return Header + "<UnitWave>\n<Version>" + version + "</Version>\n" + draw + "\n" + DefaultView(showKind) + tail
+    return SideHeader + "<UnitWave>\n<Version>" + version + "</Version>\n" + draw + "\n" + DefaultView(showKind) + tail
          + "</UnitWave>\n";
 }
 

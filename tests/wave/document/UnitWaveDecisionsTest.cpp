@@ -10,7 +10,7 @@ struct HookReset {
     ~HookReset() { AllocationHook::Reset(); }
 };
 
-TSilenceProps Silence(double seconds)
+TSilenceProps SilenceOf(double seconds)
 {
     TSilenceProps p;
     p.Length.SetValue(seconds);
@@ -54,7 +54,7 @@ TEST(UnitWaveDecisions, StopFlagIsClearedForEveryCommand)
     u.Reverse();
     EXPECT_EQ(u.GetStopFlag(), 1);
     EXPECT_FALSE(u.LastCommandChanged());
-    u.MakeSilence(Silence(0.001));
+    u.MakeSilence(SilenceOf(0.001));
     EXPECT_TRUE(u.LastCommandChanged());
     EXPECT_GT(u.GetValues(), 1000);
 }
@@ -64,7 +64,7 @@ TEST(UnitWaveDecisions, StoppedCommandRestoresItsRange)
 {
     HookReset reset;
     const std::function<void(TUnitWave&)> commands[] = {
-        [](TUnitWave& u) { u.MakeSilence(Silence(0.1)); },
+        [](TUnitWave& u) { u.MakeSilence(SilenceOf(0.1)); },
         [](TUnitWave& u) { u.EditDelete(); },
         [](TUnitWave& u) { u.EditTrim(); },
         [](TUnitWave& u) { u.Length(TLengthProps()); },

@@ -18,8 +18,8 @@ unitFactorPosMoreLess1 At(double position)
     return unitFactorPosMoreLess1(position, EHNone);
 }
 
-// Positions of the palette, head first.
-std::vector<double> Positions(const TColorPalette1DItem& palette)
+// The positions of the palette, head first.
+std::vector<double> PalettePositions(const TColorPalette1DItem& palette)
 {
     std::vector<double> result;
     for (const TColorPalette1DItem* item = &palette; item; item = item->GetNext())
@@ -88,7 +88,7 @@ TEST(ColorPalette1D, InsertKeepsPositionOrderAndRefusesClashes)
     ASSERT_NE(palette.InsertItem(At(0.6), 1), nullptr);
     ASSERT_NE(palette.InsertItem(At(0.2), 2), nullptr);
     ASSERT_NE(palette.InsertItem(At(0.4), 3), nullptr);
-    EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.2, 0.4, 0.6, 1}));
+    EXPECT_EQ(PalettePositions(palette), (std::vector<double>{0, 0.2, 0.4, 0.6, 1}));
     EXPECT_EQ(messages.Count(), 0u);
 
     // Two items at one position would make the ramp divide by zero.
@@ -107,7 +107,7 @@ TEST(ColorPalette1D, InsertKeepsPositionOrderAndRefusesClashes)
                 << messages.Last().text;
         }
     }
-    EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.2, 0.4, 0.6, 1}));
+    EXPECT_EQ(PalettePositions(palette), (std::vector<double>{0, 0.2, 0.4, 0.6, 1}));
     EXPECT_TRUE(palette.IsWellFormed());
     EXPECT_TRUE(palette.PositionExists(0.6, nullptr));
     EXPECT_FALSE(palette.PositionExists(0.6, palette.GetNext()->GetNext()->GetNext()));
@@ -123,7 +123,7 @@ TEST(ColorPalette1D, DeleteAndPreviousItem)
     EXPECT_EQ(palette.GetPreviousItem(&palette), nullptr);
     EXPECT_EQ(palette.GetPreviousItem(b), a);
     EXPECT_EQ(palette.DeleteItem(a), &palette);
-    EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.7, 1}));
+    EXPECT_EQ(PalettePositions(palette), (std::vector<double>{0, 0.7, 1}));
     EXPECT_EQ(messages.Count(), 0u);
 
     // The head and the end item stay.
@@ -134,7 +134,7 @@ TEST(ColorPalette1D, DeleteAndPreviousItem)
                   "Condition \"current->GetDPosition() > 0 && current->GetDPosition() < 1\"failed!"),
               std::string::npos)
         << messages.Last().text;
-    EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.7, 1}));
+    EXPECT_EQ(PalettePositions(palette), (std::vector<double>{0, 0.7, 1}));
 
     TColorPalette1DItem stranger(At(0.5), 0);
     EXPECT_EQ(palette.GetPreviousItem(&stranger), nullptr);
@@ -150,15 +150,15 @@ TEST(ColorPalette1D, MoveItemRestoresOrderBothWays)
 
     moving->SetPosition(At(0.8)); // past its right-hand neighbour
     palette.MoveItem(moving, palette.GetPreviousItem(moving));
-    EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.2, 0.6, 0.8, 1}));
+    EXPECT_EQ(PalettePositions(palette), (std::vector<double>{0, 0.2, 0.6, 0.8, 1}));
 
     moving->SetPosition(At(0.1)); // back before every inner item
     palette.MoveItem(moving, palette.GetPreviousItem(moving));
-    EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.1, 0.2, 0.6, 1}));
+    EXPECT_EQ(PalettePositions(palette), (std::vector<double>{0, 0.1, 0.2, 0.6, 1}));
 
     moving->SetPosition(At(0.15)); // still between its neighbours
     palette.MoveItem(moving, palette.GetPreviousItem(moving));
-    EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.15, 0.2, 0.6, 1}));
+    EXPECT_EQ(PalettePositions(palette), (std::vector<double>{0, 0.15, 0.2, 0.6, 1}));
     EXPECT_TRUE(palette.IsWellFormed());
 }
 
@@ -180,7 +180,7 @@ TEST(ColorPalette1D, EqualityAndDeepCopies)
     assigned = a;
     EXPECT_EQ(assigned, a);
     assigned = *assigned.GetNext(); // from one of its own items
-    EXPECT_EQ(Positions(assigned), (std::vector<double>{0.5, 1}));
+    EXPECT_EQ(PalettePositions(assigned), (std::vector<double>{0.5, 1}));
 
     TColorPalette1DItem shorter(0x000000, 0xFFFFFF);
     EXPECT_NE(a, shorter);
@@ -247,7 +247,7 @@ TEST(ColorPalette1D, ElementReadsItemsInPositionOrder)
     palette.InsertItem(At(0.5), 7); // replaced by what the element holds
     int32_t line = 0, column = 0;
     ASSERT_TRUE(ReadColorPalette1DXml(palette, *holder->GetFirst(), error, line, column)) << error;
-    EXPECT_EQ(Positions(palette), (std::vector<double>{0, 0.25, 0.75, 1}));
+    EXPECT_EQ(PalettePositions(palette), (std::vector<double>{0, 0.25, 0.75, 1}));
     EXPECT_EQ(palette.GetColorBefore(), 0xFF0000u);
     EXPECT_EQ(palette.GetNext()->GetColorBefore(), 3u);
     EXPECT_FALSE(palette.GetNext()->GetUseColorAfter());

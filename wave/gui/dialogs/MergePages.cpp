@@ -25,9 +25,6 @@
 
 namespace {
 
-const char* const FrequencyItems[TWaveFileProps::FrequencyCount] = {"5 kHz",  "11 kHz", "22 kHz",
-                                                                    "44 kHz", "88 kHz", "176 kHz"};
-
 // How a wave is shown in its window; a document without a window shows the defaults.
 struct TWaveLook {
     TWaveViewProps waveViewProps;
@@ -127,7 +124,7 @@ void TMergePages::AddSharedPages()
     editFreqLast = NewShownEdit(tsFrequency, "editFreqLast", lastLabel);
     lbFreq = new QListWidget(tsFrequency);
     lbFreq->setObjectName("lbFreq");
-    for (const char* item : FrequencyItems)
+    for (const char* item : TWaveFileProps::FrequencyCaptions)
         lbFreq->addItem(item);
     AddRow(tsFrequency, {lbFreq});
 
