@@ -91,8 +91,10 @@ TDialogCommand DialogRow(ActionId action, Props P::*record, void (TUnitWave::*co
                 if (!Passes(rule.guard, unit))
                     return;
                 Props copy = unit.*record;
-                if (rule.operationTime)
-                    copy.*rule.operationTime = unit.GetOperationTime();
+                // A record without an operation time compiles no access to one.
+                if constexpr (requires { &Props::OperationTime; })
+                    if (rule.operationTime)
+                        copy.*rule.operationTime = unit.GetOperationTime();
                 Dialog dialog(&form, extra(unit)..., copy);
                 if (ExecDialog(dialog) != QDialog::Accepted)
                     return;

@@ -43,8 +43,8 @@ TEST(ModelessDialogs, EachKindWritesItsOwnNumbers)
     const char* expected[] = {
         "<DlgSelZoom>\n  <Left>10</Left>\n  <Top>-20</Top>\n</DlgSelZoom>\n",
         "<DlgMusStave>\n  <Left>11</Left>\n  <Top>-20</Top>\n</DlgMusStave>\n",
-        "<DlgMusTree>\n  <Left>12</Left>\n  <Top>-20</Top>\n  <Width>300</Width>\n  <Height>200</Height>\n"
-        "</DlgMusTree>\n",
+        ("<DlgMusTree>\n  <Left>12</Left>\n  <Top>-20</Top>\n  <Width>300</Width>\n  <Height>200</Height>\n"
+         "</DlgMusTree>\n"),
         "<DlgEditName>\n  <Left>13</Left>\n  <Top>-20</Top>\n  <Width>300</Width>\n</DlgEditName>\n",
     };
     for (int kind = 0; kind < ModelessDialogKindCount; ++kind)
