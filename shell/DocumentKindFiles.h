@@ -32,7 +32,8 @@ public:
     // Whether a project save must copy the document: changed, or never saved.
     virtual bool NeedsProjectCopy(const TFileUnit& unit) const = 0;
     // Writes the copy (with exportAll, the whole document). Keeps the
-    // document's own file name and marks; shows its own message on failure.
+    // document's own file name and marks; shows its own message on failure,
+    // which the project save folds into its one message.
     virtual bool SaveProjectCopy(TFileUnit& unit, const std::string& copyFileName, bool exportAll) = 0;
     // Opens a document of the project in a new window: from its copy (the base
     // path of the copy, without the extension) when there is one, else from

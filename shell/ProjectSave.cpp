@@ -5,6 +5,7 @@
 #include "foundation/xml/XMLDocumentWriter.h"
 #include "platform/MessageService.h"
 #include "shell/DocumentKindFiles.h"
+#include "shell/HeldMessages.h"
 #include "shell/ProjectDisk.h"
 #include "shell/ProjectFile.h"
 #include "shell/ProjectTempFiles.h"
@@ -89,7 +90,7 @@ private:
     bool CopyDocuments()
     {
         int32_t number = 0;
-        std::string failed;
+        std::string failed, why;
         bool allWritten = true;
         for (TFileUnit* unit : workspace.ProjectDocuments()) {
             TDocumentKindFiles* files = workspace.KindFiles(unit->GetKind());
@@ -112,15 +113,18 @@ private:
             }
             const std::string copy =
                 ProjectCopyFile(folder, NewCopyPrefix, std::to_string(number), files->CopyExtension());
-            // Every document is tried; the first that failed is named.
+            // Every document is tried; the first that failed is named, with
+            // the reason it gave, in the save's one message.
+            THeldMessages held;
             if (!files->SaveProjectCopy(*unit, copy, exportProject) && allWritten) {
                 allWritten = false;
                 failed = unit->GetName();
+                why = held.TakeFirst();
             }
             ++number;
         }
         if (!allWritten)
-            reason = "The copy of " + Quoted(failed) + " could not be written.";
+            reason = "The copy of " + Quoted(failed) + " could not be written" + (why.empty() ? "." : ": " + why);
         return allWritten;
     }
 

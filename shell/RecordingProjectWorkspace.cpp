@@ -1,5 +1,6 @@
 #include "shell/RecordingProjectWorkspace.h"
 
+#include "platform/MessageService.h"
 #include "platform/SafeFileWriter.h"
 
 #include <filesystem>
@@ -69,8 +70,11 @@ bool TRecordingKindFiles::NeedsProjectCopy(const TFileUnit& unit) const
 
 bool TRecordingKindFiles::SaveProjectCopy(TFileUnit& unit, const std::string& copyFileName, bool)
 {
-    if (!FailCopyOf.empty() && unit.GetName() == FailCopyOf)
+    if (!FailCopyOf.empty() && unit.GetName() == FailCopyOf) {
+        // As a document's own save does: its message, then false.
+        ShowMessage(FailCopyMessage, "File Error", MsgIcon::Stop);
         return false;
+    }
     copiesWritten.push_back(copyFileName);
     return SafeFileWriter::WriteWhole(copyFileName, Recorded(unit).Content);
 }

@@ -40,8 +40,9 @@ public:
     bool SaveProjectCopy(TFileUnit& unit, const std::string& copyFileName, bool exportAll) override;
     TFileUnit* OpenFromProject(const std::string& fileName, const std::string& copyBase, std::string& error) override;
 
-    // Copies of documents with this name fail.
+    // Copies of documents with this name fail, showing this message.
     std::string FailCopyOf;
+    std::string FailCopyMessage = "Cannot write the copy: the disk is full.";
     // Opening fails with this message (once set).
     std::string FailOpen;
     std::vector<std::string> copiesWritten;

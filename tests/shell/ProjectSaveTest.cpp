@@ -183,7 +183,9 @@ TEST_F(ProjectSave, ACopyThatCannotBeWrittenKeepsThePreviousSet)
 
     EXPECT_FALSE(SaveProject(workspace, project, false));
     ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Last().text, "Cannot close Project: The copy of \"One\" could not be written.");
+    // The document's own reason is part of the save's one message.
+    EXPECT_EQ(messages.Last().text, "Cannot close Project: The copy of \"One\" could not be written: Cannot write "
+                                    "the copy: the disk is full.");
     EXPECT_EQ(messages.Last().icon, MsgIcon::Stop);
     // The other document was still tried.
     EXPECT_EQ(workspace.Kind(UnitKindWave).copiesWritten.size(), 3u);
