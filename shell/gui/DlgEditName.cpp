@@ -117,34 +117,48 @@ void TDlgEditName::closeEvent(QCloseEvent* event)
 
 bool TDlgEditName::eventFilter(QObject* watched, QEvent* event)
 {
+    QWindow* mainWindow = Main.windowHandle();
     if (watched == &Main && event->type() == QEvent::Show) {
         Main.removeEventFilter(this);
-        // Once the main window is on the screen, shown again as its tool window.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (!isVisible() || !windowHandle() || !Main.windowHandle())
-                    return;
-                // The window that has the focus keeps it.
-                QWidget* active = QApplication::activeWindow();
-                const bool quiet = testAttribute(Qt::WA_ShowWithoutActivating);
-                setAttribute(Qt::WA_ShowWithoutActivating);
-                hide();
-                windowHandle()->setTransientParent(Main.windowHandle());
-                PlaceInWindowArea();
-                show();
-                setAttribute(Qt::WA_ShowWithoutActivating, quiet);
-                if (active && active != this)
-                    active->activateWindow();
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &TDlgEditName::ShowAsToolWindow, Qt::QueuedConnection);
+        // A window manager may put the main window in its place only after it
+        // is shown; by the time it is exposed it is there.
+        if (mainWindow && !mainWindow->isExposed())
+            mainWindow->installEventFilter(this);
+    } else if (watched == mainWindow && event->type() == QEvent::Expose && mainWindow->isExposed()) {
+        mainWindow->removeEventFilter(this);
+        if (AutoPlaced)
+            PlaceInWindowArea();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TDlgEditName::ShowAsToolWindow()
+{
+    // Once the main window is on the screen, shown again as its tool window.
+    if (!isVisible() || !windowHandle() || !Main.windowHandle())
+        return;
+    // The window that has the focus keeps it.
+    QWidget* active = QApplication::activeWindow();
+    const bool quiet = testAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    hide();
+    windowHandle()->setTransientParent(Main.windowHandle());
+    // A place a project gave meanwhile is kept.
+    if (Placed)
+        KeepInsideWorkArea(*this);
+    else
+        PlaceInWindowArea();
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    if (active && active != this)
+        active->activateWindow();
 }
 
 void TDlgEditName::PlaceInWindowArea()
 {
     Placed = true;
+    AutoPlaced = true;
     const QMdiArea* area = Main.MdiArea();
     if (!area)
         return;

@@ -29,7 +29,11 @@ public:
     // work area. Later it keeps its place, inside the work area.
     void PlaceInWindowArea();
     // A place given from outside (a project) is kept.
-    void MarkPlaced() { Placed = true; }
+    void MarkPlaced()
+    {
+        Placed = true;
+        AutoPlaced = false;
+    }
 
     void btnOkClick();
     void btnCancelClick();
@@ -45,6 +49,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowAsToolWindow();
+
     TMainForm& Main;
     bool Placed = false;
+    // Placed by PlaceInWindowArea, not from outside.
+    bool AutoPlaced = false;
 };

@@ -552,6 +552,19 @@ TEST_F(MainFormTest, TheEditNameBoxStaysInsideTheWorkAreaAndOffTheToolbars)
     EXPECT_EQ(editName->width(), 400);
 }
 
+// A window manager puts the main window in its place after it is shown and
+// before it is exposed; the box follows it there.
+TEST_F(MainFormTest, TheEditNameBoxIsPlacedWhereTheMainWindowEndsUp)
+{
+    QCoreApplication::sendPostedEvents();
+    form.move(form.pos() + QPoint(40, 60));
+    QApplication::processEvents();
+    auto* editName = form.findChild<QWidget*>("DlgEditName");
+    ASSERT_NE(editName, nullptr);
+    const QPoint areaTop = form.MdiArea()->mapToGlobal(QPoint());
+    EXPECT_GE(editName->frameGeometry().top(), areaTop.y());
+}
+
 TEST_F(MainFormTest, DialogTogglesFollowTheirDialogs)
 {
     Open(documentKindWave, "Wave 1");
