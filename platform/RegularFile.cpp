@@ -1,5 +1,7 @@
 #include "platform/RegularFile.h"
 
+#include <filesystem>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,4 +26,10 @@ std::FILE* OpenRegularFile(const std::string& fileName, bool& regular)
     if (!file)
         ::close(fd);
     return file;
+}
+
+bool IsRegularFile(const std::string& fileName)
+{
+    std::error_code error;
+    return !fileName.empty() && std::filesystem::is_regular_file(std::filesystem::u8path(fileName), error);
 }

@@ -7,3 +7,6 @@
 // the file cannot be opened; regular then tells whether it was there but no
 // regular file.
 std::FILE* OpenRegularFile(const std::string& fileName, bool& regular);
+
+// Whether a regular file of that name is there; false for an empty name.
+bool IsRegularFile(const std::string& fileName);

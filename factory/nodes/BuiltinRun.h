@@ -73,7 +73,7 @@ public:
 using TWaveOperation = std::function<bool(TBuiltinRun& run, SoundPtr& result)>;
 // Reads the range, runs the operation when "Result" or a position output is
 // wanted, and stores the result: a new sound marked as the run's own, the
-// input passed on unmarked. A missing result fails with "Stopped by user.".
+// input passed on unmarked. A missing result fails with the stopped run's reason.
 bool RunWaveResult(TBuiltinRun& run, bool emptyRangeAllowed, const TWaveOperation& operation);
 // The two values of emptyRangeAllowed: inserting functions take an empty range
 // as a place to insert at.

@@ -18,7 +18,6 @@
 
 namespace {
 
-
 uint8_t Function(const TBuiltinRun& run)
 {
     return run.Node.BuiltinAction;

@@ -11,7 +11,6 @@
 
 namespace {
 
-
 bool Stopped(TBuiltinRun& run)
 {
     return run.Fail(StoppedRunReason());

@@ -8,7 +8,6 @@
 
 namespace {
 
-
 template <class Kernel>
 Kernel TableKernel(FilterTableIndex index)
 {

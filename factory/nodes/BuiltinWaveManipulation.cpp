@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // The input wave as a mono sound, for the operations only mono sounds have.
 // A named wave reaches a node unchecked, so its channels are checked here.
 const MonoSound* AsMono(TBuiltinRun& run)

@@ -1,8 +1,8 @@
 #include "foundation/values/unitBalAngleFactor.h"
 
 namespace {
-constexpr uint32_t balAngleFactorKinds = (1u << EHNone) | (1u << EHPerc) | (1u << EHDB) | (1u << EHPitch) |
-                                (1u << EHOctave) | (1u << EHAngle);
+constexpr uint32_t balAngleFactorKinds =
+    (1u << EHNone) | (1u << EHPerc) | (1u << EHDB) | (1u << EHPitch) | (1u << EHOctave) | (1u << EHAngle);
 }
 
 std::string unitBalAngleFactor::GetText() const

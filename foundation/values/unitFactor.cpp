@@ -3,8 +3,8 @@
 #include "foundation/values/ValueFormat.h"
 
 namespace {
-constexpr uint32_t factorKinds = (1u << EHNone) | (1u << EHPerc) | (1u << EHDB) | (1u << EHPitch) |
-                                (1u << EHOctave) | (1u << EHAngle);
+constexpr uint32_t factorKinds =
+    (1u << EHNone) | (1u << EHPerc) | (1u << EHDB) | (1u << EHPitch) | (1u << EHOctave) | (1u << EHAngle);
 }
 
 std::string unitFactor::GetText() const

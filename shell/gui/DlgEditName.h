@@ -24,10 +24,6 @@ public:
     void ShowUnit(TFileUnit* unit);
     void SetWindow(TMDIChildQuarbel* window);
 
-    // The first time it is shown with the main window: at the top right of the
-    // main window's document area, below the toolbars, inside the screen's
-    // work area. Later it keeps its place, inside the work area.
-    void PlaceInWindowArea();
     // A place given from outside (a project) is kept.
     void MarkPlaced()
     {
@@ -50,6 +46,10 @@ protected:
 
 private:
     void ShowAsToolWindow();
+    // The first time it is shown with the main window: at the top right of the
+    // main window's document area, below the toolbars, inside the screen's
+    // work area. Later it keeps its place, inside the work area.
+    void PlaceInWindowArea();
 
     TMainForm& Main;
     bool Placed = false;

@@ -6,6 +6,7 @@
 #include "foundation/gui/OKCancelDialogs.h"
 #include "platform/Assertions.h"
 #include "platform/MessageService.h"
+#include "platform/RegularFile.h"
 #include "shell/DocumentKind.h"
 #include "shell/gui/DlgWaveFileProp.h"
 #include "shell/gui/MainFormWaveCommands.h"
@@ -21,7 +22,6 @@
 #include <QFileDialog>
 #include <QMdiArea>
 
-#include <filesystem>
 
 namespace {
 
@@ -29,12 +29,6 @@ using A = ActionId;
 
 const char* const FileErrorCaption = "File Error";
 const char* const CannotRead = "Cannot read the file: ";
-
-bool FileExists(const std::string& fileName)
-{
-    std::error_code error;
-    return !fileName.empty() && std::filesystem::is_regular_file(std::filesystem::u8path(fileName), error);
-}
 
 // The sound of a wave file. A .wav that is gone while its side file keeps an
 // empty wave opens as that empty wave. False with the message to show.
@@ -44,8 +38,8 @@ bool ReadWaveSound(const std::string& fileName, const std::string& tempFileName,
     std::string text;
     if (!tempFileName.empty()) {
         // A project's copy wins; without copy or file the wave was empty when saved.
-        const std::string& source = FileExists(tempFileName) ? tempFileName : fileName;
-        if (!FileExists(source)) {
+        const std::string& source = IsRegularFile(tempFileName) ? tempFileName : fileName;
+        if (!IsRegularFile(source)) {
             sound = std::make_shared<StereoSound>(44100, 2);
             return true;
         }
@@ -54,7 +48,7 @@ bool ReadWaveSound(const std::string& fileName, const std::string& tempFileName,
         message = CannotRead + Quoted(fileName) + text;
         return false;
     }
-    if (!FileExists(fileName) && FileExists(SideFileName(fileName))) {
+    if (!IsRegularFile(fileName) && IsRegularFile(SideFileName(fileName))) {
         std::string error;
         if ((sound = ReadSideFileEmptyWave(fileName, error)))
             return true;
@@ -172,7 +166,7 @@ TUnitWave* TMainForm::LoadWaveWindow(bool fromProject, const std::string& fileNa
     TMDIChildWave* window = CreateWaveWindow(std::move(owned), defaultWaveViewProps, defaultVoldViewProps);
 
     // The side file of the project's copy when there is one, else that of the file.
-    const bool tempSide = !tempFileName.empty() && FileExists(SideFileName(tempFileName));
+    const bool tempSide = !tempFileName.empty() && IsRegularFile(SideFileName(tempFileName));
     const std::string sideFile = SideFileName(tempSide ? tempFileName : fileName);
     std::string sideError;
     if (unit->LoadShadowFile(sideFile, sideError, fromProject, sound) == 2) {

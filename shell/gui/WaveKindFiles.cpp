@@ -1,6 +1,7 @@
 #include "shell/gui/WaveKindFiles.h"
 
 #include "platform/MessageService.h"
+#include "platform/RegularFile.h"
 #include "shell/gui/MainForm.h"
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
@@ -10,7 +11,6 @@
 
 #include <QLayout>
 
-#include <filesystem>
 
 namespace {
 
@@ -27,12 +27,6 @@ const TUnitWave& WaveOf(const TFileUnit& unit)
 TMDIChildWave* WindowOf(TUnitWave& unit)
 {
     return dynamic_cast<TMDIChildWave*>(unit.GetChildWave());
-}
-
-bool IsRegularFile(const std::string& fileName)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(fileName, error);
 }
 
 void CannotRevert(const std::string& fileName, const std::string& why)

@@ -170,7 +170,7 @@ public:
     // others, and the wave of its output "Result" with the positions of
     // "Position ..." come back as the new sound and selection. False, with
     // the reason, when the old sound stays ("Stopped by user." when the user
-    // cancelled or memory ran out). Its body lives on the factory floor
+    // cancelled, the memory text when memory ran out). Its body lives on the factory floor
     // (factory/document/UnitWaveRunSountory.cpp), which knows both.
     bool WaveRunSountory(TUnitSountory& factory, std::string& error, TFactoryValuesAsker& asker);
 
