@@ -213,6 +213,52 @@ TEST_F(FactoryFileTest, OldFilesReadWithTheirRenames)
     EXPECT_EQ(error, "ValueType \"Angle\" does not exists. At line 8, column 266.");
 }
 
+// The round trip reads what the writer wrote; a file written by hand shows that
+// <Fixed/> means fixed wherever a pin may carry it, and its absence not fixed.
+TEST_F(FactoryFileTest, EachPinIsFixedExactlyWhenTheFileSaysSo)
+{
+    auto pin = [](const char* element, const char* name, bool fixed, const std::string& tail = "") {
+        return std::string("<") + element + "><Name>" + name
+             + "</Name><Height>0.5</Height><ValueDomType>Factor</ValueDomType><ValueDomain>AllValues</ValueDomain>"
+             + (fixed ? "<Fixed/>" : "") + tail + "</" + element + ">\n";
+    };
+    const std::string value =
+        "<Value><Double>1</Double><ValueType>Factor</ValueType><UnitKind>EHNone</UnitKind></Value>";
+    const std::string body =
+        Frame91()
+        + "<FactoryKind><FactoryFree/></FactoryKind><NodesCombination><NodesShift/></NodesCombination>\n"
+          "<Node><Name>N</Name><Rectangle><Left>15</Left><Top>5</Top><Width>40</Width><Height>30</Height>"
+          "</Rectangle><BuiltinNode><NameBuiltinAction>Plus</NameBuiltinAction></BuiltinNode>\n"
+        + pin("NodeInput", "In fixed", true, value) + pin("NodeInput", "In free", false, value)
+        + pin("NodeOutput", "Out fixed", true) + pin("NodeOutput", "Out free", false) + "</Node>\n"
+        + pin("Input", "I fixed", true, "<CanChangeWaveSubtype/><Sequence>0</Sequence>")
+        + pin("Input", "I free", false, "<CanChangeWaveSubtype/><Sequence>1</Sequence>")
+        + pin("Output", "O fixed", true, value + "<Sequence>0</Sequence>")
+        + pin("Output", "O free", false, value + "<Sequence>1</Sequence>");
+    TUnitSountory factory("F", "");
+    ASSERT_TRUE(Load(Minimal(body), factory)) << error;
+    const TSountoryNode* node = factory.FindNode("N", nullptr);
+    ASSERT_NE(node, nullptr);
+    struct Expected {
+        const TSountoryAlgInputOutput* pin;
+        bool fixed;
+    } pins[] = {
+        {node->FindNodeInput("In fixed", nullptr), true},   {node->FindNodeInput("In free", nullptr), false},
+        {node->FindNodeOutput("Out fixed", nullptr), true}, {node->FindNodeOutput("Out free", nullptr), false},
+        {factory.FindInput("I fixed", nullptr), true},      {factory.FindInput("I free", nullptr), false},
+        {factory.FindOutput("O fixed", nullptr), true},     {factory.FindOutput("O free", nullptr), false},
+    };
+    for (const Expected& e : pins) {
+        ASSERT_NE(e.pin, nullptr);
+        SCOPED_TRACE(e.pin->Name);
+        EXPECT_EQ(e.pin->Fixed, e.fixed ? 1 : 0);
+    }
+    // What follows <Fixed/> is still read.
+    EXPECT_TRUE(factory.FindInput("I fixed", nullptr)->CanChangeWaveSubtype);
+    EXPECT_EQ(factory.FindOutput("O fixed", nullptr)->GetOwnValue().Value, 1.0);
+    EXPECT_EQ(node->FindNodeInput("In fixed", nullptr)->GetOwnValue().Value, 1.0);
+}
+
 TEST_F(FactoryFileTest, CurrentFilesAreOrderedBySequence)
 {
     auto input = [](const std::string& name, int sequence) {

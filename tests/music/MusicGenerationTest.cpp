@@ -136,6 +136,10 @@ TEST_F(MusicGeneration, TheSoundRunsFromTheLeadBeforeTheMusicToTheLatestEnd)
     EXPECT_DOUBLE_EQ(SampleAt(*sound, 0), 1000);
     EXPECT_DOUBLE_EQ(SampleAt(*sound, static_cast<int32_t>(0.5 * 22050) - 10), 1000);
     EXPECT_DOUBLE_EQ(SampleAt(*sound, static_cast<int32_t>(0.9 * 22050)), 1000);
+    // The second note sounds from 0.5 s to 1.0 s; placed a lead too early or
+    // too late it would be silent at 0.95 s or sound at 1.05 s.
+    EXPECT_DOUBLE_EQ(SampleAt(*sound, static_cast<int32_t>(0.95 * 22050)), 1000);
+    EXPECT_DOUBLE_EQ(SampleAt(*sound, static_cast<int32_t>(1.05 * 22050)), 0);
     // The players saw the music's length raised to one whole note.
     EXPECT_DOUBLE_EQ(players.rendered[0].musicLength, 1.0);
     ExpectNothingLeft();

@@ -66,6 +66,25 @@ TEST_F(Pitches, ClefOctaves)
     EXPECT_EQ(messages.Last().caption, "Change Clef");
     EXPECT_EQ(messages.Last().buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(messages.Last().icon, MsgIcon::Question);
+    // To either end of the range, the notes following along.
+    struct Row {
+        int32_t from;
+        bool up;
+        int32_t to, pitch;
+    };
+    for (const Row& row : {Row{1, true, 2, 19}, Row{-1, false, -2, 5}}) {
+        SCOPED_TRACE(row.from);
+        clef->SetOctavesUp(row.from);
+        note->SetPitch(12);
+        messages.Answer(MsgAnswer::No);
+        EXPECT_TRUE(row.up ? unit.CanMoveOctUpExecute() : unit.CanMoveOctDownExecute());
+        if (row.up)
+            unit.MoveOctUpExecute();
+        else
+            unit.MoveOctDownExecute();
+        EXPECT_EQ(clef->GetOctavesUp(), row.to);
+        EXPECT_EQ(note->GetPitch(), row.pitch);
+    }
 }
 
 TEST_F(Pitches, TheClefQuestion)

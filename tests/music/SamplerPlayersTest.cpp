@@ -24,8 +24,14 @@ const SamplerCase Cases[] = {
     {"roll-out", notePlayerRollOutSampler, 22050, 22050, 2205, 6615, 440, 2.0, 440, 0.1, 2.7, 61740},
     {"roll-out an octave up", notePlayerRollOutSampler, 22050, 22050, 2205, 6615, 880, 2.0, 440, 0.05, 2.35, 52920},
     {"roll-out without selection", notePlayerRollOutSampler, 4410, 22050, 0, 0, 440, 1.0, 440, 0.0, 1.0, 22050},
+    // 0.35 s over passes of 0.2 s: 1.75 passes round to 2. The sound is the
+    // 0.1 s lead and the 1.1 s it announces: 2205 + 2 * 4410 + 15435 samples.
+    {"roll-out between whole passes", notePlayerRollOutSampler, 22050, 22050, 2205, 6615, 440, 0.35, 440, 0.1, 1.1,
+     26460},
     {"resonant", notePlayerResonantSampler, 22050, 22050, 2205, 6615, 880, 2.0, 0, 0.1, 2.7, 61740},
     {"resonant without selection", notePlayerResonantSampler, 4410, 22050, 0, 0, 880, 1.0, 0, 0.0, 1.0, 22050},
+    {"resonant between whole passes", notePlayerResonantSampler, 22050, 22050, 2205, 6615, 880, 0.35, 0, 0.1, 1.1,
+     26460},
     // n = 3 passes of 0.01 s; the length is the note's.
     {"roll-out wave form", notePlayerRollOutWaveForm, 22050, 22050, 0, 0, 100, 0.0349, 0, 0.0, 0.0349, 661},
     // The sample and 3 copies 0.01 s apart, from the note's time: 3 * 0.01 s + the sample's 0.01 s.

@@ -142,6 +142,9 @@ TEST_F(WaveTempoPitchTest, BlocksFollowTempoAndPitch)
         {"blocks of one sample resample by the speed", Ramp(8, 100),
          [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) { return w.timeStretchRange(s, 0.5, 0, 2, 1, 1, b, e); },
          {0, 50, 100, 150, 200, 250, 300, 350, 400, 450, 500, 550, 600, 650, 700, 0}},
+        {"a length with a fraction is cut, not rounded", Ramp(8, 100),
+         [](const Wave& w, StopFlag* s, int32_t& b, int32_t& e) { return w.timeStretchRange(s, 1, 0, 0.7, 1, 4, b, e); },
+         {0, 100, 200, 300, 400}},
     };
     for (const TempoBlockCase& c : cases) {
         SCOPED_TRACE(c.name);
