@@ -137,6 +137,28 @@ TEST_F(WaveWindowTest, TheCommandLineOpensAWave)
     EXPECT_EQ(Windows().size(), 1u);
 }
 
+TEST_F(WaveWindowTest, ADottedNameOpensFromTheCommandLineWithItsSideFile)
+{
+    // Dots in the folder and in the name, as a file manager passes them.
+    std::filesystem::create_directory(folder.Path() / "a.b");
+    const std::string file = folder.File("a.b/take.2.wav");
+    WriteWav(file, 900);
+    {
+        TUnitWave saved(SineSound(900, 2), "Wave 9", file);
+        saved.SetCursor(321);
+        ASSERT_TRUE(saved.SaveShadowFile(file));
+    }
+    ASSERT_TRUE(std::filesystem::exists(folder.File("a.b/take.2.qbw")));
+    form.FormShow(file);
+    EXPECT_EQ(messages.Count(), 0u);
+    ASSERT_EQ(Windows().size(), 1u);
+    TUnitWave* unit = Windows()[0]->GetUnitWave();
+    EXPECT_EQ(unit->GetFileName(), file);
+    EXPECT_EQ(Windows()[0]->windowTitle().toStdString(), "Wave 1 - " + file);
+    EXPECT_EQ(unit->GetValues(), 900);
+    EXPECT_EQ(unit->GetCursorPos(), 321);
+}
+
 TEST_F(WaveWindowTest, AnEmptyWaveReopensFromItsSideFile)
 {
     // An empty wave has no .wav file; its side file keeps the format.
