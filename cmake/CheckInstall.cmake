@@ -74,3 +74,8 @@ endforeach()
 if(NOT "${entry_types}" MATCHES "[=;]audio/x-wav;")
   message(FATAL_ERROR "The entry does not open .wav files")
 endif()
+# A file manager hands over the file as one local path (%f), which is what the
+# program takes as its first argument; a URL (%u) it would not open.
+if(NOT "${entry}" MATCHES "\nExec=quarbel %f\n")
+  message(FATAL_ERROR "The entry does not pass the program one local file name")
+endif()

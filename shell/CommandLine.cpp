@@ -30,7 +30,7 @@ CommandLineKind ChooseCommandLineKind(const std::string& fileName)
     if (fileName.empty())
         return CommandLineKind::None;
     std::string component = FileNameComponent(fileName);
-    size_t dot = component.find('.');
+    size_t dot = component.rfind('.');
     if (dot == std::string::npos)
         ShowMessage("Cannot read the file: \"" + fileName + "\" File has no extension", "File Error",
                     MsgIcon::Information);

@@ -4,7 +4,8 @@
 // What the file named on the command line is opened as.
 enum class CommandLineKind { None, Project, Players, Factory, Music, Wave, Invalid };
 
-// The kind chosen by the extension: the text after the first dot of the file-name
-// component (a dot in a folder name is no extension), in lower case. A name
-// without a dot and an unknown extension get their "File Error" messages here.
+// The kind chosen by the extension: the text after the last dot of the file-name
+// component (a dot in a folder name is no extension), in lower case, so that
+// take.2.wav opens as a wave. A name without a dot and an unknown extension get
+// their "File Error" messages here.
 CommandLineKind ChooseCommandLineKind(const std::string& fileName);

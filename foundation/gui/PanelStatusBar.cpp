@@ -2,8 +2,46 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
+
+namespace {
+
+// A panel keeps its whole text but shows what does not fit cut with an
+// ellipsis, and draws nothing past its frame: a plain label lets a long text
+// run over the panel beside it.
+class PanelStatusBarLabel : public QLabel {
+public:
+    explicit PanelStatusBarLabel(QWidget* parent) : QLabel(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect inside = contentsRect();
+        QRect textRect = inside.adjusted(margin(), margin(), -margin(), -margin());
+        // The indent a framed label gives its text when it is given none.
+        int indent = this->indent();
+        if (indent < 0 && frameWidth() > 0)
+            indent = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+        const int align = QStyle::visualAlignment(layoutDirection(), alignment());
+        if (indent > 0 && (align & Qt::AlignLeft))
+            textRect.setLeft(textRect.left() + indent);
+        if (indent > 0 && (align & Qt::AlignRight))
+            textRect.setRight(textRect.right() - indent);
+        QStyleOption option;
+        option.initFrom(this);
+        const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width());
+        painter.setClipRect(inside);
+        style()->drawItemText(&painter, textRect, align, option.palette, isEnabled(), shown, foregroundRole());
+    }
+};
+
+} // namespace
 
 TPanelStatusBar::TPanelStatusBar(const QString& name, std::initializer_list<int> widths, int raised,
                                  QWidget* parent)
@@ -15,7 +53,7 @@ TPanelStatusBar::TPanelStatusBar(const QString& name, std::initializer_list<int>
     layout->setSpacing(2);
     int n = 0;
     for (int width : widths) {
-        auto* panel = new QLabel(this);
+        QLabel* panel = new PanelStatusBarLabel(this);
         panel->setObjectName(QString("%1Panel%2").arg(name).arg(n));
         panel->setFixedWidth(width);
         panel->setFrameStyle(QFrame::Panel | (n == raised ? QFrame::Raised : QFrame::Sunken));

@@ -9,7 +9,9 @@ class QLabel;
 
 // A status bar of fixed-width panels; the first one shows the hint of the
 // control under the mouse. A panel is never narrower than its given width,
-// and widened to hold its widest text in the font in use.
+// and widened to hold its widest text in the font in use. A text longer than
+// its panel is shown cut with an ellipsis inside the panel; the panel's text
+// stays whole.
 class TPanelStatusBar : public QWidget {
     Q_OBJECT
 public:

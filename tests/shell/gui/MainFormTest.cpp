@@ -148,9 +148,12 @@ TEST_F(MainFormTest, CommandLineChoosesTheOpener)
 
     messages.Clear();
     form.FormShow("a.b.wav");
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(opened, (std::vector<std::string>{"factory x.QBF", "wave a.b.wav"}));
+    form.FormShow("a.wav.txt");
     ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Last().text, "Invalid extension \"b.wav\" used.");
-    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_EQ(messages.Last().text, "Invalid extension \"txt\" used.");
+    EXPECT_EQ(opened.size(), 2u);
 }
 
 TEST_F(MainFormTest, ThreeStatusBarsWithTheirPanelWidths)

@@ -1,6 +1,7 @@
 #include "support/TempFolder.h"
 #include "support/gui/ModalDialog.h"
 
+#include "foundation/gui/PanelStatusBar.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/AudioPlayer.h"
 #include "shell/gui/DlgWaveFileProp.h"
@@ -21,12 +22,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 #include <cmath>
 #include <map>
@@ -54,6 +59,24 @@ void WriteWav(const std::string& fileName, int32_t values, int channels = 2)
     StopFlag stop = 0;
     std::shared_ptr<Sound> sound = SineSound(values, channels);
     ASSERT_TRUE(WriteWaveFile(&stop, fileName, *sound, 0, values));
+}
+
+// The pixels a widget shows (a child and a window grab to different formats).
+QImage ShownImage(QWidget* widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What a plain label of the panel's size, font and frame shows for text.
+QImage PlainLabelImage(const QLabel* panel, const QString& text)
+{
+    QLabel label(text);
+    label.setFont(panel->font());
+    label.setPalette(panel->palette());
+    label.setFrameStyle(panel->frameStyle());
+    label.setTextFormat(Qt::PlainText);
+    label.setFixedSize(panel->size());
+    return ShownImage(&label);
 }
 
 struct WaveWindowTest : ::testing::Test {
@@ -135,6 +158,89 @@ TEST_F(WaveWindowTest, TheCommandLineOpensAWave)
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "Cannot read the file: \"" + folder.File("gone.wav") + "\"Cannot open File.");
     EXPECT_EQ(Windows().size(), 1u);
+}
+
+TEST_F(WaveWindowTest, ADottedNameOpensFromTheCommandLineWithItsSideFile)
+{
+    // Dots in the folder and in the name, as a file manager passes them.
+    std::filesystem::create_directory(folder.Path() / "a.b");
+    const std::string file = folder.File("a.b/take.2.wav");
+    WriteWav(file, 900);
+    {
+        TUnitWave saved(SineSound(900, 2), "Wave 9", file);
+        saved.SetCursor(321);
+        ASSERT_TRUE(saved.SaveShadowFile(file));
+    }
+    ASSERT_TRUE(std::filesystem::exists(folder.File("a.b/take.2.qbw")));
+    form.FormShow(file);
+    EXPECT_EQ(messages.Count(), 0u);
+    ASSERT_EQ(Windows().size(), 1u);
+    TUnitWave* unit = Windows()[0]->GetUnitWave();
+    EXPECT_EQ(unit->GetFileName(), file);
+    EXPECT_EQ(Windows()[0]->windowTitle().toStdString(), "Wave 1 - " + file);
+    EXPECT_EQ(unit->GetValues(), 900);
+    EXPECT_EQ(unit->GetCursorPos(), 321);
+}
+
+TEST_F(WaveWindowTest, AHintLongerThanItsPanelIsCutWithAnEllipsisInsideIt)
+{
+    form.CreateWaveFromSound(SineSound(1000, 2), "Wave", "");
+    form.UpdateActions();
+    TPanelStatusBar* bar = form.StatusBarWave();
+    ASSERT_TRUE(bar->isVisible());
+    // A large font makes the hint longer than its panel in any face.
+    QFont large = form.statusBar()->font();
+    large.setPixelSize(24);
+    form.statusBar()->setFont(large);
+    bar->SetPanelText(1, "(4:23.34841, 97.44 %)");
+    QLabel* hintPanel = bar->Panel(0);
+    // The bar grows to the font through a chain of layout requests.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bar->height() >= bar->sizeHint().height(); }));
+    QAction* undo = form.Action(A::Undo);
+    const QString hint = undo->statusTip();
+    ASSERT_EQ(hint, "Undo the last change of a wave; again to redo");
+    ASSERT_GT(hintPanel->fontMetrics().horizontalAdvance(hint), hintPanel->contentsRect().width());
+    QWidget* button = nullptr;
+    for (QToolBar* toolBar : form.findChildren<QToolBar*>())
+        if (QWidget* each = toolBar->widgetForAction(undo); each && each->isVisible())
+            button = each;
+    ASSERT_NE(button, nullptr);
+    const QImage before = ShownImage(bar);
+
+    // Hovered as a user does; the toolbars settle to the wave's window kind
+    // meanwhile, so the pointer follows the button until the panel holds the
+    // whole hint. The status tip it came from keeps it too.
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        QTest::mouseMove(button);
+        return bar->PanelText(0) == hint;
+    }));
+    EXPECT_EQ(undo->statusTip(), hint);
+    const QImage after = ShownImage(bar);
+    ASSERT_EQ(after.size(), before.size());
+    // Nothing of it is drawn on the panel's frame or beside the panel.
+    const QRect inside = hintPanel->contentsRect().translated(hintPanel->pos());
+    int changedOutside = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (!inside.contains(x, y) && after.pixel(x, y) != before.pixel(x, y))
+                ++changedOutside;
+    EXPECT_EQ(changedOutside, 0);
+    // The panel shows the start of the hint and an ellipsis, all of it inside
+    // the panel, as a label would.
+    const QImage shown = ShownImage(hintPanel);
+    int kept = 0;
+    for (int n = static_cast<int>(hint.size()) - 1; n > 0 && kept == 0; --n)
+        for (const QString& ellipsis : {QString(QChar(0x2026)), QString("...")}) {
+            const QString cut = hint.left(n) + ellipsis;
+            if (hintPanel->fontMetrics().horizontalAdvance(cut) <= hintPanel->contentsRect().width() &&
+                shown == PlainLabelImage(hintPanel, cut))
+                kept = n;
+        }
+    EXPECT_GT(kept, 0);
+
+    // A hint that fits is shown whole, as a label shows it.
+    bar->SetPanelText(0, "Undo");
+    EXPECT_TRUE(ShownImage(hintPanel) == PlainLabelImage(hintPanel, "Undo"));
 }
 
 TEST_F(WaveWindowTest, AnEmptyWaveReopensFromItsSideFile)

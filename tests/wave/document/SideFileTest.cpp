@@ -76,7 +76,7 @@ TEST(SideFileName, ReplacesOnlyAFinalWav)
         const char* side;
     } cases[] = {{"take1.wav", "take1.qbw"},   {"/a/B.WAV", "/a/B.qbw"},       {"song.wave", "song.wave.qbw"},
                  {"x", "x.qbw"},               {"dir.wav/x", "dir.wav/x.qbw"}, {".wav", ".qbw"},
-                 {"wav", "wav.qbw"},           {"a.Wav", "a.qbw"}};
+                 {"wav", "wav.qbw"},           {"a.Wav", "a.qbw"},             {"take.2.wav", "take.2.qbw"}};
     for (const Case& c : cases)
         EXPECT_EQ(SideFileName(c.wave), c.side) << c.wave;
 }
