@@ -3,13 +3,15 @@
 // stereo, two staves through a simple sampler and two through a resonant
 // sampler, each sampling a one-second 440 Hz sine wave window. The whole
 // generation: players found, the dry and the real walk, the silent 10-minute
-// sound and every note mixed in.
+// sound and every note mixed in; the notes made on one thread, on four, and on
+// as many as the machine has cores (at most 8), by the wall clock.
 #include "foundation/values/unitBalAngleFactor.h"
 #include "music/CompoundPlayer.h"
 #include "music/PlayersNoteAccess.h"
 #include "music/data/MusicGeneration.h"
 #include "music/data/MuzData.h"
 #include "music/parts/ConcatPartMuz.h"
+#include "music/parts/NoteRenderPool.h"
 #include "music/parts/SinglePartMuz.h"
 #include "music/parts/StartPartMuz.h"
 #include "music/staves/NoteGroup.h"
@@ -120,6 +122,7 @@ void BuildMusic(TMuzData& music)
 
 void BM_MakeWaveTenMinutesFourStaves(benchmark::State& state)
 {
+    SetNoteRenderThreads(static_cast<int>(state.range(0)));
     TBenchForm form;
     TMuzData music;
     BuildMusic(music);
@@ -138,12 +141,27 @@ void BM_MakeWaveTenMinutesFourStaves(benchmark::State& state)
         frames = sound->GetValues();
         benchmark::DoNotOptimize(sound);
     }
+    SetNoteRenderThreads(0);
     state.counters["frames"] = static_cast<double>(frames);
     state.counters["realtime"] = benchmark::Counter(MusicSeconds, benchmark::Counter::kIsIterationInvariantRate);
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * frames);
 }
 
-// By the wall clock: the stereo channels may mix on two threads.
-BENCHMARK(BM_MakeWaveTenMinutesFourStaves)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+// One thread, four (where the machine has more) and all the machine's.
+void MusicRenderThreadCounts(benchmark::internal::Benchmark* bench)
+{
+    for (int threads : {1, 4})
+        if (threads < NoteRenderThreads())
+            bench->Arg(threads);
+    bench->Arg(NoteRenderThreads());
+}
+
+// By the wall clock: the notes are made on several threads.
+BENCHMARK(BM_MakeWaveTenMinutesFourStaves)
+    ->ArgName("threads")
+    ->Apply(MusicRenderThreadCounts)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "music/CompoundPlayer.h"
 
 #include "foundation/StopReason.h"
+#include "music/PlayerNote.h"
 #include "music/PlayerTexts.h"
 #include "platform/Assertions.h"
 #include "wave/StereoSound.h"
@@ -86,24 +87,31 @@ bool TCompoundPlayer::MixParts(StopFlag* stop, Sound& target, double time, const
                                const TPlayedNote& note, std::string& reason)
 {
     for (const auto& part : OnePlayers) {
-        SoundPtr sound;
-        double shift = 0.0;
-        double mixFactor = 1.0;
-        if (!part->PlayNote(stop, sound, shift, note, place, mixFactor, reason))
+        TPartNote share;
+        if (!part->PrepareNote(stop, note, place, share, reason))
             return false;
-        if (!sound)
-            continue;
-        bool ok = true;
-        const double lead = part->GetLeadTime(note, ok, reason);
-        if (!ok)
-            return false;
-        target.MixAddAtTime(stop, *sound, time - lead + shift, mixFactor);
-        if (IsStopped(stop)) {
+        if (!share.Make(stop)) {
             reason = StoppedRunReason();
             return false;
         }
+        if (!share.MixInto(stop, target, time, reason))
+            return false;
     }
     return true;
+}
+
+std::unique_ptr<TNoteInFlight> TCompoundPlayer::StartNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place,
+                                                              const TPlayedNote& note, std::string& message)
+{
+    auto started = std::make_unique<TPlayerNote>(NamePlayer, target, place.Time);
+    for (const auto& part : OnePlayers) {
+        std::string reason;
+        if (!part->PrepareNote(stop, note, place, started->AddPart(), reason)) {
+            message = "in Player \"" + NamePlayer + "\": " + reason;
+            return nullptr;
+        }
+    }
+    return started;
 }
 
 SoundPtr TCompoundPlayer::PlayNote(StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample,

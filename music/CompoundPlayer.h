@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class TNoteInFlight;
 class TXMLComplexElement;
 
 // A named player: an ordered list of parts (at least one once it is made)
@@ -51,6 +52,11 @@ public:
     // parts mixed before stay in the target.
     bool PlayNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place, const TPlayedNote& note,
                       std::string& message);
+    // The same for a render that makes its notes on several threads: what
+    // the parts read of shared state is read now, the rest is made and mixed
+    // by the note handed back. Null with "in Player "name": " and the reason.
+    std::unique_ptr<TNoteInFlight> StartNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place,
+                                                 const TPlayedNote& note, std::string& message);
     // The largest over the parts, from 0.0; ok false (and 0.0) when a part fails.
     double GetLeadTime(const TPlayedNote& note, bool& ok, std::string& message) const;
     double GetSoundLength(const TPlayedNote& note, bool& ok, std::string& message) const;

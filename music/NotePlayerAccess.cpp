@@ -29,6 +29,35 @@ std::unique_ptr<TXMLItem> CopyElement(const TXMLItem& item)
     return copy;
 }
 
+// A note whose player does all at once: played whole when its turn to be mixed comes.
+class TNotePlayedWhole : public TNoteInFlight {
+public:
+    TNotePlayedWhole(NotePlayerAccess& access, TCompoundPlayer& player, Sound& target, double musicPosition,
+                     double timePosition, double musicLength, int16_t monoStereo, const TNoteToPlay& note)
+        : access(access), player(player), target(target), musicPosition(musicPosition), timePosition(timePosition),
+          musicLength(musicLength), monoStereo(monoStereo), note(note)
+    {
+    }
+    bool HasWork() const override { return false; }
+    void Make(StopFlag*) override {}
+    bool Mix(StopFlag* stop, std::string& message) override
+    {
+        return access.PlayNoteInto(player, stop, target, musicPosition, timePosition, musicLength, monoStereo, note,
+                                   message);
+    }
+    bool MixesAtOnce() const override { return true; }
+
+private:
+    NotePlayerAccess& access;
+    TCompoundPlayer& player;
+    Sound& target;
+    double musicPosition;
+    double timePosition;
+    double musicLength;
+    int16_t monoStereo;
+    TNoteToPlay note;
+};
+
 } // namespace
 
 NotePlayerAccess& NotePlayers()
@@ -81,6 +110,15 @@ bool NotePlayerAccess::PlayNoteInto(TCompoundPlayer&, StopFlag*, Sound&, double,
 {
     message = NoPlayers;
     return false;
+}
+
+std::unique_ptr<TNoteInFlight> NotePlayerAccess::StartNoteInto(TCompoundPlayer& player, StopFlag*, Sound& target,
+                                                               double musicPosition, double timePosition,
+                                                               double musicLength, int16_t monoStereo,
+                                                               const TNoteToPlay& note, std::string&)
+{
+    return std::make_unique<TNotePlayedWhole>(*this, player, target, musicPosition, timePosition, musicLength,
+                                              monoStereo, note);
 }
 
 TConvertedPlayerSet* NotePlayerAccess::NewConvertedPlayerSet(const std::string& name)

@@ -13,6 +13,7 @@
 // look-up reports the player missing) and keeps, per converted set, a copy
 // of each old player element it was handed, so old files still load and can
 // be saved as current ones; tests read what was handed over.
+#include "music/NoteInFlight.h"
 #include "wave/Sound.h"
 
 #include <cstdint>
@@ -64,6 +65,14 @@ public:
     virtual bool PlayNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target, double musicPosition,
                               double timePosition, double musicLength, int16_t monoStereo, const TNoteToPlay& note,
                               std::string& message);
+    // The note of a render, to be made (on any thread) and mixed into target
+    // (on this one) later; what it reads of shared state is read now. Null
+    // with the reason when the note cannot be rendered. By default the whole
+    // PlayNoteInto runs when the note is mixed, and the walk waits for it.
+    virtual std::unique_ptr<TNoteInFlight> StartNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target,
+                                                         double musicPosition, double timePosition,
+                                                         double musicLength, int16_t monoStereo,
+                                                         const TNoteToPlay& note, std::string& message);
 
     // A new, empty player set for an old music file, named name or, when an
     // open document has that name, a name made unique from it. Never null.

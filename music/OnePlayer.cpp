@@ -4,11 +4,11 @@
 #include "factory/graph/SountoryInput.h"
 #include "factory/graph/SountoryOutput.h"
 #include "foundation/StopReason.h"
+#include "music/PartNote.h"
 #include "music/PlayerTexts.h"
 #include "music/SamplerTable.h"
 #include "wave/LongestWave.h"
 #include "wave/MainFormAccess.h"
-#include "wave/MonoSound.h"
 #include "wave/WaveLoops.h"
 #include "wave/document/UnitWave.h"
 
@@ -133,36 +133,53 @@ bool TOnePlayer::PlayNote(StopFlag* stop, SoundPtr& sound, double& shift, const 
     sound.reset();
     shift = 0.0;
     mixFactor = 1.0;
+    TPartNote part;
+    if (!PrepareNote(stop, note, place, part, message))
+        return false;
+    if (!part.Make(stop)) {
+        message = StoppedRunReason();
+        return false;
+    }
+    sound = std::move(part.Made);
+    shift = part.Shift;
+    mixFactor = part.MixFactor;
+    return true;
+}
+
+bool TOnePlayer::PrepareNote(StopFlag* stop, const TPlayedNote& note, const TNotePlace& place, TPartNote& part,
+                             std::string& message)
+{
     const double p = GetPartPeriod(note.Period, note.FreqFactor);
     if (!Sounds(p))
         return true;
-    bool ok = false;
-    if (OnePlayerProps.NotePlayerKind == notePlayerFactory) {
-        mixFactor = OnePlayerProps.VolumeFactor.GetValue() * note.VolumeFactor;
-        ok = RunNoteFactory(stop, sound, shift, p, note, place, message);
-    } else {
-        ok = PlaySampler(stop, sound, p, note, mixFactor, message);
+    part.Balance = place.MonoStereo == 2 && OnePlayerProps.Balance;
+    if (OnePlayerProps.NotePlayerKind != notePlayerFactory) {
+        if (!PrepareSampler(p, note, part, message))
+            return false;
+        // A set flag fails a part with nothing to make too; one with a sound to make finds it when made.
+        if (!part.Sampler && IsStopped(stop)) {
+            message = StoppedRunReason();
+            return false;
+        }
+        return true;
     }
-    // A stopped engine call has shown its memory message; the note fails as a whole.
-    if (ok && IsStopped(stop)) {
-        message = StoppedRunReason();
-        ok = false;
-    }
-    if (!ok) {
-        sound.reset();
+    // The factory runs here, on the thread that walks the music: it reads the
+    // open documents and may draw from the random generator.
+    part.MixFactor = OnePlayerProps.VolumeFactor.GetValue() * note.VolumeFactor;
+    if (part.Balance)
+        part.Props = OnePlayerProps;
+    if (!RunNoteFactory(stop, part.Made, part.Shift, p, note, place, message))
         return false;
-    }
-    if (sound && sound->GetValues() == 0)
-        sound.reset();
-    if (sound && place.MonoStereo == 2 && OnePlayerProps.Balance && !BalanceSound(sound, message)) {
-        sound.reset();
+    // A stopped engine call has shown its memory message; the note fails as a whole.
+    if (IsStopped(stop) || !part.Make(stop)) {
+        part.Made.reset();
+        message = StoppedRunReason();
         return false;
     }
     return true;
 }
 
-bool TOnePlayer::PlaySampler(StopFlag* stop, SoundPtr& sound, double p, const TPlayedNote& note,
-                             double& mixFactor, std::string& message) const
+bool TOnePlayer::PrepareSampler(double p, const TPlayedNote& note, TPartNote& part, std::string& message) const
 {
     const TSamplerAnswers* answers = FindSamplerAnswers(OnePlayerProps.NotePlayerKind);
     if (!answers)
@@ -179,7 +196,11 @@ bool TOnePlayer::PlaySampler(StopFlag* stop, SoundPtr& sound, double p, const TP
         message = LongerThanTheLongestWave();
         return false;
     }
-    sound = answers->MakeSound(OnePlayerProps, sample, samplerNote, stop, mixFactor);
+    part.Lead = answers->LeadTime(OnePlayerProps, sample, samplerNote);
+    part.Sampler = answers;
+    part.Props = OnePlayerProps;
+    part.Sample = std::move(sample);
+    part.Note = samplerNote;
     return true;
 }
 
@@ -231,27 +252,6 @@ bool TOnePlayer::RunNoteFactory(StopFlag* stop, SoundPtr& sound, double& shift, 
         return false;
     }
     sound = std::move(made);
-    return true;
-}
-
-bool TOnePlayer::BalanceSound(SoundPtr& sound, std::string& message) const
-{
-    // The balance runs under its own flag; a set one still fails the note.
-    StopFlag own = 0;
-    SoundPtr mono = sound;
-    if (sound->channels == 2)
-        mono = std::make_shared<MonoSound>(&own, *sound);
-    SoundPtr balanced;
-    if (!own) {
-        const auto& m = static_cast<const MonoSound&>(*mono);
-        balanced = m.Balance(&own, OnePlayerProps.BalanceFactor.GetValue(), OnePlayerProps.TimeDiff,
-                             OnePlayerProps.VolDiff == 1, OnePlayerProps.VolDiff == 2);
-    }
-    if (own || !balanced) {
-        message = StoppedRunReason();
-        return false;
-    }
-    sound = std::move(balanced);
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 class TUnitSountory;
 class TXMLComplexElement;
+struct TPartNote;
 struct TSample;
 
 // One part of a player: it renders a note on its own, by its kind, at the
@@ -56,6 +57,12 @@ public:
     // False with the reason when the note cannot be rendered.
     bool PlayNote(StopFlag* stop, SoundPtr& sound, double& shift, const TPlayedNote& note, const TNotePlace& place,
                   double& mixFactor, std::string& message);
+    // The same in two steps: here, on the thread that walks the music,
+    // everything the part reads of shared state (its factory's run, its
+    // sample window), into part; then part.Make, on any thread. False with
+    // the reason when the note cannot be rendered.
+    bool PrepareNote(StopFlag* stop, const TPlayedNote& note, const TNotePlace& place, TPartNote& part,
+                     std::string& message);
     // Seconds the sound begins before the note's time, and lasts after it.
     // ok false with the reason when the sample window is missing.
     double GetLeadTime(const TPlayedNote& note, bool& ok, std::string& message) const;
@@ -66,12 +73,9 @@ public:
     TOnePlayerProps OnePlayerProps;
 
 private:
-    // The answers of the five sampler kinds, and of the factory kind.
-    bool PlaySampler(StopFlag* stop, SoundPtr& sound, double p, const TPlayedNote& note, double& mixFactor,
-                     std::string& message) const;
+    // What a sampler part reads of its window for the note, for its sound to be made later.
+    bool PrepareSampler(double p, const TPlayedNote& note, TPartNote& part, std::string& message) const;
     bool RunNoteFactory(StopFlag* stop, SoundPtr& sound, double& shift, double p, const TPlayedNote& note,
                         const TNotePlace& place, std::string& message);
-    // Places a sound between left and right, under a stop flag of its own.
-    bool BalanceSound(SoundPtr& sound, std::string& message) const;
     double AnswerTime(const TPlayedNote& note, bool leadTime, bool& ok, std::string& message) const;
 };

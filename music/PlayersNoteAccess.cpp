@@ -87,6 +87,16 @@ bool TPlayersNoteAccess::PlayNoteInto(TCompoundPlayer& player, StopFlag* stop, S
                                Played(note), message);
 }
 
+std::unique_ptr<TNoteInFlight> TPlayersNoteAccess::StartNoteInto(TCompoundPlayer& player, StopFlag* stop,
+                                                                 Sound& target, double musicPosition,
+                                                                 double timePosition, double musicLength,
+                                                                 int16_t monoStereo, const TNoteToPlay& note,
+                                                                 std::string& message)
+{
+    return player.StartNoteInto(stop, target, Place(musicPosition, timePosition, musicLength, monoStereo),
+                                Played(note), message);
+}
+
 TConvertedPlayerSet* TPlayersNoteAccess::NewConvertedPlayerSet(const std::string& name)
 {
     std::string given;

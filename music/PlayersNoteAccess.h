@@ -24,6 +24,10 @@ public:
     bool PlayNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target, double musicPosition,
                       double timePosition, double musicLength, int16_t monoStereo, const TNoteToPlay& note,
                       std::string& message) override;
+    std::unique_ptr<TNoteInFlight> StartNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target,
+                                                 double musicPosition, double timePosition, double musicLength,
+                                                 int16_t monoStereo, const TNoteToPlay& note,
+                                                 std::string& message) override;
 
     // A new, empty player set in its own window (the main window names it);
     // without a main window, the stand-in's held set.

@@ -2,6 +2,8 @@
 
 #include "foundation/StopReason.h"
 #include "foundation/values/NumericHelpers.h"
+#include "music/NoteInFlight.h"
+#include "music/parts/NoteRenderPool.h"
 #include "music/parts/PartWalk.h"
 #include "music/parts/SelectPartItem.h"
 #include "music/parts/TreeDataResult.h"
@@ -538,8 +540,8 @@ protected:
 class TRenderWalk : public TPlayWalk {
 public:
     TRenderWalk(TPartWalkValues& values, const TPartWalkLimits& limits, std::string& message, StopFlag* stop,
-                double musicLength, int16_t monoStereo)
-        : TPlayWalk(values, limits, message, stop), MusicLength(musicLength), MonoStereo(monoStereo)
+                double musicLength, int16_t monoStereo, TNoteRenderPool& pool)
+        : TPlayWalk(values, limits, message, stop), MusicLength(musicLength), MonoStereo(monoStereo), Pool(pool)
     {
     }
 
@@ -550,21 +552,16 @@ protected:
             double tempo = 0.0;
             if (!TempoAt(bar, note.GetStartPosition(), frame.tempo, tempo))
                 return false;
-            if (!note.RenderInto(Stop, Values.Position, Values.Time, MusicLength, Message, frame.shift, tempo,
-                                 MonoStereo))
-                return false;
-            if (IsStopped(Stop)) {
-                Message = "A note could not be rendered.";
-                return false;
-            }
-            ReportWork(static_cast<int64_t>(Values.Position * 1000), static_cast<int64_t>(MusicLength * 1000));
-            return true;
+            std::unique_ptr<TNoteInFlight> started = note.StartRenderInto(
+                Stop, Values.Position, Values.Time, MusicLength, Message, frame.shift, tempo, MonoStereo);
+            return started && Pool.Add(std::move(started), static_cast<int64_t>(Values.Position * 1000), Message);
         });
     }
 
 private:
     double MusicLength;
     int16_t MonoStereo;
+    TNoteRenderPool& Pool;
 };
 
 } // namespace
@@ -578,5 +575,15 @@ bool GetStartAndLength(TPartMuz& part, TPartWalkValues& values, const TPartWalkL
 bool RenderNotes(TPartMuz& part, StopFlag* stop, TPartWalkValues& values, const TPartWalkLimits& limits,
                  double musicLength, double tempo, int16_t monoStereo, std::string& message)
 {
-    return TRenderWalk(values, limits, message, stop, musicLength, monoStereo).Run(part, tempo);
+    TNoteRenderPool pool(stop, NoteRenderThreads(), static_cast<int64_t>(musicLength * 1000));
+    bool ok = TRenderWalk(values, limits, message, stop, musicLength, monoStereo, pool).Run(part, tempo);
+    // The notes still in flight come before where the walk ended: the first
+    // of them that fails gives the reason.
+    std::string earlier;
+    if (!pool.Finish(earlier)) {
+        message = earlier;
+        ok = false;
+    }
+    pool.Close();
+    return ok;
 }

@@ -73,8 +73,10 @@ TPlayedBound GetPlayedBound(TPartMuz& part, double tempo);
 bool GetStartAndLength(TPartMuz& part, TPartWalkValues& values, const TPartWalkLimits& limits, double tempo,
                        std::string& message, StopFlag* stop = nullptr);
 // The real walk: every note taken is rendered into its note group's render
-// sound at its time. False with the reason at the first note that fails, and
-// when the stop flag is found set after a note.
+// sound at its time. The notes' sounds are made on NoteRenderThreads() threads
+// and mixed in the walk's order, which gives the sound of one thread. False
+// with the reason at the first note that fails, and when the stop flag is
+// found set after a note.
 bool RenderNotes(TPartMuz& part, StopFlag* stop, TPartWalkValues& values, const TPartWalkLimits& limits,
                  double musicLength, double tempo, int16_t monoStereo, std::string& message);
 

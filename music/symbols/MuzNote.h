@@ -5,6 +5,7 @@
 #include <memory>
 
 class TMuzData;
+class TNoteInFlight;
 class TUnitMuz;
 class TXMLComplexElement;
 
@@ -58,6 +59,11 @@ public:
     // sound, the bar starting at barPosition (whole notes) and barTime (seconds).
     bool RenderInto(StopFlag* stop, double barPosition, double barTime, double musicLength, std::string& message,
                     int32_t shift, double tempo, int16_t monoStereo) const;
+    // The same for a render that makes its notes on several threads: the
+    // note on its way, to be made and mixed in later; null with the reason.
+    std::unique_ptr<TNoteInFlight> StartRenderInto(StopFlag* stop, double barPosition, double barTime,
+                                                   double musicLength, std::string& message, int32_t shift,
+                                                   double tempo, int16_t monoStereo) const;
     // Finds the player, renders the note alone and plays it; false with the
     // reason when it cannot.
     bool PlayNote(std::string& message);
@@ -69,6 +75,9 @@ public:
     std::unique_ptr<TXMLComplexElement> WriteXml(bool selected) const;
 
 private:
+    // The group's render sound and the player; false with the reason when either is missing.
+    bool FindRenderTarget(Sound*& target, TCompoundPlayer*& player, std::string& message) const;
+
     struct TTuplet {
         uint8_t multiOol;
         int32_t posInOol;
