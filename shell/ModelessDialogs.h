@@ -19,9 +19,10 @@ enum TModelessDialogKind : unsigned char {
 };
 inline constexpr int ModelessDialogKindCount = 4;
 
-// Where a modeless dialog stands, as a project keeps it. Which of the four
-// numbers a kind keeps is ModelessDialogInfo(kind).numbers: Left and Top,
-// then Width, then Height.
+// Where a modeless dialog stands, as a project keeps it: Left and Top are the
+// top left corner of its frame (title bar and borders included), Width and
+// Height those of its client area. Which of the four numbers a kind keeps is
+// ModelessDialogInfo(kind).numbers: Left and Top, then Width, then Height.
 struct TDialogPlacement {
     int32_t Left = 0;
     int32_t Top = 0;

@@ -9,12 +9,12 @@
 #include "music/document/UnitMuz.h"
 #include "music/gui/MDIChildMuz.h"
 #include "music/gui/MusicTreeWidgetSink.h"
-#include "music/gui/PlaceAtMainFormEdges.h"
 #include "music/parts/PartMuz.h"
 #include "music/parts/SelectPartMuz.h"
 #include "music/parts/TreeDataResult.h"
 #include "platform/HelpService.h"
 #include "wave/MainFormAccess.h"
+#include "wave/window/gui/DialogFramePlacing.h"
 #include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QAction>
@@ -673,7 +673,7 @@ void TDlgMusTree::showEvent(QShowEvent* event)
         RowEdit(R::Pitch)->clear();
         RowEdit(R::ResultPitch)->clear();
     }
-    PlaceAtMainFormEdges(*this);
+    PlaceDialogAtMainFormEdges(*this);
     TMDIChildMuz* window = Main.ActiveMuzWindow();
     UnitMuz = window ? window->GetUnitMuz() : nullptr;
     RefreshAll();

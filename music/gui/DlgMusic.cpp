@@ -9,10 +9,10 @@
 #include "music/document/UnitMuz.h"
 #include "music/gui/MDIChildDlgPlayers.h"
 #include "music/gui/MDIChildMuz.h"
-#include "music/gui/PlaceAtMainFormEdges.h"
 #include "music/gui/PlayersNavigator.h"
 #include "platform/HelpService.h"
 #include "wave/MainFormAccess.h"
+#include "wave/window/gui/DialogFramePlacing.h"
 #include "wave/window/gui/MainFormGuiAccess.h"
 
 #include <QButtonGroup>
@@ -526,7 +526,7 @@ void TDlgMusic::GoToStaveClick()
 void TDlgMusic::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    PlaceAtMainFormEdges(*this);
+    PlaceDialogAtMainFormEdges(*this);
     SetUnitMuz(Main.ActiveMuzWindow());
 }
 

@@ -1,18 +1,16 @@
 #include "shell/gui/DlgEditName.h"
 
 #include "foundation/gui/EditHelpers.h"
-#include "shell/gui/KeepInsideWorkArea.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/FileUnit.h"
+#include "wave/window/gui/DialogFramePlacing.h"
 #include "wave/window/gui/MDIChildQuarbel.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
-#include <QWindow>
 
 namespace {
 constexpr int FixedHeight = 72;
@@ -93,19 +91,25 @@ void TDlgEditName::btnCancelClick()
     ShowUnit(window ? window->GetFileUnit() : nullptr);
 }
 
+void TDlgEditName::SetFrameCorner(const QPoint& corner)
+{
+    Corner = corner;
+    if (isVisible())
+        Place();
+}
+
 void TDlgEditName::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // Shown at start, before the main window is on the screen: the window
-    // manager takes it for nobody's, and the main window would go over it.
-    if (!Main.isVisible())
-        Main.installEventFilter(this);
-    else if (!Placed)
-        PlaceInWindowArea();
-    else
-        KeepInsideWorkArea(*this);
+    Place();
     TMDIChildQuarbel* window = Main.ActiveChild();
     ShowUnit(window ? window->GetFileUnit() : nullptr);
+}
+
+void TDlgEditName::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    Corner = DialogFrameCorner(*this);
 }
 
 void TDlgEditName::closeEvent(QCloseEvent* event)
@@ -115,56 +119,25 @@ void TDlgEditName::closeEvent(QCloseEvent* event)
         Main.EditNameDialogClosed();
 }
 
-bool TDlgEditName::eventFilter(QObject* watched, QEvent* event)
+void TDlgEditName::Place()
 {
-    QWindow* mainWindow = Main.windowHandle();
-    if (watched == &Main && event->type() == QEvent::Show) {
-        Main.removeEventFilter(this);
-        QMetaObject::invokeMethod(this, &TDlgEditName::ShowAsToolWindow, Qt::QueuedConnection);
-        // A window manager may put the main window in its place only after it
-        // is shown; by the time it is exposed it is there.
-        if (mainWindow && !mainWindow->isExposed())
-            mainWindow->installEventFilter(this);
-    } else if (watched == mainWindow && event->type() == QEvent::Expose && mainWindow->isExposed()) {
-        mainWindow->removeEventFilter(this);
-        if (AutoPlaced)
-            PlaceInWindowArea();
+    if (Corner) {
+        PlaceDialogFrame(*this, [corner = *Corner](const QRect& area, const QSize& frame) {
+            return FrameCornerInsideArea(area, corner, frame);
+        });
+    } else {
+        PlaceDialogFrame(*this, [this](const QRect& area, const QSize& frame) { return CornerInWindowArea(area, frame); });
     }
-    return QWidget::eventFilter(watched, event);
 }
 
-void TDlgEditName::ShowAsToolWindow()
+QPoint TDlgEditName::CornerInWindowArea(const QRect& area, const QSize& frame) const
 {
-    // Once the main window is on the screen, shown again as its tool window.
-    if (!isVisible() || !windowHandle() || !Main.windowHandle())
-        return;
-    // The window that has the focus keeps it.
-    QWidget* active = QApplication::activeWindow();
-    const bool quiet = testAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    hide();
-    windowHandle()->setTransientParent(Main.windowHandle());
-    // A place a project gave meanwhile is kept.
-    if (Placed)
-        KeepInsideWorkArea(*this);
-    else
-        PlaceInWindowArea();
-    show();
-    setAttribute(Qt::WA_ShowWithoutActivating, quiet);
-    if (active && active != this)
-        active->activateWindow();
-}
-
-void TDlgEditName::PlaceInWindowArea()
-{
-    Placed = true;
-    AutoPlaced = true;
-    const QMdiArea* area = Main.MdiArea();
-    if (!area)
-        return;
-    const QPoint corner = area->mapToGlobal(QPoint(area->width(), 0));
-    move(corner.x() - frameGeometry().width() - CornerMargin, corner.y() + CornerMargin);
-    KeepInsideWorkArea(*this);
+    const QMdiArea* windows = Main.MdiArea();
+    if (!windows)
+        return FrameCornerInsideArea(area, QPoint(), frame);
+    const QPoint corner = windows->mapToGlobal(QPoint(windows->width(), 0));
+    return FrameCornerInsideArea(area, QPoint(corner.x() - frame.width() - CornerMargin, corner.y() + CornerMargin),
+                                 frame);
 }
 
 bool TDlgEditName::event(QEvent* event)

@@ -1,6 +1,8 @@
 #pragma once
+#include <QPoint>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 
 class QLineEdit;
@@ -13,7 +15,7 @@ class TMainForm;
 // Return) renames to what was typed, an empty name included; Cancel shows the
 // document's name again. It has no data of its own and stays above the main
 // window, below the dialogs the main window opens. Closing it only hides it,
-// and the main window hears of it.
+// and the main window hears of it; shown again, it is where it was.
 class TDlgEditName : public QWidget {
     Q_OBJECT
 public:
@@ -24,12 +26,9 @@ public:
     void ShowUnit(TFileUnit* unit);
     void SetWindow(TMDIChildQuarbel* window);
 
-    // A place given from outside (a project) is kept.
-    void MarkPlaced()
-    {
-        Placed = true;
-        AutoPlaced = false;
-    }
+    // A place given from outside (a project): the top left corner of its
+    // frame, kept inside the screen's available area.
+    void SetFrameCorner(const QPoint& corner);
 
     void btnOkClick();
     void btnCancelClick();
@@ -40,19 +39,17 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowAsToolWindow();
-    // The first time it is shown with the main window: at the top right of the
-    // main window's document area, below the toolbars, inside the screen's
-    // work area. Later it keeps its place, inside the work area.
-    void PlaceInWindowArea();
+    // Until it has a place: at the top right of the main window's document
+    // area, below the toolbars. Later at its place. Always inside the area.
+    void Place();
+    QPoint CornerInWindowArea(const QRect& area, const QSize& frame) const;
 
     TMainForm& Main;
-    bool Placed = false;
-    // Placed by PlaceInWindowArea, not from outside.
-    bool AutoPlaced = false;
+    // Where the frame's corner stands once it has a place of its own.
+    std::optional<QPoint> Corner;
 };

@@ -4,11 +4,18 @@
 #include "music/gui/DlgMusic.h"
 #include "music/gui/MDIChildMuz.h"
 #include "shell/gui/DlgEditName.h"
-#include "shell/gui/KeepInsideWorkArea.h"
 #include "shell/gui/MainForm.h"
 #include "wave/document/UnitWave.h"
 #include "wave/gui/DlgSelZoom.h"
+#include "wave/window/gui/DialogFramePlacing.h"
 #include "wave/window/gui/MDIChildQuarbel.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWindow>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -17,9 +24,76 @@ TUnitWave* WaveOf(TMDIChildQuarbel* window)
     return window ? dynamic_cast<TUnitWave*>(window->GetFileUnit()) : nullptr;
 }
 
+// Calls back once the watched window is on the screen: shown, and exposed
+// where the window manager put it.
+class TModelessDialogsMainFormWatch : public QObject {
+public:
+    TModelessDialogsMainFormWatch(QWidget& window, std::function<void()> onScreen)
+        : QObject(&window), Window(window), OnScreen(std::move(onScreen))
+    {
+        window.installEventFilter(this);
+        WatchExposure();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &Window && event->type() == QEvent::Show) {
+            WatchExposure();
+        } else if (watched == Window.windowHandle() && event->type() == QEvent::Expose &&
+                   Window.windowHandle()->isExposed()) {
+            Window.removeEventFilter(this);
+            Window.windowHandle()->removeEventFilter(this);
+            // The call ends this watch.
+            OnScreen();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void WatchExposure()
+    {
+        if (QWindow* handle = Window.windowHandle())
+            handle->installEventFilter(this);
+    }
+
+    QWidget& Window;
+    std::function<void()> OnScreen;
+};
+
 } // namespace
 
 TModelessDialogsQt::TModelessDialogsQt(TMainForm& mainForm) : Main(mainForm) {}
+
+TModelessDialogsQt::~TModelessDialogsQt()
+{
+    delete MainFormWatch;
+}
+
+void TModelessDialogsQt::ShowWaitingDialogs()
+{
+    if (MainFormWatch)
+        MainFormWatch->deleteLater();
+    MainFormWatch = nullptr;
+    for (int n = 0; n < ModelessDialogKindCount; ++n) {
+        const auto kind = static_cast<TModelessDialogKind>(n);
+        QWidget* dialog = Dialog(kind);
+        if (!WaitingForMainForm[n] || !dialog)
+            continue;
+        WaitingForMainForm[n] = false;
+        // The window that has the focus keeps it.
+        QWidget* active = QApplication::activeWindow();
+        const bool quiet = dialog->testAttribute(Qt::WA_ShowWithoutActivating);
+        dialog->setAttribute(Qt::WA_ShowWithoutActivating);
+        dialog->show();
+        dialog->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+        if (active && active != dialog)
+            active->activateWindow();
+        // The project's place wins over the one the dialog takes when shown.
+        if (const std::optional<QPoint> corner = std::exchange(WaitingCorner[n], std::nullopt))
+            PlaceDialogFrameAt(*dialog, *corner);
+    }
+}
 
 QWidget* TModelessDialogsQt::Dialog(TModelessDialogKind kind) const
 {
@@ -48,7 +122,7 @@ QWidget* TModelessDialogsQt::CreateDialog(TModelessDialogKind kind)
 bool TModelessDialogsQt::IsDialogVisible(TModelessDialogKind kind) const
 {
     const QWidget* dialog = Dialog(kind);
-    return dialog && dialog->isVisible();
+    return dialog && (dialog->isVisible() || WaitingForMainForm[kind]);
 }
 
 void TModelessDialogsQt::ShowDialog(TModelessDialogKind kind, bool show)
@@ -57,9 +131,20 @@ void TModelessDialogsQt::ShowDialog(TModelessDialogKind kind, bool show)
         return;
     // Each dialog's own show handler places it and fetches what it shows.
     if (show) {
-        if (QWidget* dialog = CreateDialog(kind))
+        QWidget* dialog = CreateDialog(kind);
+        if (!dialog)
+            return;
+        // Once the main window is shown, it reaches the window manager first.
+        if (Main.isVisible()) {
             dialog->show();
+            return;
+        }
+        WaitingForMainForm[kind] = true;
+        if (!MainFormWatch)
+            MainFormWatch = new TModelessDialogsMainFormWatch(Main, [this] { ShowWaitingDialogs(); });
     } else if (QWidget* dialog = Dialog(kind)) {
+        WaitingForMainForm[kind] = false;
+        WaitingCorner[kind].reset();
         dialog->hide();
     }
 }
@@ -69,8 +154,8 @@ TDialogPlacement TModelessDialogsQt::GetPlacement(TModelessDialogKind kind) cons
     const QWidget* dialog = Dialog(kind);
     if (!dialog)
         return TModelessDialogs::GetPlacement(kind);
-    const QPoint place = dialog->pos();
-    return {place.x(), place.y(), dialog->width(), dialog->height()};
+    const QPoint corner = WaitingCorner[kind].value_or(DialogFrameCorner(*dialog));
+    return {corner.x(), corner.y(), dialog->width(), dialog->height()};
 }
 
 void TModelessDialogsQt::SetPlacement(TModelessDialogKind kind, const TDialogPlacement& placement)
@@ -81,15 +166,18 @@ void TModelessDialogsQt::SetPlacement(TModelessDialogKind kind, const TDialogPla
         return;
     }
     const int numbers = ModelessDialogInfo(kind).numbers;
-    dialog->move(placement.Left, placement.Top);
     if (numbers >= 3)
         dialog->resize(placement.Width, numbers >= 4 ? placement.Height : dialog->height());
-    // The always-on-top box stays where it can be seen on this screen,
-    // whatever screen the project was saved on.
-    if (kind == modelessDialogEditName && EditNameDialog) {
-        EditNameDialog->MarkPlaced();
-        KeepInsideWorkArea(*dialog);
-    }
+    const QPoint corner(placement.Left, placement.Top);
+    // The box that stays above the main window stays where it can be seen on
+    // this screen, whatever screen the project was saved on; it keeps its
+    // place while hidden.
+    if (kind == modelessDialogEditName)
+        EditNameDialog->SetFrameCorner(corner);
+    else if (WaitingForMainForm[kind])
+        WaitingCorner[kind] = corner;
+    else
+        PlaceDialogFrameAt(*dialog, corner);
 }
 
 // ---------------------------------------------------------------- activation notices

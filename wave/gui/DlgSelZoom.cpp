@@ -8,6 +8,7 @@
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveDocumentHost.h"
 #include "wave/view/ViewPane.h"
+#include "wave/window/gui/DialogFramePlacing.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -225,49 +225,15 @@ void TDlgSelZoom::ClearDialog()
         DisableEdit(edit, true);
 }
 
-QPoint TDlgSelZoom::PlaceFrame(const QRect& area, const MainFormRect& main, const QSize& frame)
-{
-    const int left = std::max(area.left(), std::min(area.left() + area.width() - frame.width(), main.right));
-    const int top = std::max(area.top(), std::min(area.top() + area.height() - frame.height(), main.bottom));
-    return {left, top};
-}
-
-QSize TDlgSelZoom::FrameSize(const QWidget& window, const QWidget* owner)
-{
-    const QSize frame = window.frameGeometry().size();
-    if (frame != window.size() || !owner)
-        return frame;
-    // Not framed yet (the window manager frames a window once it is shown):
-    // framed as its owner is.
-    const QWidget* ownerWindow = owner->window();
-    return frame + (ownerWindow->frameGeometry().size() - ownerWindow->size());
-}
-
-void TDlgSelZoom::Place()
-{
-    // At the main window's right and bottom edges, on the screen with its title bar and borders.
-    const QScreen* display = screen();
-    if (!display)
-        return;
-    move(PlaceFrame(display->availableGeometry(), MainForm().GetMainFormRect(), FrameSize(*this, parentWidget())));
-}
-
 void TDlgSelZoom::showEvent(QShowEvent* event)
 {
     TOKHelpRightDlg::showEvent(event);
-    // Not framed yet, it is placed by a guess of its frame, and again once framed.
-    PlaceWhenFramed = frameGeometry().size() == size();
-    Place();
+    PlaceDialogAtMainFormEdges(*this);
     UpdateAll(WaveHost().ActiveWaveUnit());
 }
 
 bool TDlgSelZoom::event(QEvent* event)
 {
-    if (PlaceWhenFramed && (event->type() == QEvent::Move || event->type() == QEvent::Paint) &&
-        frameGeometry().size() != size()) {
-        PlaceWhenFramed = false;
-        QMetaObject::invokeMethod(this, [this] { Place(); }, Qt::QueuedConnection);
-    }
     // While the dialog is active, typed keys are its own and fire no shortcut.
     if (event->type() == QEvent::WindowActivate)
         MainForm().SetModelessDialogActive(true);

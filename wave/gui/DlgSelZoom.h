@@ -1,11 +1,6 @@
 #pragma once
 #include "foundation/gui/OKCancelDialogs.h"
 #include "foundation/values/unitTime.h"
-#include "wave/MainFormAccess.h"
-
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 
 #include <cstdint>
 
@@ -39,13 +34,6 @@ public:
 
     void ApplyBtnClick();
     void accept() override; // "Apply"
-
-    // Where the top left of a frame of the size goes: at the main window's
-    // bottom right corner, moved back as far as the frame must to lie on the area.
-    static QPoint PlaceFrame(const QRect& area, const MainFormRect& main, const QSize& frame);
-    // The size of the window with its title bar and borders; a window not
-    // framed yet is taken to be framed like its owner's window.
-    static QSize FrameSize(const QWidget& window, const QWidget* owner);
 
     QRadioButton* optCursor;
     TValueLineEdit* editCursorAt;
@@ -85,9 +73,6 @@ private:
     // the wave: at its end only when atEnd; false with the message otherwise.
     bool IndexWithin(TUnitWave* unit, const unitTime& value, const TValueLineEdit* edit, bool atEnd,
                      const std::string& label, int32_t& index) const;
-    void Place();
-    // Shown before the window manager had framed it.
-    bool PlaceWhenFramed = false;
 
     QButtonGroup* grpSelected;
     unitTimePos ValueCursorAt;

@@ -47,6 +47,9 @@ struct MainFormTest : ::testing::Test {
     MainFormTest()
     {
         form.show();
+        // The Edit Name box, shown at start, comes once the main window is on the screen.
+        if (QTest::qWaitForWindowExposed(&form))
+            QCoreApplication::processEvents();
         form.activateWindow();
         QApplication::setActiveWindow(&form);
         form.UpdateActions();
@@ -556,16 +559,23 @@ TEST_F(MainFormTest, TheEditNameBoxStaysInsideTheWorkAreaAndOffTheToolbars)
 }
 
 // A window manager puts the main window in its place after it is shown and
-// before it is exposed; the box follows it there.
-TEST_F(MainFormTest, TheEditNameBoxIsPlacedWhereTheMainWindowEndsUp)
+// before it is exposed; the box, shown once the main window is on the screen,
+// stands there below the toolbars.
+TEST(MainFormStart, TheEditNameBoxIsPlacedWhereTheMainWindowEndsUp)
 {
-    QCoreApplication::sendPostedEvents();
+    RecordingMessageService messages;
+    TMainForm form;
+    form.show();
     form.move(form.pos() + QPoint(40, 60));
-    QApplication::processEvents();
     auto* editName = form.findChild<QWidget*>("DlgEditName");
     ASSERT_NE(editName, nullptr);
+    EXPECT_FALSE(editName->isVisible());
+    EXPECT_TRUE(form.Action(A::EditNameAction)->isChecked());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(editName->isVisible());
     const QPoint areaTop = form.MdiArea()->mapToGlobal(QPoint());
     EXPECT_GE(editName->frameGeometry().top(), areaTop.y());
+    EXPECT_EQ(editName->windowHandle()->transientParent(), form.windowHandle());
 }
 
 TEST_F(MainFormTest, DialogTogglesFollowTheirDialogs)

@@ -53,6 +53,9 @@ struct ModelessDialogsGui : ::testing::Test {
     ModelessDialogsGui()
     {
         form.show();
+        // The Edit Name box, shown at start, comes once the main window is on the screen.
+        if (QTest::qWaitForWindowExposed(&form))
+            QCoreApplication::processEvents();
         form.activateWindow();
         QApplication::setActiveWindow(&form);
         form.UpdateActions();

@@ -1,0 +1,410 @@
+# Sourced by the desktop tests: a private X server (Xvfb) with the openbox
+# window manager, the program started on it and driven by keys and the mouse,
+# and what the window manager shows read back (frames, work area). Everything started here
+# goes when the test ends, however it ends.
+#
+# The test's argument: the program.
+set -euo pipefail
+
+DESKTOP_PROGRAM=${1:?the program to test}
+DESKTOP_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# Any single wait: generous, for a sanitized program on a loaded machine.
+DESKTOP_BOUND=${DESKTOP_BOUND:-60}
+DESKTOP_WORK=
+DESKTOP_XVFB=
+DESKTOP_WM=
+DESKTOP_PID=
+DESKTOP_STATUS=
+
+desktop_fail()
+{
+    echo "FAILED: $*" >&2
+    if [[ -n "$DESKTOP_PID" && -n "${DISPLAY:-}" ]]; then
+        echo "The program's windows (frame: left top width height):" >&2
+        local id
+        for id in $(xdotool search --all --onlyvisible --pid "$DESKTOP_PID" --name '.' 2>/dev/null); do
+            echo "  \"$(xdotool getwindowname "$id")\": $(desktop_frame_of "$id")" >&2
+        done
+    fi
+    if [[ -s "$DESKTOP_WORK/program.log" ]]; then
+        echo "The program's last messages:" >&2
+        tail -n 40 "$DESKTOP_WORK/program.log" >&2
+    fi
+    exit 1
+}
+
+desktop_end()
+{
+    local pid
+    for pid in "$DESKTOP_PID" "$DESKTOP_WM" "$DESKTOP_XVFB"; do
+        if [[ -n "$pid" ]]; then
+            kill "$pid" 2>/dev/null || true
+            # A window manager held by a test takes the signal once let go.
+            kill -CONT "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    if [[ -n "$DESKTOP_WORK" ]]; then
+        rm -rf "$DESKTOP_WORK"
+    fi
+}
+trap desktop_end EXIT
+trap 'exit 1' INT TERM HUP
+
+# desktop_poll SECONDS COMMAND...: runs the command until it succeeds; false
+# when it has not within that many seconds.
+desktop_poll()
+{
+    local bound=$1
+    shift
+    local until=$((SECONDS + bound))
+    until "$@"; do
+        ((SECONDS < until)) || return 1
+        sleep 0.05
+    done
+}
+
+desktop_need()
+{
+    local tool
+    for tool in Xvfb openbox xdotool xwininfo xprop; do
+        command -v "$tool" >/dev/null || desktop_fail "$tool is missing: install the packages of packages.txt"
+    done
+}
+
+# desktop_start [BOTTOM]: a screen of 1600 x 1000 whose work area leaves
+# BOTTOM pixels free at its bottom edge (a desktop panel would), openbox on it.
+desktop_start()
+{
+    local bottom=${1:-0}
+    desktop_need
+    DESKTOP_WORK=$(mktemp -d "${TMPDIR:-/tmp}/quarbel-desktop.XXXXXX")
+    # The server picks a free display and writes its number.
+    exec {display_fd}>"$DESKTOP_WORK/display"
+    Xvfb -displayfd "$display_fd" -screen 0 1600x1000x24 -nolisten tcp -noreset \
+        >"$DESKTOP_WORK/xvfb.log" 2>&1 &
+    DESKTOP_XVFB=$!
+    exec {display_fd}>&-
+    desktop_poll "$DESKTOP_BOUND" test -s "$DESKTOP_WORK/display" || desktop_fail "Xvfb did not start"
+    export DISPLAY=:$(head -n 1 "$DESKTOP_WORK/display")
+    sed "s/@BOTTOM@/$bottom/" "$DESKTOP_HERE/openbox-rc.xml" >"$DESKTOP_WORK/rc.xml"
+    openbox --sm-disable --config-file "$DESKTOP_WORK/rc.xml" >"$DESKTOP_WORK/openbox.log" 2>&1 &
+    DESKTOP_WM=$!
+    desktop_poll "$DESKTOP_BOUND" desktop_wm_ready || desktop_fail "openbox did not start"
+    export XDG_RUNTIME_DIR=$DESKTOP_WORK
+    export QT_QPA_PLATFORM=xcb
+    # The sanitized program's end reports leaks; Qt's platform libraries keep
+    # a few allocations until exit, which are not ours.
+    if [[ "${LSAN_OPTIONS:-}" != *suppressions=* ]]; then
+        export LSAN_OPTIONS="suppressions=$DESKTOP_HERE/../../tools/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+    fi
+}
+
+desktop_wm_ready()
+{
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+        xprop -root _NET_WORKAREA 2>/dev/null | grep -q '='
+}
+
+# desktop_run ARGUMENTS...: starts the program, its messages in the work
+# folder, and waits for its main window.
+desktop_run()
+{
+    desktop_launch "$@"
+    desktop_poll "$DESKTOP_BOUND" desktop_window_shown "Quarbel 9.1*" ||
+        desktop_fail "the main window did not show"
+}
+
+desktop_launch()
+{
+    DESKTOP_STATUS=
+    "$DESKTOP_PROGRAM" "$@" >>"$DESKTOP_WORK/program.log" 2>&1 &
+    DESKTOP_PID=$!
+}
+
+# desktop_run_with_slow_wm ARGUMENTS...: starts the program while the window
+# manager is held, as a busy one would be, until the program has made its
+# main window; then lets the window manager go on.
+desktop_run_with_slow_wm()
+{
+    kill -STOP "$DESKTOP_WM"
+    desktop_launch "$@"
+    desktop_poll "$DESKTOP_BOUND" desktop_window_made "Quarbel 9.1*" || {
+        kill -CONT "$DESKTOP_WM"
+        desktop_fail "the main window was not made"
+    }
+    kill -CONT "$DESKTOP_WM"
+    desktop_poll "$DESKTOP_BOUND" desktop_window_shown "Quarbel 9.1*" ||
+        desktop_fail "the main window did not show"
+}
+
+desktop_window_made()
+{
+    local id
+    for id in $(xdotool search --all --pid "$DESKTOP_PID" --name '.' 2>/dev/null); do
+        # shellcheck disable=SC2053
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == $1 ]] && return 0
+    done
+    return 1
+}
+
+# desktop_ended: true once the program has ended; its exit status is then in
+# DESKTOP_STATUS.
+desktop_ended()
+{
+    [[ -z "$DESKTOP_PID" ]] && return 0
+    kill -0 "$DESKTOP_PID" 2>/dev/null && return 1
+    DESKTOP_STATUS=0
+    wait "$DESKTOP_PID" || DESKTOP_STATUS=$?
+    DESKTOP_PID=
+}
+
+# desktop_window TITLE: the id of the program's shown top-level window of that
+# title (a shell pattern); nothing when there is none.
+desktop_window()
+{
+    local id name
+    [[ -n "$DESKTOP_PID" ]] || return 0
+    for id in $(xdotool search --all --onlyvisible --pid "$DESKTOP_PID" --name '.' 2>/dev/null); do
+        name=$(xdotool getwindowname "$id" 2>/dev/null) || continue
+        # shellcheck disable=SC2053
+        if [[ "$name" == $1 ]]; then
+            echo "$id"
+            return 0
+        fi
+    done
+}
+
+desktop_window_shown()
+{
+    local id
+    id=$(desktop_window "$1")
+    [[ -n "$id" ]] && xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# desktop_frame TITLE: "left top width height" of the window's frame as the
+# window manager drew it; nothing while the window is not framed.
+desktop_frame()
+{
+    local id
+    id=$(desktop_window "$1")
+    [[ -z "$id" ]] || desktop_frame_of "$id"
+}
+
+desktop_frame_of()
+{
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ',')
+    [[ -n "$extents" ]] || return 0
+    xwininfo -id "$1" 2>/dev/null | awk -v e="$extents" '
+        BEGIN { split(e, m, " ") }
+        /Absolute upper-left X:/ { x = $4 }
+        /Absolute upper-left Y:/ { y = $4 }
+        /^ *Width:/ { w = $2 }
+        /^ *Height:/ { h = $2 }
+        END { if (w) print x - m[1], y - m[3], w + m[1] + m[2], h + m[3] + m[4] }'
+}
+
+# desktop_workarea: "left top width height" of the screen's work area.
+desktop_workarea()
+{
+    xprop -root _NET_WORKAREA | sed -n 's/.*= *//p' | tr -d ',' | awk '{ print $1, $2, $3, $4 }'
+}
+
+# desktop_keys TITLE KEYS...: gives the window the focus and types the keys
+# (xdotool's names: alt+f, ctrl+shift+d, F1, ...).
+desktop_keys()
+{
+    local title=$1 id
+    shift
+    desktop_poll "$DESKTOP_BOUND" desktop_window_shown "$title" || desktop_fail "no window \"$title\" to type into"
+    id=$(desktop_window "$title")
+    desktop_poll "$DESKTOP_BOUND" desktop_focus "$id" || desktop_fail "\"$title\" did not take the focus"
+    local key
+    for key in "$@"; do
+        xdotool key --clearmodifiers "$key"
+    done
+}
+
+desktop_focus()
+{
+    xdotool windowactivate "$1" 2>/dev/null
+    [[ "$(xdotool getactivewindow 2>/dev/null)" == "$1" ]]
+}
+
+# desktop_file_menu ITEM: a click on File, the menu bar's first entry, and
+# once the menu is open the item's key. (Alt+F is a key of its own in a wave
+# window.)
+desktop_file_menu()
+{
+    local id client
+    desktop_poll "$DESKTOP_BOUND" desktop_window_shown "Quarbel 9.1*" || desktop_fail "no main window"
+    id=$(desktop_window "Quarbel 9.1*")
+    desktop_poll "$DESKTOP_BOUND" desktop_focus "$id" || desktop_fail "the main window did not take the focus"
+    read -r -a client <<<"$(xwininfo -id "$id" | awk '/Absolute upper-left [XY]:/ { printf "%s ", $4 }')"
+    xdotool mousemove $((client[0] + 16)) $((client[1] + 10)) click 1
+    desktop_poll "$DESKTOP_BOUND" desktop_menu_open || desktop_fail "a click on File opened no menu"
+    xdotool key --clearmodifiers "$1"
+}
+
+desktop_menu_open()
+{
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$DESKTOP_PID" --class '.' 2>/dev/null); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_MENU' && return 0
+    done
+    return 1
+}
+
+# desktop_exit: File > Exit, and the program's end.
+desktop_exit()
+{
+    desktop_file_menu x
+    desktop_poll "$DESKTOP_BOUND" desktop_ended || desktop_fail "File > Exit did not end the program"
+}
+
+# desktop_saved_place FILE ELEMENT: "Left Top" of a dialog's element in a saved project.
+desktop_saved_place()
+{
+    sed -n "/<$2>/,/<\/$2>/p" "$1" | sed -n 's/.*<\(Left\|Top\)>\(-\?[0-9]*\)<.*/\2/p' | paste -sd ' '
+}
+
+# desktop_corner TITLE: "left top" of the window's frame.
+desktop_corner()
+{
+    desktop_frame "$1" | awk '{ print $1, $2 }'
+}
+
+# desktop_corner_is TITLE "LEFT TOP": whether the window's frame has that corner.
+desktop_corner_is()
+{
+    [[ "$(desktop_corner "$1")" == "$2" ]]
+}
+
+# desktop_expect_corner TITLE "LEFT TOP" WHAT: waits for the window's frame to
+# stand there; fails saying WHAT otherwise.
+desktop_expect_corner()
+{
+    desktop_poll "$DESKTOP_BOUND" desktop_corner_is "$1" "$2" ||
+        desktop_fail "$3: \"$1\" has its frame's corner at $(desktop_corner "$1"), not at $2"
+}
+
+# desktop_music FILE: a music of one empty stave.
+desktop_music()
+{
+    cat >"$1" <<'MUSIC'
+<?xml version="1.0" encoding="ISO-8859-1"?>
+<!DOCTYPE UnitMuz_v9_1 SYSTEM "UnitMuz_v9_1.dtd">
+
+<UnitMuz>
+  <Version>9.1</Version>
+  <View>
+    <Left>0</Left>
+    <Top>0</Top>
+  </View>
+  <Tempo>1 s</Tempo>
+  <SingleMuzPart>
+    <Bar>
+      <Count>4</Count>
+      <Length>4</Length>
+    </Bar>
+    <PartNode>
+      <EnablePlayAndDraw />
+    </PartNode>
+  </SingleMuzPart>
+  <Stave>
+    <RoomUp>80</RoomUp>
+    <RoomDown>80</RoomDown>
+    <AllowJoinFlags />
+    <Selected />
+    <EnablePlayAndDraw />
+    <ForegroundColor>000000</ForegroundColor>
+    <BackgroundColor>FFFFFF</BackgroundColor>
+    <KeyPart>
+      <Key>
+        <Position>0</Position>
+        <KeyKind>G</KeyKind>
+        <Selected />
+      </Key>
+    </KeyPart>
+    <NoteGroup>
+      <NoteColor>000000</NoteColor>
+      <NoteShapeNormal />
+      <NoteStickUp />
+      <Selected />
+      <EnablePlay />
+      <FreqFactor>100 %</FreqFactor>
+      <VolumeFactor>100 %</VolumeFactor>
+      <NotePart />
+    </NoteGroup>
+  </Stave>
+</UnitMuz>
+MUSIC
+}
+
+# desktop_wave FILE: a second of mono 16-bit silence at 8000 Hz.
+desktop_wave()
+{
+    {
+        printf 'RIFF\xa4\x3e\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00\x40\x1f\x00\x00\x80\x3e\x00\x00'
+        printf '\x02\x00\x10\x00data\x80\x3e\x00\x00'
+        head -c 16000 /dev/zero
+    } >"$1"
+}
+
+# desktop_project FILE STATE ITEM...: a project whose main window is Normal
+# (1000 x 700 at 40, 30) or Maximized; each ITEM a shown dialog with its
+# numbers ("DlgEditName LEFT TOP WIDTH", "DlgMusTree LEFT TOP WIDTH HEIGHT")
+# or a document window ("Music FILE", "Wave FILE"), the last one active.
+desktop_project()
+{
+    local file=$1 state=$2 item words names=(Left Top Width Height) n
+    shift 2
+    {
+        printf '<?xml version="1.0" encoding="ISO-8859-1"?>\n'
+        printf '<!DOCTYPE Project_v9_1 SYSTEM "Project_v9_1.dtd">\n\n<Project>\n  <Version>9.1</Version>\n'
+        printf '  <Frame>\n    <Left>40</Left>\n    <Top>30</Top>\n    <Width>1000</Width>\n'
+        printf '    <Height>700</Height>\n    <%s />\n  </Frame>\n  <ModelessDialogs>\n' "$state"
+        for item in "$@"; do
+            read -r -a words <<<"$item"
+            [[ "${words[0]}" == Dlg* ]] || continue
+            printf '    <%s>\n' "${words[0]}"
+            for ((n = 1; n < ${#words[@]}; ++n)); do
+                printf '      <%s>%s</%s>\n' "${names[n - 1]}" "${words[n]}" "${names[n - 1]}"
+            done
+            printf '    </%s>\n' "${words[0]}"
+        done
+        printf '  </ModelessDialogs>\n'
+        for item in "$@"; do
+            read -r -a words <<<"$item"
+            [[ "${words[0]}" == Dlg* ]] && continue
+            printf '  <Window>\n    <%s>\n      <File>%s</File>\n    </%s>\n' "${words[0]}" "${words[1]}" "${words[0]}"
+            printf '    <Left>0</Left>\n    <Top>0</Top>\n    <Width>600</Width>\n    <Height>300</Height>\n'
+            printf '    <Normal />\n  </Window>\n'
+        done
+        printf '</Project>\n'
+    } >"$file"
+}
+
+# desktop_drag_title TITLE DX DY: drags the window by its title bar with the
+# mouse, as far as DX and DY, and waits for the frame to get there.
+desktop_drag_title()
+{
+    local frame to
+    read -r -a frame <<<"$(desktop_frame "$1")"
+    ((${#frame[@]} == 4)) || desktop_fail "no frame of \"$1\" to drag"
+    to="$((frame[0] + $2)) $((frame[1] + $3))"
+    # Near the left end of the title bar, past the window's icon.
+    xdotool mousemove $((frame[0] + 40)) $((frame[1] + 6))
+    xdotool mousedown 1
+    xdotool mousemove_relative -- $(($2 / 2)) $(($3 / 2))
+    xdotool mousemove_relative -- $(($2 - $2 / 2)) $(($3 - $3 / 2))
+    xdotool mouseup 1
+    desktop_expect_corner "$1" "$to" "dragged by its title bar"
+}
+
+# desktop_framed TITLE: whether the window is shown in its frame.
+desktop_framed()
+{
+    desktop_window_shown "$1" && [[ -n "$(desktop_frame "$1")" ]]
+}

@@ -1,0 +1,187 @@
+#include "wave/window/gui/DialogFramePlacing.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <utility>
+
+// ---------------------------------------------------------------- the arithmetic
+
+QSize DialogFrameSize(const QSize& client, const QSize& frame, const QMargins& ownerFrame)
+{
+    return frame != client ? frame : client.grownBy(ownerFrame);
+}
+
+QPoint FrameCornerAtMainFormEdges(const QRect& area, const MainFormRect& main, const QSize& frame)
+{
+    const int left = std::max(area.left(), std::min(area.left() + area.width() - frame.width(), main.right));
+    const int top = std::max(area.top(), std::min(area.top() + area.height() - frame.height(), main.bottom));
+    return {left, top};
+}
+
+QPoint FrameCornerInsideArea(const QRect& area, const QPoint& corner, const QSize& frame)
+{
+    const int left = std::max(area.left(), std::min(corner.x(), area.left() + area.width() - frame.width()));
+    const int top = std::max(area.top(), std::min(corner.y(), area.top() + area.height() - frame.height()));
+    return {left, top};
+}
+
+QPoint DialogCornerAtMainFormEdges(const QRect& area, const MainFormRect& main, const QSize& client,
+                                   const QSize& frame, const QMargins& ownerFrame)
+{
+    return FrameCornerAtMainFormEdges(area, main, DialogFrameSize(client, frame, ownerFrame));
+}
+
+// ---------------------------------------------------------------- the dialogs
+
+namespace {
+
+QMargins DialogFramePlacingMargins(const QWidget& window)
+{
+    const QWindow* handle = window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+// The margins the dialog's frame has, or is taken to have until it is framed:
+// those of its owner's.
+QMargins DialogFramePlacingGuess(const QWidget& dialog)
+{
+    const QMargins own = DialogFramePlacingMargins(dialog);
+    if (!own.isNull())
+        return own;
+    const QWidget* owner = dialog.parentWidget();
+    return owner ? DialogFramePlacingMargins(*owner->window()) : QMargins();
+}
+
+QRect DialogFramePlacingArea(const QWidget& dialog)
+{
+    const QScreen* screen = dialog.screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// Puts the frame's corner at the point for a frame of those margins; gives
+// where the client area went. The client area is placed itself: what the
+// widget takes for its frame may lag behind the window manager's.
+QPoint DialogFramePlacingMove(QWidget& dialog, const QPoint& corner, const QMargins& frame)
+{
+    const QPoint client = corner + QPoint(frame.left(), frame.top());
+    if (dialog.geometry().topLeft() != client)
+        dialog.setGeometry(QRect(client, dialog.size()));
+    return client;
+}
+
+// Waits until the window manager has framed the dialog (its window is then
+// exposed) and places it by the rule again with the frame it got. It goes
+// when done, when the dialog is hidden first, when another placing replaces
+// it, and when the dialog was moved meanwhile: that place stands.
+class TDialogFramePlacer : public QObject {
+public:
+    TDialogFramePlacer(QWidget& dialog, DialogCornerRule rule, const QPoint& corner, const QPoint& client)
+        : QObject(&dialog), Dialog(dialog), Rule(std::move(rule)), Corner(corner), Client(client)
+    {
+        setObjectName(Name);
+        dialog.installEventFilter(this);
+        Watch();
+    }
+
+    static constexpr const char* Name = "DialogFramePlacer";
+    bool Waiting() const { return !objectName().isEmpty() && Dialog.geometry().topLeft() == Client; }
+    const QPoint& WantedCorner() const { return Corner; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &Dialog && event->type() == QEvent::Hide) {
+            Finish();
+        } else if (watched == &Dialog && event->type() == QEvent::Show) {
+            Watch();
+        } else if (watched == Window && event->type() == QEvent::Expose && Window->isExposed()) {
+            // After the expose is handled, so that the move is not made inside it.
+            Window->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, [this] { PlaceAgain(); }, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Watch()
+    {
+        QWindow* window = Dialog.windowHandle();
+        if (!window || window == Window)
+            return;
+        Window = window;
+        window->installEventFilter(this);
+    }
+
+    void PlaceAgain()
+    {
+        const bool stayed = Waiting();
+        Finish();
+        if (!stayed)
+            return;
+        const QMargins frame = DialogFramePlacingMargins(Dialog);
+        DialogFramePlacingMove(Dialog, Rule(DialogFramePlacingArea(Dialog), Dialog.size().grownBy(frame)), frame);
+    }
+
+    // Found no more, gone at the next turn of the event loop.
+    void Finish()
+    {
+        setObjectName(QString());
+        Dialog.removeEventFilter(this);
+        if (Window)
+            Window->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QWidget& Dialog;
+    QWindow* Window = nullptr;
+    DialogCornerRule Rule;
+    QPoint Corner;
+    // Where the client area was put.
+    QPoint Client;
+};
+
+TDialogFramePlacer* DialogFramePlacingWaiting(const QWidget& dialog)
+{
+    auto* placer = dynamic_cast<TDialogFramePlacer*>(
+        dialog.findChild<QObject*>(TDialogFramePlacer::Name, Qt::FindDirectChildrenOnly));
+    return placer && placer->Waiting() ? placer : nullptr;
+}
+
+} // namespace
+
+void PlaceDialogFrame(QWidget& dialog, DialogCornerRule rule)
+{
+    delete dialog.findChild<QObject*>(TDialogFramePlacer::Name, Qt::FindDirectChildrenOnly);
+    const QMargins frame = DialogFramePlacingGuess(dialog);
+    const QPoint corner = rule(DialogFramePlacingArea(dialog), dialog.size().grownBy(frame));
+    const QPoint client = DialogFramePlacingMove(dialog, corner, frame);
+    const QWindow* window = dialog.windowHandle();
+    // Framed already: the frame is known, nothing to wait for.
+    if (dialog.isVisible() && window && window->isExposed())
+        return;
+    new TDialogFramePlacer(dialog, std::move(rule), corner, client);
+}
+
+void PlaceDialogAtMainFormEdges(QWidget& dialog)
+{
+    PlaceDialogFrame(dialog, [](const QRect& area, const QSize& frame) {
+        return FrameCornerAtMainFormEdges(area, MainForm().GetMainFormRect(), frame);
+    });
+}
+
+void PlaceDialogFrameAt(QWidget& dialog, const QPoint& corner)
+{
+    PlaceDialogFrame(dialog, [corner](const QRect&, const QSize&) { return corner; });
+}
+
+QPoint DialogFrameCorner(const QWidget& dialog)
+{
+    if (const TDialogFramePlacer* waiting = DialogFramePlacingWaiting(dialog))
+        return waiting->WantedCorner();
+    const QMargins frame = DialogFramePlacingMargins(dialog);
+    return dialog.geometry().topLeft() - QPoint(frame.left(), frame.top());
+}
