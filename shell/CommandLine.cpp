@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -43,4 +45,12 @@ CommandLineKind ChooseCommandLineKind(const std::string& fileName)
             return entry.kind;
     ShowMessage("Invalid extension \"" + extension + "\" used.", "File Error", MsgIcon::Information);
     return CommandLineKind::Invalid;
+}
+
+std::string CommandLineFilePath(const std::string& fileName)
+{
+    std::error_code error;
+    const std::filesystem::path whole = std::filesystem::absolute(fileName, error);
+    // Without a current folder the name is kept as it was given.
+    return error || fileName.empty() ? fileName : whole.string();
 }

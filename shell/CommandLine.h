@@ -9,3 +9,8 @@ enum class CommandLineKind { None, Project, Players, Factory, Music, Wave, Inval
 // take.2.wav opens as a wave. A name without a dot and an unknown extension get
 // their "File Error" messages here.
 CommandLineKind ChooseCommandLineKind(const std::string& fileName);
+
+// The file as the openers take it: a name relative to the folder the program
+// was started in made whole, so that a project or document opened as
+// "song.qbp" knows its folder and can be saved.
+std::string CommandLineFilePath(const std::string& fileName);

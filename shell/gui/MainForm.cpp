@@ -429,12 +429,13 @@ void TMainForm::FormShow(const std::string& commandLineFile)
         return;
     }
     const CommandLineKind kind = ChooseCommandLineKind(commandLineFile);
+    const std::string file = CommandLineFilePath(commandLineFile);
     switch (kind) {
-    case CommandLineKind::Project: openers.openProject(commandLineFile); return;
-    case CommandLineKind::Players: openers.openPlayers(commandLineFile); break;
-    case CommandLineKind::Factory: openers.openFactory(commandLineFile); break;
-    case CommandLineKind::Music: openers.openMusic(commandLineFile); break;
-    case CommandLineKind::Wave: openers.openWave(commandLineFile); break;
+    case CommandLineKind::Project: openers.openProject(file); return;
+    case CommandLineKind::Players: openers.openPlayers(file); break;
+    case CommandLineKind::Factory: openers.openFactory(file); break;
+    case CommandLineKind::Music: openers.openMusic(file); break;
+    case CommandLineKind::Wave: openers.openWave(file); break;
     default: break;
     }
     ProjectReadFile.clear();

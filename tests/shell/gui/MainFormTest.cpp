@@ -35,6 +35,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <tuple>
@@ -140,8 +141,10 @@ TEST_F(MainFormTest, CommandLineChoosesTheOpener)
     form.Openers().openFactory = [&](const std::string& f) { opened.push_back("factory " + f); };
     form.Openers().openWave = [&](const std::string& f) { opened.push_back("wave " + f); };
 
+    // The openers get the name made whole from the folder the program started in.
+    const std::string here = std::filesystem::current_path().string() + "/";
     form.FormShow("x.QBF");
-    EXPECT_EQ(opened, std::vector<std::string>{"factory x.QBF"});
+    EXPECT_EQ(opened, std::vector<std::string>{"factory " + here + "x.QBF"});
     EXPECT_EQ(messages.Count(), 0u);
 
     form.FormShow("readme");
@@ -152,11 +155,13 @@ TEST_F(MainFormTest, CommandLineChoosesTheOpener)
     messages.Clear();
     form.FormShow("a.b.wav");
     EXPECT_EQ(messages.Count(), 0u);
-    EXPECT_EQ(opened, (std::vector<std::string>{"factory x.QBF", "wave a.b.wav"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"factory " + here + "x.QBF", "wave " + here + "a.b.wav"}));
+    form.FormShow("/tmp/a.b/c.wav");
+    EXPECT_EQ(opened.back(), "wave /tmp/a.b/c.wav");
     form.FormShow("a.wav.txt");
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "Invalid extension \"txt\" used.");
-    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened.size(), 3u);
 }
 
 TEST_F(MainFormTest, ThreeStatusBarsWithTheirPanelWidths)

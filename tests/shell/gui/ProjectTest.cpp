@@ -277,6 +277,28 @@ TEST_F(Project, ClosingTheProgramSavesTheProjectWithoutAQuestion)
     EXPECT_EQ(Show(), before);
 }
 
+// Started in the project's folder with its bare name, as from a terminal:
+// the project still knows its folder and saves there.
+TEST_F(Project, AProjectNamedFromItsOwnFolderOnTheCommandLineSaves)
+{
+    SaveAsProject(project);
+    MakeWorkspace();
+    const std::vector<Shown> before = Show();
+    EXPECT_TRUE(form.close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const fs::path started = fs::current_path();
+    fs::current_path(fs::path(project).parent_path());
+    form.show();
+    form.FormShow(fs::path(project).filename().string());
+    fs::current_path(started);
+    EXPECT_EQ(Show(), before);
+    fs::remove(project);
+    form.Execute(A::ProjectSave);
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    EXPECT_TRUE(fs::exists(project));
+}
+
 TEST_F(Project, AProjectThatCannotBeSavedKeepsTheProgramOpen)
 {
     SaveAsProject(project);
