@@ -3,6 +3,7 @@
 #include "foundation/values/unitFactor.h"
 #include "foundation/values/unitInteger.h"
 #include "foundation/xml/XMLComplexElement.h"
+#include "music/NoteInFlight.h"
 #include "music/NotePlayerAccess.h"
 #include "music/data/MuzData.h"
 #include "music/document/UnitMuz.h"
@@ -141,14 +142,13 @@ uint8_t TMuzNote::GetBerDrawStickKind() const
 bool TMuzNote::RenderInto(StopFlag* stop, double barPosition, double barTime, double musicLength,
                           std::string& message, int32_t shift, double tempo, int16_t monoStereo) const
 {
-    Sound* target = nullptr;
-    TCompoundPlayer* player = nullptr;
-    if (!FindRenderTarget(target, player, message))
+    const std::unique_ptr<TNoteInFlight> note =
+        StartRenderInto(stop, barPosition, barTime, musicLength, message, shift, tempo, monoStereo);
+    if (!note)
         return false;
-    const double start = GetStartPosition();
-    TNoteToPlay note{GetShiftedPeriod(shift), GetFreqFactor(), GetVolumeFactor(), GetPlayLength(), tempo};
-    return NotePlayers().PlayNoteInto(*player, stop, *target, start + barPosition, start * tempo + barTime,
-                                      musicLength, monoStereo, note, message);
+    if (note->HasWork())
+        note->Make(stop);
+    return note->Mix(stop, message);
 }
 
 std::unique_ptr<TNoteInFlight> TMuzNote::StartRenderInto(StopFlag* stop, double barPosition, double barTime,
