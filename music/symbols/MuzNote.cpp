@@ -155,24 +155,16 @@ std::unique_ptr<TNoteInFlight> TMuzNote::StartRenderInto(StopFlag* stop, double 
                                                          double musicLength, std::string& message, int32_t shift,
                                                          double tempo, int16_t monoStereo) const
 {
-    Sound* target = nullptr;
-    TCompoundPlayer* player = nullptr;
-    if (!FindRenderTarget(target, player, message))
+    Sound* target = NoteGroup ? NoteGroup->GetRenderSound() : nullptr;
+    TCompoundPlayer* player = GetCompoundPlayer();
+    if (!target || !player) {
+        message = target ? "The note has no player." : "There is no sound to render the note into.";
         return nullptr;
+    }
     const double start = GetStartPosition();
     TNoteToPlay note{GetShiftedPeriod(shift), GetFreqFactor(), GetVolumeFactor(), GetPlayLength(), tempo};
     return NotePlayers().StartNoteInto(*player, stop, *target, start + barPosition, start * tempo + barTime,
                                        musicLength, monoStereo, note, message);
-}
-
-bool TMuzNote::FindRenderTarget(Sound*& target, TCompoundPlayer*& player, std::string& message) const
-{
-    target = NoteGroup ? NoteGroup->GetRenderSound() : nullptr;
-    player = GetCompoundPlayer();
-    if (target && player)
-        return true;
-    message = target ? "The note has no player." : "There is no sound to render the note into.";
-    return false;
 }
 
 bool TMuzNote::PlayNote(std::string& message)

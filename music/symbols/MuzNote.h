@@ -75,9 +75,6 @@ public:
     std::unique_ptr<TXMLComplexElement> WriteXml(bool selected) const;
 
 private:
-    // The group's render sound and the player; false with the reason when either is missing.
-    bool FindRenderTarget(Sound*& target, TCompoundPlayer*& player, std::string& message) const;
-
     struct TTuplet {
         uint8_t multiOol;
         int32_t posInOol;
