@@ -259,6 +259,137 @@ TEST_F(FactoryFileTest, EachPinIsFixedExactlyWhenTheFileSaysSo)
     EXPECT_EQ(node->FindNodeInput("In fixed", nullptr)->GetOwnValue().Value, 1.0);
 }
 
+// A file written by hand in the writer's own layout, pins fixed and free of
+// every kind: saved again it must come out byte for byte, so a writer that
+// drops <Fixed/> (or anything else it read) cannot hide behind its own reader.
+TEST_F(FactoryFileTest, AHandWrittenFileIsSavedAgainByteForByte)
+{
+    std::string hand = R"(<?xml version="1.0" encoding="ISO-8859-1"?>
+<!DOCTYPE UnitFact_v9_1 SYSTEM "UnitFact_v9_1.dtd">
+
+<UnitFact>
+  <Version>9.1</Version>
+  <View>
+    <ModeDrag />
+    <ShowHints />
+  </View>
+  <Factory>
+    <Rectangle>
+      <Left>25</Left>
+      <Top>15</Top>
+      <Width>300</Width>
+      <Height>200</Height>
+    </Rectangle>
+    <FactoryKind>
+      <FactoryFree />
+    </FactoryKind>
+    <NodesCombination>
+      <NodesShift />
+    </NodesCombination>
+    <Node>
+      <Name>N</Name>
+      <Rectangle>
+        <Left>15</Left>
+        <Top>5</Top>
+        <Width>40</Width>
+        <Height>30</Height>
+      </Rectangle>
+      <BuiltinNode>
+        <NameBuiltinAction>Plus</NameBuiltinAction>
+      </BuiltinNode>
+      <NodeInput>
+        <Name>In fixed</Name>
+        <Height>0.25</Height>
+        <ValueDomType>Factor</ValueDomType>
+        <ValueDomain>AllValues</ValueDomain>
+        <Fixed />
+        <Value>
+          <Double>1.5</Double>
+          <ValueType>Factor</ValueType>
+          <UnitKind>EHNone</UnitKind>
+        </Value>
+      </NodeInput>
+      <NodeInput>
+        <Name>In free</Name>
+        <Height>0.75</Height>
+        <ValueDomType>Boolean</ValueDomType>
+        <ValueSource>
+          <NameInput>I fixed</NameInput>
+        </ValueSource>
+      </NodeInput>
+      <NodeOutput>
+        <Name>Out fixed</Name>
+        <Height>0.5</Height>
+        <ValueDomType>Wave</ValueDomType>
+        <ValueDomain>Stereo</ValueDomain>
+        <Fixed />
+      </NodeOutput>
+      <NodeOutput>
+        <Name>Out free</Name>
+        <Height>1</Height>
+        <ValueDomType>Time</ValueDomType>
+        <ValueDomain>Positive</ValueDomain>
+      </NodeOutput>
+    </Node>
+    <Input>
+      <Name>I fixed</Name>
+      <Height>0</Height>
+      <ValueDomType>Boolean</ValueDomType>
+      <Fixed />
+      <CanChangeWaveSubtype />
+      <Sequence>0</Sequence>
+    </Input>
+    <Input>
+      <Name>I free</Name>
+      <Height>0.5</Height>
+      <ValueDomType>Wave</ValueDomType>
+      <ValueDomain>Mono</ValueDomain>
+      <Sequence>1</Sequence>
+      <Description>Free</Description>
+    </Input>
+    <Output>
+      <Name>O fixed</Name>
+      <Height>0.5</Height>
+      <ValueDomType>Wave</ValueDomType>
+      <ValueDomain>AllValues</ValueDomain>
+      <Fixed />
+      <ValueSource>
+        <NameNode>N</NameNode>
+        <NameNodeOutput>Out fixed</NameNodeOutput>
+      </ValueSource>
+      <Sequence>0</Sequence>
+    </Output>
+    <Output>
+      <Name>O free</Name>
+      <Height>0.125</Height>
+      <ValueDomType>Frequency</ValueDomType>
+      <ValueDomain>Positive</ValueDomain>
+      <Value>
+        <Double>440</Double>
+        <ValueType>Frequency</ValueType>
+        <UnitKind>EHKHZ</UnitKind>
+      </Value>
+      <Sequence>1</Sequence>
+    </Output>
+  </Factory>
+</UnitFact>
+)";
+    // The writer ends its lines as the old program's files do.
+    for (size_t at = hand.find('\n'); at != std::string::npos; at = hand.find('\n', at + 2))
+        hand.insert(at, "\r");
+    const std::string file = folder.File("hand.qbf");
+    WriteWholeFile(file, hand);
+    TUnitSountory factory("F", file);
+    ASSERT_TRUE(factory.LoadFromFile(error)) << error;
+    ASSERT_EQ(factory.Inputs().size(), 2u);
+    EXPECT_EQ(factory.FindInput("I fixed", nullptr)->Fixed, 1);
+
+    const std::string saved = folder.File("saved.qbf");
+    ASSERT_TRUE(factory.SaveToFile(saved));
+    EXPECT_EQ(ReadWholeFile(saved), hand);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
 TEST_F(FactoryFileTest, CurrentFilesAreOrderedBySequence)
 {
     auto input = [](const std::string& name, int sequence) {
