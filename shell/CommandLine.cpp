@@ -49,8 +49,11 @@ CommandLineKind ChooseCommandLineKind(const std::string& fileName)
 
 std::string CommandLineFilePath(const std::string& fileName)
 {
+    if (fileName.empty())
+        return fileName;
     std::error_code error;
     const std::filesystem::path whole = std::filesystem::absolute(fileName, error);
-    // Without a current folder the name is kept as it was given.
-    return error || fileName.empty() ? fileName : whole.string();
+    // Without a current folder the name stays relative; either way "." and ".."
+    // are taken out, so the title and a project show the file's plain path.
+    return (error ? std::filesystem::path(fileName) : whole).lexically_normal().string();
 }

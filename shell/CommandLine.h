@@ -12,5 +12,6 @@ CommandLineKind ChooseCommandLineKind(const std::string& fileName);
 
 // The file as the openers take it: a name relative to the folder the program
 // was started in made whole, so that a project or document opened as
-// "song.qbp" knows its folder and can be saved.
+// "song.qbp" knows its folder and can be saved, and cleaned of "." and "..",
+// as the window title and a project's File entries show it.
 std::string CommandLineFilePath(const std::string& fileName);

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <utility>
+
 TEST(ChildTexts, CaptionFromNameAndFile)
 {
     EXPECT_EQ(ChildCaption("Wave 1", "/home/a.wav"), "Wave 1 - /home/a.wav");
@@ -99,4 +102,18 @@ TEST(BusyCursor, NestsAndEndsWithTheNormalCursor)
     cursor.EndBusy(); // unmatched: nothing happens
     EXPECT_EQ(host.normal, 1);
     EXPECT_EQ(cursor.Depth(), 0);
+}
+
+TEST(CommandLine, TheFileIsTakenByItsPlainPath)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/x/a.b/./take.2.wav", "/x/a.b/take.2.wav"},
+        {"/x/y/../a.b/x.wav", "/x/a.b/x.wav"},
+        {"/x//a.b/./../a.b/song.qbm", "/x/a.b/song.qbm"},
+        {"/x/a.b/p.qbp", "/x/a.b/p.qbp"},
+        {"", ""},
+    };
+    for (const auto& [given, taken] : cases)
+        EXPECT_EQ(CommandLineFilePath(given), taken) << given;
+    EXPECT_EQ(CommandLineFilePath("a.b/./take.2.wav"), (std::filesystem::current_path() / "a.b/take.2.wav").string());
 }

@@ -299,6 +299,31 @@ TEST_F(Project, AProjectNamedFromItsOwnFolderOnTheCommandLineSaves)
     EXPECT_TRUE(fs::exists(project));
 }
 
+// "." and ".." in a name given on the command line are not the file's name:
+// the window title and a project show and keep its plain path.
+TEST_F(Project, AFileNamedOnTheCommandLineIsKeptByItsPlainPath)
+{
+    fs::create_directories(folder.Path() / "a.b" / "c");
+    const std::string file = folder.File("a.b/take.2.wav");
+    StopFlag stop = 0;
+    ASSERT_TRUE(WriteWaveFile(&stop, file, *Ramp(500, 5), 0, 500));
+    const fs::path started = fs::current_path();
+    fs::current_path(folder.Path() / "a.b" / "c");
+    form.FormShow("../../a.b/./take.2.wav");
+    fs::current_path(started);
+    ASSERT_EQ(Windows().size(), 1u);
+    EXPECT_EQ(Windows()[0]->GetUnitWave()->GetFileName(), file);
+    EXPECT_EQ(Windows()[0]->windowTitle().toStdString(), "Wave 1 - " + file);
+
+    ASSERT_TRUE(form.Projects().SaveProject(project, false));
+    std::string text = ReadWholeFile(project);
+    std::erase(text, '\r');
+    EXPECT_NE(text.find("<File>" + file + "</File>"), std::string::npos) << text;
+    EXPECT_EQ(text.find("/./"), std::string::npos) << text;
+    EXPECT_EQ(text.find("/../"), std::string::npos) << text;
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
 TEST_F(Project, AProjectThatCannotBeSavedKeepsTheProgramOpen)
 {
     SaveAsProject(project);
