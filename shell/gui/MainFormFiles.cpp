@@ -3,6 +3,7 @@
 #include "foundation/commands/ActionId.h"
 #include "foundation/gui/ExecDialog.h"
 #include "foundation/gui/OKCancelDialogs.h"
+#include "foundation/gui/SaveFileDialog.h"
 #include "platform/Assertions.h"
 #include "shell/DocumentKind.h"
 #include "shell/gui/MainForm.h"
@@ -39,14 +40,23 @@ QStringList NameFilters(const char* filter)
 
 std::string TMainFormFiles::ChooseFile(const TFileDialogInfo& info)
 {
+    const QString title = QString::fromUtf8(info.title);
+    if (info.save) {
+        TSaveFileDialog dialog(&form, title, info.filter, info.defaultExtension);
+        dialog.setObjectName(info.name);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !info.overwritePrompt);
+        dialog.setNameFilters(NameFilters(info.filter));
+        if (ExecDialog(dialog) != QDialog::Accepted)
+            return {};
+        return dialog.ChosenFile();
+    }
     // Not the platform's own dialog: the same dialog everywhere.
-    QFileDialog dialog(&form, QString::fromUtf8(info.title));
+    QFileDialog dialog(&form, title);
     SetDialogWindowFlags(&dialog);
     dialog.setObjectName(info.name);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(info.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(info.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !info.overwritePrompt);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(NameFilters(info.filter));
     dialog.setDefaultSuffix(info.defaultExtension);
     // It opens without a file name: the document's own is not offered.

@@ -31,7 +31,8 @@ public:
     void SetKindFiles(uint8_t kind, std::unique_ptr<TDocumentKindFiles> files);
 
     // Runs a file dialog (through the modal-dialog runner); the chosen file,
-    // or empty when cancelled.
+    // or empty when cancelled. A save dialog gives a name the program opens:
+    // without one of the filter's extensions it gets the default one.
     std::string ChooseFile(const TFileDialogInfo& dialog);
 
     // Writes the document to its own file (a document without one goes through

@@ -2,6 +2,8 @@
 
 #include "foundation/GuiMessages.h"
 #include "foundation/gui/ColorBox.h"
+#include "foundation/gui/ExecDialog.h"
+#include "foundation/gui/SaveFileDialog.h"
 #include "foundation/gui/ValueLineEdit.h"
 #include "foundation/values/NumericHelpers.h"
 #include "wave/view/ColorPalette1DFile.h"
@@ -359,16 +361,12 @@ void TDlgColorPalette1D::OpenFile(const std::string& fileName)
 
 void TDlgColorPalette1D::btnSaveClick()
 {
-    QFileDialog dialog(this, "Save Color Palette 1D");
-    SetDialogWindowFlags(&dialog);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    TSaveFileDialog dialog(this, "Save Color Palette 1D", FileFilters, "cp1");
     dialog.setNameFilter(FileFilters);
-    dialog.setDefaultSuffix("cp1");
-    dialog.selectFile("");
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        SaveFile(dialog.selectedFiles().first().toStdString());
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    if (const std::string file = dialog.ChosenFile(); !file.empty())
+        SaveFile(file);
 }
 
 void TDlgColorPalette1D::SaveFile(const std::string& fileName)

@@ -1,10 +1,16 @@
 #include "ScriptedFileDialogs.h"
 #include "support/TempFolder.h"
 
+#include "factory/document/UnitSountory.h"
+#include "music/UnitPlayers.h"
+#include "music/document/UnitMuz.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/FileDialogs.h"
 #include "shell/gui/MainForm.h"
+#include "shell/gui/MainFormFactories.h"
 #include "shell/gui/MainFormFiles.h"
+#include "shell/gui/MainFormMusic.h"
+#include "shell/gui/MainFormPlayers.h"
 #include "wave/StereoSound.h"
 #include "wave/WaveFile.h"
 #include "wave/document/UnitWave.h"
@@ -16,10 +22,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <filesystem>
@@ -179,6 +189,88 @@ TEST_F(FileCommands, AFailedSaveKeepsTheWindowItsNameAndItsMarks)
     EXPECT_FALSE(form.Files().SaveAsUnit(*unit));
     EXPECT_EQ(unit->GetFileName(), file);
     EXPECT_TRUE(unit->IsChanged());
+}
+
+// A dotted name typed without its kind's extension gets it, so that the
+// program opens what it saved; a name with one of the dialog's extensions is kept.
+TEST_F(FileCommands, EverySaveAsWritesANameTheProgramOpens)
+{
+    struct Case {
+        TFileUnit* unit;
+        const char* typed;
+        const char* saved;
+    } cases[] = {
+        {form.CreateWaveFromSound(Ramp(300), "Wave", "")->GetUnitWave(), "take.3", "take.3.wav"},
+        {form.Music().NewMusic(), "song.v2", "song.v2.qbm"},
+        {NewUnitSountory(form, 0, nullptr), "osc.v1", "osc.v1.qbf"},
+        {form.Players().NewPlayersSet(), "band.2026", "band.2026.qby"},
+        {form.Music().NewMusic(), "SONG.QBM", "SONG.QBM"},
+        {form.Music().NewMusic(), "song.xml", "song.xml"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        answer = folder.File(c.typed);
+        ASSERT_TRUE(form.Files().SaveAsUnit(*c.unit));
+        EXPECT_EQ(c.unit->GetFileName(), folder.File(c.saved));
+        EXPECT_TRUE(fs::exists(folder.File(c.saved)));
+        EXPECT_EQ(fs::exists(answer), std::string(c.typed) == c.saved);
+    }
+    EXPECT_TRUE(fs::exists(folder.File("take.3.qbw")));
+    EXPECT_EQ(messages.Count(), 0u);
+
+    const int windows = form.CountChildWindows();
+    for (const char* saved : {"take.3.wav", "song.v2.qbm", "osc.v1.qbf", "band.2026.qby"})
+        form.FormShow(folder.File(saved));
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    EXPECT_EQ(form.CountChildWindows(), windows + 4);
+}
+
+// The real dialog, typed into: the extension is added before the dialog checks
+// the name, so the question about replacing a file names the file that is written.
+TEST_F(FileCommands, TheSaveDialogAsksToReplaceTheFileItWillWrite)
+{
+    TUnitWave* unit = form.CreateWaveFromSound(Ramp(300), "Wave", "")->GetUnitWave();
+    const std::string file = folder.File("take.3.wav");
+    WriteWholeFile(file, "old");
+    std::vector<std::string> questions;
+    QMessageBox::StandardButton reply = QMessageBox::No;
+    const TDialogScript previous = SetDialogScript([&](QDialog& dialog) {
+        auto& files = dynamic_cast<QFileDialog&>(dialog);
+        files.setDirectory(QString::fromStdString(folder.Path().string()));
+        auto* name = files.findChild<QLineEdit*>("fileNameEdit");
+        if (!name)
+            return static_cast<int>(QDialog::Rejected);
+        name->setFocus();
+        name->setText("take.3");
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                answerer.stop();
+                questions.push_back(box->text().toStdString());
+                box->button(reply)->click();
+            }
+        });
+        answerer.start(0);
+        QTest::keyClick(name, Qt::Key_Return);
+        answerer.stop();
+        return files.result();
+    });
+
+    // No: the dialog stays, nothing is written.
+    EXPECT_FALSE(form.Files().SaveAsUnit(*unit));
+    EXPECT_EQ(questions, std::vector<std::string>{"take.3.wav already exists.\nDo you want to replace it?"});
+    EXPECT_EQ(ReadWholeFile(file), "old");
+    EXPECT_TRUE(unit->HasNoFileName());
+
+    reply = QMessageBox::Yes;
+    EXPECT_TRUE(form.Files().SaveAsUnit(*unit));
+    SetDialogScript(previous);
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(unit->GetFileName(), file);
+    EXPECT_EQ(FileSamples(file), LeftSamples(*unit->GetSound()));
+    EXPECT_TRUE(fs::exists(folder.File("take.3.qbw")));
+    EXPECT_FALSE(fs::exists(folder.File("take.3")));
+    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST_F(FileCommands, RevertReadsTheFileAgainIntoTheSameDocument)

@@ -299,6 +299,28 @@ TEST_F(Project, AProjectNamedFromItsOwnFolderOnTheCommandLineSaves)
     EXPECT_TRUE(fs::exists(project));
 }
 
+// A dotted name typed for a new project gets the project extension: the program
+// saves the project there and opens it again from the command line.
+TEST_F(Project, ANewProjectNamedWithADotIsAFileTheProgramOpens)
+{
+    const std::string saved = folder.File("my.proj.qbp");
+    answer = folder.File("my.proj");
+    form.Execute(A::ProjectNew);
+    EXPECT_EQ(form.GetProjectWriteFile(), saved);
+    EXPECT_EQ(form.windowTitle().toStdString(), "Quarbel 9.1 - " + saved);
+    MakeWorkspace();
+    const std::vector<Shown> before = Show();
+    EXPECT_TRUE(form.close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(fs::exists(saved));
+    EXPECT_FALSE(fs::exists(folder.File("my.proj")));
+
+    form.show();
+    form.FormShow(saved);
+    EXPECT_EQ(Show(), before);
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+}
+
 // "." and ".." in a name given on the command line are not the file's name:
 // the window title and a project show and keep its plain path.
 TEST_F(Project, AFileNamedOnTheCommandLineIsKeptByItsPlainPath)
