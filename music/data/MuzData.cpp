@@ -24,6 +24,10 @@ TMuzData::~TMuzData()
 
 void TMuzData::ChangeFileProps(const TWaveFileProps&, const TWaveFileProps& to)
 {
+    const bool valid = to.SampleFreq > 0 && to.SampleFreq <= INT32_MAX && (to.MonoStereo == 1 || to.MonoStereo == 2)
+                    && (to.BytesPSample == 1 || to.BytesPSample == 2);
+    if (!QB_CHECK(valid))
+        return;
     SampleFreq = to.SampleFreq;
     MonoStereo = to.MonoStereo;
     BytesPSample = to.BytesPSample;

@@ -44,7 +44,11 @@ public:
     virtual uint16_t GetMonoStereo() const { return MonoStereo; }
     virtual uint16_t GetBytesPSample() const { return BytesPSample; }
     // Takes the format to; music holds no samples that would need converting.
+    // A format no sound can have is refused and reported.
     virtual void ChangeFileProps(const TWaveFileProps& from, const TWaveFileProps& to);
+    // The format of a new music, and of one read from a file that names none.
+    static TWaveFileProps DefaultFormat() { return TWaveFileProps(1, 22050, 2); }
+    TWaveFileProps GetFormat() const { return TWaveFileProps(MonoStereo, SampleFreq, BytesPSample); }
 
     TNoteStave* GetStartStave() const { return StartStave.get(); }
     TStartPartMuz* GetStartPartMuz() const { return StartPartMuz.get(); }
@@ -142,9 +146,9 @@ private:
 
     std::unique_ptr<TNoteStave> StartStave;
     std::unique_ptr<TStartPartMuz> StartPartMuz;
-    uint16_t MonoStereo = 1;
-    uint32_t SampleFreq = 22050;
-    uint16_t BytesPSample = 2;
+    uint16_t MonoStereo = DefaultFormat().MonoStereo;
+    uint32_t SampleFreq = DefaultFormat().SampleFreq;
+    uint16_t BytesPSample = DefaultFormat().BytesPSample;
     SoundPtr TargetSound;
     std::unique_ptr<TPartMuzStackItem> PartMuzStackItems;
 };

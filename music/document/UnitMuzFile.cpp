@@ -120,8 +120,6 @@ bool TUnitMuz::DuplicateMusic(const TUnitMuz& source, std::string& message,
     const bool ok = ReadMusic(*tree, nullptr, view, message, line, column);
     if (!ok)
         message += AtPlace(line, column);
-    MuzData.ChangeFileProps(TWaveFileProps(GetMonoStereo(), GetSampleFreq(), GetBytesPSample()),
-                            TWaveFileProps(source.GetMonoStereo(), source.GetSampleFreq(), source.GetBytesPSample()));
     SetSelMuzSymbol(MuzData.GetFirstSymbol());
     return ok;
 }

@@ -153,8 +153,11 @@ TDTDItemPtr Dtd91Root()
                            Optional(c.extraLines), c.foreground, c.background, Optional(Text("SoundFactory")),
                            RepeatMin1(keyPart), RepeatMin1(noteGroup)}));
     TDTDItemPtr view = Element("View", Sequence({Text("Left"), Text("Top")}));
-    return Element("UnitMuz",
-                   Sequence({c.version, view, c.tempo, PartList(single, loop, select), RepeatMin1(stave)}));
+    // Optional: a file without it is rendered in the format of a new music.
+    TDTDItemPtr waveFormat = Element("WaveFormat", Sequence({Choice({Empty("Mono"), Empty("Stereo")}),
+                                                             Text("SampleFreq"), Text("BytesPerSample")}));
+    return Element("UnitMuz", Sequence({c.version, view, c.tempo, Optional(waveFormat),
+                                        PartList(single, loop, select), RepeatMin1(stave)}));
 }
 
 const TDTDItemPtr& Grammar70()

@@ -25,6 +25,7 @@
 #include "wave/view/ViewXml.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -218,6 +219,14 @@ bool TMusicReader::ReadMusicXml(const TXMLItem& unitMuz, TMusTreeItem*& selected
     if (!ReadValue(Muz.Tempo, item, "Tempo", "Tempo"))
         return false;
     item = item->GetNext();
+    // Taken once the whole file has been read.
+    std::optional<TWaveFileProps> format;
+    if (IsElement(item, "WaveFormat")) {
+        format = TMuzData::DefaultFormat();
+        if (!ReadWaveFormatXml(*item, *format))
+            return false;
+        item = item->GetNext();
+    }
 
     if (Version == version70) {
         auto part = std::make_unique<TSinglePartMuz>(&Muz, UnitTempoFactor(), UnitTempoFactor());
@@ -244,7 +253,30 @@ bool TMusicReader::ReadMusicXml(const TXMLItem& unitMuz, TMusTreeItem*& selected
             return Fail(*item, PartsOutsideTree);
         Muz.SetRootChild(Pop());
     }
-    return ReadStaveXml(item);
+    if (!ReadStaveXml(item))
+        return false;
+    if (format)
+        Muz.ChangeFileProps(Muz.GetFormat(), *format);
+    return true;
+}
+
+bool TMusicReader::ReadWaveFormatXml(const TXMLItem& element, TWaveFileProps& format)
+{
+    const TXMLItem* item = element.GetFirst();
+    format.MonoStereo = IsElement(item, "Stereo") ? 2 : 1;
+    item = item->GetNext();
+    unitIntegerPosMore sampleFreq(1, EHNone);
+    if (!ReadValue(sampleFreq, item, "SampleFreq", "SampleFreq"))
+        return false;
+    item = item->GetNext();
+    unitIntegerPosMore bytesPerSample(1, EHNone);
+    if (!ReadValue(bytesPerSample, item, "BytesPerSample", "BytesPerSample"))
+        return false;
+    if (bytesPerSample.GetValue() != 1 && bytesPerSample.GetValue() != 2)
+        return Fail(*item, "In BytesPerSample: Only 1 or 2 bytes per sample are supported.");
+    format.SampleFreq = static_cast<uint32_t>(sampleFreq.GetValue());
+    format.BytesPSample = static_cast<uint16_t>(bytesPerSample.GetValue());
+    return true;
 }
 
 bool TMusicReader::ReadBarXml(TSinglePartMuz& part, const TXMLItem& element)

@@ -36,6 +36,8 @@ private:
     bool ReadSelectMuzPartTurnXml(TSelectPartMuz& selectPart, const TXMLItem& element);
     bool ReadPartNodeXml(const TXMLItem& element, TMusTreeItem& item, TPartMuz* part);
     bool ReadBarXml(TSinglePartMuz& part, const TXMLItem& element);
+    // The channels, rate and bytes per sample a wave is made in; nothing is taken here.
+    bool ReadWaveFormatXml(const TXMLItem& element, TWaveFileProps& format);
     bool ReadStaveXml(const TXMLItem*& cursor);
     bool ReadNoteGroupXml(const TXMLItem& element, TNoteStave& stave, TNoteGroup*& lastGroup, bool firstGroup);
     bool ReadKeyPartXml(const TXMLItem*& cursor, TSinglePartMuz* bar, TNoteStave* stave);

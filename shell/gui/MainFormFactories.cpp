@@ -208,7 +208,7 @@ void InstallFactoryCommands(TMainForm& form)
         if (TMDIChildFact* window = ActiveFactWindow(form))
             window->ShowProperties();
         else
-            WavePropertiesExecute(form);
+            FilePropertiesExecute(form);
     });
     form.Openers().openFactory = [&form](const std::string& file) { OpenFactoryFiles(form, {file}); };
     // The kind's caption and "Changed" need more than their given widths in some fonts.

@@ -7,8 +7,10 @@
 #include "foundation/commands/ActionId.h"
 #include "foundation/gui/ExecDialog.h"
 #include "foundation/gui/ProgressWindow.h"
+#include "music/document/UnitMuz.h"
 #include "shell/gui/DlgWaveFileProp.h"
 #include "shell/gui/MainForm.h"
+#include "shell/gui/MainFormMusic.h"
 #include "wave/document/UnitWave.h"
 #include "wave/document/WaveFileProps.h"
 #include "wave/gui/MDIChildWave.h"
@@ -186,14 +188,35 @@ constexpr TPlainCommand PlainCommands[] = {
 
 // ---------------------------------------------------------------- the rest
 
-void FilePropertiesExecute(TMainForm& form, TUnitWave& unit)
+// The format dialog on the document's format; false on Cancel.
+bool ChooseFormat(TMainForm& form, TWaveFileProps& chosen)
+{
+    TDlgWaveFileProp dialog(&form, chosen);
+    if (ExecDialog(dialog) != QDialog::Accepted)
+        return false;
+    chosen = dialog.GetProps();
+    return true;
+}
+
+void WaveFilePropertiesExecute(TMainForm& form, TUnitWave& unit)
 {
     const TWaveFileProps old(unit.GetMonoStereo(), unit.GetSampleFreq(), unit.GetBytesPSample());
-    TDlgWaveFileProp dialog(&form, old);
-    if (ExecDialog(dialog) != QDialog::Accepted)
+    TWaveFileProps chosen = old;
+    if (ChooseFormat(form, chosen))
+        RunWaveCommand(form, unit, false, [&] { unit.ChangeFileProps(old, chosen); });
+}
+
+// A music holds no samples: its next wave is made in the new format. No undo.
+void MusicFilePropertiesExecute(TMainForm& form, TUnitMuz& unit)
+{
+    const TWaveFileProps old(unit.GetMonoStereo(), unit.GetSampleFreq(), unit.GetBytesPSample());
+    TWaveFileProps chosen = old;
+    if (!ChooseFormat(form, chosen))
         return;
-    const TWaveFileProps chosen = dialog.GetProps();
-    RunWaveCommand(form, unit, false, [&] { unit.ChangeFileProps(old, chosen); });
+    TBusyGuard busy(form.Busy());
+    unit.ChangeFileProps(old, chosen);
+    unit.SetModified();
+    unit.Redraw();
 }
 
 // The two draw commands: start drawing with the kind, end it with the same
@@ -258,10 +281,12 @@ void RunWaveCommand(TMainForm& form, TUnitWave& unit, bool drawingAware, const s
         form.UndoSlot().Put(std::move(previous));
 }
 
-void WavePropertiesExecute(TMainForm& form)
+void FilePropertiesExecute(TMainForm& form)
 {
-    if (TUnitWave* unit = form.ActiveWaveUnit())
-        FilePropertiesExecute(form, *unit);
+    if (TUnitWave* wave = form.ActiveWaveUnit())
+        WaveFilePropertiesExecute(form, *wave);
+    else if (TUnitMuz* music = form.Music().ActiveMuzUnit())
+        MusicFilePropertiesExecute(form, *music);
 }
 
 void InstallWaveCommands(TMainForm& form)
@@ -278,7 +303,7 @@ void InstallWaveCommands(TMainForm& form)
                               TBusyGuard busy(owner.Busy());
                               unit.EditCopy();
                           }));
-    form.SetActionHandler(A::FileProperties, [&form] { WavePropertiesExecute(form); });
+    form.SetActionHandler(A::FileProperties, [&form] { FilePropertiesExecute(form); });
     form.SetActionHandler(A::DrawWaveLin, OnActiveWaveWindow(form, [&form](TMDIChildWave& window) {
                               SetDrawMode(form, window, DrawLinear, A::DrawWaveLin, A::DrawWave3G);
                           }));

@@ -5,12 +5,13 @@ class TMainForm;
 class TUnitWave;
 
 // The main window's wave commands: every generator, edit, effect and filter
-// of the active wave, hand drawing and the format of a wave. Installed once,
-// with the other handlers.
+// of the active wave, hand drawing, and the format of a wave or a music.
+// Installed once, with the other handlers.
 void InstallWaveCommands(TMainForm& form);
 
-// Properties: the format dialog of the active wave; nothing without one.
-void WavePropertiesExecute(TMainForm& form);
+// Properties: the format dialog of the active wave or, without one, of the
+// active music; nothing without either.
+void FilePropertiesExecute(TMainForm& form);
 
 // The steps every wave command shares once it is confirmed: the busy cursor,
 // a new undo snapshot of the document (not for a drawing-aware command while

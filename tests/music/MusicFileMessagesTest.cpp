@@ -140,8 +140,22 @@ TEST_F(MusicFileMessages, ValuesOfTheDocumentAndThePartTree)
     farLeft.replace(farLeft.find("<Left>0"), 7, "<Left>-100000001");
     std::string farTop = File();
     farTop.replace(farTop.find("<Top>0"), 6, "<Top>2147483647");
+    auto format = [](const std::string& freq, const std::string& bytes) {
+        std::string text = File();
+        text.insert(text.find("</Tempo>\n") + 9, "<WaveFormat>\n<Stereo/>\n<SampleFreq>" + freq +
+                                                      "</SampleFreq>\n<BytesPerSample>" + bytes +
+                                                      "</BytesPerSample>\n</WaveFormat>\n");
+        return text;
+    };
     std::vector<MessageCase> cases = {
         {"tempo", File(OneBar, KeyPart(), NotePart(), "x"), "In Tempo: ", Place(File(), "<Tempo>"), false},
+        {"no sample rate", format("0", "2"), "In SampleFreq: ", Place(format("0", "2"), "<SampleFreq>"), false},
+        {"a sample rate in words", format("fast", "2"), "In SampleFreq: ", Place(format("fast", "2"), "<SampleFreq>"),
+         false},
+        {"three bytes a sample", format("44100", "3"), "In BytesPerSample: Only 1 or 2 bytes per sample are supported.",
+         Place(format("44100", "3"), "<BytesPerSample>")},
+        {"no bytes a sample", format("44100", "0"), "In BytesPerSample: ",
+         Place(format("44100", "0"), "<BytesPerSample>"), false},
         {"view", badLeft, "In Left: ", Place(badLeft, "<Left>"), false},
         {"view far left", farLeft, "In Left: The view origin must lie between -100000000 and 100000000.",
          Place(farLeft, "<Left>")},

@@ -7,6 +7,7 @@
 #include "support/TempFolder.h"
 #include "tests/music/MusicTestSupport.h"
 
+#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -230,24 +231,55 @@ TEST_F(MusicFile, TheLastSelectedSymbolWins)
     EXPECT_EQ(unit->GetSelectedInStave(), nullptr);
 }
 
-TEST_F(MusicFile, TheFormatIsNotStoredAndFactorsKeepTheirUnit)
+// The format a wave is made in travels with the file; the format of a new
+// music is left out, so a file without the element reads as before.
+TEST_F(MusicFile, TheFormatIsSavedAndReadBack)
+{
+    struct Case {
+        TWaveFileProps format;
+        const char* element; // what the file holds after the tempo, blanks left out; empty for nothing
+    } cases[] = {
+        {{1, 22050, 2}, ""},
+        {{2, 44100, 2}, "<WaveFormat><Stereo/><SampleFreq>44100</SampleFreq><BytesPerSample>2</BytesPerSample>"},
+        {{1, 11025, 1}, "<WaveFormat><Mono/><SampleFreq>11025</SampleFreq><BytesPerSample>1</BytesPerSample>"},
+        {{2, 22050, 1}, "<WaveFormat><Stereo/><SampleFreq>22050</SampleFreq><BytesPerSample>1</BytesPerSample>"},
+        // a rate the dialog does not offer
+        {{1, 48000, 2}, "<WaveFormat><Mono/><SampleFreq>48000</SampleFreq><BytesPerSample>2</BytesPerSample>"},
+    };
+    const std::string plain = SavedBytes(*MustLoad(Rich()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.format.SampleFreq);
+        auto unit = MustLoad(Rich());
+        ASSERT_TRUE(unit);
+        unit->ChangeFileProps(unit->MuzData.GetFormat(), c.format);
+        const std::string saved = SavedBytes(*unit);
+        const size_t from = saved.find("</Tempo>") + 8;
+        std::string after = saved.substr(from, saved.find("<SingleMuzPart>") - from);
+        std::erase_if(after, [](char ch) { return std::isspace(static_cast<unsigned char>(ch)); });
+        EXPECT_EQ(after, c.element + std::string(*c.element ? "</WaveFormat>" : ""));
+        if (!*c.element) {
+            EXPECT_EQ(saved, plain);
+        }
+        auto again = MustLoad(saved);
+        ASSERT_TRUE(again);
+        EXPECT_EQ(again->GetMonoStereo(), c.format.MonoStereo);
+        EXPECT_EQ(again->GetSampleFreq(), c.format.SampleFreq);
+        EXPECT_EQ(again->GetBytesPSample(), c.format.BytesPSample);
+        EXPECT_EQ(SavedBytes(*again), saved);
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(MusicFile, FactorsKeepTheUnitTheyWereReadIn)
 {
     auto unit = MustLoad(Rich());
     ASSERT_TRUE(unit);
-    const std::string before = SavedBytes(*unit);
-    unit->ChangeFileProps(TWaveFileProps(1, 22050, 2), TWaveFileProps(2, 44100, 1));
-    EXPECT_EQ(SavedBytes(*unit), before);
-    auto again = MustLoad(before);
-    ASSERT_TRUE(again);
-    EXPECT_EQ(again->GetSampleFreq(), 22050u);
-    EXPECT_EQ(again->GetMonoStereo(), 1);
-    EXPECT_EQ(again->GetBytesPSample(), 2);
-    // Each factor is written in the unit it was read in.
+    const std::string saved = SavedBytes(*unit);
     for (const char* text : {"<FreqFactor>1.5</FreqFactor>", "<VolumeFactor>-6 dB</VolumeFactor>",
                              "<FreqFactor>100 %</FreqFactor>", "<FreqFactor>1 octave</FreqFactor>",
                              "<VolumeFactor>-7 #</VolumeFactor>", "<TempoStart>-3 dB</TempoStart>",
                              "<Tempo>50 %</Tempo>"})
-        EXPECT_NE(before.find(text), std::string::npos) << text;
+        EXPECT_NE(saved.find(text), std::string::npos) << text;
 }
 
 TEST_F(MusicFile, ValuesBeyondTheirTextsAndTiesSaveTheSameTwice)

@@ -19,6 +19,7 @@
 #include "shell/gui/MainFormFiles.h"
 #include "shell/gui/MainFormMusic.h"
 #include "shell/gui/MainFormPlayers.h"
+#include "shell/gui/DlgWaveFileProp.h"
 #include "shell/gui/MainFormProjects.h"
 #include "shell/gui/ModelessDialogsQt.h"
 #include "wave/MonoSound.h"
@@ -31,16 +32,93 @@
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
+#include <QListWidget>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 namespace {
 
 using A = ActionId;
+
+// Plays the user's part in the real "Wave Properties" dialog when a command
+// opens it: notes the format it shows, clicks the chosen entries, then OK or
+// Cancel. Other dialogs go to the script that was there before.
+class FormatDialogUser {
+public:
+    FormatDialogUser()
+    {
+        previous = SetDialogScript([this](QDialog& dialog) {
+            auto* format = dynamic_cast<TDlgWaveFileProp*>(&dialog);
+            return format ? Play(*format) : previous(dialog);
+        });
+    }
+    ~FormatDialogUser() { SetDialogScript(previous); }
+    FormatDialogUser(const FormatDialogUser&) = delete;
+    FormatDialogUser& operator=(const FormatDialogUser&) = delete;
+
+    void Expect(const TWaveFileProps& format, bool ok)
+    {
+        choose = format;
+        pressOk = ok;
+    }
+
+    int opened = 0;
+    TWaveFileProps shown{0, 0, 0};
+
+private:
+    // The first radio button stands for 1, the second for 2.
+    static QRadioButton* Radio(QGroupBox* group, unsigned value)
+    {
+        return group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)[value == 1 ? 0 : 1];
+    }
+
+    static void Click(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
+    }
+
+    int Play(TDlgWaveFileProp& dialog)
+    {
+        ++opened;
+        shown = Shown(dialog);
+        Click(Radio(dialog.grpWaveValues, choose.BytesPSample));
+        QListWidget* list = dialog.lbSampleFreq;
+        const QRect entry = list->visualItemRect(list->item(TWaveFileProps::FrequencyIndex(choose.SampleFreq)));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+        Click(Radio(dialog.grpMonoStereo, choose.MonoStereo));
+        Click(pressOk ? dialog.OKButton() : dialog.CancelButton());
+        return dialog.result();
+    }
+
+    static TWaveFileProps Shown(TDlgWaveFileProp& dialog)
+    {
+        const int row = dialog.lbSampleFreq->currentRow();
+        return TWaveFileProps(Radio(dialog.grpMonoStereo, 2)->isChecked() ? 2 : 1,
+                              row < 0 ? 0 : TWaveFileProps::Frequencies[row],
+                              Radio(dialog.grpWaveValues, 2)->isChecked() ? 2 : 1);
+    }
+
+    TDialogScript previous;
+    TWaveFileProps choose{1, 22050, 2};
+    bool pressOk = false;
+};
+
+void ExpectFormat(const TSoundUnit& unit, const TWaveFileProps& format)
+{
+    EXPECT_EQ(unit.GetSampleFreq(), format.SampleFreq);
+    EXPECT_EQ(unit.GetMonoStereo(), format.MonoStereo);
+    EXPECT_EQ(unit.GetBytesPSample(), format.BytesPSample);
+}
 
 struct MusicShell : ::testing::Test {
     MusicShell()
@@ -106,10 +184,19 @@ struct MusicShell : ::testing::Test {
         group->SetPlayer(set->GetFirstPlayer()->GetName());
     }
 
+    TMDIChildWave* WaveNamed(const std::string& name) const
+    {
+        for (QMdiSubWindow* window : form.MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            if (auto* wave = qobject_cast<TMDIChildWave*>(window); wave && wave->GetUnitName() == name)
+                return wave;
+        return nullptr;
+    }
+
     RecordingMessageService messages;
     TempFolder folder;
     TMainForm form;
     ScriptedFileDialogs dialogs;
+    FormatDialogUser formatDialog;
 };
 
 } // namespace
@@ -276,6 +363,90 @@ TEST_F(MusicShell, GenerateTwiceGivesTwoNumberedWaves)
     EXPECT_EQ(messages.Last().caption, "Error");
 }
 
+// File > Properties, Ctrl+P and the tool-bar button each open the format
+// dialog on the music's format; OK gives the music the chosen one and marks
+// it modified, Cancel leaves both as they were.
+TEST_F(MusicShell, PropertiesSetsTheFormatOfTheMusic)
+{
+    TUnitMuz* unit = form.Music().NewMusic();
+    QApplication::processEvents();
+    form.UpdateActions();
+    QAction* properties = form.Action(A::FileProperties);
+    QWidget* button = form.ToolBar("ToolBarBasic")->widgetForAction(properties);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isVisible());
+    struct Case {
+        const char* how;
+        std::function<void()> press;
+        TWaveFileProps choose;
+        bool ok;
+    } cases[] = {
+        {"File > Properties", [&] { properties->trigger(); }, {2, 44100, 2}, true},
+        {"Ctrl+P", [&] { QTest::keyClick(MusicWindows()[0], Qt::Key_P, Qt::ControlModifier); }, {1, 11025, 1}, true},
+        {"the Hz button", [&] { QTest::mouseClick(button, Qt::LeftButton); }, {2, 88200, 1}, true},
+        {"Cancel", [&] { properties->trigger(); }, {1, 5512, 2}, false},
+    };
+    TWaveFileProps format = TMuzData::DefaultFormat();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        unit->ClearModified();
+        // The dialog before took the focus; a window manager gives it back.
+        QApplication::setActiveWindow(&form);
+        form.UpdateActions();
+        ASSERT_TRUE(properties->isEnabled());
+        const int before = formatDialog.opened;
+        formatDialog.Expect(c.choose, c.ok);
+        c.press();
+        QApplication::processEvents();
+        EXPECT_EQ(formatDialog.opened, before + 1);
+        EXPECT_EQ(formatDialog.shown.SampleFreq, format.SampleFreq);
+        EXPECT_EQ(formatDialog.shown.MonoStereo, format.MonoStereo);
+        EXPECT_EQ(formatDialog.shown.BytesPSample, format.BytesPSample);
+        if (c.ok)
+            format = c.choose;
+        ExpectFormat(*unit, format);
+        EXPECT_EQ(unit->IsModified(), c.ok);
+    }
+    EXPECT_FALSE(form.UndoSlot().HasUndo());
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(MusicShell, GenerateAfterPropertiesMakesAWaveOfTheChosenFormat)
+{
+    TUnitMuz* unit = form.Music().NewMusic();
+    unit->KeySequenceNote(insertAfter, 0);
+    Players(*unit);
+    auto generate = [&](const std::string& name) -> TUnitWave* {
+        form.MdiArea()->setActiveSubWindow(MusicWindows()[0]);
+        QApplication::processEvents();
+        Run(A::MusicGenerate);
+        TMDIChildWave* wave = WaveNamed(name);
+        return wave ? wave->GetUnitWave() : nullptr;
+    };
+    TUnitWave* plain = generate("Wave 1 of Music 1");
+    ASSERT_NE(plain, nullptr);
+    ExpectFormat(*plain, TMuzData::DefaultFormat());
+
+    form.MdiArea()->setActiveSubWindow(MusicWindows()[0]);
+    QApplication::processEvents();
+    const TWaveFileProps chosen(2, 44100, 1);
+    formatDialog.Expect(chosen, true);
+    Run(A::FileProperties);
+    ASSERT_EQ(formatDialog.opened, 1);
+    TUnitWave* wave = generate("Wave 2 of Music 1");
+    ASSERT_NE(wave, nullptr);
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    ExpectFormat(*wave, chosen);
+    // The same music, twice the rate: about twice the values, the note on both sides.
+    EXPECT_NEAR(wave->GetValues(), 2 * plain->GetValues(), 2);
+    const SoundPtr sound = wave->GetSound();
+    for (const Wave* side : {sound->GetLeftWave(), sound->GetRightWave()}) {
+        ASSERT_NE(side, nullptr);
+        const int16_t* data = side->getData();
+        EXPECT_GT(*std::max_element(data, data + side->getValues()), 1000);
+    }
+}
+
 TEST_F(MusicShell, AutoPlayIsEachMusicsOwn)
 {
     TUnitMuz* first = form.Music().NewMusic();
@@ -331,6 +502,7 @@ TEST_F(MusicShell, AProjectKeepsMusicAndBothDialogsInPlace)
     saved->ClearModified();
     TUnitMuz* fresh = form.Music().NewMusic();
     fresh->MuzData.Tempo.SetValue(2.5);
+    fresh->ChangeFileProps(TMuzData::DefaultFormat(), TWaveFileProps(2, 44100, 2));
     fresh->SetModified();
     MusicWindows()[1]->SetOrigin(-40, -20);
     Run(A::MusicDialogStaves);
@@ -366,6 +538,7 @@ TEST_F(MusicShell, AProjectKeepsMusicAndBothDialogsInPlace)
     EXPECT_EQ(windows[1]->GetUnitName(), "Music 2");
     EXPECT_TRUE(windows[1]->GetUnitMuz()->HasNoFileName());
     EXPECT_EQ(windows[1]->GetUnitMuz()->MuzData.Tempo.GetValue(), 2.5);
+    ExpectFormat(*windows[1]->GetUnitMuz(), TWaveFileProps(2, 44100, 2));
     EXPECT_EQ(windows[1]->GetViewOrigin().Left, -40);
     EXPECT_EQ(windows[1]->GetViewOrigin().Top, -20);
     // Both dialogs are back where they stood.
