@@ -138,7 +138,6 @@ bool TNoteRenderPool::Add(std::unique_ptr<TNoteInFlight> note, int64_t progress,
     entry->note = std::move(note);
     entry->progress = progress;
     entry->work = entry->note->HasWork();
-    const bool atOnce = entry->note->MixesAtOnce();
     if (entry->work && Threads == 1)
         MakeEntry(*entry, Stop);
     entry->made = !entry->work || Threads == 1;
@@ -151,18 +150,18 @@ bool TNoteRenderPool::Add(std::unique_ptr<TNoteInFlight> note, int64_t progress,
         Waiting.push_back(added);
         WorkWaiting.notify_one();
     }
-    while (OldestDue(atOnce))
+    while (OldestDue())
         if (!MixOldest(message))
             return Fail(message);
     return true;
 }
 
-bool TNoteRenderPool::OldestDue(bool atOnce)
+bool TNoteRenderPool::OldestDue()
 {
     if (InFlight.empty())
         return false;
     // Notes made already go in at once; the rest once there are too many in flight.
-    if (InFlight.size() > MostInFlight || atOnce)
+    if (InFlight.size() > MostInFlight)
         return true;
     const std::lock_guard lock(Mutex);
     return InFlight.front()->made;

@@ -92,7 +92,7 @@ private:
     void Work();
     static void MakeEntry(TEntry& entry, StopFlag* stop);
     // Whether the oldest note is to be mixed now: it is made, or there are too many in flight.
-    bool OldestDue(bool atOnce);
+    bool OldestDue();
     // Waits for the oldest note, making waiting ones meanwhile, and mixes it in;
     // false when the render fails there.
     bool MixOldest(std::string& message);

@@ -552,8 +552,8 @@ protected:
             double tempo = 0.0;
             if (!TempoAt(bar, note.GetStartPosition(), frame.tempo, tempo))
                 return false;
-            std::unique_ptr<TNoteInFlight> started = note.StartRenderInto(
-                Stop, Values.Position, Values.Time, MusicLength, Message, frame.shift, tempo, MonoStereo);
+            const TNotePlace bar{Values.Position, Values.Time, MusicLength, MonoStereo};
+            std::unique_ptr<TNoteInFlight> started = note.StartRenderInto(Stop, bar, frame.shift, tempo, Message);
             return started && Pool.Add(std::move(started), static_cast<int64_t>(Values.Position * 1000), Message);
         });
     }

@@ -50,12 +50,11 @@ std::unique_ptr<TOnePlayer> RenderThreadsPart(bool balance, double freqFactor = 
 class WatchedPlayers : public TPlayersNoteAccess {
 public:
     std::unique_ptr<TNoteInFlight> StartNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target,
-                                                 double musicPosition, double timePosition, double musicLength,
-                                                 int16_t monoStereo, const TNoteToPlay& note,
+                                                 const TNotePlace& place, const TPlayedNote& note,
                                                  std::string& message) override
     {
-        std::unique_ptr<TNoteInFlight> started = TPlayersNoteAccess::StartNoteInto(
-            player, stop, target, musicPosition, timePosition, musicLength, monoStereo, note, message);
+        std::unique_ptr<TNoteInFlight> started =
+            TPlayersNoteAccess::StartNoteInto(player, stop, target, place, note, message);
         if (!started)
             return started;
         const bool failing = player.GetName() == failingPlayer && ++started_ == failingNote;
@@ -90,7 +89,6 @@ private:
             AllocationHook::FailNextHere(0);
         }
         bool Mix(StopFlag* stop, std::string& message) override { return note->Mix(stop, message); }
-        bool MixesAtOnce() const override { return note->MixesAtOnce(); }
 
     private:
         std::unique_ptr<TNoteInFlight> note;
