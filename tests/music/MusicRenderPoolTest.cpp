@@ -73,7 +73,7 @@ private:
 // However many notes the walk hands over, a thread keeps the sounds of at
 // most twice its notes in flight: those in flight and those mixed in that
 // wait for a worker to free them. The workers make notes of their own.
-TEST(NoteRenderPoolTest, TheNotesKeptAtOnceStayWithinTheBound)
+TEST(MusicRenderPoolTest, TheNotesKeptAtOnceStayWithinTheBound)
 {
     for (int threads : {1, 2, 4}) {
         SCOPED_TRACE(threads);
@@ -99,7 +99,7 @@ TEST(NoteRenderPoolTest, TheNotesKeptAtOnceStayWithinTheBound)
 // An allocation that fails on a worker, and on no other thread: the render
 // fails with that note's reason, and the memory message is shown once, by
 // the walking thread.
-TEST(NoteRenderPoolTest, AFailedAllocationOnAWorkerAloneIsShownOnce)
+TEST(MusicRenderPoolTest, AFailedAllocationOnAWorkerAloneIsShownOnce)
 {
     RecordingMessageService messages;
     PoolNotes notes;
@@ -132,7 +132,7 @@ TEST(NoteRenderPoolTest, AFailedAllocationOnAWorkerAloneIsShownOnce)
 // once they run, for memory (which sets the flag) or with a reason of its own
 // (which does not): they stop at once, and the render ends with the failing
 // note's reason.
-TEST(NoteRenderPoolTest, TheNotesAfterAFailureStopAtOnce)
+TEST(MusicRenderPoolTest, TheNotesAfterAFailureStopAtOnce)
 {
     // A note that is never stopped ends after this many turns, marked; the
     // failing note waits as long at most for the two to run.
