@@ -73,45 +73,25 @@ bool TCompoundPlayer::Validate(std::string& message)
     return true;
 }
 
-bool TCompoundPlayer::PlayNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place, const TPlayedNote& note,
-                                   std::string& message)
-{
-    std::string reason;
-    if (MixParts(stop, target, place.Time, place, note, reason))
-        return true;
-    message = "in Player \"" + NamePlayer + "\": " + reason;
-    return false;
-}
-
-bool TCompoundPlayer::MixParts(StopFlag* stop, Sound& target, double time, const TNotePlace& place,
-                               const TPlayedNote& note, std::string& reason)
-{
-    for (const auto& part : OnePlayers) {
-        TPartNote share;
-        if (!part->PrepareNote(stop, note, place, share, reason))
-            return false;
-        if (!share.Make(stop)) {
-            reason = StoppedRunReason();
-            return false;
-        }
-        if (!share.MixInto(stop, target, time, reason))
-            return false;
-    }
-    return true;
-}
-
 std::unique_ptr<TNoteInFlight> TCompoundPlayer::StartNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place,
                                                               const TPlayedNote& note, std::string& message)
 {
     auto started = std::make_unique<TPlayerNote>(NamePlayer, target, place.Time);
-    for (const auto& part : OnePlayers) {
-        std::string reason;
-        if (!part->PrepareNote(stop, note, place, started->AddPart(), reason)) {
-            message = "in Player \"" + NamePlayer + "\": " + reason;
-            return nullptr;
-        }
-    }
-    return started;
+    std::string reason;
+    if (started->Start(OnePlayers, stop, note, place, reason))
+        return started;
+    message = started->InPlayer(reason);
+    return nullptr;
+}
+
+bool TCompoundPlayer::PlayNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place, const TPlayedNote& note,
+                                   std::string& message)
+{
+    const std::unique_ptr<TNoteInFlight> started = StartNoteInto(stop, target, place, note, message);
+    if (!started)
+        return false;
+    started->Make(stop);
+    return started->Mix(stop, message);
 }
 
 SoundPtr TCompoundPlayer::PlayNote(StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample,
@@ -135,8 +115,13 @@ SoundPtr TCompoundPlayer::PlayNote(StopFlag* stop, int32_t sampleFreq, int16_t b
     SoundPtr result = empty.InsertSilence(stop, lead + length, b, e);
     if (!result || IsStopped(stop))
         return fail(StoppedRunReason());
+    // The note's start goes in after the longest lead; it names no player.
+    TPlayerNote alone(NamePlayer, *result, lead);
     std::string reason;
-    if (!MixParts(stop, *result, lead, place, note, reason))
+    if (!alone.Start(OnePlayers, stop, note, place, reason))
+        return fail(reason);
+    alone.Make(stop);
+    if (!alone.MixParts(stop, reason))
         return fail(reason);
     ok = true;
     return result;

@@ -47,16 +47,17 @@ public:
     // (plus one sample); null with ok false and the part's reason on failure.
     SoundPtr PlayNote(StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample, const TPlayedNote& note,
                       const TNotePlace& place, bool& ok, std::string& message);
-    // Mixes every part's sound into target at the note's time; the target
-    // keeps its length. False with "in Player "name": " and the reason; the
-    // parts mixed before stay in the target.
-    bool PlayNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place, const TPlayedNote& note,
-                      std::string& message);
-    // The same for a render that makes its notes on several threads: what
-    // the parts read of shared state is read now, the rest is made and mixed
-    // by the note handed back. Null with "in Player "name": " and the reason.
+    // The note of a render: what the parts read of shared state is read now
+    // (the factory parts' sounds made), the rest is made and mixed into
+    // target at the place's time by the note handed back. Null with
+    // "in Player "name": " and the reason.
     std::unique_ptr<TNoteInFlight> StartNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place,
                                                  const TPlayedNote& note, std::string& message);
+    // The same note started, made and mixed at once; the target keeps its
+    // length. False with "in Player "name": " and the reason; the parts
+    // before a part that could not be made stay in the target.
+    bool PlayNoteInto(StopFlag* stop, Sound& target, const TNotePlace& place, const TPlayedNote& note,
+                      std::string& message);
     // The largest over the parts, from 0.0; ok false (and 0.0) when a part fails.
     double GetLeadTime(const TPlayedNote& note, bool& ok, std::string& message) const;
     double GetSoundLength(const TPlayedNote& note, bool& ok, std::string& message) const;
@@ -65,9 +66,6 @@ public:
 
 private:
     PartList::const_iterator Find(const TOnePlayer* part) const;
-    // Mixes every part's sound into target with the note's start at time.
-    bool MixParts(StopFlag* stop, Sound& target, double time, const TNotePlace& place, const TPlayedNote& note,
-                  std::string& reason);
     double Largest(const TPlayedNote& note, bool leadTime, bool& ok, std::string& message) const;
 
     PartList OnePlayers;

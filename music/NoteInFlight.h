@@ -19,6 +19,4 @@ public:
     virtual void Make(StopFlag* stop) = 0;
     // Mixes the note into its render sound; false with the reason.
     virtual bool Mix(StopFlag* stop, std::string& message) = 0;
-    // A note that does everything at Mix: the walk goes on only after it.
-    virtual bool MixesAtOnce() const { return false; }
 };

@@ -29,35 +29,6 @@ std::unique_ptr<TXMLItem> CopyElement(const TXMLItem& item)
     return copy;
 }
 
-// A note whose player does all at once: played whole when its turn to be mixed comes.
-class TNotePlayedWhole : public TNoteInFlight {
-public:
-    TNotePlayedWhole(NotePlayerAccess& access, TCompoundPlayer& player, Sound& target, double musicPosition,
-                     double timePosition, double musicLength, int16_t monoStereo, const TNoteToPlay& note)
-        : access(access), player(player), target(target), musicPosition(musicPosition), timePosition(timePosition),
-          musicLength(musicLength), monoStereo(monoStereo), note(note)
-    {
-    }
-    bool HasWork() const override { return false; }
-    void Make(StopFlag*) override {}
-    bool Mix(StopFlag* stop, std::string& message) override
-    {
-        return access.PlayNoteInto(player, stop, target, musicPosition, timePosition, musicLength, monoStereo, note,
-                                   message);
-    }
-    bool MixesAtOnce() const override { return true; }
-
-private:
-    NotePlayerAccess& access;
-    TCompoundPlayer& player;
-    Sound& target;
-    double musicPosition;
-    double timePosition;
-    double musicLength;
-    int16_t monoStereo;
-    TNoteToPlay note;
-};
-
 } // namespace
 
 NotePlayerAccess& NotePlayers()
@@ -83,42 +54,34 @@ bool NotePlayerAccess::Validate(TCompoundPlayer&, std::string& message)
     return false;
 }
 
-double NotePlayerAccess::GetLeadTime(TCompoundPlayer&, const TNoteToPlay&, bool& ok, std::string& message)
+double NotePlayerAccess::GetLeadTime(TCompoundPlayer&, const TPlayedNote&, bool& ok, std::string& message)
 {
     ok = false;
     message = NoPlayers;
     return 0;
 }
 
-double NotePlayerAccess::GetSoundLength(TCompoundPlayer&, const TNoteToPlay&, bool& ok, std::string& message)
+double NotePlayerAccess::GetSoundLength(TCompoundPlayer&, const TPlayedNote&, bool& ok, std::string& message)
 {
     ok = false;
     message = NoPlayers;
     return 0;
 }
 
-SoundPtr NotePlayerAccess::PlayNote(TCompoundPlayer&, StopFlag*, int32_t, int16_t, int16_t, const TNoteToPlay&,
-                                    double, double, double, bool& ok, std::string& message)
+SoundPtr NotePlayerAccess::PlayNote(TCompoundPlayer&, StopFlag*, int32_t, int16_t, const TPlayedNote&,
+                                    const TNotePlace&, bool& ok, std::string& message)
 {
     ok = false;
     message = NoPlayers;
     return nullptr;
 }
 
-bool NotePlayerAccess::PlayNoteInto(TCompoundPlayer&, StopFlag*, Sound&, double, double, double, int16_t,
-                                    const TNoteToPlay&, std::string& message)
+std::unique_ptr<TNoteInFlight> NotePlayerAccess::StartNoteInto(TCompoundPlayer&, StopFlag*, Sound&,
+                                                               const TNotePlace&, const TPlayedNote&,
+                                                               std::string& message)
 {
     message = NoPlayers;
-    return false;
-}
-
-std::unique_ptr<TNoteInFlight> NotePlayerAccess::StartNoteInto(TCompoundPlayer& player, StopFlag*, Sound& target,
-                                                               double musicPosition, double timePosition,
-                                                               double musicLength, int16_t monoStereo,
-                                                               const TNoteToPlay& note, std::string&)
-{
-    return std::make_unique<TNotePlayedWhole>(*this, player, target, musicPosition, timePosition, musicLength,
-                                              monoStereo, note);
+    return nullptr;
 }
 
 TConvertedPlayerSet* NotePlayerAccess::NewConvertedPlayerSet(const std::string& name)

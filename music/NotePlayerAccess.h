@@ -14,6 +14,7 @@
 // of each old player element it was handed, so old files still load and can
 // be saved as current ones; tests read what was handed over.
 #include "music/NoteInFlight.h"
+#include "music/PlayedNote.h"
 #include "wave/Sound.h"
 
 #include <cstdint>
@@ -23,15 +24,6 @@
 
 class TCompoundPlayer;
 class TXMLItem;
-
-// What a player needs to know of one note.
-struct TNoteToPlay {
-    double Period = 0;       // seconds of one cycle of the sounding pitch
-    double FreqFactor = 1;   // the note group's
-    double VolumeFactor = 1; // the note group's
-    double PlayLength = 0;   // sounding length in whole notes
-    double Tempo = 1;        // seconds per whole note
-};
 
 // The player set made for the players of an old music file.
 class TConvertedPlayerSet {
@@ -54,25 +46,18 @@ public:
     virtual bool Validate(TCompoundPlayer& player, std::string& message);
     // Seconds before the note's start at which its sound begins, and the
     // length of its sound; ok false with the reason when a part fails.
-    virtual double GetLeadTime(TCompoundPlayer& player, const TNoteToPlay& note, bool& ok, std::string& message);
-    virtual double GetSoundLength(TCompoundPlayer& player, const TNoteToPlay& note, bool& ok, std::string& message);
+    virtual double GetLeadTime(TCompoundPlayer& player, const TPlayedNote& note, bool& ok, std::string& message);
+    virtual double GetSoundLength(TCompoundPlayer& player, const TPlayedNote& note, bool& ok, std::string& message);
     // The note alone in a new stereo sound of the format; nullptr with ok
     // false and the reason when a part fails.
     virtual SoundPtr PlayNote(TCompoundPlayer& player, StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample,
-                              int16_t monoStereo, const TNoteToPlay& note, double musicPosition, double timePosition,
-                              double musicLength, bool& ok, std::string& message);
-    // The note mixed into target at its time; false with the reason.
-    virtual bool PlayNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target, double musicPosition,
-                              double timePosition, double musicLength, int16_t monoStereo, const TNoteToPlay& note,
-                              std::string& message);
+                              const TPlayedNote& note, const TNotePlace& place, bool& ok, std::string& message);
     // The note of a render, to be made (on any thread) and mixed into target
-    // (on this one) later; what it reads of shared state is read now. Null
-    // with the reason when the note cannot be rendered. By default the whole
-    // PlayNoteInto runs when the note is mixed, and the walk waits for it.
+    // at the place's time (on this one) later; what it reads of shared state
+    // is read now. Null with the reason when the note cannot be rendered.
     virtual std::unique_ptr<TNoteInFlight> StartNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target,
-                                                         double musicPosition, double timePosition,
-                                                         double musicLength, int16_t monoStereo,
-                                                         const TNoteToPlay& note, std::string& message);
+                                                         const TNotePlace& place, const TPlayedNote& note,
+                                                         std::string& message);
 
     // A new, empty player set for an old music file, named name or, when an
     // open document has that name, a name made unique from it. Never null.

@@ -127,27 +127,8 @@ double TOnePlayer::GetPartPeriod(double period, double freqFactor) const
     return 1 / ((OnePlayerProps.FreqFactor.GetValue() / period + OnePlayerProps.FreqUp.GetValue()) * freqFactor);
 }
 
-bool TOnePlayer::PlayNote(StopFlag* stop, SoundPtr& sound, double& shift, const TPlayedNote& note,
-                          const TNotePlace& place, double& mixFactor, std::string& message)
-{
-    sound.reset();
-    shift = 0.0;
-    mixFactor = 1.0;
-    TPartNote part;
-    if (!PrepareNote(stop, note, place, part, message))
-        return false;
-    if (!part.Make(stop)) {
-        message = StoppedRunReason();
-        return false;
-    }
-    sound = std::move(part.Made);
-    shift = part.Shift;
-    mixFactor = part.MixFactor;
-    return true;
-}
-
-bool TOnePlayer::PrepareNote(StopFlag* stop, const TPlayedNote& note, const TNotePlace& place, TPartNote& part,
-                             std::string& message)
+bool TOnePlayer::RunFactoryOrReadSample(StopFlag* stop, const TPlayedNote& note, const TNotePlace& place,
+                                        TPartNote& part, std::string& message)
 {
     const double p = GetPartPeriod(note.Period, note.FreqFactor);
     if (!Sounds(p))

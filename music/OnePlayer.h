@@ -52,17 +52,14 @@ public:
     // 1 / ((FreqFactor / period + FreqUp) * frequency factor).
     double GetPartPeriod(double period, double freqFactor) const;
 
-    // The part's sound for the note (none for a part frequency not above 0),
-    // the seconds it is to be moved later and the factor to mix it in with.
-    // False with the reason when the note cannot be rendered.
-    bool PlayNote(StopFlag* stop, SoundPtr& sound, double& shift, const TPlayedNote& note, const TNotePlace& place,
-                  double& mixFactor, std::string& message);
-    // The same in two steps: here, on the thread that walks the music,
-    // everything the part reads of shared state (its factory's run, its
-    // sample window), into part; then part.Make, on any thread. False with
-    // the reason when the note cannot be rendered.
-    bool PrepareNote(StopFlag* stop, const TPlayedNote& note, const TNotePlace& place, TPartNote& part,
-                     std::string& message);
+    // The part's share of the note, on the thread that walks the music: a
+    // factory part runs its factory and its sound is made here; a sampler
+    // reads its sample window, and part.Make makes its sound later, on any
+    // thread. Either way part.Make leaves the sound to mix (none for a part
+    // frequency not above 0), the seconds it is moved later and the factor
+    // it is mixed with. False with the reason when the note cannot be rendered.
+    bool RunFactoryOrReadSample(StopFlag* stop, const TPlayedNote& note, const TNotePlace& place, TPartNote& part,
+                                std::string& message);
     // Seconds the sound begins before the note's time, and lasts after it.
     // ok false with the reason when the sample window is missing.
     double GetLeadTime(const TPlayedNote& note, bool& ok, std::string& message) const;

@@ -7,31 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-TPlayedNote Played(const TNoteToPlay& note)
-{
-    TPlayedNote played;
-    played.Period = note.Period;
-    played.FreqFactor = note.FreqFactor;
-    played.VolumeFactor = note.VolumeFactor;
-    played.PlayLength = note.PlayLength;
-    played.Tempo = note.Tempo;
-    return played;
-}
-
-TNotePlace Place(double musicPosition, double timePosition, double musicLength, int16_t monoStereo)
-{
-    TNotePlace place;
-    place.MusicPosition = musicPosition;
-    place.Time = timePosition;
-    place.MusicLength = musicLength;
-    place.MonoStereo = monoStereo;
-    return place;
-}
-
-} // namespace
-
 // A player set document taking the players of an old music file.
 class TPlayersNoteAccess::TConvertedSet : public TConvertedPlayerSet {
 public:
@@ -58,43 +33,30 @@ bool TPlayersNoteAccess::Validate(TCompoundPlayer& player, std::string& message)
     return player.Validate(message);
 }
 
-double TPlayersNoteAccess::GetLeadTime(TCompoundPlayer& player, const TNoteToPlay& note, bool& ok,
+double TPlayersNoteAccess::GetLeadTime(TCompoundPlayer& player, const TPlayedNote& note, bool& ok,
                                        std::string& message)
 {
-    return player.GetLeadTime(Played(note), ok, message);
+    return player.GetLeadTime(note, ok, message);
 }
 
-double TPlayersNoteAccess::GetSoundLength(TCompoundPlayer& player, const TNoteToPlay& note, bool& ok,
+double TPlayersNoteAccess::GetSoundLength(TCompoundPlayer& player, const TPlayedNote& note, bool& ok,
                                           std::string& message)
 {
-    return player.GetSoundLength(Played(note), ok, message);
+    return player.GetSoundLength(note, ok, message);
 }
 
 SoundPtr TPlayersNoteAccess::PlayNote(TCompoundPlayer& player, StopFlag* stop, int32_t sampleFreq,
-                                      int16_t bytesPerSample, int16_t monoStereo, const TNoteToPlay& note,
-                                      double musicPosition, double timePosition, double musicLength, bool& ok,
-                                      std::string& message)
+                                      int16_t bytesPerSample, const TPlayedNote& note, const TNotePlace& place,
+                                      bool& ok, std::string& message)
 {
-    return player.PlayNote(stop, sampleFreq, bytesPerSample, Played(note),
-                           Place(musicPosition, timePosition, musicLength, monoStereo), ok, message);
-}
-
-bool TPlayersNoteAccess::PlayNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target, double musicPosition,
-                                      double timePosition, double musicLength, int16_t monoStereo,
-                                      const TNoteToPlay& note, std::string& message)
-{
-    return player.PlayNoteInto(stop, target, Place(musicPosition, timePosition, musicLength, monoStereo),
-                               Played(note), message);
+    return player.PlayNote(stop, sampleFreq, bytesPerSample, note, place, ok, message);
 }
 
 std::unique_ptr<TNoteInFlight> TPlayersNoteAccess::StartNoteInto(TCompoundPlayer& player, StopFlag* stop,
-                                                                 Sound& target, double musicPosition,
-                                                                 double timePosition, double musicLength,
-                                                                 int16_t monoStereo, const TNoteToPlay& note,
-                                                                 std::string& message)
+                                                                 Sound& target, const TNotePlace& place,
+                                                                 const TPlayedNote& note, std::string& message)
 {
-    return player.StartNoteInto(stop, target, Place(musicPosition, timePosition, musicLength, monoStereo),
-                                Played(note), message);
+    return player.StartNoteInto(stop, target, place, note, message);
 }
 
 TConvertedPlayerSet* TPlayersNoteAccess::NewConvertedPlayerSet(const std::string& name)

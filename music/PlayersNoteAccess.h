@@ -16,17 +16,12 @@ public:
 
     TCompoundPlayer* FindCompoundPlayer(const std::string& playerName, const std::string& setName) override;
     bool Validate(TCompoundPlayer& player, std::string& message) override;
-    double GetLeadTime(TCompoundPlayer& player, const TNoteToPlay& note, bool& ok, std::string& message) override;
-    double GetSoundLength(TCompoundPlayer& player, const TNoteToPlay& note, bool& ok, std::string& message) override;
+    double GetLeadTime(TCompoundPlayer& player, const TPlayedNote& note, bool& ok, std::string& message) override;
+    double GetSoundLength(TCompoundPlayer& player, const TPlayedNote& note, bool& ok, std::string& message) override;
     SoundPtr PlayNote(TCompoundPlayer& player, StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample,
-                      int16_t monoStereo, const TNoteToPlay& note, double musicPosition, double timePosition,
-                      double musicLength, bool& ok, std::string& message) override;
-    bool PlayNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target, double musicPosition,
-                      double timePosition, double musicLength, int16_t monoStereo, const TNoteToPlay& note,
-                      std::string& message) override;
+                      const TPlayedNote& note, const TNotePlace& place, bool& ok, std::string& message) override;
     std::unique_ptr<TNoteInFlight> StartNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target,
-                                                 double musicPosition, double timePosition, double musicLength,
-                                                 int16_t monoStereo, const TNoteToPlay& note,
+                                                 const TNotePlace& place, const TPlayedNote& note,
                                                  std::string& message) override;
 
     // A new, empty player set in its own window (the main window names it);

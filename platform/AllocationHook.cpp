@@ -5,6 +5,7 @@
 namespace {
 std::atomic<int> passing{0};
 std::atomic<int> armed{0};
+thread_local int armedHere = 0;
 
 // Takes one from counter when it is above 0.
 bool TakeOne(std::atomic<int>& counter)
@@ -32,14 +33,24 @@ void FailAfter(int succeeding, int count)
     armed.store(count);
 }
 
+void FailNextHere(int count)
+{
+    armedHere = count;
+}
+
 void Reset()
 {
+    armedHere = 0;
     armed.store(0);
     passing.store(0);
 }
 
 bool ShouldFail()
 {
+    if (armedHere > 0) {
+        --armedHere;
+        return true;
+    }
     if (armed.load() == 0)
         return false;
     if (TakeOne(passing))

@@ -552,8 +552,8 @@ protected:
             double tempo = 0.0;
             if (!TempoAt(bar, note.GetStartPosition(), frame.tempo, tempo))
                 return false;
-            std::unique_ptr<TNoteInFlight> started = note.StartRenderInto(
-                Stop, Values.Position, Values.Time, MusicLength, Message, frame.shift, tempo, MonoStereo);
+            const TNotePlace bar{Values.Position, Values.Time, MusicLength, MonoStereo};
+            std::unique_ptr<TNoteInFlight> started = note.StartRenderInto(Stop, bar, frame.shift, tempo, Message);
             return started && Pool.Add(std::move(started), static_cast<int64_t>(Values.Position * 1000), Message);
         });
     }
@@ -577,13 +577,12 @@ bool RenderNotes(TPartMuz& part, StopFlag* stop, TPartWalkValues& values, const 
 {
     TNoteRenderPool pool(stop, NoteRenderThreads(), static_cast<int64_t>(musicLength * 1000));
     bool ok = TRenderWalk(values, limits, message, stop, musicLength, monoStereo, pool).Run(part, tempo);
-    // The notes still in flight come before where the walk ended: the first
-    // of them that fails gives the reason.
-    std::string earlier;
-    if (!pool.Finish(earlier)) {
-        message = earlier;
-        ok = false;
-    }
+    // The notes still in flight come before where the walk ended: a note of
+    // them that failed by itself is the reason.
+    if (ok)
+        ok = pool.Finish(message);
+    else
+        pool.Abandon(message);
     pool.Close();
     return ok;
 }

@@ -139,21 +139,8 @@ uint8_t TMuzNote::GetBerDrawStickKind() const
     return DrawStickKind;
 }
 
-bool TMuzNote::RenderInto(StopFlag* stop, double barPosition, double barTime, double musicLength,
-                          std::string& message, int32_t shift, double tempo, int16_t monoStereo) const
-{
-    const std::unique_ptr<TNoteInFlight> note =
-        StartRenderInto(stop, barPosition, barTime, musicLength, message, shift, tempo, monoStereo);
-    if (!note)
-        return false;
-    if (note->HasWork())
-        note->Make(stop);
-    return note->Mix(stop, message);
-}
-
-std::unique_ptr<TNoteInFlight> TMuzNote::StartRenderInto(StopFlag* stop, double barPosition, double barTime,
-                                                         double musicLength, std::string& message, int32_t shift,
-                                                         double tempo, int16_t monoStereo) const
+std::unique_ptr<TNoteInFlight> TMuzNote::StartRenderInto(StopFlag* stop, const TNotePlace& bar, int32_t shift,
+                                                         double tempo, std::string& message) const
 {
     Sound* target = NoteGroup ? NoteGroup->GetRenderSound() : nullptr;
     TCompoundPlayer* player = GetCompoundPlayer();
@@ -162,9 +149,11 @@ std::unique_ptr<TNoteInFlight> TMuzNote::StartRenderInto(StopFlag* stop, double 
         return nullptr;
     }
     const double start = GetStartPosition();
-    TNoteToPlay note{GetShiftedPeriod(shift), GetFreqFactor(), GetVolumeFactor(), GetPlayLength(), tempo};
-    return NotePlayers().StartNoteInto(*player, stop, *target, start + barPosition, start * tempo + barTime,
-                                       musicLength, monoStereo, note, message);
+    const TPlayedNote note{GetShiftedPeriod(shift), GetFreqFactor(), GetVolumeFactor(), GetPlayLength(), tempo};
+    TNotePlace place = bar;
+    place.MusicPosition += start;
+    place.Time += start * tempo;
+    return NotePlayers().StartNoteInto(*player, stop, *target, place, note, message);
 }
 
 bool TMuzNote::PlayNote(std::string& message)
@@ -174,9 +163,10 @@ bool TMuzNote::PlayNote(std::string& message)
     StopFlag stop = 0;
     bool ok = true;
     const double tempo = MuzData->Tempo.GetValue();
-    SoundPtr sound = RenderNew(0, tempo, &stop, static_cast<int16_t>(MuzData->GetMonoStereo()),
-                               static_cast<int32_t>(MuzData->GetSampleFreq()),
-                               static_cast<int16_t>(MuzData->GetBytesPSample()), 0.0, 0.0, 1.0, ok, message);
+    TNotePlace alone;
+    alone.MonoStereo = static_cast<int16_t>(MuzData->GetMonoStereo());
+    SoundPtr sound = RenderNew(0, tempo, &stop, static_cast<int32_t>(MuzData->GetSampleFreq()),
+                               static_cast<int16_t>(MuzData->GetBytesPSample()), alone, ok, message);
     if (!ok || !sound)
         return false;
     MainForm().PlaySound(*sound, false);

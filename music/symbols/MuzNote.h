@@ -55,15 +55,12 @@ public:
     int32_t GetDrawHeight() const { return DrawHeight; }
     void SetDrawHeight(int32_t height) { DrawHeight = height; }
 
-    // Renders the note through its group's player into the group's render
-    // sound, the bar starting at barPosition (whole notes) and barTime (seconds).
-    bool RenderInto(StopFlag* stop, double barPosition, double barTime, double musicLength, std::string& message,
-                    int32_t shift, double tempo, int16_t monoStereo) const;
-    // The same for a render that makes its notes on several threads: the
-    // note on its way, to be made and mixed in later; null with the reason.
-    std::unique_ptr<TNoteInFlight> StartRenderInto(StopFlag* stop, double barPosition, double barTime,
-                                                   double musicLength, std::string& message, int32_t shift,
-                                                   double tempo, int16_t monoStereo) const;
+    // The note of a render on its way through its group's player into the
+    // group's render sound, to be made and mixed in; the bar is placed at
+    // bar (its start in whole notes and seconds, the music's length and
+    // channels). Null with the reason.
+    std::unique_ptr<TNoteInFlight> StartRenderInto(StopFlag* stop, const TNotePlace& bar, int32_t shift,
+                                                   double tempo, std::string& message) const;
     // Finds the player, renders the note alone and plays it; false with the
     // reason when it cannot.
     bool PlayNote(std::string& message);

@@ -20,7 +20,7 @@ TCompoundPlayer* PlayerOf(const TNote& note, bool& ok, std::string& message)
 }
 
 // What the players get of the note, shift semitones higher at the tempo.
-TNoteToPlay ToPlay(const TNote& note, int32_t shift, double tempo)
+TPlayedNote ToPlay(const TNote& note, int32_t shift, double tempo)
 {
     return {note.GetShiftedPeriod(shift), note.GetFreqFactor(), note.GetVolumeFactor(), note.GetPlayLength(), tempo};
 }
@@ -32,16 +32,14 @@ double TNote::GetShiftedPeriod(int32_t shift) const
     return GetPeriod() * static_cast<double>(std::pow(0.5L, shift * OctavesPerSemitone));
 }
 
-SoundPtr TNote::RenderNew(int32_t shift, double tempo, StopFlag* stop, int16_t monoStereo, int32_t sampleFreq,
-                          int16_t bytesPerSample, double musicPosition, double timePosition, double musicLength,
-                          bool& ok, std::string& message) const
+SoundPtr TNote::RenderNew(int32_t shift, double tempo, StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample,
+                          const TNotePlace& place, bool& ok, std::string& message) const
 {
     TCompoundPlayer* player = PlayerOf(*this, ok, message);
     if (!player)
         return nullptr;
-    const TNoteToPlay note = ToPlay(*this, shift, tempo);
-    return NotePlayers().PlayNote(*player, stop, sampleFreq, bytesPerSample, monoStereo, note, musicPosition,
-                                  timePosition, musicLength, ok, message);
+    const TPlayedNote note = ToPlay(*this, shift, tempo);
+    return NotePlayers().PlayNote(*player, stop, sampleFreq, bytesPerSample, note, place, ok, message);
 }
 
 double TNote::GetLeadTime(int32_t shift, double tempo, bool& ok, std::string& message) const
@@ -49,7 +47,7 @@ double TNote::GetLeadTime(int32_t shift, double tempo, bool& ok, std::string& me
     TCompoundPlayer* player = PlayerOf(*this, ok, message);
     if (!player)
         return 0;
-    const TNoteToPlay note = ToPlay(*this, shift, tempo);
+    const TPlayedNote note = ToPlay(*this, shift, tempo);
     return NotePlayers().GetLeadTime(*player, note, ok, message);
 }
 
@@ -58,6 +56,6 @@ double TNote::GetSoundLength(int32_t shift, double tempo, bool& ok, std::string&
     TCompoundPlayer* player = PlayerOf(*this, ok, message);
     if (!player)
         return 0;
-    const TNoteToPlay note = ToPlay(*this, shift, tempo);
+    const TPlayedNote note = ToPlay(*this, shift, tempo);
     return NotePlayers().GetSoundLength(*player, note, ok, message);
 }

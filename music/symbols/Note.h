@@ -1,4 +1,5 @@
 #pragma once
+#include "music/PlayedNote.h"
 #include "wave/Sound.h"
 
 #include <string>
@@ -28,10 +29,10 @@ public:
     virtual bool IsPlayable() const = 0;
 
     // The note alone in a new sound of the format, shift semitones higher at
-    // the tempo; nullptr with ok false and the reason when it cannot be made.
-    SoundPtr RenderNew(int32_t shift, double tempo, StopFlag* stop, int16_t monoStereo, int32_t sampleFreq,
-                       int16_t bytesPerSample, double musicPosition, double timePosition, double musicLength,
-                       bool& ok, std::string& message) const;
+    // the tempo, played for the place; nullptr with ok false and the reason
+    // when it cannot be made.
+    SoundPtr RenderNew(int32_t shift, double tempo, StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample,
+                       const TNotePlace& place, bool& ok, std::string& message) const;
     // Seconds before the note at which its sound begins, and the seconds of its sound.
     double GetLeadTime(int32_t shift, double tempo, bool& ok, std::string& message) const;
     double GetSoundLength(int32_t shift, double tempo, bool& ok, std::string& message) const;

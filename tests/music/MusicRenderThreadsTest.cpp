@@ -2,11 +2,12 @@
 // every player kind, factories that draw from the random generator and carry
 // a count from note to note, and stereo balance made on the workers. A Stop
 // and a failed allocation end the render as they do on one thread, with the
-// memory message shown once however many threads ran out.
+// same message, and the memory message shown once however many threads ran out.
 #include "music/PlayersTestSupport.h"
 #include "tests/music/MusicTestSupport.h"
 
 #include "foundation/StopReason.h"
+#include "music/NoteInFlight.h"
 #include "music/PlayersNoteAccess.h"
 #include "music/data/MusicGeneration.h"
 #include "music/parts/ConcatPartMuz.h"
@@ -16,6 +17,8 @@
 #include "platform/Random15.h"
 #include "platform/WorkProgress.h"
 
+#include <algorithm>
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -41,28 +44,88 @@ std::unique_ptr<TOnePlayer> RenderThreadsPart(bool balance, double freqFactor = 
                                         1, true);
 }
 
+// The players' notes as the render gets them, each noting whether a worker
+// made it; the chosen note of a chosen player has its first allocation fail
+// as it is made, on whichever thread makes it.
+class WatchedPlayers : public TPlayersNoteAccess {
+public:
+    std::unique_ptr<TNoteInFlight> StartNoteInto(TCompoundPlayer& player, StopFlag* stop, Sound& target,
+                                                 const TNotePlace& place, const TPlayedNote& note,
+                                                 std::string& message) override
+    {
+        std::unique_ptr<TNoteInFlight> started =
+            TPlayersNoteAccess::StartNoteInto(player, stop, target, place, note, message);
+        if (!started)
+            return started;
+        const bool failing = player.GetName() == failingPlayer && ++started_ == failingNote;
+        return std::make_unique<Watched>(std::move(started), *this, failing);
+    }
+
+    void Restart()
+    {
+        madeOnWorkers = 0;
+        started_ = 0;
+    }
+
+    std::thread::id walker = std::this_thread::get_id();
+    std::atomic<int> madeOnWorkers{0};
+    std::string failingPlayer;
+    int failingNote = 0;
+
+private:
+    class Watched : public TNoteInFlight {
+    public:
+        Watched(std::unique_ptr<TNoteInFlight> note, WatchedPlayers& players, bool failing)
+            : note(std::move(note)), players(players), failing(failing)
+        {
+        }
+        bool HasWork() const override { return note->HasWork(); }
+        void Make(StopFlag* stop) override
+        {
+            if (std::this_thread::get_id() != players.walker)
+                ++players.madeOnWorkers;
+            AllocationHook::FailNextHere(failing ? 1 : 0);
+            note->Make(stop);
+            AllocationHook::FailNextHere(0);
+        }
+        bool Mix(StopFlag* stop, std::string& message) override { return note->Mix(stop, message); }
+
+    private:
+        std::unique_ptr<TNoteInFlight> note;
+        WatchedPlayers& players;
+        bool failing;
+    };
+
+    int started_ = 0;
+};
+
 struct PlayerKindCase {
     const char* what;
     std::function<void(TOnePlayer&)> set;
+    bool madeOnWorkers; // a factory's note is made whole on the walking thread
 };
 
 const PlayerKindCase PlayerKindCases[] = {
-    {"factory", [](TOnePlayer& p) { p.SetFactoryPlayerProps(TFactoryPlayerProps("Noise")); }},
+    {"factory", [](TOnePlayer& p) { p.SetFactoryPlayerProps(TFactoryPlayerProps("Noise")); }, false},
     {"simple sampler",
-     [](TOnePlayer& p) { p.SetSimpleSamplerProps({unitUnitWave("sample"), unitTimePosMore(1 / 440.0, EHHZ)}); }},
+     [](TOnePlayer& p) { p.SetSimpleSamplerProps({unitUnitWave("sample"), unitTimePosMore(1 / 440.0, EHHZ)}); },
+     true},
     {"resonant sampler",
-     [](TOnePlayer& p) { p.SetResonantSamplerProps({unitUnitWave("sample"), unitFactorPosMax1(0.05, EHPerc)}); }},
-    {"repeat wave form", [](TOnePlayer& p) { p.SetRepeatWaveFormProps(TRepeatWaveFormProps(unitUnitWave("cycle"))); }},
+     [](TOnePlayer& p) { p.SetResonantSamplerProps({unitUnitWave("sample"), unitFactorPosMax1(0.05, EHPerc)}); },
+     true},
+    {"repeat wave form", [](TOnePlayer& p) { p.SetRepeatWaveFormProps(TRepeatWaveFormProps(unitUnitWave("cycle"))); },
+     true},
     {"roll-out sampler",
-     [](TOnePlayer& p) { p.SetRollOutSamplerProps({unitUnitWave("sample"), unitTimePosMore(1 / 440.0, EHHZ)}); }},
+     [](TOnePlayer& p) { p.SetRollOutSamplerProps({unitUnitWave("sample"), unitTimePosMore(1 / 440.0, EHHZ)}); },
+     true},
     {"roll-out wave form",
-     [](TOnePlayer& p) { p.SetRollOutWaveFormProps(TRollOutWaveFormProps(unitUnitWave("cycle"))); }},
+     [](TOnePlayer& p) { p.SetRollOutWaveFormProps(TRollOutWaveFormProps(unitUnitWave("cycle"))); }, true},
 };
 
 struct MusicRenderThreadsTest : ::testing::Test {
     RenderThreadsForm form;
     RecordingMessageService messages;
-    TPlayersNoteAccess access;
+    WatchedPlayers access;
     NotePlayerAccess* previous;
     std::unique_ptr<TUnitMuz> unit;
     NoteFactory noise{"Noise"};
@@ -139,6 +202,7 @@ struct MusicRenderThreadsTest : ::testing::Test {
         SetNoteRenderThreads(threads);
         SharedRandom().Seed(7);
         noiseRuns = 0;
+        access.Restart();
         std::string message;
         EXPECT_TRUE(FindPlayers(unit->MuzData, message)) << message;
         return MakeWave(unit->MuzData, nullptr, nullptr, true, true);
@@ -179,6 +243,10 @@ TEST_F(MusicRenderThreadsTest, EachPlayerKindMakesTheSameBytesOnOneThreadAndOnSe
             SoundPtr one = Render(1);
             SoundPtr several = Render(4);
             ASSERT_TRUE(one && several) << LastText();
+            // Two ways of making the notes are compared, not one twice.
+            if (c.madeOnWorkers) {
+                EXPECT_GT(access.madeOnWorkers.load(), 0);
+            }
             ASSERT_GT(one->GetValues(), RenderThreadsRate * 4);
             ExpectSameBytes(*one, *several);
             EXPECT_EQ(messages.Count(), 0u);
@@ -211,6 +279,7 @@ TEST_F(MusicRenderThreadsTest, MixedPlayersMakeTheSameBytesOnOneThreadAndOnSever
             SCOPED_TRACE(threads);
             SoundPtr several = Render(threads);
             ASSERT_TRUE(one && several);
+            EXPECT_GT(access.madeOnWorkers.load(), 0);
             ExpectSameBytes(*one, *several);
         }
     }
@@ -308,5 +377,71 @@ TEST_F(MusicRenderThreadsTest, FailedAllocationsAreShownOnceAndTheFirstNoteInOrd
         EXPECT_EQ(messages.Last().text,
                   std::string("Cannot create music: in Player \"P\": ") + NotEnoughMemoryText);
         ExpectNothingLeft();
+    }
+}
+
+// Two players, the second running out of memory: while its note's sound is
+// made (on a worker, when there are any), or in its factory's run on the
+// walking thread. The first player's notes that the failure stopped in flight
+// say nothing: on every thread count the message names the second player.
+TEST_F(MusicRenderThreadsTest, ASecondPlayerOutOfMemoryIsNamedOnEveryThreadCount)
+{
+    std::vector<std::unique_ptr<TOnePlayer>> first;
+    first.push_back(RenderThreadsPart(true));
+    PlayerKindCases[2].set(*first.back());
+    AddPlayer("A", std::move(first));
+    std::vector<std::unique_ptr<TOnePlayer>> sampler;
+    sampler.push_back(RenderThreadsPart(false));
+    PlayerKindCases[1].set(*sampler.back());
+    AddPlayer("S", std::move(sampler));
+    // A factory whose sixth run finds no memory for its wave.
+    NoteFactory failing("Failing");
+    int runs = 0;
+    failing.node->onExecute = [&runs](TScriptedNode& self, StopFlag* stop, std::string& error) {
+        AllocationHook::FailNextHere(++runs == 6 ? 1 : 0);
+        RefPtr<Wave> wave = NewWave(stop, 2205);
+        AllocationHook::FailNextHere(0);
+        if (!wave) {
+            error = StoppedRunReason();
+            return false;
+        }
+        std::fill(wave->getData(), wave->getData() + wave->getValues(), int16_t{700});
+        auto sound = std::make_shared<MonoSound>(wave, RenderThreadsRate, 2);
+        sound->ownedByRun = 1;
+        self.Outputs().front()->SetSound(sound);
+        return true;
+    };
+    form.factories["Failing"] = &failing.factory;
+    std::vector<std::unique_ptr<TOnePlayer>> factory;
+    factory.push_back(RenderThreadsPart(false));
+    factory.back()->SetFactoryPlayerProps(TFactoryPlayerProps("Failing"));
+    AddPlayer("F", std::move(factory));
+
+    const std::string memory = NotEnoughMemoryText;
+    const struct {
+        const char* where;
+        const char* player;
+        std::string message;
+    } cases[] = {
+        {"making its sound", "S", "Cannot create music: in Player \"S\": " + memory},
+        {"running its factory", "F",
+         "Cannot create music: in Player \"F\": in Factory \"Failing\": At Node \"Note\" of Factory \"Failing\": " +
+             memory},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        access.failingPlayer = c.player;
+        access.failingNote = 5;
+        for (int threads : {1, 2, 4}) {
+            SCOPED_TRACE(threads);
+            BuildMusic({"A", c.player}, 3);
+            messages.Clear();
+            runs = 0;
+            EXPECT_EQ(Render(threads), nullptr);
+            ASSERT_EQ(messages.Count(), 2u) << LastText();
+            EXPECT_EQ(messages.All()[0].text, NotEnoughMemoryText);
+            EXPECT_EQ(messages.Last().text, c.message);
+            ExpectNothingLeft();
+        }
     }
 }

@@ -20,6 +20,18 @@
 #include <string>
 #include <vector>
 
+// The note of a render started, made and mixed into its group's render sound
+// at once, the bar placed at bar; false with the reason.
+inline bool RenderWhole(const TMuzNote& note, const TNotePlace& bar, int32_t shift, double tempo,
+                        std::string& message)
+{
+    const std::unique_ptr<TNoteInFlight> started = note.StartRenderInto(nullptr, bar, shift, tempo, message);
+    if (!started)
+        return false;
+    started->Make(nullptr);
+    return started->Mix(nullptr, message);
+}
+
 // A music window that writes down what the document asks of it.
 class FakeMusicView : public MusicView {
 public:

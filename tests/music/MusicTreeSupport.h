@@ -62,40 +62,46 @@ public:
         message = invalid;
         return invalid.empty();
     }
-    double GetLeadTime(TCompoundPlayer&, const TNoteToPlay&, bool& ok, std::string&) override
+    double GetLeadTime(TCompoundPlayer&, const TPlayedNote&, bool& ok, std::string&) override
     {
         ok = true;
         return lead;
     }
-    double GetSoundLength(TCompoundPlayer&, const TNoteToPlay&, bool& ok, std::string&) override
+    double GetSoundLength(TCompoundPlayer&, const TPlayedNote&, bool& ok, std::string&) override
     {
         ok = true;
         return soundLength;
     }
-    SoundPtr PlayNote(TCompoundPlayer&, StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample, int16_t,
-                      const TNoteToPlay& note, double musicPosition, double timePosition, double musicLength,
-                      bool& ok, std::string& message) override
+    SoundPtr PlayNote(TCompoundPlayer&, StopFlag* stop, int32_t sampleFreq, int16_t bytesPerSample,
+                      const TPlayedNote& note, const TNotePlace& place, bool& ok, std::string& message) override
     {
         auto target = std::make_shared<StereoSound>(sampleFreq, bytesPerSample);
         SoundPtr silent = Silent(*target, lead + soundLength);
-        ok = PlayNoteInto(anchor, stop, *silent, musicPosition,
-                          timePosition + lead, musicLength, 2, note, message);
+        TNotePlace at = place;
+        at.Time += lead;
+        ok = Render(stop, *silent, at, note, message);
         return ok ? silent : nullptr;
     }
-    bool PlayNoteInto(TCompoundPlayer&, StopFlag* stop, Sound& target, double musicPosition, double timePosition,
-                      double musicLength, int16_t, const TNoteToPlay& note, std::string& message) override
+    std::unique_ptr<TNoteInFlight> StartNoteInto(TCompoundPlayer&, StopFlag*, Sound& target, const TNotePlace& place,
+                                                 const TPlayedNote& note, std::string&) override
     {
-        rendered.push_back({musicPosition, timePosition, note.Tempo, note.Period, note.PlayLength, musicLength,
-                            &target});
+        return std::make_unique<RecordedNote>(*this, target, place, note);
+    }
+    // Writes the note down and mixes its block into target.
+    bool Render(StopFlag* stop, Sound& target, const TNotePlace& place, const TPlayedNote& note,
+                std::string& message)
+    {
+        rendered.push_back({place.MusicPosition, place.Time, note.Tempo, note.Period, note.PlayLength,
+                            place.MusicLength, &target});
         if (stopInNote)
             *stop = 1;
-        if (musicPosition == failAtPosition) {
+        if (place.MusicPosition == failAtPosition) {
             message = failMessage;
             return false;
         }
         if (soundLength > 0.0) {
             SoundPtr block = Block(target, soundLength);
-            target.MixAddAtTime(stop, *block, timePosition - lead, 1.0);
+            target.MixAddAtTime(stop, *block, place.Time - lead, 1.0);
         }
         return true;
     }
@@ -116,6 +122,27 @@ public:
     }
 
 private:
+    // A note rendered when its turn to be mixed comes.
+    class RecordedNote : public TNoteInFlight {
+    public:
+        RecordedNote(RecordingPlayers& players, Sound& target, const TNotePlace& place, const TPlayedNote& note)
+            : players(players), target(target), place(place), note(note)
+        {
+        }
+        bool HasWork() const override { return false; }
+        void Make(StopFlag*) override {}
+        bool Mix(StopFlag* stop, std::string& message) override
+        {
+            return players.Render(stop, target, place, note, message);
+        }
+
+    private:
+        RecordingPlayers& players;
+        Sound& target;
+        TNotePlace place;
+        TPlayedNote note;
+    };
+
     // The one player every name but "missing" finds; the recorder never looks into it.
     TCompoundPlayer anchor{"recorded"};
     NotePlayerAccess* previous;

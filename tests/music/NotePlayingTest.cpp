@@ -12,7 +12,7 @@ class FakePlayers : public NotePlayerAccess {
 public:
     struct Call {
         std::string what;
-        TNoteToPlay note;
+        TPlayedNote note;
         double musicPosition = 0;
         double timePosition = 0;
         double musicLength = 0;
@@ -29,23 +29,23 @@ public:
         return player == "Flute" && set == "Winds" ? &flute : nullptr;
     }
     bool Validate(TCompoundPlayer&, std::string&) override { return true; }
-    double GetLeadTime(TCompoundPlayer&, const TNoteToPlay& note, bool& ok, std::string&) override
+    double GetLeadTime(TCompoundPlayer&, const TPlayedNote& note, bool& ok, std::string&) override
     {
         calls.push_back({"lead", note});
         ok = true;
         return 0.125;
     }
-    double GetSoundLength(TCompoundPlayer&, const TNoteToPlay& note, bool& ok, std::string&) override
+    double GetSoundLength(TCompoundPlayer&, const TPlayedNote& note, bool& ok, std::string&) override
     {
         calls.push_back({"length", note});
         ok = true;
         return 2.5;
     }
-    SoundPtr PlayNote(TCompoundPlayer&, StopFlag*, int32_t sampleFreq, int16_t, int16_t monoStereo,
-                      const TNoteToPlay& note, double musicPosition, double timePosition, double musicLength, bool& ok,
-                      std::string& message) override
+    SoundPtr PlayNote(TCompoundPlayer&, StopFlag*, int32_t sampleFreq, int16_t, const TPlayedNote& note,
+                      const TNotePlace& place, bool& ok, std::string& message) override
     {
-        calls.push_back({"play", note, musicPosition, timePosition, musicLength, sampleFreq, monoStereo});
+        calls.push_back(
+            {"play", note, place.MusicPosition, place.Time, place.MusicLength, sampleFreq, place.MonoStereo});
         ok = !fail;
         if (fail) {
             message = "in Player \"Flute\": no wave";
@@ -53,14 +53,25 @@ public:
         }
         return std::make_shared<StereoSound>(sampleFreq, 2);
     }
-    bool PlayNoteInto(TCompoundPlayer&, StopFlag*, Sound& target, double musicPosition, double timePosition,
-                      double musicLength, int16_t monoStereo, const TNoteToPlay& note, std::string& message) override
+    std::unique_ptr<TNoteInFlight> StartNoteInto(TCompoundPlayer&, StopFlag*, Sound& target, const TNotePlace& place,
+                                                 const TPlayedNote& note, std::string& message) override
     {
-        calls.push_back({"into", note, musicPosition, timePosition, musicLength, 0, monoStereo, &target});
-        if (fail)
+        calls.push_back(
+            {"into", note, place.MusicPosition, place.Time, place.MusicLength, 0, place.MonoStereo, &target});
+        if (fail) {
             message = "in Player \"Flute\": no wave";
-        return !fail;
+            return nullptr;
+        }
+        return std::make_unique<Started>();
     }
+
+private:
+    // Nothing to make or mix: the call is what the tests read.
+    struct Started : TNoteInFlight {
+        bool HasWork() const override { return false; }
+        void Make(StopFlag*) override {}
+        bool Mix(StopFlag*, std::string&) override { return true; }
+    };
 };
 
 class FakeMainForm : public MainFormAccess {
@@ -157,11 +168,11 @@ TEST_F(NotePlaying, RenderingIntoTheMusicAndMeasuring)
     ASSERT_TRUE(m.group->FindPlayer(message));
     TMuzNote* member = m.Note(0.25, 5, 2, 0, triool, 2);
     std::string why;
-    EXPECT_FALSE(member->RenderInto(nullptr, 3.0, 6.0, 8.0, why, 0, 2.0, 1));
+    EXPECT_FALSE(RenderWhole(*member, TNotePlace{3.0, 6.0, 8.0, 1}, 0, 2.0, why));
     EXPECT_EQ(why, "There is no sound to render the note into.");
 
     m.stave->RenderSound = std::make_shared<StereoSound>(22050, 2);
-    ASSERT_TRUE(member->RenderInto(nullptr, 3.0, 6.0, 8.0, why, 12, 2.0, 1));
+    ASSERT_TRUE(RenderWhole(*member, TNotePlace{3.0, 6.0, 8.0, 1}, 12, 2.0, why));
     const FakePlayers::Call& into = fake.calls.back();
     EXPECT_EQ(into.target, m.stave->RenderSound.get());
     EXPECT_DOUBLE_EQ(into.musicPosition, 3.0 + 0.25 + 1.0 / 3);
@@ -170,7 +181,7 @@ TEST_F(NotePlaying, RenderingIntoTheMusicAndMeasuring)
     EXPECT_NEAR(into.note.Period, 1.0 / 880, 1e-12); // an octave up
     EXPECT_DOUBLE_EQ(into.note.PlayLength, 1.0 / 6);
     m.group->RenderSound = std::make_shared<StereoSound>(22050, 2);
-    ASSERT_TRUE(member->RenderInto(nullptr, 0, 0, 8.0, why, 0, 1.0, 2));
+    ASSERT_TRUE(RenderWhole(*member, TNotePlace{0, 0, 8.0, 2}, 0, 1.0, why));
     EXPECT_EQ(fake.calls.back().target, m.group->RenderSound.get());
 
     bool ok = false;
@@ -180,7 +191,7 @@ TEST_F(NotePlaying, RenderingIntoTheMusicAndMeasuring)
     EXPECT_DOUBLE_EQ(member->GetSoundLength(0, 1.0, ok, message), 2.5);
 
     fake.fail = true;
-    EXPECT_FALSE(member->RenderInto(nullptr, 0, 0, 8.0, why, 0, 1.0, 2));
+    EXPECT_FALSE(RenderWhole(*member, TNotePlace{0, 0, 8.0, 2}, 0, 1.0, why));
     EXPECT_EQ(why, "in Player \"Flute\": no wave");
     // Without its player found, a note renders nothing.
     TMuzNote* other = m.Note(0, 0, 4, 0, sool, 0, nullptr, nullptr);

@@ -98,7 +98,7 @@ TEST_F(PlayersNoteAccessTest, ANoteGroupRendersItsNotesThroughItsPlayer)
     m.stave->RenderSound = std::make_shared<StereoSound>(22050, 2);
     int32_t b = 0, e = 0;
     m.stave->RenderSound = m.stave->RenderSound->InsertSilence(nullptr, 0.5, b, e);
-    ASSERT_TRUE(note->RenderInto(nullptr, 0, 0.1, 1.0, message, 0, 1.0, 2)) << message;
+    ASSERT_TRUE(RenderWhole(*note, TNotePlace{0, 0.1, 1.0, 2}, 0, 1.0, message)) << message;
     const std::vector<int16_t> left = Samples(*m.stave->RenderSound);
     // At the set's volume of 50 %, from 0.1 s on.
     EXPECT_EQ(left[2204], 0);

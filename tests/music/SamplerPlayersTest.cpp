@@ -1,11 +1,32 @@
 #include "music/PlayersTestSupport.h"
 
+#include "foundation/StopReason.h"
+#include "music/PartNote.h"
+
 #include "platform/RecordingMessageService.h"
 #include "wave/LongestWave.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// The part's sound for the note, made the one way a note is: its share
+// started, then made; false with the reason.
+bool PlayPart(TOnePlayer& part, StopFlag* stop, SoundPtr& sound, double& shift, const TPlayedNote& note,
+              double& mixFactor, std::string& message)
+{
+    TPartNote share;
+    if (!part.RunFactoryOrReadSample(stop, note, TNotePlace{}, share, message))
+        return false;
+    if (!share.Make(stop)) {
+        message = StoppedRunReason();
+        return false;
+    }
+    sound = share.Made;
+    shift = share.Shift;
+    mixFactor = share.MixFactor;
+    return true;
+}
 
 struct SamplerCase {
     const char* name;
@@ -79,7 +100,7 @@ TEST_F(SamplerPlayersTest, EachKindAnswersItsExamples)
         EXPECT_TRUE(ok);
         SoundPtr sound;
         double shift = 1, mix = 0;
-        ASSERT_TRUE(part->PlayNote(&stop, sound, shift, note, TNotePlace{}, mix, message)) << message;
+        ASSERT_TRUE(PlayPart(*part, &stop, sound, shift, note, mix, message)) << message;
         ASSERT_NE(sound, nullptr);
         EXPECT_EQ(sound->GetValues(), c.soundValues);
         EXPECT_EQ(shift, 0.0);
@@ -95,7 +116,7 @@ TEST_F(SamplerPlayersTest, TheRepeatWaveFormPlacesTheSampleAndItsCopiesFromTheNo
     part->SetRepeatWaveFormProps(TRepeatWaveFormProps(unitUnitWave("sample")));
     SoundPtr sound;
     double shift = 0, mix = 0;
-    ASSERT_TRUE(part->PlayNote(&stop, sound, shift, NoteOf(100, 0.02), TNotePlace{}, mix, message));
+    ASSERT_TRUE(PlayPart(*part, &stop, sound, shift, NoteOf(100, 0.02), mix, message));
     EXPECT_EQ(mix, 1.0);
     const std::vector<int16_t> samples = Samples(*sound);
     // The copies at 0.01, 0.02 and 0.03 s follow each other without a gap, at the part's volume.
@@ -123,7 +144,7 @@ TEST_F(SamplerPlayersTest, ASampleOrStretchOfFewerThanTwoSamplesGivesNothing)
             EXPECT_TRUE(ok);
             SoundPtr sound;
             double shift = 0, mix = 0;
-            EXPECT_TRUE(part->PlayNote(&stop, sound, shift, note, TNotePlace{}, mix, message));
+            EXPECT_TRUE(PlayPart(*part, &stop, sound, shift, note, mix, message));
             EXPECT_EQ(sound, nullptr);
         }
     }
@@ -158,7 +179,7 @@ TEST_F(SamplerPlayersTest, ASoundAtAHostileSampleRateIsRefusedBeforeItIsMade)
         SoundPtr sound;
         double shift = 0, mix = 0;
         message.clear();
-        const bool played = part->PlayNote(&stop, sound, shift, NoteOf(c.frequency, 2.0), TNotePlace{}, mix, message);
+        const bool played = PlayPart(*part, &stop, sound, shift, NoteOf(c.frequency, 2.0), mix, message);
         if (c.kind == notePlayerSimpleSampler) {
             EXPECT_TRUE(played) << message;
             ASSERT_TRUE(sound);
