@@ -1,7 +1,7 @@
 #include "foundation/gui/PanelStatusBar.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -41,6 +41,80 @@ protected:
     }
 };
 
+// Lays the panels out from the left, each at its own width, as a status bar
+// of fixed panels does: what does not fit runs past the bar's right edge and
+// is cut there. A box layout given less room than the panels need squeezes
+// their places while each keeps its width, so they overlap.
+class FixedPanelsLayout : public QLayout {
+public:
+    explicit FixedPanelsLayout(QWidget* parent) : QLayout(parent) {}
+    ~FixedPanelsLayout() override
+    {
+        while (QLayoutItem* item = takeAt(0))
+            delete item;
+    }
+
+    void addItem(QLayoutItem* item) override { items.push_back(item); }
+    int count() const override { return static_cast<int>(items.size()); }
+    QLayoutItem* itemAt(int index) const override
+    {
+        return index >= 0 && index < count() ? items[static_cast<size_t>(index)] : nullptr;
+    }
+    QLayoutItem* takeAt(int index) override
+    {
+        if (index < 0 || index >= count())
+            return nullptr;
+        QLayoutItem* item = items[static_cast<size_t>(index)];
+        items.erase(items.begin() + index);
+        return item;
+    }
+    Qt::Orientations expandingDirections() const override { return {}; }
+
+    QSize sizeHint() const override
+    {
+        int width = 0, height = 0, shown = 0;
+        for (QLayoutItem* item : items)
+            if (!item->isEmpty()) {
+                width += item->sizeHint().width();
+                height = std::max(height, item->sizeHint().height());
+                ++shown;
+            }
+        width += std::max(shown - 1, 0) * spacing();
+        return QSize(width, height) + Margins();
+    }
+    // Any width will do: the panels are cut, never squeezed.
+    QSize minimumSize() const override
+    {
+        int height = 0;
+        for (QLayoutItem* item : items)
+            height = std::max(height, item->minimumSize().height());
+        return QSize(0, height) + Margins();
+    }
+
+    void setGeometry(const QRect& rect) override
+    {
+        QLayout::setGeometry(rect);
+        const QRect inside = contentsRect();
+        int x = inside.left();
+        for (QLayoutItem* item : items) {
+            if (item->isEmpty())
+                continue;
+            const int width = item->sizeHint().width();
+            item->setGeometry(QRect(x, inside.top(), width, inside.height()));
+            x += width + spacing();
+        }
+    }
+
+private:
+    QSize Margins() const
+    {
+        const QMargins margins = contentsMargins();
+        return QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    }
+
+    std::vector<QLayoutItem*> items;
+};
+
 } // namespace
 
 TPanelStatusBar::TPanelStatusBar(const QString& name, std::initializer_list<int> widths, int raised,
@@ -48,7 +122,7 @@ TPanelStatusBar::TPanelStatusBar(const QString& name, std::initializer_list<int>
     : QWidget(parent)
 {
     setObjectName(name);
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new FixedPanelsLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     int n = 0;
@@ -62,7 +136,6 @@ TPanelStatusBar::TPanelStatusBar(const QString& name, std::initializer_list<int>
         panels.push_back(panel);
         ++n;
     }
-    layout->addStretch(1);
 }
 
 QLabel* TPanelStatusBar::Panel(int n) const

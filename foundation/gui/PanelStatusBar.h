@@ -8,7 +8,9 @@
 class QLabel;
 
 // A status bar of fixed-width panels; the first one shows the hint of the
-// control under the mouse. A panel is never narrower than its given width,
+// control under the mouse. The panels stand side by side from the left, each
+// at its own width; those that do not fit are cut at the bar's right edge.
+// A panel is never narrower than its given width,
 // and widened to hold its widest text in the font in use. A text longer than
 // its panel is shown cut with an ellipsis inside the panel; the panel's text
 // stays whole.

@@ -483,13 +483,16 @@ int TMainForm::CountChildWindows() const
 
 void TMainForm::AddChildWindow(TMDIChildQuarbel* window)
 {
-    // The default size of a new document window: three quarters of the area;
-    // the area places it.
-    const QSize area = mdiArea->viewport()->size();
-    window->resize(std::max(320, area.width() * 3 / 4), std::max(200, area.height() * 3 / 4));
+    window->resize(NewWindowSize(mdiArea->viewport()->size()));
     mdiArea->addSubWindow(window);
     window->show();
     mdiArea->setActiveSubWindow(window);
+    // The window's kind brings its own tool bars and status bar, which change
+    // the area: the window takes its place once they stand, so that no part
+    // of it opens under a scroll bar.
+    UpdateActions();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    PlaceNewWindow(*mdiArea, *window);
     RequestUpdate();
 }
 
