@@ -1,5 +1,5 @@
 // Music made into a wave while the factory that plays its notes is open in a
-// window of the main window: 2 staves of eighths (tempo 2 s a whole note, 100
+// window of the main window: 2 staves of eighths (tempo 2 s a whole note, 300
 // bars of 4/4, 4800 notes) at 44.1 kHz mono, every note played by a note
 // player's factory of two nodes, "Make New Wave" and "Make Sinus" (a quarter
 // second of the note's sine). The factory window is either in plain view
@@ -7,7 +7,8 @@
 // the nodes change their state six times a note. The render is the whole of
 // the music's generation as the Generate command does it, under the progress
 // window that serves the windows' events while the work runs. By the wall
-// clock, on 1 thread and on 8.
+// clock, on 1 thread and on 8; "paints" counts the factory drawing's paints
+// during a render.
 //
 // With a display (DISPLAY set, e.g. under xvfb-run) the windows are X
 // windows; without one they are painted offscreen.
