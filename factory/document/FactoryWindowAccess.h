@@ -8,7 +8,8 @@ class TSountoryNode;
 class TFactoryWindowAccess {
 public:
     virtual ~TFactoryWindowAccess() = default;
-    // Paints the node at once, while a run changes its state.
+    // A run changed the node's state. The window shows it at its own pace and
+    // never paints here: a render runs the factory for every note.
     virtual void RedrawNode(TSountoryNode& node) = 0;
     // The smallest top the frame may have (below the description).
     virtual int GetMinFrameTop() const = 0;

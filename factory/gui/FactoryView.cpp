@@ -16,14 +16,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // The memo's designed place above the frame.
 constexpr int DescriptionTop = 8;
+// The screen's pace where the screen does not tell it.
+constexpr double DefaultFramesPerSecond = 60.0;
 
 TFactoryWindowModel::TButton ButtonOf(Qt::MouseButton button)
 {
@@ -70,6 +75,12 @@ TFactoryView::TFactoryView(TUnitSountory& factory, TFactoryDialogs& dialogs, QWi
     Hint->setObjectName("FactoryHint");
     Hint->setStyleSheet("QLabel { background: #ffffe1; color: black; border: 1px solid black; padding: 2px; }");
     Hint->hide();
+
+    RunPaintTimer = new QTimer(this);
+    RunPaintTimer->setSingleShot(true);
+    // Never early: the interval is the least time between two paints of the states.
+    RunPaintTimer->setTimerType(Qt::PreciseTimer);
+    connect(RunPaintTimer, &QTimer::timeout, this, &TFactoryView::PaintRunStates);
 
     WindowModel = std::make_unique<TFactoryWindowModel>(factory, *this);
     WindowCommands = std::make_unique<TFactoryWindowCommands>(*WindowModel, dialogs);
@@ -184,7 +195,23 @@ void TFactoryView::RedrawNode(const TSountoryNode& node)
 {
     const TCanvasRect r = node.GetWindowRect();
     // The pins and their labels reach beyond the body.
-    viewport()->repaint(QRect(r.Left - 12, r.Top - 12, r.Width() + 24, r.Height() + 24));
+    RunPaintRegion += QRect(r.Left - 12, r.Top - 12, r.Width() + 24, r.Height() + 24);
+    if (!RunPaintTimer->isActive())
+        RunPaintTimer->start(RunPaintInterval());
+}
+
+int TFactoryView::RunPaintInterval() const
+{
+    const QScreen* shown = screen();
+    const double rate = shown && shown->refreshRate() >= 1.0 ? shown->refreshRate() : DefaultFramesPerSecond;
+    return std::max(1, static_cast<int>(std::ceil(1000.0 / rate)));
+}
+
+void TFactoryView::PaintRunStates()
+{
+    // Asked for, not painted here: the paint comes with the next events served.
+    viewport()->update(RunPaintRegion);
+    RunPaintRegion = QRegion();
 }
 
 // ---------------------------------------------------------------- painting

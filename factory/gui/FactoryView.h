@@ -2,6 +2,7 @@
 #include "factory/view/FactoryWindowModel.h"
 
 #include <QAbstractScrollArea>
+#include <QRegion>
 
 #include <functional>
 #include <memory>
@@ -9,6 +10,7 @@
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 class TFactoryWindowCommands;
 class TFactoryDialogs;
 class TUnitSountory;
@@ -39,8 +41,14 @@ public:
 
     // Anchors the frame, sets the scroll bars and places the description.
     void Relayout();
-    // Paints the node at once, while a run changes its state.
+    // A run changed the node's state: its place is painted at the screen's
+    // pace, together with every other node that changed meanwhile. A render
+    // runs a factory for every note; a paint for each would cost more than
+    // the notes.
     void RedrawNode(const TSountoryNode& node);
+    // How long the running highlight waits at most before it is painted: one
+    // frame of the screen.
+    int RunPaintInterval() const;
     // The context menu at a viewport point (shown, not waited for); it is
     // the press at that point that chose the item.
     QMenu* ShowContextMenu(const QPoint& viewportPoint);
@@ -61,6 +69,7 @@ protected:
 
 private:
     void BuildMenu();
+    void PaintRunStates();
 
     TUnitSountory* Sountory;
     std::unique_ptr<TFactoryWindowModel> WindowModel;
@@ -68,6 +77,8 @@ private:
     QPlainTextEdit* Description = nullptr;
     QLabel* Hint = nullptr;
     QMenu* Menu = nullptr;
+    QTimer* RunPaintTimer = nullptr;
+    QRegion RunPaintRegion; // where nodes changed their state since the last paint asked for
     int DescriptionPixels = 0;
     bool ScreenCursorSet = false;
     bool Relaying = false;

@@ -1,5 +1,7 @@
 #include "foundation/gui/ProgressWindow.h"
 
+#include "platform/VectorState.h"
+
 #include <QCoreApplication>
 #include <QProgressDialog>
 
@@ -62,5 +64,7 @@ bool TProgressWindow::StopWanted(int64_t done, int64_t total)
     // Before the window shows, the user's input waits: no other command may
     // start in the middle of this one.
     QCoreApplication::processEvents(dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    // The windows just painted; the work's loops must not pay for it.
+    ClearUpperVectorState();
     return stopped;
 }
