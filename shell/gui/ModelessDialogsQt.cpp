@@ -154,7 +154,8 @@ TDialogPlacement TModelessDialogsQt::GetPlacement(TModelessDialogKind kind) cons
     const QWidget* dialog = Dialog(kind);
     if (!dialog)
         return TModelessDialogs::GetPlacement(kind);
-    const QPoint corner = WaitingCorner[kind].value_or(DialogFrameCorner(*dialog));
+    const QPoint corner = kind == modelessDialogEditName ? EditNameDialog->FrameCorner()
+                                                         : WaitingCorner[kind].value_or(DialogFrameCorner(*dialog));
     return {corner.x(), corner.y(), dialog->width(), dialog->height()};
 }
 
@@ -169,9 +170,9 @@ void TModelessDialogsQt::SetPlacement(TModelessDialogKind kind, const TDialogPla
     if (numbers >= 3)
         dialog->resize(placement.Width, numbers >= 4 ? placement.Height : dialog->height());
     const QPoint corner(placement.Left, placement.Top);
-    // The box that stays above the main window stays where it can be seen on
-    // this screen, whatever screen the project was saved on; it keeps its
-    // place while hidden.
+    // Every place is kept inside the available area of the screen it falls
+    // on, whatever screen the project was saved on. The Edit Name box keeps
+    // its place while hidden.
     if (kind == modelessDialogEditName)
         EditNameDialog->SetFrameCorner(corner);
     else if (WaitingForMainForm[kind])

@@ -1,6 +1,7 @@
 #include "wave/window/gui/DialogFramePlacing.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -29,6 +30,21 @@ QPoint FrameCornerInsideArea(const QRect& area, const QPoint& corner, const QSiz
     return {left, top};
 }
 
+QRect AreaUnderFrame(const std::vector<ScreenArea>& screens, const QRect& frame, const QRect& fallback)
+{
+    QRect area = fallback;
+    long long most = 0;
+    for (const ScreenArea& screen : screens) {
+        const QRect common = screen.geometry.intersected(frame);
+        const long long covered = common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+        if (covered > most) {
+            most = covered;
+            area = screen.available;
+        }
+    }
+    return area;
+}
+
 QPoint DialogCornerAtMainFormEdges(const QRect& area, const MainFormRect& main, const QSize& client,
                                    const QSize& frame, const QMargins& ownerFrame)
 {
@@ -54,6 +70,14 @@ QMargins DialogFramePlacingGuess(const QWidget& dialog)
         return own;
     const QWidget* owner = dialog.parentWidget();
     return owner ? DialogFramePlacingMargins(*owner->window()) : QMargins();
+}
+
+std::vector<ScreenArea> DialogFramePlacingScreens()
+{
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back({screen->geometry(), screen->availableGeometry()});
+    return screens;
 }
 
 QRect DialogFramePlacingArea(const QWidget& dialog)
@@ -95,12 +119,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == &Dialog && event->type() == QEvent::Hide) {
-            Finish();
+            // Hidden before it was framed, it still stands where it was
+            // wanted: read back so, and placed once framed when shown again.
+            StopWatching();
         } else if (watched == &Dialog && event->type() == QEvent::Show) {
             Watch();
         } else if (watched == Window && event->type() == QEvent::Expose && Window->isExposed()) {
             // After the expose is handled, so that the move is not made inside it.
-            Window->removeEventFilter(this);
+            StopWatching();
             QMetaObject::invokeMethod(this, [this] { PlaceAgain(); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
@@ -114,6 +140,13 @@ private:
             return;
         Window = window;
         window->installEventFilter(this);
+    }
+
+    void StopWatching()
+    {
+        if (Window)
+            Window->removeEventFilter(this);
+        Window = nullptr;
     }
 
     void PlaceAgain()
@@ -131,8 +164,7 @@ private:
     {
         setObjectName(QString());
         Dialog.removeEventFilter(this);
-        if (Window)
-            Window->removeEventFilter(this);
+        StopWatching();
         deleteLater();
     }
 
@@ -175,7 +207,29 @@ void PlaceDialogAtMainFormEdges(QWidget& dialog)
 
 void PlaceDialogFrameAt(QWidget& dialog, const QPoint& corner)
 {
-    PlaceDialogFrame(dialog, [corner](const QRect&, const QSize&) { return corner; });
+    PlaceDialogFrame(dialog, [&dialog, corner](const QRect&, const QSize& frame) {
+        return DialogFrameCornerOnScreen(dialog, corner, frame);
+    });
+}
+
+QPoint DialogFrameCornerOnScreen(const QWidget& dialog, const QPoint& corner, const QSize& frame)
+{
+    const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : &dialog;
+    const QScreen* ownerScreen = owner->screen();
+    const QRect fallback = ownerScreen ? ownerScreen->availableGeometry() : QRect(corner, frame);
+    return FrameCornerInsideArea(AreaUnderFrame(DialogFramePlacingScreens(), QRect(corner, frame), fallback), corner,
+                                 frame);
+}
+
+void PlaceWindowOnScreen(QWidget& window, const QRect& client)
+{
+    window.resize(client.size());
+    PlaceDialogFrame(window, [&window, wanted = client.topLeft()](const QRect&, const QSize& frame) {
+        // The margins it has now: none until framed, as the first placing guesses
+        // for a window without an owner.
+        const QMargins margins = DialogFramePlacingMargins(window);
+        return DialogFrameCornerOnScreen(window, wanted - QPoint(margins.left(), margins.top()), frame);
+    });
 }
 
 QPoint DialogFrameCorner(const QWidget& dialog)
