@@ -111,12 +111,17 @@ QWidget* TModelessDialogsQt::CreateDialog(TModelessDialogKind kind)
     if (QWidget* dialog = Dialog(kind))
         return dialog;
     switch (kind) {
-    case modelessDialogSelZoom: return SelZoomDialog = new TDlgSelZoom(&Main);
-    case modelessDialogMusStave: return MusicDialog = new TDlgMusic(Main);
-    case modelessDialogMusTree: return MusTreeDialog = new TDlgMusTree(Main);
-    case modelessDialogEditName: return EditNameDialog = new TDlgEditName(Main);
+    case modelessDialogSelZoom: SelZoomDialog = new TDlgSelZoom(&Main); break;
+    case modelessDialogMusStave: MusicDialog = new TDlgMusic(Main); break;
+    case modelessDialogMusTree: MusTreeDialog = new TDlgMusTree(Main); break;
+    case modelessDialogEditName: EditNameDialog = new TDlgEditName(Main); break;
     default: return nullptr;
     }
+    // Tool boxes beside the documents: a maximised one would cover them and
+    // be kept so in the project.
+    QWidget* dialog = Dialog(kind);
+    KeepDialogNormal(*dialog);
+    return dialog;
 }
 
 bool TModelessDialogsQt::IsDialogVisible(TModelessDialogKind kind) const

@@ -183,7 +183,35 @@ TDialogFramePlacer* DialogFramePlacingWaiting(const QWidget& dialog)
     return placer && placer->Waiting() ? placer : nullptr;
 }
 
+// Takes the dialog out of a maximised or full-screen state once the event
+// that reported it is handled.
+class TDialogNormalKeeper : public QObject {
+public:
+    explicit TDialogNormalKeeper(QWidget& dialog) : QObject(&dialog), Dialog(dialog) { dialog.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &Dialog && event->type() == QEvent::WindowStateChange && Unwanted())
+            QMetaObject::invokeMethod(
+                this, [this] { if (Unwanted()) Dialog.setWindowState(Dialog.windowState() & ~UnwantedStates); },
+                Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr Qt::WindowStates UnwantedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
+    bool Unwanted() const { return (Dialog.windowState() & UnwantedStates) != 0; }
+
+    QWidget& Dialog;
+};
+
 } // namespace
+
+void KeepDialogNormal(QWidget& dialog)
+{
+    new TDialogNormalKeeper(dialog);
+}
 
 void PlaceDialogFrame(QWidget& dialog, DialogCornerRule rule)
 {
