@@ -35,6 +35,7 @@ kill -CONT "$DESKTOP_WM"
 for element in "${!given[@]}"; do
     saved=$(desktop_saved_place "$project" "$element")
     [[ "$saved" == "${given[$element]}" ]] ||
-        desktop_fail "closed before its main window showed, the program saved $element at \"$saved\", given ${given[$element]}"
+        desktop_fail "closed before its main window showed, the program saved $element at \"$saved\"," \
+            "given ${given[$element]}"
 done
 [[ "$DESKTOP_STATUS" == 0 ]] || desktop_fail "the program ended with $DESKTOP_STATUS"

@@ -30,7 +30,8 @@ sed -i '0,/<Left>40</s//<Left>200</; 0,/<Top>30</s//<Top>650</' "$project"
 desktop_run "$project"
 for element in "${!title[@]}"; do
     desktop_poll "$DESKTOP_BOUND" inside "${title[$element]}" ||
-        desktop_fail "\"${title[$element]}\" has its frame at $(desktop_frame "${title[$element]}"), the work area is ${area[*]}"
+        desktop_fail "\"${title[$element]}\" has its frame at $(desktop_frame "${title[$element]}")," \
+            "the work area is ${area[*]}"
 done
 # The boxes that can be resized, maximised by the window manager all the
 # same (openbox offers it to any window that can be resized), go back.

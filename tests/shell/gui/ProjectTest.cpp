@@ -537,13 +537,14 @@ TEST_F(Project, TheMainWindowLandsInsideTheScreenFromAnyProject)
     const QMargins frame = form.windowHandle()->frameMargins();
     const QSize framed = client.grownBy(frame);
     const int right = area.right() + 1 - framed.width(), bottom = area.bottom() + 1 - framed.height();
+    const QPoint fits = area.topLeft() + QPoint(60, 50);
     const struct {
         const char* what;
         QPoint corner; // of the client area, as a project keeps it
         QSize size;
         QPoint frameCorner;
     } cases[] = {
-        {"fits", area.topLeft() + QPoint(60, 50), client, area.topLeft() + QPoint(60, 50) - QPoint(frame.left(), frame.top())},
+        {"fits", fits, client, fits - QPoint(frame.left(), frame.top())},
         {"right", {area.right() - 100, area.top() + 50}, client, {right, area.top() + 50 - frame.top()}},
         {"below", {area.left() + 60, area.bottom() - 40}, client, {area.left() + 60 - frame.left(), bottom}},
         {"left", {area.left() - 300, area.top() + 50}, client, {area.left(), area.top() + 50 - frame.top()}},

@@ -99,8 +99,9 @@ QPoint DialogFramePlacingMove(QWidget& dialog, const QPoint& corner, const QMarg
 
 // Waits until the window manager has framed the dialog (its window is then
 // exposed) and places it by the rule again with the frame it got. It goes
-// when done, when the dialog is hidden first, when another placing replaces
-// it, and when the dialog was moved meanwhile: that place stands.
+// when done, when another placing replaces it, and when the dialog was moved
+// meanwhile: that place stands. A dialog hidden before it was framed keeps it
+// waiting for the next show.
 class TDialogFramePlacer : public QObject {
 public:
     TDialogFramePlacer(QWidget& dialog, DialogCornerRule rule, const QPoint& corner, const QPoint& client)
@@ -187,21 +188,28 @@ TDialogFramePlacer* DialogFramePlacingWaiting(const QWidget& dialog)
 // that reported it is handled.
 class TDialogNormalKeeper : public QObject {
 public:
-    explicit TDialogNormalKeeper(QWidget& dialog) : QObject(&dialog), Dialog(dialog) { dialog.installEventFilter(this); }
+    explicit TDialogNormalKeeper(QWidget& dialog) : QObject(&dialog), Dialog(dialog)
+    {
+        dialog.installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == &Dialog && event->type() == QEvent::WindowStateChange && Unwanted())
-            QMetaObject::invokeMethod(
-                this, [this] { if (Unwanted()) Dialog.setWindowState(Dialog.windowState() & ~UnwantedStates); },
-                Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] { TakeOut(); }, Qt::QueuedConnection);
         return QObject::eventFilter(watched, event);
     }
 
 private:
     static constexpr Qt::WindowStates UnwantedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
     bool Unwanted() const { return (Dialog.windowState() & UnwantedStates) != 0; }
+
+    void TakeOut()
+    {
+        if (Unwanted())
+            Dialog.setWindowState(Dialog.windowState() & ~UnwantedStates);
+    }
 
     QWidget& Dialog;
 };

@@ -73,8 +73,9 @@ QPoint DialogFrameCornerOnScreen(const QWidget& dialog, const QPoint& corner, co
 // window manager has framed it.
 void PlaceWindowOnScreen(QWidget& window, const QRect& client);
 
-// A tool box asks for no Maximise; one that a window manager maximises or
-// makes full screen all the same goes back to its place and size.
+// A tool box that a window manager maximises or makes full screen all the
+// same (some offer Maximise to any window that can be resized) goes back to
+// its place and size.
 void KeepDialogNormal(QWidget& dialog);
 
 // Where the frame's corner is, or is about to be while the dialog waits for its frame.
