@@ -21,8 +21,11 @@ constexpr int CornerMargin = 8;
 } // namespace
 
 // A tool window of the main window: above it, yet below the dialogs it opens
-// (a window that stays on top would cover them).
-TDlgEditName::TDlgEditName(TMainForm& mainForm) : QWidget(&mainForm, Qt::Tool), Main(mainForm)
+// (a window that stays on top would cover them). A box of one line: no Maximise.
+TDlgEditName::TDlgEditName(TMainForm& mainForm)
+    : QWidget(&mainForm, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowCloseButtonHint),
+      Main(mainForm)
 {
     setObjectName("DlgEditName");
     setWindowTitle("Edit Name");
@@ -98,6 +101,14 @@ void TDlgEditName::SetFrameCorner(const QPoint& corner)
         Place();
 }
 
+QPoint TDlgEditName::FrameCorner() const
+{
+    // Not shown yet, or hidden: where it will come back.
+    if (!isVisible() && Corner)
+        return *Corner;
+    return DialogFrameCorner(*this);
+}
+
 void TDlgEditName::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -122,8 +133,8 @@ void TDlgEditName::closeEvent(QCloseEvent* event)
 void TDlgEditName::Place()
 {
     if (Corner) {
-        PlaceDialogFrame(*this, [corner = *Corner](const QRect& area, const QSize& frame) {
-            return FrameCornerInsideArea(area, corner, frame);
+        PlaceDialogFrame(*this, [this, corner = *Corner](const QRect&, const QSize& frame) {
+            return DialogFrameCornerOnScreen(*this, corner, frame);
         });
     } else {
         PlaceDialogFrame(*this, [this](const QRect& area, const QSize& frame) { return CornerInWindowArea(area, frame); });

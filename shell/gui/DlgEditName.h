@@ -27,8 +27,10 @@ public:
     void SetWindow(TMDIChildQuarbel* window);
 
     // A place given from outside (a project): the top left corner of its
-    // frame, kept inside the screen's available area.
+    // frame, kept inside the available area of the screen it falls on.
     void SetFrameCorner(const QPoint& corner);
+    // Where the frame's corner is, or where it goes when shown.
+    QPoint FrameCorner() const;
 
     void btnOkClick();
     void btnCancelClick();

@@ -10,6 +10,7 @@
 #include "shell/gui/MainForm.h"
 #include "shell/gui/MainFormFiles.h"
 #include "wave/document/FileUnit.h"
+#include "wave/window/gui/DialogFramePlacing.h"
 #include "wave/window/gui/MDIChildQuarbel.h"
 
 #include <QMdiArea>
@@ -44,7 +45,9 @@ TWindowPlacement PlacementOf(const QRect& rect, const QWidget& widget)
     return placement;
 }
 
-void Place(QWidget& widget, const TWindowPlacement& placement)
+// The main window (onScreen) is kept inside the screen's available area;
+// a document window stays where its project put it inside the main window.
+void Place(QWidget& widget, const TWindowPlacement& placement, bool onScreen)
 {
     // A window that is maximised already stays so: restored and maximised again
     // at once, a window manager may see no change of size to report, and the
@@ -52,7 +55,10 @@ void Place(QWidget& widget, const TWindowPlacement& placement)
     if (placement.State == windowStateMaximized && widget.isMaximized())
         return;
     widget.showNormal();
-    widget.setGeometry(Bounds(placement));
+    if (onScreen)
+        PlaceWindowOnScreen(widget, Bounds(placement));
+    else
+        widget.setGeometry(Bounds(placement));
     if (placement.State == windowStateMaximized)
         widget.showMaximized();
     else if (placement.State == windowStateMinimized)
@@ -235,7 +241,7 @@ TWindowPlacement TMainFormProjects::GetFramePlacement() const
 
 void TMainFormProjects::SetFramePlacement(const TWindowPlacement& placement)
 {
-    Place(form, placement);
+    Place(form, placement, true);
 }
 
 TModelessDialogs& TMainFormProjects::GetModelessDialogs()
@@ -261,7 +267,7 @@ TWindowPlacement TMainFormProjects::GetWindowPlacement(const TFileUnit& unit) co
 void TMainFormProjects::SetWindowPlacement(TFileUnit& unit, const TWindowPlacement& placement)
 {
     if (TMDIChildQuarbel* window = WindowOf(unit))
-        Place(*window, placement);
+        Place(*window, placement, false);
 }
 
 TDocumentKindFiles* TMainFormProjects::KindFiles(uint8_t kind)

@@ -111,12 +111,17 @@ QWidget* TModelessDialogsQt::CreateDialog(TModelessDialogKind kind)
     if (QWidget* dialog = Dialog(kind))
         return dialog;
     switch (kind) {
-    case modelessDialogSelZoom: return SelZoomDialog = new TDlgSelZoom(&Main);
-    case modelessDialogMusStave: return MusicDialog = new TDlgMusic(Main);
-    case modelessDialogMusTree: return MusTreeDialog = new TDlgMusTree(Main);
-    case modelessDialogEditName: return EditNameDialog = new TDlgEditName(Main);
+    case modelessDialogSelZoom: SelZoomDialog = new TDlgSelZoom(&Main); break;
+    case modelessDialogMusStave: MusicDialog = new TDlgMusic(Main); break;
+    case modelessDialogMusTree: MusTreeDialog = new TDlgMusTree(Main); break;
+    case modelessDialogEditName: EditNameDialog = new TDlgEditName(Main); break;
     default: return nullptr;
     }
+    // Tool boxes beside the documents: a maximised one would cover them and
+    // be kept so in the project.
+    QWidget* dialog = Dialog(kind);
+    KeepDialogNormal(*dialog);
+    return dialog;
 }
 
 bool TModelessDialogsQt::IsDialogVisible(TModelessDialogKind kind) const
@@ -154,7 +159,8 @@ TDialogPlacement TModelessDialogsQt::GetPlacement(TModelessDialogKind kind) cons
     const QWidget* dialog = Dialog(kind);
     if (!dialog)
         return TModelessDialogs::GetPlacement(kind);
-    const QPoint corner = WaitingCorner[kind].value_or(DialogFrameCorner(*dialog));
+    const QPoint corner = kind == modelessDialogEditName ? EditNameDialog->FrameCorner()
+                                                         : WaitingCorner[kind].value_or(DialogFrameCorner(*dialog));
     return {corner.x(), corner.y(), dialog->width(), dialog->height()};
 }
 
@@ -169,9 +175,9 @@ void TModelessDialogsQt::SetPlacement(TModelessDialogKind kind, const TDialogPla
     if (numbers >= 3)
         dialog->resize(placement.Width, numbers >= 4 ? placement.Height : dialog->height());
     const QPoint corner(placement.Left, placement.Top);
-    // The box that stays above the main window stays where it can be seen on
-    // this screen, whatever screen the project was saved on; it keeps its
-    // place while hidden.
+    // Every place is kept inside the available area of the screen it falls
+    // on, whatever screen the project was saved on. The Edit Name box keeps
+    // its place while hidden.
     if (kind == modelessDialogEditName)
         EditNameDialog->SetFrameCorner(corner);
     else if (WaitingForMainForm[kind])

@@ -408,3 +408,40 @@ desktop_framed()
 {
     desktop_window_shown "$1" && [[ -n "$(desktop_frame "$1")" ]]
 }
+
+# Added for the tests of placing: desktop_client_message TO WINDOW TYPE DATA...
+# sends an X client message about WINDOW, of TYPE (an atom's name) with up to
+# five numbers or atom names, straight over the X connection: to the window
+# itself (TO "window", as a session asks a window to close) or to the window
+# manager (TO "root", as a pager asks for a state). It works while the window
+# manager is held, and has gone out when it returns.
+desktop_client_message()
+{
+    local to=$1 window=$2 root
+    shift 2
+    root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+    perl -MSocket -e '
+        my ($display, $to, $window, $type, @data) = @ARGV;
+        $display =~ /^:(\d+)/ or die "display $display\n";
+        socket(my $x, AF_UNIX, SOCK_STREAM, 0) or die "socket: $!\n";
+        connect($x, pack_sockaddr_un("/tmp/.X11-unix/X$1")) or die "connect: $!\n";
+        binmode $x;
+        sub take { my ($n) = @_; my $all = ""; while (length($all) < $n) {
+            my $got = sysread($x, my $part, $n - length($all)); die "X closed\n" unless $got; $all .= $part; } $all }
+        syswrite($x, pack("CxSSSSxx", 0x6C, 11, 0, 0, 0));
+        my $setup = take(8);
+        die "X refused the connection\n" unless unpack("C", $setup) == 1;
+        take(4 * unpack("x6S", $setup));
+        sub atom { my ($name) = @_; my $n = length($name); my $pad = (4 - $n % 4) % 4;
+            syswrite($x, pack("CCSSxx", 16, 0, 2 + ($n + $pad) / 4, $n) . $name . ("\0" x $pad));
+            while (1) { my $reply = take(32); my $kind = unpack("C", $reply);
+                die "X error asking for $name\n" if $kind == 0; return unpack("x8L", $reply) if $kind == 1; } }
+        my @words = map { /^\d+$/ ? $_ : atom($_) } @data;
+        push @words, 0 while @words < 5;
+        # To the window manager: SubstructureRedirect and SubstructureNotify.
+        my ($destination, $mask) = $to =~ /^0x/ ? (hex($to), 0x180000) : ($window, 0);
+        syswrite($x, pack("CCSLL", 25, 0, 11, $destination, $mask) .
+            pack("CCSLLLLLLL", 33, 32, 0, $window, atom($type), @words[0 .. 4]));
+        atom($type); # a round trip: the message has gone
+    ' "$DISPLAY" "$([[ "$to" == root ]] && echo "$root" || echo window)" "$window" "$@"
+}

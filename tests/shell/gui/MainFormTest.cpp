@@ -583,6 +583,35 @@ TEST(MainFormStart, TheEditNameBoxIsPlacedWhereTheMainWindowEndsUp)
     EXPECT_EQ(editName->windowHandle()->transientParent(), form.windowHandle());
 }
 
+// A project read before the main window is on the screen (a slow window
+// manager) gives the waiting box its place; a project closed then saves that
+// place, hidden or not, and the box shows there once the main window is up.
+TEST(MainFormStart, TheEditNameBoxWaitingForTheMainWindowKeepsThePlaceItWasGiven)
+{
+    RecordingMessageService messages;
+    TMainForm form;
+    TModelessDialogs& dialogs = form.ModelessDialogs();
+    auto* editName = form.findChild<QWidget*>("DlgEditName");
+    ASSERT_NE(editName, nullptr);
+    dialogs.SetPlacement(modelessDialogEditName, {120, 90, 250, 0});
+    TDialogPlacement placement = dialogs.GetPlacement(modelessDialogEditName);
+    EXPECT_EQ(QPoint(placement.Left, placement.Top), QPoint(120, 90));
+    EXPECT_EQ(placement.Width, 250);
+
+    dialogs.ShowDialog(modelessDialogEditName, false);
+    placement = dialogs.GetPlacement(modelessDialogEditName);
+    EXPECT_EQ(QPoint(placement.Left, placement.Top), QPoint(120, 90));
+
+    dialogs.ShowDialog(modelessDialogEditName, true);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(editName->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editName));
+    QTRY_COMPARE(editName->frameGeometry().topLeft(), QPoint(120, 90));
+    placement = dialogs.GetPlacement(modelessDialogEditName);
+    EXPECT_EQ(QPoint(placement.Left, placement.Top), QPoint(120, 90));
+}
+
 TEST_F(MainFormTest, DialogTogglesFollowTheirDialogs)
 {
     Open(documentKindWave, "Wave 1");

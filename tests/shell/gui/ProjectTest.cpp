@@ -22,6 +22,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMdiArea>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
 
 #include <filesystem>
 #include <map>
@@ -568,4 +571,38 @@ TEST_F(Project, AMaximisedWindowComesBackMaximised)
     EXPECT_EQ(form.ActiveWaveWindow(), Windows().back());
     EXPECT_EQ(Windows()[0]->GetUnitName(), "Drums");
     EXPECT_FALSE(Windows()[0]->isMaximized());
+}
+
+// A main window placed by a project saved on a larger screen lands inside the
+// available area by the least move, its frame counted; one that fits stays
+// where the project put it.
+TEST_F(Project, TheMainWindowLandsInsideTheScreenFromAnyProject)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QRect area = form.screen()->availableGeometry();
+    const QSize client(500, 300);
+    const QMargins frame = form.windowHandle()->frameMargins();
+    const QSize framed = client.grownBy(frame);
+    const int right = area.right() + 1 - framed.width(), bottom = area.bottom() + 1 - framed.height();
+    const QPoint fits = area.topLeft() + QPoint(60, 50);
+    const struct {
+        const char* what;
+        QPoint corner; // of the client area, as a project keeps it
+        QSize size;
+        QPoint frameCorner;
+    } cases[] = {
+        {"fits", fits, client, fits - QPoint(frame.left(), frame.top())},
+        {"right", {area.right() - 100, area.top() + 50}, client, {right, area.top() + 50 - frame.top()}},
+        {"below", {area.left() + 60, area.bottom() - 40}, client, {area.left() + 60 - frame.left(), bottom}},
+        {"left", {area.left() - 300, area.top() + 50}, client, {area.left(), area.top() + 50 - frame.top()}},
+        {"above", {area.left() + 60, area.top() - 200}, client, {area.left() + 60 - frame.left(), area.top()}},
+        {"larger than the area", {area.left() + 30, area.top() + 20}, area.size() * 2, area.topLeft()},
+    };
+    for (const auto& c : cases) {
+        form.Projects().SetFramePlacement(
+            {c.corner.x(), c.corner.y(), c.size.width(), c.size.height(), windowStateNormal});
+        QCoreApplication::processEvents();
+        EXPECT_EQ(form.frameGeometry().topLeft(), c.frameCorner) << c.what;
+        EXPECT_EQ(form.size(), c.size) << c.what;
+    }
 }

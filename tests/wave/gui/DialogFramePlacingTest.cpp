@@ -124,3 +124,89 @@ TEST(DialogFramePlacing, ADialogIsPlacedAgainOnceFramed)
     EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(123, 45));
     EXPECT_EQ(dialog.frames.size(), 2u);
 }
+
+namespace {
+
+struct ScreenCase {
+    const char* what;
+    QPoint corner;
+    QSize frame;
+    QPoint placed;
+};
+
+} // namespace
+
+// A place kept in a project, read on another set of screens: the frame is
+// moved as little as it must to lie in the available area of the screen it
+// falls on most, the main window's screen when it falls on none.
+TEST(DialogFramePlacing, AStoredCornerLandsInTheAvailableAreaOfItsScreen)
+{
+    const QSize box(602, 420);
+    // A panel 40 pixels high at the bottom.
+    const ScreenArea first{{0, 0, 1600, 1000}, {0, 0, 1600, 960}};
+    const ScreenArea second{{1600, 0, 1280, 1024}, {1600, 0, 1280, 1024}};
+    const ScreenCase one[] = {
+        {"fits", {100, 200}, box, {100, 200}},
+        {"fits at the area's far corner", {998, 540}, box, {998, 540}},
+        {"right", {1540, 200}, box, {998, 200}},
+        {"below, under the panel", {100, 958}, box, {100, 540}},
+        {"left", {-300, 200}, box, {0, 200}},
+        {"above", {100, -50}, box, {100, 0}},
+        {"saved for a far bigger screen", {3000, 2000}, box, {998, 540}},
+        {"larger than the area: its top left inside", {300, 100}, {2000, 1200}, {0, 0}},
+    };
+    for (const ScreenCase& c : one)
+        EXPECT_EQ(FrameCornerInsideArea(AreaUnderFrame({first}, QRect(c.corner, c.frame), first.available), c.corner,
+                                        c.frame),
+                  c.placed)
+            << c.what;
+
+    const ScreenCase two[] = {
+        {"on the second screen", {2000, 500}, box, {2000, 500}},
+        {"below the second screen", {2000, 900}, box, {2000, 604}},
+        {"right of the second screen", {2800, 100}, box, {2278, 100}},
+        {"across both, mostly on the second", {1500, 100}, box, {1600, 100}},
+        {"across both, mostly on the first", {1200, 100}, box, {998, 100}},
+        {"on no screen: the main window's", {2000, 1500}, box, {998, 540}},
+    };
+    for (const ScreenCase& c : two)
+        EXPECT_EQ(FrameCornerInsideArea(AreaUnderFrame({first, second}, QRect(c.corner, c.frame), first.available),
+                                        c.corner, c.frame),
+                  c.placed)
+            << c.what;
+}
+
+// A dialog given a place off the screen, as a project saved on a larger
+// screen holds, is brought inside by the least move; a place that fits stays.
+TEST(DialogFramePlacing, APlaceOffTheScreenIsBroughtInside)
+{
+    QWidget owner;
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    QDialog dialog(&owner);
+    dialog.resize(200, 100);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QCoreApplication::processEvents();
+    const QRect area = dialog.screen()->availableGeometry();
+    const QSize frame = dialog.frameGeometry().size();
+    const int right = area.right() + 1 - frame.width(), bottom = area.bottom() + 1 - frame.height();
+    const struct {
+        const char* what;
+        QPoint corner;
+        QPoint placed;
+    } cases[] = {
+        {"fits", area.topLeft() + QPoint(10, 20), area.topLeft() + QPoint(10, 20)},
+        {"right", {area.right() + 100, area.top() + 20}, {right, area.top() + 20}},
+        {"below", {area.left() + 10, area.bottom() + 100}, {area.left() + 10, bottom}},
+        {"left", {area.left() - 100, area.top() + 20}, {area.left(), area.top() + 20}},
+        {"above", {area.left() + 10, area.top() - 100}, {area.left() + 10, area.top()}},
+        {"far beyond", {area.right() + 3000, area.bottom() + 2000}, {right, bottom}},
+    };
+    for (const auto& c : cases) {
+        PlaceDialogFrameAt(dialog, c.corner);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(DialogFrameCorner(dialog), c.placed) << c.what;
+        EXPECT_EQ(dialog.frameGeometry().topLeft(), c.placed) << c.what;
+    }
+}

@@ -1,6 +1,7 @@
 #include "wave/window/gui/DialogFramePlacing.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -27,6 +28,21 @@ QPoint FrameCornerInsideArea(const QRect& area, const QPoint& corner, const QSiz
     const int left = std::max(area.left(), std::min(corner.x(), area.left() + area.width() - frame.width()));
     const int top = std::max(area.top(), std::min(corner.y(), area.top() + area.height() - frame.height()));
     return {left, top};
+}
+
+QRect AreaUnderFrame(const std::vector<ScreenArea>& screens, const QRect& frame, const QRect& fallback)
+{
+    QRect area = fallback;
+    long long most = 0;
+    for (const ScreenArea& screen : screens) {
+        const QRect common = screen.geometry.intersected(frame);
+        const long long covered = common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+        if (covered > most) {
+            most = covered;
+            area = screen.available;
+        }
+    }
+    return area;
 }
 
 QPoint DialogCornerAtMainFormEdges(const QRect& area, const MainFormRect& main, const QSize& client,
@@ -56,6 +72,14 @@ QMargins DialogFramePlacingGuess(const QWidget& dialog)
     return owner ? DialogFramePlacingMargins(*owner->window()) : QMargins();
 }
 
+std::vector<ScreenArea> DialogFramePlacingScreens()
+{
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back({screen->geometry(), screen->availableGeometry()});
+    return screens;
+}
+
 QRect DialogFramePlacingArea(const QWidget& dialog)
 {
     const QScreen* screen = dialog.screen();
@@ -75,8 +99,9 @@ QPoint DialogFramePlacingMove(QWidget& dialog, const QPoint& corner, const QMarg
 
 // Waits until the window manager has framed the dialog (its window is then
 // exposed) and places it by the rule again with the frame it got. It goes
-// when done, when the dialog is hidden first, when another placing replaces
-// it, and when the dialog was moved meanwhile: that place stands.
+// when done, when another placing replaces it, and when the dialog was moved
+// meanwhile: that place stands. A dialog hidden before it was framed keeps it
+// waiting for the next show.
 class TDialogFramePlacer : public QObject {
 public:
     TDialogFramePlacer(QWidget& dialog, DialogCornerRule rule, const QPoint& corner, const QPoint& client)
@@ -95,12 +120,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == &Dialog && event->type() == QEvent::Hide) {
-            Finish();
+            // Hidden before it was framed, it still stands where it was
+            // wanted: read back so, and placed once framed when shown again.
+            StopWatching();
         } else if (watched == &Dialog && event->type() == QEvent::Show) {
             Watch();
         } else if (watched == Window && event->type() == QEvent::Expose && Window->isExposed()) {
             // After the expose is handled, so that the move is not made inside it.
-            Window->removeEventFilter(this);
+            StopWatching();
             QMetaObject::invokeMethod(this, [this] { PlaceAgain(); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
@@ -114,6 +141,13 @@ private:
             return;
         Window = window;
         window->installEventFilter(this);
+    }
+
+    void StopWatching()
+    {
+        if (Window)
+            Window->removeEventFilter(this);
+        Window = nullptr;
     }
 
     void PlaceAgain()
@@ -131,8 +165,7 @@ private:
     {
         setObjectName(QString());
         Dialog.removeEventFilter(this);
-        if (Window)
-            Window->removeEventFilter(this);
+        StopWatching();
         deleteLater();
     }
 
@@ -151,7 +184,42 @@ TDialogFramePlacer* DialogFramePlacingWaiting(const QWidget& dialog)
     return placer && placer->Waiting() ? placer : nullptr;
 }
 
+// Takes the dialog out of a maximised or full-screen state once the event
+// that reported it is handled.
+class TDialogNormalKeeper : public QObject {
+public:
+    explicit TDialogNormalKeeper(QWidget& dialog) : QObject(&dialog), Dialog(dialog)
+    {
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &Dialog && event->type() == QEvent::WindowStateChange && Unwanted())
+            QMetaObject::invokeMethod(this, [this] { TakeOut(); }, Qt::QueuedConnection);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr Qt::WindowStates UnwantedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
+    bool Unwanted() const { return (Dialog.windowState() & UnwantedStates) != 0; }
+
+    void TakeOut()
+    {
+        if (Unwanted())
+            Dialog.setWindowState(Dialog.windowState() & ~UnwantedStates);
+    }
+
+    QWidget& Dialog;
+};
+
 } // namespace
+
+void KeepDialogNormal(QWidget& dialog)
+{
+    new TDialogNormalKeeper(dialog);
+}
 
 void PlaceDialogFrame(QWidget& dialog, DialogCornerRule rule)
 {
@@ -175,7 +243,29 @@ void PlaceDialogAtMainFormEdges(QWidget& dialog)
 
 void PlaceDialogFrameAt(QWidget& dialog, const QPoint& corner)
 {
-    PlaceDialogFrame(dialog, [corner](const QRect&, const QSize&) { return corner; });
+    PlaceDialogFrame(dialog, [&dialog, corner](const QRect&, const QSize& frame) {
+        return DialogFrameCornerOnScreen(dialog, corner, frame);
+    });
+}
+
+QPoint DialogFrameCornerOnScreen(const QWidget& dialog, const QPoint& corner, const QSize& frame)
+{
+    const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : &dialog;
+    const QScreen* ownerScreen = owner->screen();
+    const QRect fallback = ownerScreen ? ownerScreen->availableGeometry() : QRect(corner, frame);
+    return FrameCornerInsideArea(AreaUnderFrame(DialogFramePlacingScreens(), QRect(corner, frame), fallback), corner,
+                                 frame);
+}
+
+void PlaceWindowOnScreen(QWidget& window, const QRect& client)
+{
+    window.resize(client.size());
+    PlaceDialogFrame(window, [&window, wanted = client.topLeft()](const QRect&, const QSize& frame) {
+        // The margins it has now: none until framed, as the first placing guesses
+        // for a window without an owner.
+        const QMargins margins = DialogFramePlacingMargins(window);
+        return DialogFrameCornerOnScreen(window, wanted - QPoint(margins.left(), margins.top()), frame);
+    });
 }
 
 QPoint DialogFrameCorner(const QWidget& dialog)

@@ -7,6 +7,7 @@
 #include <QSize>
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -31,6 +32,16 @@ QPoint FrameCornerAtMainFormEdges(const QRect& area, const MainFormRect& main, c
 // larger than the area keeps its top left corner inside.
 QPoint FrameCornerInsideArea(const QRect& area, const QPoint& corner, const QSize& frame);
 
+// A screen: all of it, and its available area.
+struct ScreenArea {
+    QRect geometry;
+    QRect available;
+};
+
+// The available area of the screen the frame falls on (the one it covers
+// most); the fallback's when it falls on none.
+QRect AreaUnderFrame(const std::vector<ScreenArea>& screens, const QRect& frame, const QRect& fallback);
+
 // A modeless dialog of the given client size and frame (the client size while
 // not framed) at the main window's edges, its frame guessed from the owner's.
 QPoint DialogCornerAtMainFormEdges(const QRect& area, const MainFormRect& main, const QSize& client,
@@ -49,8 +60,23 @@ void PlaceDialogFrame(QWidget& dialog, DialogCornerRule rule);
 // At the main window's right and bottom edges, inside the available area.
 void PlaceDialogAtMainFormEdges(QWidget& dialog);
 
-// The frame's corner at the point, as a project keeps it.
+// The frame's corner at the point, as a project keeps it, moved as little as
+// needed to lie inside the available area of the screen it falls on (the
+// owner's screen when it falls on none). A place that fits stays to the pixel.
 void PlaceDialogFrameAt(QWidget& dialog, const QPoint& corner);
+
+// The corner kept inside that area, for a frame of the size.
+QPoint DialogFrameCornerOnScreen(const QWidget& dialog, const QPoint& corner, const QSize& frame);
+
+// A top-level window's client area put at the rectangle, its frame kept
+// inside the available area as a dialog's: by the frame it has, or once the
+// window manager has framed it.
+void PlaceWindowOnScreen(QWidget& window, const QRect& client);
+
+// A tool box that a window manager maximises or makes full screen all the
+// same (some offer Maximise to any window that can be resized) goes back to
+// its place and size.
+void KeepDialogNormal(QWidget& dialog);
 
 // Where the frame's corner is, or is about to be while the dialog waits for its frame.
 QPoint DialogFrameCorner(const QWidget& dialog);
