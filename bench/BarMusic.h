@@ -50,3 +50,25 @@ inline std::unique_ptr<TPartMuz> MakeBars(TMuzData& music, int32_t bars, int64_t
     }
     return sequence;
 }
+
+// `bars` bars of 4/4 over the music's staves, each a scale of eighths up and
+// down, every stave a step of two above the one before: the music the render
+// benches make into a wave.
+inline std::unique_ptr<TPartMuz> MakeScaleBars(TMuzData& music, int32_t bars)
+{
+    std::unique_ptr<TPartMuz> sequence;
+    for (int32_t b = 0; b < bars; ++b) {
+        auto bar = std::make_unique<TSinglePartMuz>(&music, UnitTempoFactor(), UnitTempoFactor());
+        TMuzBar::Attach(*bar, 4, 4, 0);
+        bar->AddClefsForAllStaves();
+        int32_t s = 0;
+        for (TNoteStave* on = music.GetStartStave(); on; on = on->GetNext(), ++s)
+            for (int32_t i = 0; i < 8; ++i)
+                bar->InsertSymbol(std::make_unique<TMuzNote>(&music, on->GetStartNoteGroup(), 8, 0, i * 0.125,
+                                                             (i < 4 ? i : 8 - i) + 2 * s - 4, on, noteShiftNormal,
+                                                             sool, 0, noteArtNormal, bar.get(), drawStickAuto));
+        sequence = sequence ? std::make_unique<TConcatPartMuz>(std::move(sequence), std::move(bar), &music)
+                            : std::unique_ptr<TPartMuz>(std::move(bar));
+    }
+    return sequence;
+}

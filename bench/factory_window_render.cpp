@@ -12,6 +12,7 @@
 //
 // With a display (DISPLAY set, e.g. under xvfb-run) the windows are X
 // windows; without one they are painted offscreen.
+#include "BarMusic.h"
 #include "factory/document/UnitSountory.h"
 #include "factory/graph/SountoryInput.h"
 #include "factory/graph/SountoryOutput.h"
@@ -25,12 +26,9 @@
 #include "music/data/MuzData.h"
 #include "music/document/UnitMuz.h"
 #include "music/gui/MDIChildMuz.h"
-#include "music/parts/ConcatPartMuz.h"
 #include "music/parts/NoteRenderPool.h"
-#include "music/parts/SinglePartMuz.h"
 #include "music/staves/NoteGroup.h"
 #include "music/staves/NoteStave.h"
-#include "music/symbols/MuzNote.h"
 #include "platform/FakeAudioDevice.h"
 #include "platform/RecordingMessageService.h"
 #include "shell/gui/MainForm.h"
@@ -95,21 +93,7 @@ void BuildMusic(TMuzData& music, const std::string& playerSet, const std::string
         group->SetPlayerSet(playerSet);
         group->SetPlayer(player);
     }
-    std::unique_ptr<TPartMuz> sequence;
-    for (int32_t b = 0; b < Bars; ++b) {
-        auto bar = std::make_unique<TSinglePartMuz>(&music, UnitTempoFactor(), UnitTempoFactor());
-        TMuzBar::Attach(*bar, 4, 4, 0);
-        bar->AddClefsForAllStaves();
-        int32_t s = 0;
-        for (TNoteStave* on = music.GetStartStave(); on; on = on->GetNext(), ++s)
-            for (int32_t i = 0; i < 8; ++i)
-                bar->InsertSymbol(std::make_unique<TMuzNote>(&music, on->GetStartNoteGroup(), 8, 0, i * 0.125,
-                                                             (i < 4 ? i : 8 - i) + 2 * s - 4, on, noteShiftNormal,
-                                                             sool, 0, noteArtNormal, bar.get(), drawStickAuto));
-        sequence = sequence ? std::make_unique<TConcatPartMuz>(std::move(sequence), std::move(bar), &music)
-                            : std::unique_ptr<TPartMuz>(std::move(bar));
-    }
-    music.SetRootChild(std::move(sequence));
+    music.SetRootChild(MakeScaleBars(music, Bars));
 }
 
 // Counts the paints of the factory's drawing.

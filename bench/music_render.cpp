@@ -5,18 +5,16 @@
 // generation: players found, the dry and the real walk, the silent 10-minute
 // sound and every note mixed in; the notes made on one thread, on four, and on
 // as many as the machine has cores (at most 8), by the wall clock.
+#include "BarMusic.h"
 #include "foundation/values/unitBalAngleFactor.h"
 #include "music/CompoundPlayer.h"
 #include "music/PlayersNoteAccess.h"
 #include "music/data/MusicGeneration.h"
 #include "music/data/MuzData.h"
-#include "music/parts/ConcatPartMuz.h"
 #include "music/parts/NoteRenderPool.h"
-#include "music/parts/SinglePartMuz.h"
 #include "music/parts/StartPartMuz.h"
 #include "music/staves/NoteGroup.h"
 #include "music/staves/NoteStave.h"
-#include "music/symbols/MuzNote.h"
 #include "wave/MainFormAccess.h"
 #include "wave/MonoSound.h"
 #include "wave/document/UnitWave.h"
@@ -103,21 +101,7 @@ void BuildMusic(TMuzData& music)
         group->SetPlayerSet("Bench");
         group->SetPlayer(s < 2 ? "Simple" : "Resonant");
     }
-    std::unique_ptr<TPartMuz> sequence;
-    for (int32_t b = 0; b < Bars; ++b) {
-        auto bar = std::make_unique<TSinglePartMuz>(&music, UnitTempoFactor(), UnitTempoFactor());
-        TMuzBar::Attach(*bar, 4, 4, 0);
-        bar->AddClefsForAllStaves();
-        int32_t s = 0;
-        for (TNoteStave* on = music.GetStartStave(); on; on = on->GetNext(), ++s)
-            for (int32_t i = 0; i < 8; ++i)
-                bar->InsertSymbol(std::make_unique<TMuzNote>(&music, on->GetStartNoteGroup(), 8, 0, i * 0.125,
-                                                             (i < 4 ? i : 8 - i) + 2 * s - 4, on, noteShiftNormal,
-                                                             sool, 0, noteArtNormal, bar.get(), drawStickAuto));
-        sequence = sequence ? std::make_unique<TConcatPartMuz>(std::move(sequence), std::move(bar), &music)
-                            : std::unique_ptr<TPartMuz>(std::move(bar));
-    }
-    music.SetRootChild(std::move(sequence));
+    music.SetRootChild(MakeScaleBars(music, Bars));
 }
 
 void BM_MakeWaveTenMinutesFourStaves(benchmark::State& state)
