@@ -93,6 +93,9 @@ desktop_start()
     desktop_poll "$DESKTOP_BOUND" desktop_wm_ready || desktop_fail "openbox did not start"
     export XDG_RUNTIME_DIR=$DESKTOP_WORK
     export QT_QPA_PLATFORM=xcb
+    # Sound of the test's own, whatever the machine's sound packages are.
+    export ALSA_CONFIG_PATH=$DESKTOP_HERE/alsa.conf
+    export JACK_NO_START_SERVER=1
     # The sanitized program's end reports leaks; Qt's platform libraries keep
     # a few allocations until exit, which are not ours.
     if [[ "${LSAN_OPTIONS:-}" != *suppressions=* ]]; then
