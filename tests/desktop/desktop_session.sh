@@ -1,24 +1,96 @@
 # Sourced by the desktop tests: a private X server (Xvfb) with the openbox
 # window manager, the program started on it and driven by keys and the mouse,
-# and what the window manager shows read back (frames, work area). Everything started here
-# goes when the test ends, however it ends.
+# and what the window manager shows read back (frames, work area). Every step
+# waits for its effect before the next. Everything started here goes when the
+# test ends, however it ends.
 #
-# The test's argument: the program.
+# The test's arguments: the program, and the pointer probe (desktop_pointer_held,
+# built with the program; by default beside the program's tests).
 set -euo pipefail
 
 DESKTOP_PROGRAM=${1:?the program to test}
+DESKTOP_PROBE=${2:-$(dirname "$DESKTOP_PROGRAM")/tests/desktop_pointer_held}
 DESKTOP_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # Any single wait: generous, for a sanitized program on a loaded machine.
 DESKTOP_BOUND=${DESKTOP_BOUND:-60}
-DESKTOP_WORK=
+# All the waits of one test together (CTest's limit is above it).
+DESKTOP_LIMIT=${DESKTOP_LIMIT:-540}
+# How long a reading must stay the same to count: a late move shows in it.
+DESKTOP_HOLD=${DESKTOP_HOLD:-0.5}
+DESKTOP_WORK=${DESKTOP_WORK:-}
 DESKTOP_XVFB=
 DESKTOP_WM=
 DESKTOP_PID=
 DESKTOP_STATUS=
 
+# desktop_supervise SCRIPT ARGUMENTS...: runs the test in a session of its
+# own and ends with its status. A test that overruns its time, or whose runner
+# stops it, is ended whole, every process it started and its work folder. A
+# runner that kills this shell outright still takes the test with it: the test
+# and what it starts die with their parent, and a work folder left behind is
+# cleared by the next test that starts.
+desktop_supervise()
+{
+    local script=$1 child timer done status=0
+    shift
+    desktop_clear_stale
+    DESKTOP_WORK=$(mktemp -d "${TMPDIR:-/tmp}/quarbel-desktop.XXXXXX")
+    echo $$ >"$DESKTOP_WORK/owner"
+    DESKTOP_SUPERVISED=1 DESKTOP_WORK=$DESKTOP_WORK DESKTOP_LIMIT=$DESKTOP_LIMIT \
+        setpriv --pdeathsig TERM setsid bash "$script" "$@" &
+    child=$!
+    trap 'kill "$timer" 2>/dev/null; desktop_end_session "$child"; exit 1' INT TERM HUP
+    # The test's own bound on its waits ends it first; this one only ends a
+    # step that hangs outside them.
+    setpriv --pdeathsig KILL sleep $((DESKTOP_LIMIT + 30)) &
+    timer=$!
+    wait -n -p done "$child" "$timer" || status=$?
+    if [[ "$done" != "$child" ]]; then
+        echo "FAILED: the test did not end within $((DESKTOP_LIMIT + 30)) s" >&2
+        desktop_end_session "$child"
+        exit 1
+    fi
+    kill "$timer" 2>/dev/null || true
+    rm -rf "$DESKTOP_WORK"
+    exit "$status"
+}
+
+# desktop_end_session PID: ends the test's session: asked first, so that it
+# ends what it started itself, then every process left in it.
+desktop_end_session()
+{
+    local n
+    kill -TERM -- "-$1" 2>/dev/null || true
+    for ((n = 0; n < 100; ++n)); do
+        kill -0 -- "-$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL -- "-$1" 2>/dev/null || true
+    rm -rf "$DESKTOP_WORK"
+}
+
+# desktop_clear_stale: removes the work folders of tests whose runner is gone.
+desktop_clear_stale()
+{
+    local dir owner
+    for dir in "${TMPDIR:-/tmp}"/quarbel-desktop.*; do
+        [[ -f "$dir/owner" ]] || continue
+        owner=$(<"$dir/owner") || continue
+        kill -0 "$owner" 2>/dev/null || rm -rf "$dir"
+    done
+}
+
+if [[ -z "${DESKTOP_SUPERVISED:-}" ]]; then
+    desktop_supervise "$0" "$@"
+fi
+DESKTOP_DEADLINE=$((SECONDS + DESKTOP_LIMIT))
+
 desktop_fail()
 {
     echo "FAILED: $*" >&2
+    if ((SECONDS >= DESKTOP_DEADLINE)); then
+        echo "(The test's waits reached their limit of $DESKTOP_LIMIT s together.)" >&2
+    fi
     if [[ -n "$DESKTOP_PID" && -n "${DISPLAY:-}" ]]; then
         echo "The program's windows (frame: left top width height):" >&2
         local id
@@ -52,24 +124,43 @@ trap desktop_end EXIT
 trap 'exit 1' INT TERM HUP
 
 # desktop_poll SECONDS COMMAND...: runs the command until it succeeds; false
-# when it has not within that many seconds.
+# when it has not within that many seconds, or when the test's time is up.
 desktop_poll()
 {
     local bound=$1
     shift
     local until=$((SECONDS + bound))
+    ((until <= DESKTOP_DEADLINE)) || until=$DESKTOP_DEADLINE
     until "$@"; do
         ((SECONDS < until)) || return 1
-        sleep 0.05
+        sleep 0.1
     done
+}
+
+# desktop_poll_holds SECONDS COMMAND...: as desktop_poll, and the command must
+# succeed again DESKTOP_HOLD seconds later: a window that gets there and is
+# moved on by a late placing has not got there.
+desktop_poll_holds()
+{
+    local bound=$1
+    shift
+    desktop_poll "$bound" desktop_holds "$@"
+}
+
+desktop_holds()
+{
+    "$@" || return 1
+    sleep "$DESKTOP_HOLD"
+    "$@"
 }
 
 desktop_need()
 {
     local tool
-    for tool in Xvfb openbox xdotool xwininfo xprop; do
+    for tool in Xvfb openbox xdotool xwininfo xprop setpriv setsid; do
         command -v "$tool" >/dev/null || desktop_fail "$tool is missing: install the packages of packages.txt"
     done
+    [[ -x "$DESKTOP_PROBE" ]] || desktop_fail "no pointer probe $DESKTOP_PROBE: build the program's target"
 }
 
 # desktop_start [BOTTOM]: a screen of 1600 x 1000 whose work area leaves
@@ -78,26 +169,51 @@ desktop_start()
 {
     local bottom=${1:-0}
     desktop_need
-    DESKTOP_WORK=$(mktemp -d "${TMPDIR:-/tmp}/quarbel-desktop.XXXXXX")
+    [[ -n "$DESKTOP_WORK" ]] || DESKTOP_WORK=$(mktemp -d "${TMPDIR:-/tmp}/quarbel-desktop.XXXXXX")
+    desktop_own_environment
     # The server picks a free display and writes its number.
     exec {display_fd}>"$DESKTOP_WORK/display"
-    Xvfb -displayfd "$display_fd" -screen 0 1600x1000x24 -nolisten tcp -noreset \
+    setpriv --pdeathsig KILL Xvfb -displayfd "$display_fd" -screen 0 1600x1000x24 -nolisten tcp -noreset \
         >"$DESKTOP_WORK/xvfb.log" 2>&1 &
     DESKTOP_XVFB=$!
     exec {display_fd}>&-
     desktop_poll "$DESKTOP_BOUND" test -s "$DESKTOP_WORK/display" || desktop_fail "Xvfb did not start"
     export DISPLAY=:$(head -n 1 "$DESKTOP_WORK/display")
     sed "s/@BOTTOM@/$bottom/" "$DESKTOP_HERE/openbox-rc.xml" >"$DESKTOP_WORK/rc.xml"
-    openbox --sm-disable --config-file "$DESKTOP_WORK/rc.xml" >"$DESKTOP_WORK/openbox.log" 2>&1 &
+    setpriv --pdeathsig KILL openbox --sm-disable --config-file "$DESKTOP_WORK/rc.xml" \
+        >"$DESKTOP_WORK/openbox.log" 2>&1 &
     DESKTOP_WM=$!
     desktop_poll "$DESKTOP_BOUND" desktop_wm_ready || desktop_fail "openbox did not start"
-    export XDG_RUNTIME_DIR=$DESKTOP_WORK
-    export QT_QPA_PLATFORM=xcb
     # The sanitized program's end reports leaks; Qt's platform libraries keep
     # a few allocations until exit, which are not ours.
     if [[ "${LSAN_OPTIONS:-}" != *suppressions=* ]]; then
         export LSAN_OPTIONS="suppressions=$DESKTOP_HERE/../../tools/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     fi
+}
+
+# desktop_own_environment: openbox and the program see the test's own home,
+# XDG folders, locale and sound, and none of the settings that change the
+# program's geometry (scaling, font resolution, the desktop's Qt theme).
+desktop_own_environment()
+{
+    mkdir -p "$DESKTOP_WORK/home" "$DESKTOP_WORK/runtime"
+    chmod 700 "$DESKTOP_WORK/runtime"
+    export HOME=$DESKTOP_WORK/home
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+    export XDG_STATE_HOME=$HOME/.local/state XDG_RUNTIME_DIR=$DESKTOP_WORK/runtime
+    export XDG_CONFIG_DIRS=/etc/xdg XDG_DATA_DIRS=/usr/local/share:/usr/share
+    unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_QPA_PLATFORMTHEME QT_AUTO_SCREEN_SCALE_FACTOR
+    unset QT_ENABLE_HIGHDPI_SCALING QT_SCALE_FACTOR_ROUNDING_POLICY QT_USE_PHYSICAL_DPI QT_STYLE_OVERRIDE
+    unset XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
+    unset XAUTHORITY SESSION_MANAGER LANGUAGE
+    export LC_ALL=C.UTF-8
+    # No session bus: the program finds none rather than the caller's, and
+    # starts none that would outlive the test.
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$DESKTOP_WORK/runtime/no-bus
+    export QT_QPA_PLATFORM=xcb
+    # Sound of the test's own, whatever the machine's sound packages are.
+    export ALSA_CONFIG_PATH=$DESKTOP_HERE/alsa.conf
+    export JACK_NO_START_SERVER=1
 }
 
 desktop_wm_ready()
@@ -118,7 +234,7 @@ desktop_run()
 desktop_launch()
 {
     DESKTOP_STATUS=
-    "$DESKTOP_PROGRAM" "$@" >>"$DESKTOP_WORK/program.log" 2>&1 &
+    setpriv --pdeathsig KILL "$DESKTOP_PROGRAM" "$@" >>"$DESKTOP_WORK/program.log" 2>&1 &
     DESKTOP_PID=$!
 }
 
@@ -242,7 +358,8 @@ desktop_file_menu()
     id=$(desktop_window "Quarbel 9.1*")
     desktop_poll "$DESKTOP_BOUND" desktop_focus "$id" || desktop_fail "the main window did not take the focus"
     read -r -a client <<<"$(xwininfo -id "$id" | awk '/Absolute upper-left [XY]:/ { printf "%s ", $4 }')"
-    xdotool mousemove $((client[0] + 16)) $((client[1] + 10)) click 1
+    desktop_point_at "$id" $((client[0] + 16)) $((client[1] + 10)) "the main window's File menu"
+    xdotool click 1
     desktop_poll "$DESKTOP_BOUND" desktop_menu_open || desktop_fail "a click on File opened no menu"
     xdotool key --clearmodifiers "$1"
 }
@@ -285,8 +402,72 @@ desktop_corner_is()
 # stand there; fails saying WHAT otherwise.
 desktop_expect_corner()
 {
-    desktop_poll "$DESKTOP_BOUND" desktop_corner_is "$1" "$2" ||
+    desktop_poll_holds "$DESKTOP_BOUND" desktop_corner_is "$1" "$2" ||
         desktop_fail "$3: \"$1\" has its frame's corner at $(desktop_corner "$1"), not at $2"
+}
+
+# desktop_settle TITLE: waits for the window's frame to stay where it is (the
+# same reading again a while later); read it with desktop_frame afterwards.
+desktop_settle()
+{
+    desktop_poll "$DESKTOP_BOUND" desktop_frame_holds "$1" ||
+        desktop_fail "\"$1\" does not stay in one place: its frame is at $(desktop_frame "$1")"
+}
+
+desktop_frame_holds()
+{
+    local first
+    first=$(desktop_frame "$1")
+    [[ -n "$first" ]] || return 1
+    sleep "$DESKTOP_HOLD"
+    [[ "$(desktop_frame "$1")" == "$first" ]]
+}
+
+# desktop_point_at ID X Y WHAT: moves the mouse there and waits until the
+# window under it is the window ID (a window above it would take the click).
+desktop_point_at()
+{
+    xdotool mousemove "$2" "$3"
+    desktop_poll "$DESKTOP_BOUND" desktop_under_pointer "$1" ||
+        desktop_fail "$4 at $2 $3 is not under the mouse: $(xdotool getmouselocation --shell | paste -sd ' ')"
+}
+
+desktop_under_pointer()
+{
+    local under
+    under=$(xdotool getmouselocation --shell 2>/dev/null | sed -n 's/^WINDOW=//p')
+    [[ -n "$under" && "$(desktop_toplevel "$under")" == "$(desktop_toplevel "$1")" ]]
+}
+
+# desktop_toplevel ID: the window on the root that holds window ID (its frame
+# for a framed window), as a decimal number.
+desktop_toplevel()
+{
+    local id=$(($1)) tree parent root
+    while tree=$(xwininfo -children -id "$id" 2>/dev/null); do
+        root=$(sed -n 's/^ *Root window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")
+        parent=$(sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")
+        [[ -n "$root" && -n "$parent" ]] || return 0
+        if ((parent == root)); then
+            echo "$id"
+            return 0
+        fi
+        id=$((parent))
+    done
+}
+
+# desktop_pointer_held: whether a press is being held by the window it went
+# to, or a drag by the window manager; desktop_pointer_free: neither.
+desktop_pointer_held()
+{
+    "$DESKTOP_PROBE"
+}
+
+desktop_pointer_free()
+{
+    local status=0
+    "$DESKTOP_PROBE" || status=$?
+    ((status == 1))
 }
 
 # desktop_music FILE: a music of one empty stave.
@@ -387,19 +568,29 @@ desktop_project()
 }
 
 # desktop_drag_title TITLE DX DY: drags the window by its title bar with the
-# mouse, as far as DX and DY, and waits for the frame to get there.
+# mouse, as far as DX and DY, each step once the last has taken effect: the
+# press taken on the title bar, the frame moved there by the window manager,
+# the button let go and the frame staying there.
 desktop_drag_title()
 {
-    local frame to
+    local frame id to
+    desktop_settle "$1"
     read -r -a frame <<<"$(desktop_frame "$1")"
     ((${#frame[@]} == 4)) || desktop_fail "no frame of \"$1\" to drag"
+    id=$(desktop_window "$1")
     to="$((frame[0] + $2)) $((frame[1] + $3))"
+    desktop_poll "$DESKTOP_BOUND" desktop_pointer_free || desktop_fail "the mouse is held before dragging \"$1\""
     # Near the left end of the title bar, past the window's icon.
-    xdotool mousemove $((frame[0] + 40)) $((frame[1] + 6))
+    desktop_point_at "$id" $((frame[0] + 40)) $((frame[1] + 6)) "the title bar of \"$1\""
     xdotool mousedown 1
+    desktop_poll "$DESKTOP_BOUND" desktop_pointer_held || desktop_fail "the press on the title bar of \"$1\" was not taken"
+    # The first motion starts openbox's move, the second moves the frame.
     xdotool mousemove_relative -- $(($2 / 2)) $(($3 / 2))
     xdotool mousemove_relative -- $(($2 - $2 / 2)) $(($3 - $3 / 2))
+    desktop_poll "$DESKTOP_BOUND" desktop_corner_is "$1" "$to" ||
+        desktop_fail "the window manager did not drag \"$1\": its frame's corner is at $(desktop_corner "$1"), not at $to"
     xdotool mouseup 1
+    desktop_poll "$DESKTOP_BOUND" desktop_pointer_free || desktop_fail "the window manager did not end the drag of \"$1\""
     desktop_expect_corner "$1" "$to" "dragged by its title bar"
 }
 

@@ -16,7 +16,7 @@ at_edges()
 
 expect_at_edges()
 {
-    desktop_poll "$DESKTOP_BOUND" at_edges "$1" ||
+    desktop_poll_holds "$DESKTOP_BOUND" at_edges "$1" ||
         desktop_fail "$2: the frame of \"$1\" is $(desktop_frame "$1"), the work area $(desktop_workarea)"
 }
 

@@ -33,6 +33,8 @@ for ((start = 1; start <= STARTS; ++start)); do
     desktop_poll "$DESKTOP_BOUND" desktop_framed "Edit Name" || desktop_fail "start $start: no Edit Name box"
     above "$(desktop_window "Edit Name")" "$(desktop_window "Quarbel 9.1*")" ||
         desktop_fail "start $start: the Edit Name box is below the main window"
+    desktop_settle "Edit Name"
+    desktop_settle "Quarbel 9.1*"
     read -r -a box <<<"$(desktop_frame "Edit Name")"
     read -r -a main <<<"$(desktop_frame "Quarbel 9.1*")"
     ((box[0] >= area[0] && box[1] >= area[1] && box[0] + box[2] <= area[0] + area[2] &&

@@ -8,6 +8,7 @@ source "$(dirname "$0")/desktop_session.sh"
 toggle_twice()
 {
     local before
+    desktop_settle "Edit Name"
     before=$(desktop_corner "Edit Name")
     desktop_keys "Quarbel 9.1*" n
     desktop_poll "$DESKTOP_BOUND" desktop_window_hidden "Edit Name" || desktop_fail "N did not hide the box"
