@@ -29,7 +29,7 @@ sed -i '0,/<Left>40</s//<Left>200</; 0,/<Top>30</s//<Top>650</' "$project"
 
 desktop_run "$project"
 for element in "${!title[@]}"; do
-    desktop_poll "$DESKTOP_BOUND" inside "${title[$element]}" ||
+    desktop_poll_holds "$DESKTOP_BOUND" inside "${title[$element]}" ||
         desktop_fail "\"${title[$element]}\" has its frame at $(desktop_frame "${title[$element]}")," \
             "the work area is ${area[*]}"
 done
@@ -43,7 +43,7 @@ for element in DlgMusTree DlgEditName; do
     # Once the window manager has given the main window the focus, it has
     # handled the request before it.
     desktop_keys "Quarbel 9.1*"
-    desktop_poll "$DESKTOP_BOUND" eval '[[ "$(desktop_frame "${title[$element]}")" == "$before" ]]' ||
+    desktop_poll_holds "$DESKTOP_BOUND" eval '[[ "$(desktop_frame "${title[$element]}")" == "$before" ]]' ||
         desktop_fail "maximised, \"${title[$element]}\" stays at $(desktop_frame "${title[$element]}"), not at $before"
 done
 declare -A corner
