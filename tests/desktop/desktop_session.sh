@@ -581,17 +581,27 @@ desktop_drag_title()
     to="$((frame[0] + $2)) $((frame[1] + $3))"
     desktop_poll "$DESKTOP_BOUND" desktop_pointer_free || desktop_fail "the mouse is held before dragging \"$1\""
     # Near the left end of the title bar, past the window's icon.
-    desktop_point_at "$id" $((frame[0] + 40)) $((frame[1] + 6)) "the title bar of \"$1\""
+    local x=$((frame[0] + 40)) y=$((frame[1] + 6))
+    desktop_point_at "$id" "$x" "$y" "the title bar of \"$1\""
     xdotool mousedown 1
     desktop_poll "$DESKTOP_BOUND" desktop_pointer_held || desktop_fail "the press on the title bar of \"$1\" was not taken"
-    # The first motion starts openbox's move, the second moves the frame.
-    xdotool mousemove_relative -- $(($2 / 2)) $(($3 / 2))
-    xdotool mousemove_relative -- $(($2 - $2 / 2)) $(($3 - $3 / 2))
-    desktop_poll "$DESKTOP_BOUND" desktop_corner_is "$1" "$to" ||
+    # openbox starts its move on one motion and moves the frame on a later one;
+    # a busy openbox takes motions queued together as one. So the mouse goes on
+    # moving onto its end until the frame is seen there.
+    desktop_poll "$DESKTOP_BOUND" desktop_held_move_ends "$1" $((x + $2)) $((y + $3)) "$to" ||
         desktop_fail "the window manager did not drag \"$1\": its frame's corner is at $(desktop_corner "$1"), not at $to"
     xdotool mouseup 1
     desktop_poll "$DESKTOP_BOUND" desktop_pointer_free || desktop_fail "the window manager did not end the drag of \"$1\""
     desktop_expect_corner "$1" "$to" "dragged by its title bar"
+}
+
+# desktop_held_move_ends TITLE X Y "LEFT TOP": moves the held mouse a pixel
+# short of X Y and onto it; whether the window's frame then stands at LEFT TOP.
+desktop_held_move_ends()
+{
+    xdotool mousemove "$(($2 - 1))" "$3"
+    xdotool mousemove "$2" "$3"
+    desktop_corner_is "$1" "$4"
 }
 
 # desktop_framed TITLE: whether the window is shown in its frame.
